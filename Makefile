@@ -1,0 +1,34 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+
+.PHONY: run test bench deps configure build clean
+
+deps:
+	bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFIXTORA_SANITIZE=ON -DFIXTORA_BENCH=OFF
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/fixtora
+
+# Every test on the normal build, then the storage and platform tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build $(ASAN_BUILD)/build.ninja
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target test_platform test_model
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) -L core
+
+bench: build
+	$(BUILD)/bench/fixtora_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
