@@ -1,0 +1,152 @@
+#include "model/league.h"
+
+#include "model/settings.h"
+#include "platform/appinfo.h"
+
+namespace fixtora {
+
+bool IsTeamType(int typeCode)
+{
+    return typeCode >= 5;
+}
+
+bool IsStandardType(int typeCode)
+{
+    return typeCode == 1 || typeCode == 13 || typeCode == 23 || typeCode == 25;
+}
+
+bool IsCustomType(int typeCode)
+{
+    return typeCode == 2 || typeCode == 4 || typeCode == 14 || typeCode == 24 || typeCode == 15;
+}
+
+std::int16_t TeamTypeCode(int teamScoring, bool custom)
+{
+    static constexpr std::int16_t standard[] = {13, 23, 25};
+    static constexpr std::int16_t customCodes[] = {14, 24, 15};
+    if (teamScoring < 1 || teamScoring > 3)
+        return kTypeNone;
+    return custom ? customCodes[teamScoring - 1] : standard[teamScoring - 1];
+}
+
+namespace {
+
+void resetLeague()
+{
+    gTableName.clear();
+    gGamesToPlay = 0;
+    gSkipDate = 0;
+    gPlayerNames.fill(QString());
+    gOddCount = false;
+    gPenalties.fill(0);
+    gWeekDates.fill(kZeroDate);
+    gRoundsPerCycle = 0;
+    gSlotsPerCycle = 0;
+    gLeagueType = kTypeNone;
+    gFixtureSlots.fill(QString());
+    gFixtureString.clear();
+    gAltFixtureString.clear();
+    gAltFixtures = false;
+    // Element 0 of the first score parts is left as it was.
+    const QString notEntered = QStringLiteral("-1");
+    for (qsizetype k = 1; k < gPosScoreA.size(); ++k)
+        gPosScoreA[k] = notEntered;
+}
+
+void resetFlagsAndFiles()
+{
+    gSaved = false;
+    gLeagueChanged = false;
+    gFixturesClosed = false;
+    gDatesPending = false;
+    gCreatingLeague = false;
+    gTableShown = false;
+
+    gLeagueFile.clear();
+    gExtFileName.clear();
+    gExtFile.clear();
+    gLastSavePath.clear();
+    gDialogFilter.clear();
+    gFileFolder.clear();
+    gIniFile.clear();
+    gRegValue.clear();
+    gWebAddress = QString::fromLatin1(kWebAddress);
+
+    gAddGamesPerMatch = false;
+    gShowSplash = QStringLiteral("0");
+}
+
+void resetWindowState()
+{
+    gBoxGap = gBoxWidth = gRowHeight = gLineLength = 0;
+    gBoxX = gBoxY = gBoxRight = gBoxBottom = gLeftMargin = gPageHeight = 0;
+    gPageCount = gBoxRows = gRowsPerPage = gCurrentPage = gDrawWeek = 0;
+    gEditSlot = gWeekFirstSlot = gEntryWeek = gScoreWeek = gFixturesPerWeek = 0;
+    gDatePickerCount = gSwapMode = gSwapButtonCount = 0;
+    gPrinting = false;
+    gSlot = 0;
+    gPlayerRow1 = gPlayerRow2 = gFoundRow = gSortMode = gHtmlFileNum = 0;
+    gFindName.clear();
+    gDatesFirst = gDatesLast = 0;
+    gDatesEdited = gLastWeek = 0;
+    gFreqCount = 0;
+    gFreqUnit.clear();
+    gEndDate = QDate();
+    gLegFound = gLeg = gLegSlot = 0;
+    gRenameIndex = gScratchIndex = 0;
+    gLoopCounter = 0;
+    for (auto &row : gLeagueTable)
+        for (int code : kTableCounterCodes)
+            row[code] = 0;
+}
+
+void resetTournament()
+{
+    gTourNames.fill(QString());
+    gTourDates.fill(QString());
+    gTourFile.clear();
+    gTourEntrants = gTournieColumns = gTourOpenOption = gSelectedSlot = 0;
+    gClickX = gClickY = 0;
+    gChartEntrants = 0;
+    gChartLeft = gChartRight = gChartWidth = gChartHeight = 0;
+    gNameEscapement = gIntersectUA = gIntersectUB = 0;
+    for (auto &plane : gChartGeometry)
+        for (auto &row : plane)
+            row.fill(0);
+}
+
+} // namespace
+
+void InitialiseGlobals()
+{
+    resetLeague();
+    resetFlagsAndFiles();
+    resetWindowState();
+    resetTournament();
+}
+
+QString CleanString(const QString &s)
+{
+    QString result;
+    result.reserve(s.size());
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        const bool keep = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9')
+            || u == u' ' || u == u'.' || u == u'\\' || u == u':' || u == u'/';
+        if (keep)
+            result += c;
+    }
+    return result;
+}
+
+QString CleanFolderPath(const QString &s)
+{
+    QString result;
+    result.reserve(s.size());
+    for (QChar c : s)
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7f)
+            result += c;
+    return result;
+}
+
+} // namespace fixtora

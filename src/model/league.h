@@ -1,0 +1,174 @@
+#pragma once
+// The open league and the open tournament.
+//
+// The whole model lives in module-level variables that every window reads and
+// writes directly; the reset below clears it before a league is created, opened
+// or abandoned. Arrays keep the index ranges the program has always used: an
+// array "0 to 32" has 33 elements and element 0 is usually unused.
+//
+// Vocabulary: N = gNumSlots (entries, even, 4 to 32), G = gGamesToPlay (1 to 4),
+// E = G * N * (N - 1) entries in the fixture slot list (two per fixture),
+// W = G * (N - 1) rounds.
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <cstdint>
+
+namespace fixtora {
+
+// ---- Limits of the model ---------------------------------------------------
+
+inline constexpr int kMinSlots = 4;
+inline constexpr int kMaxSlots = 32;
+inline constexpr int kMaxGames = 4;
+inline constexpr int kMaxNameLength = 16;
+inline constexpr int kSquadSize = 16;
+inline constexpr int kMaxRounds = 500;
+// Every league of 4..32 entries and 1..4 games fits: 4 * 32 * 31 entries.
+inline constexpr int kMaxFixtureEntries = kMaxGames * kMaxSlots * (kMaxSlots - 1);
+// Sixteen position entries for each fixture side.
+inline constexpr int kMaxPositionEntries = kSquadSize * kMaxFixtureEntries;
+inline constexpr int kMaxTourNames = 128;
+inline constexpr int kMaxTourDates = 100;
+
+// E for a league of n entries playing each pairing g times.
+constexpr int FixtureEntryCount(int n, int g) { return g * n * (n - 1); }
+
+// The date every round holds before it is given one (30 December 1899).
+inline const QDate kZeroDate{1899, 12, 30};
+
+// League type codes.
+inline constexpr std::int16_t kTypeNone = 0;
+inline constexpr std::int16_t kTypePlayers = 1;
+inline constexpr std::int16_t kTypePlayersCustom = 2;
+inline constexpr std::int16_t kTypePlayersCustomOld = 4;
+
+bool IsTeamType(int typeCode);            // 5 or more
+bool IsStandardType(int typeCode);        // 1, 13, 23, 25
+bool IsCustomType(int typeCode);          // 2, 4, 14, 24, 15
+// The stored code of a team league for a scoring system (1..3), standard or custom.
+std::int16_t TeamTypeCode(int teamScoring, bool custom);
+
+// ---- League definition and results ------------------------------------------
+
+inline QString gTableName;                        // league name; "none" when no league is open
+inline std::int16_t gGamesToPlay = 0;             // G
+inline QDate gStartDate;                          // date of round 1
+inline int gSkipDate = 0;                         // stored and read back; no other use
+inline std::array<QString, kMaxSlots + 1> gPlayerNames;   // 1..N; empty = free slot
+inline int gNumSlots = 0;                         // N
+inline bool gOddCount = false;                    // an odd count of names was entered
+inline QList<QString> gScores;                    // score text per fixture side, 1..E; "-1" = not entered
+inline std::array<int, kMaxSlots + 1> gPenalties{};       // penalty points per slot
+inline std::array<QDate, kMaxRounds + 1> gWeekDates;      // date of round r
+inline std::int16_t gRoundsPerCycle = 0;          // N - 1
+inline std::int16_t gSlotsPerCycle = 0;           // N * (N - 1)
+inline std::int16_t gLeagueType = 0;              // league type code
+inline std::array<QString, kMaxFixtureEntries + 1> gFixtureSlots;  // the fixture slot list, 1..E
+inline QString gFixtureString;                    // pairing string the list was built from
+inline QString gAltFixtureString;                 // custom fixture string of slot codes
+inline bool gAltFixtures = false;                 // the custom fixture string is in use
+inline bool gImportPending = false;               // an imported fixture string waits to be saved
+
+// ---- Team leagues -----------------------------------------------------------
+
+inline bool gTeamLeague = false;
+inline std::int16_t gTeamScoring = 0;             // 1 WinLoseDraw, 2 Cumulative, 3 Cumulative+Games
+// (t, 0) team name, (t, 1..16) squad player names.
+inline std::array<std::array<QString, kSquadSize + 1>, kMaxSlots + 1> gTeamSquads;
+// Position entries k = 1.. : the 16 positions of one side of a fixture are
+// consecutive, home block before away block; fixture m holds 32(m-1)+1 .. 32m.
+inline QList<QString> gPosPlayer;                 // name part
+inline QList<QString> gPosScoreA = QList<QString>(kMaxPositionEntries + 1);  // first score part
+inline QList<QString> gPosScoreB;                 // second score part
+
+// ---- State flags --------------------------------------------------------------
+
+inline bool gSaved = false;             // written by create or save
+inline bool gLeagueOnDisk = false;      // the league exists in a file
+inline bool gLeagueChanged = false;     // changed since the last save
+inline bool gFixturesClosed = false;    // the main menu should refresh the main window's caption
+inline bool gDatesPending = false;      // round dates still to be generated
+inline bool gCreatingLeague = false;    // the new-league wizard runs
+inline bool gTableShown = false;        // the table was computed since its screen opened
+
+// ---- Files and dialogs ----------------------------------------------------------
+
+inline QString gLeagueFile;             // path of the league or tournament file
+inline QString gExtFileName;            // companion path derived by the open dialog
+inline QString gExtFile;                // companion path used by create and save
+inline QString gLastSavePath;           // copy of the league path taken before a save
+inline QString gDialogFilter;           // "description", NUL, "pattern", NUL
+inline QString gFileFolder;             // folder of the chosen file, ending with a separator
+inline std::int32_t gDialogResult = 0;  // 0 = cancelled
+inline QString gDialogExt;              // extension the save dialog enforces
+inline int gDialogExtLen = 0;
+inline QString gSavePath;               // default folder of the dialogs
+inline QString gRegValue;               // raw text of the last preference read
+inline QString gWebAddress;             // the publisher's web site
+
+// ---- Tournament model -------------------------------------------------------------
+
+inline std::array<QString, kMaxTourNames + 1> gTourNames;
+inline std::array<QString, kMaxTourDates + 1> gTourDates;
+inline QString gTourFile;
+inline int gTourEntrants = 0, gTournieColumns = 0, gTourOpenOption = 0, gSelectedSlot = 0;
+inline double gClickX = 0, gClickY = 0;
+inline int gChartEntrants = 0;
+inline double gChartLeft = 0, gChartRight = 0, gChartWidth = 0, gChartHeight = 0;
+inline int gNameEscapement = 0, gIntersectUA = 0, gIntersectUB = 0;
+inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
+
+// ---- Working state of the windows, cleared with the league -------------------------
+
+// Fixtures page drawing.
+inline double gBoxGap = 0, gBoxWidth = 0, gRowHeight = 0, gLineLength = 0;
+inline double gBoxX = 0, gBoxY = 0, gBoxRight = 0, gBoxBottom = 0, gLeftMargin = 0;
+inline double gPageHeight = 0;
+inline int gPageCount = 0, gBoxRows = 0, gRowsPerPage = 0, gCurrentPage = 0, gDrawWeek = 0;
+inline int gEditSlot = 0, gWeekFirstSlot = 0, gEntryWeek = 0, gScoreWeek = 0, gFixturesPerWeek = 0;
+inline int gDatePickerCount = 0, gSwapMode = 0, gSwapButtonCount = 0;
+inline bool gPrinting = false;
+inline std::int16_t gSlot = 0;
+// League table screen.
+inline int gPlayerRow1 = 0, gPlayerRow2 = 0, gFoundRow = 0, gSortMode = 0, gHtmlFileNum = 0;
+inline QString gFindName;
+// Round-date editor.
+inline int gDatesFirst = 0, gDatesLast = 0;
+inline std::int16_t gDatesEdited = 0, gLastWeek = 0;
+// New-league interval: gFreqCount units of gFreqUnit ("d", "ww" or "m") between rounds.
+inline std::int16_t gFreqCount = 0;
+inline QString gFreqUnit;
+inline QDate gEndDate;
+// Leg scan.
+inline int gLegFound = 0, gLeg = 0, gLegSlot = 0;
+// Shared counters.
+inline int gRenameIndex = 0, gScratchIndex = 0;
+inline std::int16_t gLoopCounter = 0;
+
+// The league table: 33 rows (one per slot) of cells addressed by a column code
+// 0..255; code 0 is the name, the codes 1, 2, 4, 8, 16, 32, 63, 64 and 128 are
+// the counters of the table calculation.
+inline constexpr std::array<int, 9> kTableCounterCodes{1, 2, 4, 8, 16, 32, 63, 64, 128};
+inline std::array<std::array<QVariant, 256>, kMaxSlots + 1> gLeagueTable;
+
+// ---- Operations ----------------------------------------------------------------------
+
+// Clears the open league and tournament. Leaves N, the start date, the team
+// definition (gTeamLeague, gTeamScoring, gTeamSquads), the scores and position
+// parts sized by the loader, gImportPending, gLeagueOnDisk, gDialogResult,
+// gDialogExt, gSavePath and the settings as they were.
+void InitialiseGlobals();
+
+// The characters of s that are letters a-z / A-Z, digits, space, ".", "\",
+// ":" or "/" (the folder separator here); everything else is dropped.
+QString CleanString(const QString &s);
+
+// A typed or stored folder path with only NUL and control characters removed.
+QString CleanFolderPath(const QString &s);
+
+} // namespace fixtora
