@@ -4,6 +4,9 @@
 // written back by the callers that change them; the league reset leaves them
 // alone (except gAddGamesPerMatch and gShowSplash).
 
+#include "platform/appinfo.h"
+#include "platform/registry.h"
+
 #include <QString>
 
 #include <array>
@@ -41,5 +44,41 @@ inline std::array<QString, 6> gSortOrder;          // sort keys 1..5; an empty t
 inline std::int16_t gScreenWidth = 0;    // screen width in pixels measured at start-up
 inline std::int16_t gTableRefresh = 0;   // 1 or more asks the table screen to recompute
 inline int gMsgResult = 0;
+
+// ---- Reading and writing ------------------------------------------------------------
+
+inline constexpr const char *kIniSection = "Fixtora INI file";
+
+// Where "config.ini" lives: beside the program when its folder is writable,
+// otherwise in the user's configuration folder.
+QString IniFilePath(const QString &programFolder = ProgramFolder());
+
+// Loads the thirteen settings from "config.ini"; creates the file with the
+// defaults first when it is missing. A boolean key that is missing or holds
+// neither "True"/"False" nor a number reads as its default.
+void ReadIniSettings();
+
+// Writes all thirteen settings into "config.ini" in one rewrite of the file;
+// false when the file was not written.
+bool WriteIniSettings();
+
+// Reads (mode "GET") or writes (mode "WRITE") one key of gIniFile; modes in any
+// letter case. A read gives at most 49 characters, and the empty text for a
+// missing key. Errors: "ERROR MODE", "ERROR Secname", "ERROR Keyname",
+// "ERROR KeyValue" (a write without a value), "ERROR Write" (the write failed).
+QString IniAccess(const QString &mode, const QString &section, const QString &key,
+                  const QString &value = QString());
+
+// True when path names a file that is neither a folder nor hidden.
+bool FileExists(const QString &path);
+
+// A preference's text up to its first NUL, or def when it is missing; gRegValue
+// receives the whole stored data with its terminating NUL, or the empty text.
+QString GetRegString(RegRoot root, const QString &subkey, const QString &name,
+                     const QString &def);
+
+// Stores a preference; false when it was not stored.
+bool SaveRegString(RegRoot root, const QString &subkey, const QString &name,
+                   const QString &value);
 
 } // namespace fixtora

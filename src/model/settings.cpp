@@ -1,0 +1,166 @@
+#include "model/settings.h"
+
+#include "model/league.h"
+#include "platform/profilefile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <array>
+
+namespace fixtora {
+
+namespace {
+
+// One key of "config.ini": the text written when the file is created and the
+// variable it is read into (text or boolean, exactly one of the two).
+struct IniKey {
+    const char *name;
+    const char *creationText;
+    QString *text;
+    bool *flag;
+};
+
+const std::array<IniKey, 13> kIniKeys{{
+    {"PointsforWin", "3", &gPointsForWin, nullptr},
+    {"PointsforDraw", "1", &gPointsForDraw, nullptr},
+    {"PointsforLose", "0", &gPointsForLose, nullptr},
+    {"DateisVisible", "1", nullptr, &gDateVisible},
+    {"WeekisVisible", "1", nullptr, &gWeekVisible},
+    {"TablenameVisible", "1", nullptr, &gTableNameVisible},
+    {"startendsummary", "1", nullptr, &gStartEndSummary},
+    {"addgamespermatch", "0", nullptr, &gAddGamesPerMatch},
+    {"Eachgameis", "Frame", &gEachGameIs, nullptr},
+    {"maxframes", "5", &gMaxFrames, nullptr},
+    {"showsplash", "1", &gShowSplash, nullptr},
+    {"sortleague", "1", &gSortLeague, nullptr},
+    {"homeaway", "0", nullptr, &gHomeAwayRule},
+}};
+
+// The longest value a read returns.
+constexpr int kIniValueLength = 49;
+// What a read of a missing key yields before it is turned into the empty text.
+constexpr const char *kMissingValue = "Failed";
+
+// "True"/"False" in any letter case, or a number (0 is false); anything else
+// gives nothing.
+std::optional<bool> toBoolean(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return number != 0;
+}
+
+void storeValue(const IniKey &key, const QString &value)
+{
+    if (key.text)
+        *key.text = value;
+    else
+        *key.flag = toBoolean(value).value_or(*toBoolean(QLatin1String(key.creationText)));
+}
+
+QString writtenForm(const IniKey &key)
+{
+    if (key.text)
+        return *key.text;
+    return *key.flag ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// The user's configuration folder is the only place gIniFile may name that does
+// not exist yet.
+bool writeIniFile(const QList<ProfileEntry> &entries)
+{
+    if (!QFileInfo(gIniFile).dir().exists())
+        MakeUserConfigFolder();
+    return WriteProfileStrings(gIniFile, QLatin1String(kIniSection), entries);
+}
+
+void createIniFile()
+{
+    QList<ProfileEntry> entries;
+    for (const IniKey &key : kIniKeys)
+        entries.append({QLatin1String(key.name), QLatin1String(key.creationText)});
+    writeIniFile(entries);
+    for (const IniKey &key : kIniKeys)
+        storeValue(key, QLatin1String(key.creationText));
+}
+
+} // namespace
+
+QString IniFilePath(const QString &programFolder)
+{
+    const QFileInfo folder(programFolder);
+    const QString base = folder.isDir() && folder.isWritable() ? programFolder : UserConfigFolder();
+    return base + QStringLiteral("/config.ini");
+}
+
+void ReadIniSettings()
+{
+    gIniFile = IniFilePath();
+    if (!FileExists(gIniFile)) {
+        createIniFile();
+        return;
+    }
+    for (const IniKey &key : kIniKeys)
+        storeValue(key, IniAccess(QStringLiteral("GET"), QLatin1String(kIniSection), QLatin1String(key.name)));
+}
+
+bool WriteIniSettings()
+{
+    gIniFile = IniFilePath();
+    QList<ProfileEntry> entries;
+    for (const IniKey &key : kIniKeys)
+        entries.append({QLatin1String(key.name), writtenForm(key)});
+    return writeIniFile(entries);
+}
+
+QString IniAccess(const QString &mode, const QString &section, const QString &key, const QString &value)
+{
+    if (mode.isEmpty())
+        return QStringLiteral("ERROR MODE");
+    if (section.isEmpty())
+        return QStringLiteral("ERROR Secname");
+    if (key.isEmpty())
+        return QStringLiteral("ERROR Keyname");
+    const QString upper = mode.toUpper();
+    if (upper == QLatin1String("WRITE")) {
+        if (value.isEmpty())
+            return QStringLiteral("ERROR KeyValue");
+        return WriteProfileString(gIniFile, section, key, value) ? QString() : QStringLiteral("ERROR Write");
+    }
+    if (upper == QLatin1String("GET")) {
+        const QString read = ReadProfileString(gIniFile, section, key)
+                                 .value_or(QLatin1String(kMissingValue)).left(kIniValueLength);
+        return read.startsWith(QLatin1String(kMissingValue)) ? QString() : read;
+    }
+    return {};
+}
+
+bool FileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}
+
+QString GetRegString(RegRoot root, const QString &subkey, const QString &name, const QString &def)
+{
+    const std::optional<QString> data = ReadRegData(root, subkey, name);
+    gRegValue = data.value_or(QString());
+    if (!data)
+        return def;
+    return data->left(data->indexOf(QChar(0)));
+}
+
+bool SaveRegString(RegRoot root, const QString &subkey, const QString &name, const QString &value)
+{
+    return WriteRegData(root, subkey, name, value);
+}
+
+} // namespace fixtora

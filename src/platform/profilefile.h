@@ -1,0 +1,39 @@
+#pragma once
+// Profile files: "[section]" header lines, each followed by "key=value" lines.
+//
+// Section names and keys match without regard to letter case. Values are
+// returned exactly as they stand after the first "=" of their line. A key
+// written again is replaced on its own line; a new key goes at the end of its
+// section, and a missing section at the end of the file, which is created on
+// the first write. Every other line is kept as it was. Files with CRLF or LF
+// line ends are read; a rewritten file keeps its line ends.
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace fixtora {
+
+struct ProfileEntry {
+    QString key;
+    QString value;
+};
+
+// The value of key in section, or nothing when the file, the section or the
+// key is missing or the file cannot be read.
+std::optional<QString> ReadProfileString(const QString &file, const QString &section,
+                                         const QString &key);
+
+// Writes all entries into section in one rewrite of the whole file, so the file
+// is either fully updated or left as it was. False when nothing was written: the
+// file could not be read or written, or a section name, key or value cannot be
+// held on its line (a line break or NUL anywhere, "=" in a key, "]" in a section
+// name, an empty name, a key starting with "[" or ";").
+bool WriteProfileStrings(const QString &file, const QString &section,
+                         const QList<ProfileEntry> &entries);
+
+bool WriteProfileString(const QString &file, const QString &section, const QString &key,
+                        const QString &value);
+
+} // namespace fixtora
