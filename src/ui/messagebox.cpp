@@ -89,7 +89,9 @@ QPlainTextEdit *MessageText(QWidget *parent, const char *name, Qt::ScrollBarPoli
     text->setObjectName(name);
     text->setReadOnly(true);
     text->setFrameShape(QFrame::NoFrame);
-    text->setBackgroundRole(QPalette::Window);
+    QPalette colours = text->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    text->setPalette(colours);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(scrollBars);
     text->setGeometry(ToPixels(kMessage));
@@ -158,9 +160,8 @@ frmMSGBOX::frmMSGBOX()
     setFixedSize(TwipsToPixelsX(kInnerWidth), TwipsToPixelsY(kInnerHeight));
 
     Label1->setAutoFillBackground(true);
-    Label1->setBackgroundRole(QPalette::Base);
     QPalette white = Label1->palette();
-    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Window, Qt::white);
     Label1->setPalette(white);
     Label1->setIndent(TwipsToPixelsX(kLabel2.x()));
 
