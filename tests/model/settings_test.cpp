@@ -7,24 +7,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "testfiles.h"
+
 using namespace fixtora;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
+using namespace fixtora::test;
 
 // The whole life of "config.ini" in one test: the file sits beside the test
 // program, so no other test may touch it at the same time.

@@ -4,22 +4,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "testfiles.h"
+
 using namespace fixtora;
+using namespace fixtora::test;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 class ProfileFileTest : public ::testing::Test {
 protected:
