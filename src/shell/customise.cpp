@@ -1,0 +1,11 @@
+#include "shell/customise.h"
+
+namespace fixtora {
+
+customise::customise()
+{
+    setObjectName(QStringLiteral("customise"));
+    setWindowTitle(QStringLiteral("options"));
+}
+
+} // namespace fixtora
