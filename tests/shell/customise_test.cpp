@@ -351,7 +351,9 @@ TEST_F(CustomiseTest, RefusedCloseChangesNoSetting)
 
     Text("Text5")->setText("Round");
     Combo("Combo1_2")->setEditText("wins");
+    Combo("Combo1_7")->setEditText("");
     EXPECT_EQ(Close(), QStringList{"Not a valid column name, please change it!"});
+    EXPECT_EQ(Combo("Combo1_7")->currentText(), "Select");  // every empty column row, before the checks
     EXPECT_EQ(gTableOrder[1], "Index");
     EXPECT_EQ(gSortOrder[1], "Points");
     EXPECT_EQ(gSavePath, iniFolder.path());
