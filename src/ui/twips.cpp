@@ -1,0 +1,34 @@
+#include "ui/twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtMath>
+
+namespace fixtora {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kFallbackDpi = 96.0;
+
+double ScreenDpi(Qt::Orientation orientation)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return kFallbackDpi;
+    const double dpi = orientation == Qt::Horizontal ? screen->logicalDotsPerInchX()
+                                                     : screen->logicalDotsPerInchY();
+    return dpi > 0 ? dpi : kFallbackDpi;
+}
+
+} // namespace
+
+double TwipsPerPixelX() { return kTwipsPerInch / ScreenDpi(Qt::Horizontal); }
+double TwipsPerPixelY() { return kTwipsPerInch / ScreenDpi(Qt::Vertical); }
+
+int TwipsToPixelsX(int twips) { return qRound(twips / TwipsPerPixelX()); }
+int TwipsToPixelsY(int twips) { return qRound(twips / TwipsPerPixelY()); }
+int PixelsToTwipsX(int pixels) { return qRound(pixels * TwipsPerPixelX()); }
+int PixelsToTwipsY(int pixels) { return qRound(pixels * TwipsPerPixelY()); }
+
+} // namespace fixtora

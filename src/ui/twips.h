@@ -1,0 +1,16 @@
+#pragma once
+// Twips (1440 per inch) and screen pixels, converted with the logical DPI of
+// the primary screen: 15 twips per pixel at 96 DPI.
+
+namespace fixtora {
+
+double TwipsPerPixelX();
+double TwipsPerPixelY();
+
+// Conversions round to the nearest whole unit.
+int TwipsToPixelsX(int twips);
+int TwipsToPixelsY(int twips);
+int PixelsToTwipsX(int pixels);
+int PixelsToTwipsY(int pixels);
+
+} // namespace fixtora

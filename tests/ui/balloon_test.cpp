@@ -1,0 +1,177 @@
+#include "ui/balloon.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace fixtora;
+
+namespace {
+
+// A balloon at the top-left of the screen with the "?" defaults, shown.
+QPointer<frmTip> OpenBalloon(BalloonArgs &args)
+{
+    auto *tip = new frmTip;
+    tip->SetBalloon(args, nullptr);
+    tip->show();
+    return tip;
+}
+
+QPointer<frmTip> OpenBalloon(bool showClose, int autoCloseMs = 0)
+{
+    BalloonArgs args;
+    args.Title = "Help";
+    args.Text = "Some help text.";
+    args.ShowClose = showClose;
+    args.AutoCloseMs = autoCloseMs;
+    return OpenBalloon(args);
+}
+
+bool IsGoneWithin(const QPointer<frmTip> &tip, int ms)
+{
+    return QTest::qWaitFor([&] { return tip.isNull(); }, ms);
+}
+
+QWidget *Body(frmTip *tip) { return tip->findChild<QTextEdit *>("txtTip")->viewport(); }
+
+} // namespace
+
+TEST(Balloon, TheQuestionMarkSizeIs312By108PixelsWithARoundedOutline)
+{
+    ASSERT_DOUBLE_EQ(TwipsPerPixelX(), 15.0);
+    ASSERT_DOUBLE_EQ(TwipsPerPixelY(), 15.0);
+    QPointer<frmTip> tip = OpenBalloon(true);
+    EXPECT_EQ(tip->size(), QSize(312, 108));
+    const QRegion mask = tip->mask();
+    EXPECT_EQ(mask.boundingRect(), QRect(0, 0, 312, 108));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(311, 0), QPoint(0, 107), QPoint(311, 107),
+                                QPoint(2, 2), QPoint(309, 105)})
+        EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
+    for (const QPoint inside : {QPoint(156, 0), QPoint(0, 54), QPoint(311, 54), QPoint(156, 107),
+                                QPoint(10, 10)})
+        EXPECT_TRUE(mask.contains(inside)) << inside.x() << "," << inside.y();
+    tip->HideBalloon();
+}
+
+TEST(Balloon, IconCodeIsLowerCasedAndWrittenBack)
+{
+    const struct { QString code; QString written; bool shown; } cases[] = {
+        {"I", "i", true}, {"X9", "x9", true}, {"!", "!", true}, {"", "", false}, {"?", "?", false}};
+    for (const auto &c : cases) {
+        BalloonArgs args;
+        args.Icon = c.code;
+        QPointer<frmTip> tip = OpenBalloon(args);
+        EXPECT_EQ(args.Icon, c.written);
+        EXPECT_EQ(tip->findChild<QLabel *>("imgDisplayIcon")->isVisible(), c.shown) << c.code.toStdString();
+        EXPECT_EQ(tip->findChild<QLabel *>("lblTitle")->width(), tip->width());
+        tip->HideBalloon();
+    }
+}
+
+TEST(Balloon, WithoutCloseButtonAClickInTheTextCloses)
+{
+    QPointer<frmTip> tip = OpenBalloon(false);
+    EXPECT_TRUE(tip->findChild<QLabel *>("imgX")->isHidden());
+    QTest::mouseClick(Body(tip), Qt::LeftButton);
+    EXPECT_TRUE(IsGoneWithin(tip, 1000));
+}
+
+TEST(Balloon, WithCloseButtonAClickInTheTextStaysADoubleClickCloses)
+{
+    QPointer<frmTip> tip = OpenBalloon(true);
+    QTest::mouseClick(Body(tip), Qt::LeftButton);
+    QTest::mouseClick(tip->findChild<QLabel *>("lblTitle"), Qt::LeftButton);
+    EXPECT_FALSE(IsGoneWithin(tip, 100));
+    QTest::mouseDClick(Body(tip), Qt::LeftButton);
+    EXPECT_TRUE(IsGoneWithin(tip, 1000));
+}
+
+TEST(Balloon, CloseButtonIconAndWindowClose)
+{
+    for (const char *target : {"imgX", "lblX", "imgDisplayIcon"}) {
+        QPointer<frmTip> tip = OpenBalloon(true);
+        QTest::mouseClick(tip->findChild<QLabel *>(target), Qt::LeftButton);
+        EXPECT_TRUE(IsGoneWithin(tip, 1000)) << target;
+    }
+    QPointer<frmTip> tip = OpenBalloon(true);
+    QTest::mouseClick(tip, Qt::LeftButton, {}, QPoint(150, 100));
+    EXPECT_TRUE(IsGoneWithin(tip, 1000));
+}
+
+TEST(Balloon, AutoCloseRunsOutAndNonPositiveTimesMeanNoTimer)
+{
+    QPointer<frmTip> timed = OpenBalloon(true, 200);
+    EXPECT_TRUE(IsGoneWithin(timed, 2000));
+    for (int ms : {0, -5}) {
+        QPointer<frmTip> tip = OpenBalloon(true, ms);
+        EXPECT_FALSE(tip->findChild<QTimer *>("timAutoClose")->isActive());
+        tip->HideBalloon();
+    }
+}
+
+TEST(Balloon, QuestionMarkOpensAtTheControlsLowerLeftCornerAndBalloonsCloseIndependently)
+{
+    QWidget window;
+    window.setGeometry(100, 80, 400, 300);
+    auto *anchor = new QPushButton("Task", &window);
+    anchor->setGeometry(40, 50, 120, 30);
+    window.show();
+    QPointer<frmTip> first = ShowHelpBalloon(anchor, "First", "One");
+    QPointer<frmTip> second = ShowHelpBalloon(anchor, "Second", "Two");
+
+    EXPECT_EQ(first->pos(), anchor->mapToGlobal(QPoint(0, anchor->height())));
+    EXPECT_EQ(first->size(), QSize(312, 108));
+    EXPECT_EQ(first->parentWidget(), &window);
+    EXPECT_EQ(first->findChild<QLabel *>("lblTitle")->text(), "First");
+    EXPECT_EQ(first->findChild<QLabel *>("lblTitle")->font().family(), "Tahoma");
+    EXPECT_EQ(first->findChild<QTextEdit *>("txtTip")->toPlainText(), "One");
+    EXPECT_TRUE(first->findChild<QLabel *>("imgX")->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::mouseClick(second->findChild<QLabel *>("imgX"), Qt::LeftButton);
+    EXPECT_TRUE(IsGoneWithin(second, 1000));
+    EXPECT_FALSE(first.isNull());
+    EXPECT_TRUE(first->isVisible());
+    first->HideBalloon();
+    EXPECT_TRUE(IsGoneWithin(first, 1000));
+}
+
+TEST(Balloon, BodyKeepsItsTextWhenEmptyAndNeverGetsANegativeSize)
+{
+    BalloonArgs args;
+    args.Text = "First text";
+    QPointer<frmTip> tip = OpenBalloon(args);
+    args.Text.clear();
+    args.Height = 600;
+    args.Width = 1500;
+    tip->SetBalloon(args, nullptr);
+    const auto *body = tip->findChild<QTextEdit *>("txtTip");
+    EXPECT_EQ(body->toPlainText(), "First text");
+    EXPECT_EQ(tip->size(), QSize(100, 40));
+    EXPECT_EQ(body->size(), QSize(80, 0));
+    tip->HideBalloon();
+}
+
+TEST(Balloon, RichTextFileReplacesTheBodyAndKeepsItsOwnFont)
+{
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write("<p style=\"font-family:Courier\">From <b>file</b></p>");
+    file.close();
+    BalloonArgs args;
+    args.Text = "Ignored";
+    args.RtfFile = file.fileName();
+    args.FontName = "Arial";
+    QPointer<frmTip> tip = OpenBalloon(args);
+    const auto *body = tip->findChild<QTextEdit *>("txtTip");
+    EXPECT_EQ(body->toPlainText(), "From file");
+    EXPECT_NE(body->font().family(), "Arial");
+    EXPECT_EQ(tip->findChild<QLabel *>("lblTitle")->font().family(), "Arial");
+    tip->HideBalloon();
+}
