@@ -1,0 +1,305 @@
+#include "ui/messagebox.h"
+
+#include "ui/chameleonbutton.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+namespace fixtora {
+
+namespace {
+
+// Geometry of the window and its controls, in twips.
+constexpr int kInnerWidth = 5580;
+constexpr int kInnerHeight = 3435;
+constexpr int kButtonTop = 2880;
+constexpr int kButtonHeight = 375;
+constexpr QRect kLabel1(0, 0, 5580, 540);
+constexpr QRect kLabel2(120, 600, 5340, 300);
+constexpr QRect kPicture1(120, 1020, 480, 480);
+constexpr QRect kMessage(720, 1020, 4740, 1740);
+struct ButtonPlace {
+    int left;
+    int width;
+};
+constexpr std::array<ButtonPlace, 4> kButtonPlaces{{{2895, 1095}, {4080, 1095}, {600, 975}, {1680, 1095}}};
+constexpr int kIconPixels = 32;
+const QColor kNavy(0, 0, 0x80);
+constexpr qint32 kButtonFace = 0xC0C0C0;
+
+QRect ToPixels(const QRect &twips)
+{
+    return QRect(TwipsToPixelsX(twips.x()), TwipsToPixelsY(twips.y()),
+                 TwipsToPixelsX(twips.width()), TwipsToPixelsY(twips.height()));
+}
+
+// Captions of the button places 0 to 3 for each button set (null: hidden),
+// and the place Esc presses.
+struct ButtonSet {
+    std::array<const char *, 4> captions;
+    int cancelPlace;
+};
+constexpr std::array<ButtonSet, 8> kButtonSets{{
+    {{"Abort", "Retry", nullptr, "Ignore"}, -1},  // AbortRetryIgnore
+    {{nullptr, nullptr, "Help", nullptr}, -1},     // HelpOnly
+    {{"OK", "Cancel", nullptr, nullptr}, 1},       // OKCancel
+    {{"OK", nullptr, nullptr, nullptr}, -1},       // OKOnly
+    {{"Retry", "Cancel", nullptr, nullptr}, 1},    // RetryCancel
+    {{"Yes", "No", nullptr, nullptr}, -1},         // YesNo
+    {{"No", "Cancel", nullptr, "Yes"}, 1},         // YesNoCancel
+    {{nullptr, nullptr, nullptr, nullptr}, -1},    // NoButtons
+}};
+
+// The answer code of a button caption: its index here (MessageResult).
+const QStringList kAnswerCaptions{"Cancel", "OK", "Retry", "Yes", "No", "Help", "Abort", "Ignore"};
+
+QPixmap StockIcon(QStyle::StandardPixmap which)
+{
+    return QApplication::style()->standardIcon(which).pixmap(kIconPixels, kIconPixels);
+}
+
+QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect &twips)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    QFont font("Arial");
+    font.setPointSizeF(points);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, kNavy);
+    label->setPalette(colours);
+    label->setGeometry(ToPixels(twips));
+    return label;
+}
+
+QPlainTextEdit *MessageText(QWidget *parent, const char *name, Qt::ScrollBarPolicy scrollBars)
+{
+    auto *text = new QPlainTextEdit(parent);
+    text->setObjectName(name);
+    text->setReadOnly(true);
+    text->setFrameShape(QFrame::NoFrame);
+    QPalette colours = text->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    text->setPalette(colours);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(scrollBars);
+    text->setGeometry(ToPixels(kMessage));
+    return text;
+}
+
+// Disables every enabled window and returns them; windows already disabled
+// are left alone, so re-enabling the list restores each window's state.
+QList<QPointer<QWidget>> DisableOpenWindows()
+{
+    QCoreApplication::processEvents();
+    QList<QPointer<QWidget>> disabled;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isEnabled()) {
+            window->setEnabled(false);
+            disabled.append(window);
+        }
+    }
+    return disabled;
+}
+
+void EnableWindows(const QList<QPointer<QWidget>> &windows)
+{
+    QCoreApplication::processEvents();
+    for (const QPointer<QWidget> &window : windows)
+        if (window)
+            window->setEnabled(true);
+}
+
+} // namespace
+
+int ShowMessage(MessageArgs &args)
+{
+    const QList<QPointer<QWidget>> disabled =
+        args.DisableForms == 1 ? DisableOpenWindows() : QList<QPointer<QWidget>>();
+    const auto box = std::make_unique<frmMSGBOX>();
+    box->Present(args);
+    QEventLoop wait;
+    QObject::connect(box.get(), &frmMSGBOX::Answered, &wait, &QEventLoop::quit);
+    if (!box->Finished)
+        wait.exec();
+    const int answer = gMsgResult;
+    EnableWindows(disabled);
+    return answer;
+}
+
+frmMSGBOX::frmMSGBOX()
+    : Label1(TitleLine(this, "Label1", 14.25, kLabel1)),
+      Label2(TitleLine(this, "Label2", 9, kLabel2)),
+      lblMessage(MessageText(this, "lblMessage", Qt::ScrollBarAlwaysOff)),
+      lblscrollbars(MessageText(this, "lblscrollbars", Qt::ScrollBarAlwaysOn)),
+      Picture1(new QLabel(this)),
+      etimer(new QTimer(this)),
+      Picture2(StockIcon(QStyle::SP_MessageBoxInformation)),
+      Image1{StockIcon(QStyle::SP_MessageBoxCritical), StockIcon(QStyle::SP_MessageBoxWarning),
+             StockIcon(QStyle::SP_MessageBoxInformation), StockIcon(QStyle::SP_MessageBoxQuestion),
+             StockIcon(QStyle::SP_DialogHelpButton), StockIcon(QStyle::SP_DialogApplyButton),
+             StockIcon(QStyle::SP_DialogSaveButton), StockIcon(QStyle::SP_FileIcon),
+             StockIcon(QStyle::SP_DirIcon), StockIcon(QStyle::SP_BrowserStop),
+             StockIcon(QStyle::SP_ComputerIcon), StockIcon(QStyle::SP_TrashIcon)}
+{
+    setObjectName("frmMSGBOX");
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(TwipsToPixelsX(kInnerWidth), TwipsToPixelsY(kInnerHeight));
+
+    Label1->setAutoFillBackground(true);
+    QPalette white = Label1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Label1->setPalette(white);
+    Label1->setIndent(TwipsToPixelsX(kLabel2.x()));
+
+    Picture1->setObjectName("Picture1");
+    Picture1->setGeometry(ToPixels(kPicture1));
+
+    for (int place = 0; place < 4; ++place) {
+        auto *button = new chameleonButton(this);
+        button->setObjectName(QString("command1_%1").arg(place));
+        button->setGeometry(ToPixels(QRect(kButtonPlaces[place].left, kButtonTop,
+                                           kButtonPlaces[place].width, kButtonHeight)));
+        button->setColorScheme(1);
+        button->setBackColor(kButtonFace);
+        button->setBackOver(kButtonFace);
+        button->setMaskColor(kButtonFace);
+        button->setForeColor(0);
+        button->setForeOver(0);
+        button->hide();
+        connect(button, &chameleonButton::clicked, this, [this, place] { command1_Click(place); });
+        command1[place] = button;
+    }
+
+    etimer->setObjectName("etimer");
+    etimer->setInterval(5000);
+    connect(etimer, &QTimer::timeout, this, [this] { Finish(MessageResult::TimedOut); });
+}
+
+void frmMSGBOX::Present(MessageArgs &args)
+{
+    for (chameleonButton *button : command1)
+        button->setButtonType(args.ButtonStyle == 1 ? 3 : 2);
+    SetTexts(args);
+    if (args.Caption.isEmpty())
+        args.Caption = QGuiApplication::applicationDisplayName();
+    setWindowTitle(args.Caption);
+    SetIcon(args.Icon);
+    if (args.Buttons >= 10 && args.Buttons <= 48 && args.Buttons % 10 <= 8) {
+        MakeDefault(args.Buttons / 10 - 1);
+        args.Buttons %= 10;
+    }
+    if (args.Buttons == 0)
+        args.Buttons = MessageButtons::OKOnly;
+    SetButtonSet(args.Buttons);
+
+    const QRect screenArea = screen()->availableGeometry();
+    move(screenArea.center() - rect().center());
+    show();
+    MoveToPosition(args.Top, args.Left);
+    if (args.TimeoutMs > 0) {
+        etimer->setInterval(args.TimeoutMs);
+        etimer->start();
+    }
+}
+
+void frmMSGBOX::SetTexts(const MessageArgs &args)
+{
+    Label1->setText(args.Title);
+    Label2->setText(args.Subtitle);
+    const bool scrolling = args.ScrollText != 0;
+    QPlainTextEdit *shown = scrolling ? lblscrollbars : lblMessage;
+    lblMessage->setVisible(!scrolling);
+    lblscrollbars->setVisible(scrolling);
+    shown->setPlainText(QString(args.Text).replace("\r\n", "\n"));
+}
+
+void frmMSGBOX::SetIcon(int icon)
+{
+    if (icon == 0)
+        Picture1->setPixmap(Picture2);
+    else if (icon >= 1 && icon <= static_cast<int>(Image1.size()))
+        Picture1->setPixmap(Image1[icon - 1]);
+    else
+        Picture1->clear();
+}
+
+void frmMSGBOX::SetButtonSet(int code)
+{
+    if (code < 1 || code > static_cast<int>(kButtonSets.size()))
+        return;
+    const ButtonSet &set = kButtonSets[code - 1];
+    for (int place = 0; place < 4; ++place) {
+        if (set.captions[place]) {
+            command1[place]->setCaption(set.captions[place]);
+            command1[place]->show();
+        }
+    }
+    if (set.cancelPlace >= 0)
+        command1[set.cancelPlace]->setCancel(true);
+    if (code == MessageButtons::OKOnly) {
+        MakeDefault(0);
+        command1[0]->move((width() - command1[0]->width()) / 2, command1[0]->y());
+    }
+}
+
+void frmMSGBOX::MoveToPosition(int top, int left)
+{
+    if (left != -1)
+        move(TwipsToPixelsX(left), y());
+    if (top != -1)
+        move(x(), TwipsToPixelsY(top));
+}
+
+void frmMSGBOX::command1_Click(int index)
+{
+    Finish(static_cast<int>(kAnswerCaptions.indexOf(command1[index]->Caption())));
+}
+
+void frmMSGBOX::MakeDefault(int place)
+{
+    for (chameleonButton *button : command1)
+        button->setDefault(button == command1[place]);
+}
+
+void frmMSGBOX::Finish(int answer)
+{
+    if (Finished)
+        return;
+    etimer->stop();
+    Finished = true;
+    gMsgResult = static_cast<qint16>(answer);
+    emit Answered();
+}
+
+// Closing the window by other means than a button ends the wait too: as
+// "Cancel" when the box has that button, else as a time-out.
+void frmMSGBOX::closeEvent(QCloseEvent *event)
+{
+    const bool hasCancel = std::any_of(command1.begin(), command1.end(),
+                                       [](const chameleonButton *button) { return button->isCancel(); });
+    Finish(hasCancel ? MessageResult::Cancel : MessageResult::TimedOut);
+    event->accept();
+}
+
+void frmMSGBOX::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QApplication::beep();
+    QWidget::changeEvent(event);
+}
+
+} // namespace fixtora

@@ -1,0 +1,324 @@
+#include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+using namespace fixtora;
+
+namespace {
+
+frmMSGBOX *VisibleBox()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == "frmMSGBOX" && window->isVisible())
+            return static_cast<frmMSGBOX *>(window);
+    return nullptr;
+}
+
+// Runs action on the message box as soon as it is up (and active).
+void WhenBoxShows(std::function<void(frmMSGBOX *)> action)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        frmMSGBOX *box = VisibleBox();
+        if (!box)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        box->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        action(box);
+    });
+    poll->start(5);
+}
+
+chameleonButton *Place(frmMSGBOX *box, int place)
+{
+    return box->findChild<chameleonButton *>(QString("command1_%1").arg(place));
+}
+
+// Captions of the shown buttons, left to right.
+QStringList ShownCaptions(frmMSGBOX *box)
+{
+    QList<chameleonButton *> shown;
+    for (int place = 0; place < 4; ++place)
+        if (Place(box, place)->isVisible())
+            shown.append(Place(box, place));
+    std::sort(shown.begin(), shown.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (const chameleonButton *button : shown)
+        captions.append(button->Caption());
+    return captions;
+}
+
+void Click(chameleonButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+void Press(frmMSGBOX *box, Qt::Key key) { QTest::keyClick(box, key); }
+
+MessageArgs Args(int buttons)
+{
+    MessageArgs args;
+    args.Text = "Message";
+    args.Buttons = buttons;
+    return args;
+}
+
+} // namespace
+
+TEST(MessageBox, EachButtonSetShowsItsButtonsAndAnswersByCaption)
+{
+    const struct { int code; QStringList captions; int clickPlace; int answer; } sets[] = {
+        {1, {"Ignore", "Abort", "Retry"}, 3, MessageResult::Ignore},
+        {2, {"Help"}, 2, MessageResult::Help},
+        {3, {"OK", "Cancel"}, 0, MessageResult::OK},
+        {4, {"OK"}, 0, MessageResult::OK},
+        {5, {"Retry", "Cancel"}, 0, MessageResult::Retry},
+        {6, {"Yes", "No"}, 1, MessageResult::No},
+        {7, {"Yes", "No", "Cancel"}, 0, MessageResult::No},
+    };
+    for (const auto &set : sets) {
+        MessageArgs args = Args(set.code);
+        WhenBoxShows([&](frmMSGBOX *box) {
+            EXPECT_EQ(ShownCaptions(box), set.captions) << set.code;
+            Click(Place(box, set.clickPlace));
+        });
+        EXPECT_EQ(ShowMessage(args), set.answer) << set.code;
+        EXPECT_EQ(gMsgResult, set.answer);
+    }
+}
+
+TEST(MessageBox, ZeroMeansOneCentredDefaultOK)
+{
+    for (const int code : {0, 10}) {
+        MessageArgs args = Args(code);
+        WhenBoxShows([](frmMSGBOX *box) {
+            EXPECT_EQ(ShownCaptions(box), QStringList{"OK"});
+            const chameleonButton *ok = Place(box, 0);
+            EXPECT_EQ(ok->x(), (box->width() - ok->width()) / 2);
+            EXPECT_TRUE(ok->isDefault());
+            Press(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(ShowMessage(args), MessageResult::OK) << code;
+        EXPECT_EQ(args.Buttons, 4);
+    }
+}
+
+TEST(MessageBox, TensChooseTheDefaultButtonAndAreRemoved)
+{
+    const struct { int code; int left; int answer; } cases[] = {
+        {16, 6, MessageResult::Yes}, {26, 6, MessageResult::No}, {47, 7, MessageResult::Yes}};
+    for (const auto &c : cases) {
+        MessageArgs args = Args(c.code);
+        WhenBoxShows([](frmMSGBOX *box) { Press(box, Qt::Key_Enter); });
+        EXPECT_EQ(ShowMessage(args), c.answer) << c.code;
+        EXPECT_EQ(args.Buttons, c.left);
+    }
+}
+
+TEST(MessageBox, EscPressesCancelOnlyWhereThereIsOne)
+{
+    MessageArgs yesNoCancel = Args(MessageButtons::YesNoCancel);
+    WhenBoxShows([](frmMSGBOX *box) { Press(box, Qt::Key_Escape); });
+    EXPECT_EQ(ShowMessage(yesNoCancel), MessageResult::Cancel);
+
+    MessageArgs yesNo = Args(MessageButtons::YesNo);
+    WhenBoxShows([](frmMSGBOX *box) {
+        Press(box, Qt::Key_Escape);
+        Press(box, Qt::Key_Return);
+        QTest::qWait(50);
+        EXPECT_FALSE(box->Finished);
+        EXPECT_TRUE(box->isVisible());
+        Click(Place(box, 0));
+    });
+    EXPECT_EQ(ShowMessage(yesNo), MessageResult::Yes);
+}
+
+TEST(MessageBox, TimeOutAnswersMinusOne)
+{
+    MessageArgs args = Args(MessageButtons::NoButtons);
+    args.TimeoutMs = 300;
+    WhenBoxShows([](frmMSGBOX *box) { EXPECT_TRUE(ShownCaptions(box).isEmpty()); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(ShowMessage(args), MessageResult::TimedOut);
+    EXPECT_GE(clock.elapsed(), 280);
+}
+
+TEST(MessageBox, NoTimerForZeroOrNegativeTimeOuts)
+{
+    for (const int ms : {0, -1, -5}) {
+        MessageArgs args = Args(MessageButtons::OKOnly);
+        args.TimeoutMs = ms;
+        WhenBoxShows([](frmMSGBOX *box) {
+            EXPECT_FALSE(box->findChild<QTimer *>("etimer")->isActive());
+            Click(Place(box, 0));
+        });
+        EXPECT_EQ(ShowMessage(args), MessageResult::OK) << ms;
+    }
+}
+
+TEST(MessageBox, ClosingTheWindowAlwaysEndsTheWait)
+{
+    const struct { int code; int answer; } cases[] = {
+        {MessageButtons::NoButtons, MessageResult::TimedOut},
+        {9, MessageResult::TimedOut},
+        {MessageButtons::YesNo, MessageResult::TimedOut},
+        {MessageButtons::OKCancel, MessageResult::Cancel},
+    };
+    for (const auto &c : cases) {
+        MessageArgs args = Args(c.code);
+        WhenBoxShows([](frmMSGBOX *box) { box->close(); });
+        EXPECT_EQ(ShowMessage(args), c.answer) << c.code;
+    }
+}
+
+TEST(MessageBox, EmptyCaptionBecomesTheApplicationsName)
+{
+    MessageArgs args = Args(MessageButtons::OKOnly);
+    QString shown;
+    WhenBoxShows([&](frmMSGBOX *box) {
+        shown = box->windowTitle();
+        Click(Place(box, 0));
+    });
+    ShowMessage(args);
+    EXPECT_EQ(args.Caption, QGuiApplication::applicationDisplayName());
+    EXPECT_FALSE(args.Caption.isEmpty());
+    EXPECT_EQ(shown, args.Caption);
+}
+
+TEST(MessageBox, TitleLinesAndTextStartBlankInEveryBox)
+{
+    MessageArgs first = Args(MessageButtons::OKOnly);
+    first.Title = "Invalid Name";
+    first.Subtitle = "Name too long";
+    first.Text = "Line one\r\nLine two\r\n";
+    WhenBoxShows([](frmMSGBOX *box) {
+        EXPECT_EQ(box->findChild<QLabel *>("Label1")->text(), "Invalid Name");
+        EXPECT_EQ(box->findChild<QLabel *>("Label2")->text(), "Name too long");
+        EXPECT_EQ(box->findChild<QPlainTextEdit *>("lblMessage")->toPlainText(), "Line one\nLine two\n");
+        EXPECT_FALSE(box->findChild<QPlainTextEdit *>("lblscrollbars")->isVisible());
+        Click(Place(box, 0));
+    });
+    ShowMessage(first);
+
+    MessageArgs second = Args(MessageButtons::OKOnly);
+    second.ScrollText = 1;
+    WhenBoxShows([](frmMSGBOX *box) {
+        EXPECT_EQ(box->findChild<QLabel *>("Label1")->text(), "");
+        EXPECT_EQ(box->findChild<QLabel *>("Label2")->text(), "");
+        EXPECT_FALSE(box->findChild<QPlainTextEdit *>("lblMessage")->isVisible());
+        const auto *scrolling = box->findChild<QPlainTextEdit *>("lblscrollbars");
+        EXPECT_TRUE(scrolling->isVisible());
+        EXPECT_EQ(scrolling->toPlainText(), "Message");
+        Click(Place(box, 0));
+    });
+    ShowMessage(second);
+}
+
+TEST(MessageBox, IconsOutsideTheTableShowNothing)
+{
+    const struct { int icon; bool shown; } cases[] = {{0, true}, {1, true}, {10, true}, {12, true},
+                                                      {13, false}, {-1, false}};
+    QImage error;
+    for (const auto &c : cases) {
+        MessageArgs args = Args(MessageButtons::OKOnly);
+        args.Icon = c.icon;
+        WhenBoxShows([&](frmMSGBOX *box) {
+            const QPixmap icon = box->findChild<QLabel *>("Picture1")->pixmap();
+            EXPECT_EQ(!icon.isNull(), c.shown) << c.icon;
+            if (c.icon == 1)
+                error = icon.toImage();
+            else if (c.shown) {
+                EXPECT_NE(icon.toImage(), error) << c.icon;
+            }
+            Click(Place(box, 0));
+        });
+        ShowMessage(args);
+    }
+}
+
+TEST(MessageBox, OpensCentredAndMovesOnlyTheGivenCoordinates)
+{
+    QPoint centred;
+    MessageArgs plain = Args(MessageButtons::OKOnly);
+    WhenBoxShows([&](frmMSGBOX *box) {
+        centred = box->pos();
+        const QPoint offCentre = box->frameGeometry().center() - box->screen()->availableGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 6);  // the frame's width aside
+        Click(Place(box, 0));
+    });
+    ShowMessage(plain);
+
+    const struct { int top; int left; QPoint expected; } cases[] = {
+        {-1, 300, {20, centred.y()}}, {600, -1, {centred.x(), 40}}, {150, 1500, {100, 10}}};
+    for (const auto &c : cases) {
+        MessageArgs args = Args(MessageButtons::OKOnly);
+        args.Top = c.top;
+        args.Left = c.left;
+        WhenBoxShows([&](frmMSGBOX *box) {
+            EXPECT_EQ(box->pos(), c.expected);
+            Click(Place(box, 0));
+        });
+        ShowMessage(args);
+    }
+}
+
+TEST(MessageBox, ButtonStyleChoosesRoundedOrRaisedButtons)
+{
+    for (const int style : {1, 0, 2}) {
+        MessageArgs args = Args(MessageButtons::OKOnly);
+        args.ButtonStyle = style;
+        WhenBoxShows([style](frmMSGBOX *box) {
+            for (int place = 0; place < 4; ++place)
+                EXPECT_EQ(Place(box, place)->ButtonType(), style == 1 ? 3 : 2);
+            Click(Place(box, 0));
+        });
+        ShowMessage(args);
+    }
+}
+
+TEST(MessageBox, DisableFormsRestoresEachWindowsOwnState)
+{
+    QWidget enabled;
+    QWidget disabled;
+    enabled.show();
+    disabled.show();
+    disabled.setEnabled(false);
+    MessageArgs args = Args(MessageButtons::OKOnly);
+    args.DisableForms = 1;
+    WhenBoxShows([&](frmMSGBOX *box) {
+        EXPECT_FALSE(enabled.isEnabled());
+        EXPECT_TRUE(box->isEnabled());
+        Click(Place(box, 0));
+    });
+    EXPECT_EQ(ShowMessage(args), MessageResult::OK);
+    EXPECT_TRUE(enabled.isEnabled());
+    EXPECT_FALSE(disabled.isEnabled());
+}
+
+TEST(MessageBox, OtherWindowsKeepWorkingDuringTheWait)
+{
+    QWidget other;
+    other.show();
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+    MessageArgs args = Args(MessageButtons::OKOnly);
+    WhenBoxShows([&](frmMSGBOX *box) {
+        EXPECT_TRUE(other.isEnabled());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 1000));
+        Click(Place(box, 0));
+    });
+    ShowMessage(args);
+    EXPECT_GE(ticks, 3);
+}
