@@ -1,0 +1,671 @@
+#include "model/leaguefile.h"
+
+#include "model/filedialogs.h"
+#include "model/fixturelist.h"
+#include "model/league.h"
+#include "model/teamscoring.h"
+#include "platform/database.h"
+#include "platform/numbers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+namespace fixtora {
+
+namespace {
+
+const QByteArray kLeagueKey = QByteArrayLiteral("Rk8mQv3Zt6");
+const QString kCompanion = QStringLiteral("ext");   // alias of the companion file
+const QString kNotEntered = QStringLiteral("-1");
+constexpr int kPieceLength = 250;
+constexpr int kMaxPenalty = 32767;
+
+const QString kNotValid = QStringLiteral("Not a Valid project file, try another");
+const QString kEmpty = QStringLiteral("error database empty");
+const QString kNotFound = QStringLiteral("File not found - Database copy");
+const QString kNoAccess = QStringLiteral("A League with that name already exists, please use another Name");
+
+LeagueFileHooks &hooks()
+{
+    static LeagueFileHooks current;
+    return current;
+}
+
+// Field names built once: "player1".."player32", "Team1".., "pos1"..
+template <int Count>
+std::array<QString, Count + 1> numberedFields(const char *prefix)
+{
+    std::array<QString, Count + 1> names;
+    for (int i = 1; i <= Count; ++i)
+        names[i] = QLatin1String(prefix) + QString::number(i);
+    return names;
+}
+const auto kPlayerFields = numberedFields<kMaxSlots>("player");
+const auto kTeamFields = numberedFields<kMaxSlots>("Team");
+const auto kPosFields = numberedFields<kTeamGames>("pos");
+const std::array<QString, 4> kPieceFields{QStringLiteral("value1"), QStringLiteral("value2"),
+                                          QStringLiteral("value3"), QStringLiteral("value4")};
+
+// ---- Encodings ---------------------------------------------------------------------
+
+QString encodeDate(const QDate &date)
+{
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+std::optional<QDate> decodeDate(const QVariant &value)
+{
+    const QString text = value.toString();
+    if (text.isEmpty())
+        return QDate();
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+// The custom fixture string in the four fields: 250 characters in each of the
+// first three, the rest in the fourth.
+QString piece(const QString &s, int index)
+{
+    return index < 3 ? s.mid(index * kPieceLength, kPieceLength) : s.mid(3 * kPieceLength);
+}
+
+QString listItem(const QList<QString> &list, qsizetype i, const QString &fallback)
+{
+    return i >= 0 && i < list.size() ? list[i] : fallback;
+}
+
+bool validSize(int n, int games)
+{
+    return n >= kMinSlots && n <= kMaxSlots && n % 2 == 0 && games >= 1 && games <= kMaxGames;
+}
+
+// ---- Schema ------------------------------------------------------------------------
+
+QString textColumns(const auto &names)
+{
+    QStringList columns;
+    for (std::size_t i = 1; i < names.size(); ++i)
+        columns.append(names[i] + QStringLiteral(" TEXT"));
+    return columns.join(QStringLiteral(", "));
+}
+
+void createSchema(Database &db)
+{
+    const QString key = QStringLiteral("id INTEGER PRIMARY KEY, ");
+    const QStringList tables{
+        QStringLiteral("customfixtures (") + key + QStringLiteral("Value INTEGER)"),
+        QStringLiteral("altfixtures (") + key
+            + QStringLiteral("value1 TEXT, value2 TEXT, value3 TEXT, value4 TEXT)"),
+        QStringLiteral("penalties (") + key + QStringLiteral("penalty INTEGER)"),
+        QStringLiteral("scores (") + key + QStringLiteral("field1 TEXT)"),
+        QStringLiteral("teamplayerspos (") + key + textColumns(kPosFields) + QLatin1Char(')'),
+        QStringLiteral("teamplayers (") + key + textColumns(kTeamFields) + QLatin1Char(')'),
+        QStringLiteral("players (") + key
+            + QStringLiteral("Tablename TEXT, GAMESTOPLAY INTEGER, startdate TEXT, skipdate INTEGER, ")
+            + textColumns(kPlayerFields) + QLatin1Char(')'),
+        kCompanion + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
+    };
+    for (const QString &table : tables)
+        db.Execute(QStringLiteral("CREATE TABLE ") + table);
+}
+
+// ---- Writing -----------------------------------------------------------------------
+
+// The code a new file stores: a custom code whenever a custom fixture string
+// is in use, the team code of the scoring system, else the model's code.
+std::int16_t codeToStore()
+{
+    const bool custom = gAltFixtures || IsCustomType(gLeagueType);
+    if (gTeamLeague)
+        return TeamTypeCode(gTeamScoring, custom);
+    return gAltFixtures ? kTypePlayersCustom : gLeagueType;
+}
+
+void checkLeagueToWrite(std::int16_t code)
+{
+    if (!validSize(gNumSlots, gGamesToPlay))
+        throw DatabaseError(QStringLiteral("The league has no valid number of entries or games to play"));
+    if (!IsStandardType(code) && !IsCustomType(code))
+        throw DatabaseError(QStringLiteral("The league has no valid type"));
+}
+
+template <typename Fill>
+void appendRecords(Recordset &rs, int count, Fill fill)
+{
+    for (int i = 1; i <= count; ++i) {
+        rs.AddNew();
+        fill(i);
+        rs.Update();
+    }
+}
+
+template <typename Fill>
+void rewriteRecords(Recordset &rs, int count, Fill fill)
+{
+    if (rs.RecordCount() < count)
+        throw DatabaseError(QStringLiteral("The league file holds fewer records than the league needs"));
+    rs.MoveFirst();
+    for (int i = 1; i <= count; ++i) {
+        rs.Edit();
+        fill(i);
+        rs.Update();
+        rs.MoveNext();
+    }
+}
+
+void setFixturePieces(Recordset &alt)
+{
+    for (int i = 0; i < 4; ++i)
+        alt.SetField(kPieceFields[i], piece(gAltFixtureString, i));
+}
+
+void setPlayerNames(Recordset &players)
+{
+    for (int i = 1; i <= kMaxSlots; ++i)
+        players.SetField(kPlayerFields[i], gPlayerNames[i]);
+}
+
+void setSquadRow(Recordset &squads, int j)
+{
+    for (int t = 1; t <= kMaxSlots; ++t)
+        squads.SetField(kTeamFields[t], gTeamSquads[t][j]);
+}
+
+// Side i's sixteen position entries; a new file gets every score "-1".
+void setPositions(Recordset &positions, int i, bool withScores)
+{
+    const QString separator = QStringLiteral("//");
+    const QString scoreSeparator = QStringLiteral("\\\\");
+    for (int j = 1; j <= kTeamGames; ++j) {
+        const int p = (i - 1) * kTeamGames + j;
+        QString entry = listItem(gPosPlayer, p, QString()) + separator;
+        if (withScores)
+            entry += listItem(gPosScoreA, p, kNotEntered) + scoreSeparator + listItem(gPosScoreB, p, kNotEntered);
+        else
+            entry += kNotEntered + scoreSeparator + kNotEntered;
+        positions.SetField(kPosFields[j], entry);
+    }
+}
+
+void writeNewLeague(Database &db, std::int16_t code)
+{
+    const int n = gNumSlots;
+    const int e = FixtureEntryCount(n, gGamesToPlay);
+    const int w = gGamesToPlay * (n - 1);
+
+    Recordset customFixtures(db, QStringLiteral("customfixtures"));
+    customFixtures.AddNew();
+    customFixtures.SetField(QStringLiteral("Value"), code);
+    customFixtures.Update();
+
+    Recordset alt(db, QStringLiteral("altfixtures"));
+    alt.AddNew();
+    if (IsCustomType(code) || gImportPending)
+        setFixturePieces(alt);
+    alt.Update();
+
+    Recordset penalties(db, QStringLiteral("penalties"));
+    appendRecords(penalties, n, [&](int) { penalties.SetField(QStringLiteral("penalty"), 0); });
+    Recordset dates(db, QStringLiteral("dates"), kCompanion);
+    appendRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
+    Recordset scores(db, QStringLiteral("scores"));
+    appendRecords(scores, e, [&](int) { scores.SetField(QStringLiteral("field1"), kNotEntered); });
+
+    if (gTeamLeague) {
+        Recordset positions(db, QStringLiteral("teamplayerspos"));
+        appendRecords(positions, e, [&](int i) { setPositions(positions, i, false); });
+        Recordset squads(db, QStringLiteral("teamplayers"));
+        appendRecords(squads, kSquadSize, [&](int j) { setSquadRow(squads, j); });
+    }
+
+    Recordset players(db, QStringLiteral("players"));
+    players.AddNew();
+    players.SetField(QStringLiteral("Tablename"), gTableName);
+    players.SetField(QStringLiteral("GAMESTOPLAY"), gGamesToPlay);
+    players.SetField(QStringLiteral("startdate"), encodeDate(gStartDate));
+    players.SetField(QStringLiteral("skipdate"), gSkipDate);
+    setPlayerNames(players);
+    players.Update();
+}
+
+void rewriteLeague(Database &db)
+{
+    const int n = gNumSlots;
+    const int e = FixtureEntryCount(n, gGamesToPlay);
+    const int w = gGamesToPlay * (n - 1);
+
+    Recordset customFixtures(db, QStringLiteral("customfixtures"));
+    rewriteRecords(customFixtures, 1, [&](int) { customFixtures.SetField(QStringLiteral("Value"), gLeagueType); });
+    if (IsCustomType(gLeagueType)) {
+        Recordset alt(db, QStringLiteral("altfixtures"));
+        rewriteRecords(alt, 1, [&](int) { setFixturePieces(alt); });
+    }
+    Recordset scores(db, QStringLiteral("scores"));
+    rewriteRecords(scores, e,
+                   [&](int i) { scores.SetField(QStringLiteral("field1"), listItem(gScores, i, kNotEntered)); });
+    if (gTeamLeague) {
+        Recordset positions(db, QStringLiteral("teamplayerspos"));
+        rewriteRecords(positions, e, [&](int i) { setPositions(positions, i, true); });
+    }
+    Recordset dates(db, QStringLiteral("dates"), kCompanion);
+    rewriteRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
+    Recordset penalties(db, QStringLiteral("penalties"));
+    rewriteRecords(penalties, n, [&](int i) {
+        penalties.SetField(QStringLiteral("penalty"), std::clamp(gPenalties[i], 0, kMaxPenalty));
+    });
+    Recordset players(db, QStringLiteral("players"));
+    rewriteRecords(players, 1, [&](int) { setPlayerNames(players); });
+    if (gTeamLeague) {
+        Recordset squads(db, QStringLiteral("teamplayers"));
+        rewriteRecords(squads, kSquadSize, [&](int j) { setSquadRow(squads, j); });
+    }
+}
+
+// ---- Files -------------------------------------------------------------------------
+
+// A file name reserved in the target folder for a file being built; removed
+// again unless it was moved into place.
+class TempPath {
+public:
+    explicit TempPath(const QString &target)
+    {
+        const QFileInfo info(target);
+        QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+        file.setAutoRemove(false);
+        if (!file.open())
+            throw DatabaseError(QStringLiteral("Cannot create a file in ") + info.absolutePath() + QStringLiteral(": ")
+                                + file.errorString());
+        m_path = file.fileName();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+    ~TempPath()
+    {
+        if (!m_path.isEmpty())
+            QFile::remove(m_path);
+    }
+    TempPath(const TempPath &) = delete;
+    TempPath &operator=(const TempPath &) = delete;
+
+    const QString &path() const { return m_path; }
+    void MoveTo(const QString &target)
+    {
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData(), error);
+        if (error)
+            throw DatabaseError(QStringLiteral("Cannot write ") + target + QStringLiteral(": ")
+                                + QString::fromStdString(error.message()));
+        m_path.clear();
+    }
+
+private:
+    QString m_path;
+};
+
+void requireNoFolderAt(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        throw DatabaseError(QStringLiteral("A folder stands at ") + path);
+}
+
+void requireFileAt(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        throw DatabaseError(QStringLiteral("No league file at ") + path);
+}
+
+// ---- Reading -----------------------------------------------------------------------
+
+struct LoadError {
+    QString message;
+};
+
+void checkFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw LoadError{kNotFound};
+    if (!info.isFile() || !info.isReadable())
+        throw LoadError{kNoAccess};
+}
+
+QString textField(const Recordset &rs, const QString &name)
+{
+    return rs.Field(name).toString();
+}
+
+int integerField(const Recordset &rs, const QString &name, int low, int high)
+{
+    const QVariant value = rs.Field(name);
+    if (value.typeId() != QMetaType::LongLong || value.toLongLong() < low || value.toLongLong() > high)
+        throw LoadError{kNotValid};
+    return static_cast<int>(value.toLongLong());
+}
+
+QDate dateField(const Recordset &rs, const QString &name)
+{
+    const auto date = decodeDate(rs.Field(name));
+    if (!date)
+        throw LoadError{kNotValid};
+    return *date;
+}
+
+void requireRecords(const Recordset &rs, int count)
+{
+    if (rs.RecordCount() < count)
+        throw LoadError{kNotValid};
+}
+
+void requireName(const QString &name)
+{
+    if (name.size() > kMaxNameLength)
+        throw LoadError{kNotValid};
+}
+
+// The league type code, or 0 when the file holds none.
+std::int16_t readTypeCode(Database &db)
+{
+    std::optional<QVariant> value;
+    try {
+        Recordset customFixtures(db, QStringLiteral("customfixtures"));
+        customFixtures.MoveFirst();
+        value = customFixtures.Field(QStringLiteral("Value"));
+    } catch (const DatabaseError &) {
+        return kTypeNone;
+    }
+    if (value->typeId() != QMetaType::LongLong)
+        return kTypeNone;
+    const qlonglong code = value->toLongLong();
+    if (code != kTypeNone && !IsStandardType(static_cast<int>(code)) && !IsCustomType(static_cast<int>(code)))
+        throw LoadError{kNotValid};
+    return static_cast<std::int16_t>(code);
+}
+
+bool validFixtureString(const QString &s, int n)
+{
+    if (s.size() != 2 * n * (n - 1))
+        return false;
+    for (qsizetype k = 0; k < s.size(); k += 2) {
+        const double code = Val(s.mid(k, 2));
+        if (code < 1 || code > n)
+            return false;
+    }
+    return true;
+}
+
+// Definition and names; sets N and G.
+void readPlayers(Database &db)
+{
+    Recordset players(db, QStringLiteral("players"));
+    if (players.RecordCount() == 0)
+        throw LoadError{kEmpty};
+    players.MoveFirst();
+    gTableName = textField(players, QStringLiteral("Tablename"));
+    requireName(gTableName);
+    gStartDate = dateField(players, QStringLiteral("startdate"));
+    gGamesToPlay = static_cast<std::int16_t>(integerField(players, QStringLiteral("GAMESTOPLAY"), 1, kMaxGames));
+    gSkipDate = 1;
+    gNumSlots = 0;
+    for (int i = 1; i <= kMaxSlots; ++i) {
+        gPlayerNames[i] = textField(players, kPlayerFields[i]);
+        requireName(gPlayerNames[i]);
+        if (!gPlayerNames[i].isEmpty())
+            ++gNumSlots;
+    }
+    for (int i = 1; i <= gNumSlots; ++i)
+        if (gPlayerNames[i].isEmpty())
+            throw LoadError{kNotValid};
+    if (!validSize(gNumSlots, gGamesToPlay))
+        throw LoadError{kNotValid};
+}
+
+void readTeams(Database &db, int e)
+{
+    Recordset squads(db, QStringLiteral("teamplayers"));
+    requireRecords(squads, kSquadSize);
+    squads.MoveFirst();
+    for (int j = 1; j <= kSquadSize; ++j, squads.MoveNext())
+        for (int t = 1; t <= kMaxSlots; ++t) {
+            gTeamSquads[t][j] = textField(squads, kTeamFields[t]);
+            requireName(gTeamSquads[t][j]);
+        }
+
+    Recordset positions(db, QStringLiteral("teamplayerspos"));
+    requireRecords(positions, e);
+    positions.MoveFirst();
+    for (int k = 1; k <= kTeamGames * e; k += kTeamGames, positions.MoveNext())
+        for (int p = 1; p <= kTeamGames; ++p) {
+            const PositionEntry entry = ParsePositionEntry(textField(positions, kPosFields[p]));
+            gPosPlayer[k + p - 1] = entry.who;
+            gPosScoreA[k + p - 1] = entry.first;
+            gPosScoreB[k + p - 1] = ScoreText(entry.second);
+        }
+}
+
+// Each fixture's team results from its 32 position entries.
+void rebuildTeamResults(int e)
+{
+    const TeamPoints points = PointsFromSettings();
+    for (int m = 1; 2 * m <= e; ++m) {
+        const int base = 2 * kTeamGames * (m - 1);
+        TeamSide home, away;
+        for (int g = 0; g < kTeamGames; ++g) {
+            home[g] = gPosScoreA[base + 1 + g];
+            away[g] = gPosScoreA[base + 1 + kTeamGames + g];
+        }
+        const TeamMatchResult result =
+            StoredTeamResult(ScoreTeamMatch(home, away, gTeamScoring, points), gTeamScoring);
+        gScores[2 * m - 1] = result.homeScore;
+        gScores[2 * m] = result.awayScore;
+        gPosScoreB[2 * m - 1] = result.homeSecondary;
+        gPosScoreB[2 * m] = result.awaySecondary;
+    }
+}
+
+void readLeague(const QString &leaguePath, const QString &companionPath)
+{
+    checkFile(leaguePath);
+    checkFile(companionPath);
+    Database league, companion;
+    league.Open(leaguePath, Database::Mode::ReadOnly, kLeagueKey);
+    companion.Open(companionPath, Database::Mode::ReadOnly);
+    Recordset scores(league, QStringLiteral("scores"));
+    Recordset penalties(league, QStringLiteral("penalties"));
+    Recordset alt(league, QStringLiteral("altfixtures"));
+    Recordset dates(companion, QStringLiteral("dates"));
+
+    gLeagueType = readTypeCode(league);
+    gTeamLeague = IsTeamType(gLeagueType);
+    if (gTeamLeague)
+        gTeamScoring = static_cast<std::int16_t>(gLeagueType == 13 || gLeagueType == 14 ? 1
+                                                 : gLeagueType == 23 || gLeagueType == 24 ? 2
+                                                                                          : 3);
+    readPlayers(league);
+    const int n = gNumSlots;
+    const int e = FixtureEntryCount(n, gGamesToPlay);
+    const int w = gGamesToPlay * (n - 1);
+
+    if (IsCustomType(gLeagueType)) {
+        requireRecords(alt, 1);
+        alt.MoveFirst();
+        QString s;
+        for (const QString &field : kPieceFields)
+            s += textField(alt, field);
+        if (!validFixtureString(s, n))
+            throw LoadError{kNotValid};
+        gAltFixtures = true;
+        gAltFixtureString = s;
+    }
+
+    gPosPlayer = QList<QString>(kTeamGames * e + 1);
+    gScores = QList<QString>(kTeamGames * e + 1);
+    gPosScoreB = QList<QString>(kTeamGames * e + 1);
+    if (gTeamLeague) {
+        readTeams(league, e);
+        rebuildTeamResults(e);
+    }
+    gRoundsPerCycle = static_cast<std::int16_t>(n - 1);
+
+    if (!gTeamLeague) {
+        requireRecords(scores, e);
+        scores.MoveFirst();
+        for (int i = 1; i <= e; ++i, scores.MoveNext())
+            gScores[i] = textField(scores, QStringLiteral("field1"));
+    }
+    requireRecords(dates, w);
+    dates.MoveFirst();
+    for (int r = 1; r <= w; ++r, dates.MoveNext())
+        gWeekDates[r] = dateField(dates, QStringLiteral("dates"));
+    requireRecords(penalties, n);
+    penalties.MoveFirst();
+    for (int s = 1; s <= n; ++s, penalties.MoveNext())
+        gPenalties[s] = integerField(penalties, QStringLiteral("penalty"), -kMaxPenalty - 1, kMaxPenalty);
+}
+
+void setCaption(const QString &caption)
+{
+    if (hooks().setCaption)
+        hooks().setCaption(caption);
+}
+
+void showMessage(const QString &message)
+{
+    if (hooks().showMessage)
+        hooks().showMessage(message);
+    else if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QMessageBox(QMessageBox::NoIcon, QStringLiteral("Fixtora"), message, QMessageBox::Ok).exec();
+}
+
+// A load that did not complete leaves no league open.
+FileResult abandonLoad(const QString &message)
+{
+    InitialiseGlobals();
+    gLeagueOnDisk = false;
+    setCaption(CurrentLeagueCaption(QString()));
+    if (!message.isEmpty())
+        showMessage(message);
+    return {false, message};
+}
+
+} // namespace
+
+void SetLeagueFileHooks(LeagueFileHooks newHooks)
+{
+    hooks() = std::move(newHooks);
+}
+
+QString CurrentLeagueCaption(const QString &leagueName)
+{
+    const QString caption = QStringLiteral("Fixtora         Current League :");
+    return leagueName.isEmpty() ? caption + QStringLiteral(" none") : caption + leagueName;
+}
+
+FileResult CreateLeagueFile()
+{
+    gExtFile = CompanionPath(gLeagueFile);
+    try {
+        const std::int16_t code = codeToStore();
+        checkLeagueToWrite(code);
+        requireNoFolderAt(gLeagueFile);
+        requireNoFolderAt(gExtFile);
+        TempPath league(gLeagueFile);
+        TempPath companion(gExtFile);
+        {
+            Database db;
+            db.Open(league.path(), Database::Mode::ReadWrite, kLeagueKey);
+            db.Attach(companion.path(), kCompanion, {});
+            Transaction transaction(db);
+            createSchema(db);
+            writeNewLeague(db, code);
+            transaction.Commit();
+        }
+        // The league file goes into place last: until then the old pair stands.
+        companion.MoveTo(gExtFile);
+        league.MoveTo(gLeagueFile);
+        gLeagueType = code;
+        gSaved = true;
+        return {true, {}};
+    } catch (const DatabaseError &error) {
+        return {false, error.message()};
+    }
+}
+
+FileResult SaveLeague(SaveCommit commit)
+{
+    gExtFile = CompanionPath(gLeagueFile);
+    try {
+        checkLeagueToWrite(gLeagueType);
+        requireFileAt(gLeagueFile);
+        requireFileAt(gExtFile);
+        Database db;
+        db.Open(gLeagueFile, Database::Mode::ReadWrite, kLeagueKey);
+        db.Attach(gExtFile, kCompanion, {});
+        std::optional<Transaction> transaction;
+        if (commit == SaveCommit::Whole)
+            transaction.emplace(db);
+        rewriteLeague(db);
+        if (transaction)
+            transaction->Commit();
+        gSaved = true;
+        return {true, {}};
+    } catch (const DatabaseError &error) {
+        return {false, error.message()};
+    }
+}
+
+FileResult LoadLeague()
+{
+    gDialogFilter = QStringLiteral("Fixtora Leagues (*.tbl)") + QChar(u'\0') + QStringLiteral("*.tbl") + QChar(u'\0');
+    ShowOpenDialog();
+    if (gDialogResult == 0)
+        return abandonLoad(QString());
+    setCaption(QStringLiteral("Fixtora          League Name :") + gFileFolder);
+    try {
+        readLeague(gLeagueFile, gExtFileName);
+    } catch (const LoadError &error) {
+        return abandonLoad(error.message);
+    } catch (const DatabaseError &) {
+        return abandonLoad(kNotValid);
+    }
+    BuildFixtureList();
+    gLeagueOnDisk = true;
+    gDatesPending = false;
+    gFixturesClosed = false;
+    setCaption(CurrentLeagueCaption(gTableName));
+    return {true, {}};
+}
+
+PositionEntry ParsePositionEntry(const QString &entry)
+{
+    const QString nameSeparator = QStringLiteral("//");
+    const QString scoreSeparator = QStringLiteral("\\\\");
+    PositionEntry parsed;
+    const qsizetype i = entry.indexOf(nameSeparator);
+    if (entry == nameSeparator) {
+        parsed.who = QStringLiteral("empty");
+        parsed.first = kNotEntered;
+    } else {
+        parsed.who = i < 0 ? entry : entry.left(i);
+        parsed.first = i < 0 ? QString() : entry.mid(i + nameSeparator.size());
+    }
+    const QString rest = parsed.first;
+    if (rest == scoreSeparator) {
+        parsed.first = kNotEntered;
+        parsed.second = -1;
+        return parsed;
+    }
+    const qsizetype j = rest.indexOf(scoreSeparator);
+    parsed.first = j < 0 ? rest : rest.left(j);
+    parsed.second = j < 0 ? 0 : Val(rest.mid(j + scoreSeparator.size()));
+    return parsed;
+}
+
+} // namespace fixtora

@@ -1,0 +1,69 @@
+#pragma once
+// League files. A league is kept in two SQLite files side by side: the league
+// file ("*.tbl", encrypted with the database password) and its companion
+// (same name with ".ext", plain) holding one date per round.
+//
+// League file tables (every table has an integer primary key "id"; record i
+// is the i-th record added, and every reader reads in that order):
+//   customfixtures  1 record   Value: league type code
+//   altfixtures     1 record   value1..value3: custom fixture string characters
+//                              1-250, 251-500, 501-750; value4: the rest
+//   penalties       N records  penalty: penalty points of slot i (0..32767)
+//   scores          E records  field1: score text of fixture side i ("-1" = none)
+//   teamplayerspos  E records  pos1..pos16: the position entries of side i,
+//                   (team)     "name//first\\second"
+//   teamplayers     16 records Team1..Team32: squad player j of team t
+//                   (team)
+//   players         1 record   Tablename, GAMESTOPLAY, startdate, skipdate,
+//                              player1..player32
+// Companion: dates  W records  dates: date of round r
+// Dates are stored as text "yyyy-MM-dd" (30 December 1899 is "1899-12-30");
+// a date the model does not hold is stored as the empty text.
+
+#include <QString>
+
+#include <functional>
+
+namespace fixtora {
+
+// The outcome of a create, save or load: when it failed, why (empty for a
+// cancelled open dialog).
+struct FileResult {
+    bool ok = false;
+    QString message;
+};
+
+// What the loader shows and where: the main window sets these. Without a
+// showMessage hook the loader uses the system message box (when the program
+// has windows); without setCaption the caption is left alone.
+struct LeagueFileHooks {
+    std::function<void(const QString &message)> showMessage;
+    std::function<void(const QString &caption)> setCaption;
+};
+void SetLeagueFileHooks(LeagueFileHooks hooks);
+
+// The main window's caption naming the open league ("none" for no name).
+QString CurrentLeagueCaption(const QString &leagueName);
+
+// Writes the open league into a new pair of files at gLeagueFile and its
+// companion; on failure the files on disk stay as they were.
+FileResult CreateLeagueFile();
+
+// Rewrites the open league's files in place. Whole: one transaction over both
+// files, so a failed save changes nothing. PerRecord commits every record on
+// its own (only for measuring what the transaction saves).
+enum class SaveCommit { Whole, PerRecord };
+FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
+
+// Asks for a league file and reads it into the model (after InitialiseGlobals).
+// A failure is shown through the hooks and leaves no league open.
+FileResult LoadLeague();
+
+struct PositionEntry {
+    QString who;
+    QString first;
+    double second = 0;
+};
+PositionEntry ParsePositionEntry(const QString &entry);
+
+} // namespace fixtora

@@ -1,0 +1,550 @@
+#include "model/leaguefile.h"
+
+#include "model/filedialogs.h"
+#include "model/fixturelist.h"
+#include "model/league.h"
+#include "model/settings.h"
+#include "platform/database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace fixtora;
+
+namespace {
+
+const QByteArray kKey = "Rk8mQv3Zt6";
+const QDate kStart(2026, 1, 6);
+
+class LeagueFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetLeagueFileHooks({[this](const QString &m) { messages.append(m); },
+                            [this](const QString &c) { caption = c; }});
+        SetFileChooser([this](const FileDialogRequest &) { return chosen; });
+        gPointsForWin = "3";
+        gPointsForDraw = "1";
+        gPointsForLose = "0";
+    }
+    void TearDown() override
+    {
+        SetLeagueFileHooks({});
+        SetFileChooser({});
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    static void definePlayers(int n, int games)
+    {
+        InitialiseGlobals();
+        gTableName = "Tuesday Pool";
+        gNumSlots = n;
+        gGamesToPlay = static_cast<std::int16_t>(games);
+        gStartDate = kStart;
+        gTeamLeague = false;
+        gImportPending = false;
+        gLeagueType = kTypePlayers;
+        for (int i = 1; i <= n; ++i)
+            gPlayerNames[i] = QString("Player %1").arg(i);
+        for (int r = 1; r <= games * (n - 1); ++r)
+            gWeekDates[r] = kStart.addDays(7 * (r - 1));
+        const int e = FixtureEntryCount(n, games);
+        gScores = QList<QString>(16 * e + 1, "-1");
+        gPosPlayer = QList<QString>(16 * e + 1);
+        gPosScoreB = QList<QString>(16 * e + 1);
+    }
+
+    static void defineTeams(int n, int games, int scoring)
+    {
+        definePlayers(n, games);
+        gTeamLeague = true;
+        gTeamScoring = static_cast<std::int16_t>(scoring);
+        gLeagueType = TeamTypeCode(scoring, false);
+        for (auto &team : gTeamSquads)
+            team.fill(QString());
+        for (int t = 1; t <= n; ++t) {
+            gPlayerNames[t] = QString("Team %1").arg(t);
+            for (int j = 1; j <= 16; ++j)
+                gTeamSquads[t][j] = QString("T%1 P%2").arg(t).arg(j);
+        }
+    }
+
+    FileResult create(const QString &file)
+    {
+        gLeagueFile = path(file);
+        return CreateLeagueFile();
+    }
+
+    FileResult load(const QString &file)
+    {
+        InitialiseGlobals();
+        chosen = path(file);
+        return LoadLeague();
+    }
+
+    // Runs one statement on a stored league file (keyed) or companion (plain).
+    void alter(const QString &file, const QString &sql)
+    {
+        Database db;
+        db.Open(path(file), Database::Mode::ReadWrite, file.endsWith(".tbl") ? kKey : QByteArray());
+        db.Execute(sql);
+    }
+
+    int records(const QString &file, const char *table)
+    {
+        Database db;
+        db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+        return Recordset(db, table).RecordCount();
+    }
+
+    QVariant field(const QString &file, const char *table, int record, const char *name)
+    {
+        Database db;
+        db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+        Recordset rs(db, table);
+        rs.MoveFirst();
+        for (int i = 1; i < record; ++i)
+            rs.MoveNext();
+        return rs.Field(name);
+    }
+
+    void expectNoLeague()
+    {
+        EXPECT_FALSE(gLeagueOnDisk);
+        EXPECT_TRUE(gLeagueFile.isEmpty());
+        EXPECT_TRUE(gTableName.isEmpty());
+        EXPECT_EQ(caption, "Fixtora         Current League : none");
+    }
+
+    QTemporaryDir dir;
+    QString chosen;
+    QStringList messages;
+    QString caption;
+};
+
+// A custom fixture string for n entries: the stored pairings, each pair turned round.
+QString TurnedRound(int n)
+{
+    const QString table = PairingTable(n);
+    QString s;
+    for (qsizetype k = 0; k < table.size(); k += 4)
+        s += table.mid(k + 2, 2) + table.mid(k, 2);
+    return s;
+}
+
+} // namespace
+
+TEST_F(LeagueFileTest, PlayerLeagueRoundTrip)
+{
+    definePlayers(4, 1);
+    gScores[5] = "7";   // the create writes every score as not entered
+    const FileResult result = create("club.tbl");
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_TRUE(gSaved);
+    EXPECT_EQ(gExtFile, path("club.ext"));
+    EXPECT_EQ(records("club.ext", "dates"), 3);
+    EXPECT_EQ(records("club.tbl", "scores"), 12);
+    EXPECT_EQ(records("club.tbl", "penalties"), 4);
+    EXPECT_EQ(records("club.tbl", "teamplayerspos"), 0);
+    EXPECT_EQ(records("club.tbl", "teamplayers"), 0);
+    EXPECT_EQ(records("club.tbl", "altfixtures"), 1);
+    EXPECT_EQ(field("club.tbl", "scores", 12, "field1").toString(), "-1");
+    EXPECT_EQ(field("club.tbl", "players", 1, "startdate").toString(), "2026-01-06");
+
+    gLeagueOnDisk = false;
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(gLeagueOnDisk);
+    EXPECT_FALSE(gDatesPending);
+    EXPECT_EQ(caption, "Fixtora         Current League :Tuesday Pool");
+    EXPECT_EQ(gTableName, "Tuesday Pool");
+    EXPECT_EQ(gNumSlots, 4);
+    EXPECT_EQ(gGamesToPlay, 1);
+    EXPECT_EQ(gStartDate, kStart);
+    EXPECT_EQ(gSkipDate, 1);
+    EXPECT_EQ(gLeagueType, kTypePlayers);
+    EXPECT_FALSE(gTeamLeague);
+    EXPECT_EQ(gRoundsPerCycle, 3);
+    EXPECT_EQ(gPlayerNames[4], "Player 4");
+    EXPECT_EQ(gScores.size(), 16 * 12 + 1);
+    EXPECT_EQ(gScores[5], "-1");
+    EXPECT_EQ(gWeekDates[3], kStart.addDays(14));
+    EXPECT_EQ(gWeekDates[4], kZeroDate);
+    EXPECT_EQ(gFixtureSlots[12], "03");
+}
+
+TEST_F(LeagueFileTest, TeamLeagueRoundTrip)
+{
+    defineTeams(6, 2, 2);
+    gPosPlayer[17] = "T2 P5";
+    ASSERT_TRUE(create("teams.tbl").ok);
+    EXPECT_EQ(gLeagueType, 23);
+    EXPECT_EQ(records("teams.tbl", "teamplayerspos"), 60);
+    EXPECT_EQ(records("teams.tbl", "teamplayers"), 16);
+    EXPECT_EQ(field("teams.tbl", "teamplayerspos", 2, "pos1").toString(), "T2 P5//-1\\\\-1");
+    EXPECT_EQ(field("teams.tbl", "teamplayerspos", 1, "pos1").toString(), "//-1\\\\-1");
+    EXPECT_EQ(field("teams.tbl", "players", 1, "player6").toString(), "Team 6");
+
+    for (auto &team : gTeamSquads)
+        team.fill("stale");
+    ASSERT_TRUE(load("teams.tbl").ok);
+    EXPECT_TRUE(gTeamLeague);
+    EXPECT_EQ(gTeamScoring, 2);
+    EXPECT_EQ(gNumSlots, 6);
+    EXPECT_EQ(gTeamSquads[6][16], "T6 P16");
+    EXPECT_EQ(gTeamSquads[7][1], "");
+    EXPECT_EQ(gTeamSquads[1][0], "stale");   // a team's name row is not stored
+    EXPECT_EQ(gPosPlayer[17], "T2 P5");
+    EXPECT_EQ(gPosScoreA[17], "-1");
+    EXPECT_EQ(gScores[60], "-1");
+}
+
+TEST_F(LeagueFileTest, SaveInPlaceRewritesResultsButNotTheDefinition)
+{
+    definePlayers(4, 2);
+    ASSERT_TRUE(create("club.tbl").ok);
+    gScores[1] = "3";
+    gScores[24] = "5";
+    gWeekDates[6] = QDate(2026, 5, 1);
+    gPenalties[1] = 3;
+    gPenalties[2] = -3;
+    gPenalties[3] = 40000;
+    gPlayerNames[2] = "Renamed";
+    gTableName = "Other";
+    gStartDate = QDate(2030, 1, 1);
+    const FileResult result = SaveLeague();
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(records("club.ext", "dates"), 6);
+
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gScores[1], "3");
+    EXPECT_EQ(gScores[24], "5");
+    EXPECT_EQ(gWeekDates[6], QDate(2026, 5, 1));
+    EXPECT_EQ(gPenalties[1], 3);
+    EXPECT_EQ(gPenalties[2], 0);
+    EXPECT_EQ(gPenalties[3], 32767);
+    EXPECT_EQ(gPlayerNames[2], "Renamed");
+    EXPECT_EQ(gTableName, "Tuesday Pool");
+    EXPECT_EQ(gStartDate, kStart);
+    EXPECT_EQ(gGamesToPlay, 2);
+}
+
+TEST_F(LeagueFileTest, SaveInPlaceStoresPositionEntriesAndTheLoadRebuildsTeamResults)
+{
+    struct Case {
+        int scoring;
+        const char *home, *away, *homeSecondary, *awaySecondary;
+    };
+    // Fixture 1: home 3, 1, 2 against away 1, 1, 3.
+    for (const Case c : {Case{1, "4", "4", "0", "0"}, Case{2, "6", "5", "0", "0"}, Case{3, "2", "2", "6", "5"}}) {
+        defineTeams(4, 1, c.scoring);
+        ASSERT_TRUE(create("teams.tbl").ok);
+        const char *homeScores[] = {"3", "1", "2"}, *awayScores[] = {"1", "1", "3"};
+        for (int g = 0; g < 3; ++g) {
+            gPosPlayer[1 + g] = QString("T1 P%1").arg(g + 1);
+            gPosScoreA[1 + g] = homeScores[g];
+            gPosScoreA[17 + g] = awayScores[g];
+        }
+        gPosScoreB[1] = "1";
+        gPosScoreA[33] = "0";   // fixture 2: only the home side entered
+        ASSERT_TRUE(SaveLeague().ok);
+        EXPECT_EQ(field("teams.tbl", "teamplayerspos", 1, "pos1").toString(), "T1 P1//3\\\\1");
+        // A part the model holds empty is stored empty.
+        EXPECT_EQ(field("teams.tbl", "teamplayerspos", 1, "pos4").toString(), "//-1\\\\");
+
+        ASSERT_TRUE(load("teams.tbl").ok);
+        EXPECT_EQ(gPosPlayer[2], "T1 P2");
+        EXPECT_EQ(gPosScoreA[3], "2");
+        EXPECT_EQ(gScores[1], c.home) << c.scoring;
+        EXPECT_EQ(gScores[2], c.away) << c.scoring;
+        EXPECT_EQ(gPosScoreB[1], c.homeSecondary) << c.scoring;
+        EXPECT_EQ(gPosScoreB[2], c.awaySecondary) << c.scoring;
+        EXPECT_EQ(gScores[4], c.scoring == 1 ? "-1" : "0") << c.scoring;
+        EXPECT_EQ(gScores[5], "-1");
+    }
+}
+
+TEST_F(LeagueFileTest, StoredTypeCodes)
+{
+    struct Case {
+        bool team;
+        int scoring;
+        std::int16_t type;
+        bool alt, pending;
+        int stored;
+    };
+    const Case cases[] = {
+        {false, 0, 4, true, false, 2},     // swapped player league: 2, whatever it held
+        {false, 0, 1, false, false, 1},
+        {false, 0, 4, false, true, 4},     // imported player league keeps 4
+        {true, 2, 1, false, false, 23},    // a team league gets the code of its scoring
+        {true, 3, 15, false, true, 15},    // imported team league stays custom
+        {true, 1, 13, true, false, 14},    // swapped team league
+    };
+    const QString custom = TurnedRound(4);
+    for (const Case &c : cases) {
+        if (c.team)
+            defineTeams(4, 1, c.scoring);
+        else
+            definePlayers(4, 1);
+        gLeagueType = c.type;
+        gAltFixtures = c.alt;
+        gImportPending = c.pending;
+        gAltFixtureString = custom;
+        ASSERT_TRUE(create("code.tbl").ok);
+        EXPECT_EQ(gLeagueType, c.stored);
+        EXPECT_EQ(field("code.tbl", "customfixtures", 1, "Value").toInt(), c.stored);
+        EXPECT_EQ(records("code.tbl", "altfixtures"), 1);
+
+        ASSERT_TRUE(load("code.tbl").ok);
+        const bool isCustom = IsCustomType(c.stored);
+        EXPECT_EQ(gAltFixtures, isCustom) << c.stored;
+        EXPECT_EQ(gAltFixtureString, isCustom ? custom : QString()) << c.stored;
+        EXPECT_EQ(gFixtureSlots[1], isCustom ? "02" : "01") << c.stored;
+    }
+}
+
+TEST_F(LeagueFileTest, TheCustomFixtureStringIsStoredWhole)
+{
+    definePlayers(4, 1);
+    gAltFixtures = true;
+    gAltFixtureString = QString(300, 'x');
+    ASSERT_TRUE(create("split.tbl").ok);
+    EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value1").toString(), QString(250, 'x'));
+    EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value2").toString(), QString(50, 'x'));
+    EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value3").toString(), "");
+    EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value4").toString(), "");
+
+    definePlayers(32, 2);
+    gAltFixtures = true;
+    gAltFixtureString = TurnedRound(32);
+    ASSERT_EQ(gAltFixtureString.size(), 1984);
+    ASSERT_TRUE(create("big.tbl").ok);
+    EXPECT_EQ(field("big.tbl", "altfixtures", 1, "value4").toString().size(), 1984 - 750);
+    ASSERT_TRUE(load("big.tbl").ok);
+    EXPECT_EQ(gAltFixtureString, TurnedRound(32));
+    EXPECT_EQ(gFixtureSlots[1984], TurnedRound(32).right(2));
+
+    // A swap back to the stored order keeps the old string in the file.
+    gLeagueType = kTypePlayers;
+    gAltFixtureString = "changed";
+    ASSERT_TRUE(SaveLeague().ok);
+    EXPECT_EQ(field("big.tbl", "altfixtures", 1, "value1").toString(), TurnedRound(32).left(250));
+}
+
+TEST(ParsePositionEntry, SplitsNameAndBothScores)
+{
+    const struct {
+        const char *entry, *who, *first;
+        double second;
+    } cases[] = {
+        {"Ann//3\\\\2", "Ann", "3", 2},
+        {"Ann//-1\\\\-1", "Ann", "-1", -1},
+        {"//-1\\\\-1", "", "-1", -1},
+        {"//", "empty", "-1", 0},
+        {"Ann", "Ann", "", 0},
+        {"Ann//\\\\", "Ann", "-1", -1},
+        {"Ann//4", "Ann", "4", 0},
+        {"Ann//4\\\\x", "Ann", "4", 0},
+        {"A//B//5\\\\1\\\\2", "A", "B//5", 1},
+    };
+    for (const auto &c : cases) {
+        const PositionEntry parsed = ParsePositionEntry(c.entry);
+        EXPECT_EQ(parsed.who, c.who) << c.entry;
+        EXPECT_EQ(parsed.first, c.first) << c.entry;
+        EXPECT_EQ(parsed.second, c.second) << c.entry;
+    }
+}
+
+TEST_F(LeagueFileTest, TheLeagueFileIsReadableOnlyWithItsKey)
+{
+    definePlayers(4, 1);
+    ASSERT_TRUE(create("club.tbl").ok);
+    Database db;
+    EXPECT_THROW(db.Open(path("club.tbl"), Database::Mode::ReadOnly), DatabaseError);
+    db.Open(path("club.tbl"), Database::Mode::ReadOnly, kKey);
+    EXPECT_EQ(Recordset(db, "players").RecordCount(), 1);
+    Database companion;
+    companion.Open(path("club.ext"), Database::Mode::ReadOnly);
+    EXPECT_EQ(Recordset(companion, "dates").RecordCount(), 3);
+}
+
+TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
+{
+    const QString notValid = "Not a Valid project file, try another";
+    const QString notFound = "File not found - Database copy";
+    auto writeBytes = [this](const QByteArray &bytes) {
+        QFile file(path("club.tbl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    };
+    auto fileBytes = [this] {
+        QFile file(path("club.tbl"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const struct {
+        const char *what;
+        std::function<void()> damage;
+        QString message;
+    } cases[] = {
+        {"no league file", [&] { QFile::remove(path("club.tbl")); }, notFound},
+        {"no companion", [&] { QFile::remove(path("club.ext")); }, notFound},
+        {"a folder", [&] { QFile::remove(path("club.tbl")); QDir(dir.path()).mkdir("club.tbl"); },
+         "A League with that name already exists, please use another Name"},
+        {"random bytes", [&] { writeBytes(QByteArray(4096, '\x5a')); }, notValid},
+        {"empty file", [&] { writeBytes({}); }, notValid},
+        {"truncated", [&] { writeBytes(fileBytes().left(1500)); }, notValid},
+        {"foreign sqlite", [&] {
+             QFile::remove(path("club.tbl"));
+             Database db;
+             db.Open(path("club.tbl"), Database::Mode::Create);
+             db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
+         }, notValid},
+        {"wrong key", [&] {
+             QFile::remove(path("club.tbl"));
+             Database db;
+             db.Open(path("club.tbl"), Database::Mode::Create, "other");
+             db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
+         }, notValid},
+        {"companion not a database", [&] {
+             QFile file(path("club.ext"));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             file.write("not a database at all, not at all");
+         }, notValid},
+        {"no players record", [&] { alter("club.tbl", "DELETE FROM players"); }, "error database empty"},
+        {"no penalties table", [&] { alter("club.tbl", "DROP TABLE penalties"); }, notValid},
+        {"odd count", [&] { alter("club.tbl", "UPDATE players SET player4 = ''"); }, notValid},
+        {"gap in names", [&] { alter("club.tbl", "UPDATE players SET player2 = '', player5 = 'E'"); }, notValid},
+        {"too many games", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 5"); }, notValid},
+        {"games as text", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 'two'"); }, notValid},
+        {"long name", [&] { alter("club.tbl", "UPDATE players SET player1 = '12345678901234567'"); }, notValid},
+        {"bad start date", [&] { alter("club.tbl", "UPDATE players SET startdate = '31/02/2026'"); }, notValid},
+        {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, notValid},
+        {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, notValid},
+        {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, notValid},
+        {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, notValid},
+        {"custom string too short", [&] {
+             alter("club.tbl", "UPDATE customfixtures SET Value = 2");
+             alter("club.tbl", "UPDATE altfixtures SET value1 = '0102'");
+         }, notValid},
+        {"custom code out of range", [&] {
+             alter("club.tbl", "UPDATE customfixtures SET Value = 2");
+             alter("club.tbl", "UPDATE altfixtures SET value1 = '050203040301020404010203'");
+         }, notValid},
+        {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, notValid},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(path("club.tbl")).removeRecursively();
+        definePlayers(4, 1);
+        ASSERT_TRUE(create("club.tbl").ok);
+        c.damage();
+        messages.clear();
+        gLeagueOnDisk = true;
+        const FileResult result = load("club.tbl");
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(messages, QStringList{c.message});
+        expectNoLeague();
+    }
+}
+
+TEST_F(LeagueFileTest, AMissingTypeRecordOpensAPlayerLeagueWithoutFixtures)
+{
+    definePlayers(4, 1);
+    ASSERT_TRUE(create("club.tbl").ok);
+    alter("club.tbl", "DELETE FROM customfixtures");
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gLeagueType, kTypeNone);
+    EXPECT_EQ(gFixtureSlots[1], "");
+}
+
+TEST_F(LeagueFileTest, CancellingTheOpenDialogLeavesNoLeague)
+{
+    gLeagueOnDisk = true;
+    chosen.clear();
+    InitialiseGlobals();
+    const FileResult result = LoadLeague();
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.isEmpty());
+    EXPECT_TRUE(messages.isEmpty());
+    expectNoLeague();
+}
+
+TEST_F(LeagueFileTest, AFailedSaveLeavesThePreviousFileIntact)
+{
+    definePlayers(4, 1);
+    ASSERT_TRUE(create("club.tbl").ok);
+    gScores[1] = "2";
+    ASSERT_TRUE(SaveLeague().ok);
+
+    const struct {
+        const char *what;
+        std::function<void()> damage, repair;
+    } cases[] = {
+        {"write refused part-way",
+         [&] { alter("club.tbl", "CREATE TRIGGER refuse BEFORE UPDATE ON penalties BEGIN SELECT RAISE(ABORT, 'refused'); END"); },
+         [&] { alter("club.tbl", "DROP TRIGGER refuse"); }},
+        {"companion short of records", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); },
+         [&] { alter("club.ext", "INSERT INTO dates (dates) VALUES ('2026-01-20')"); }},
+        {"companion replaced by a folder",
+         [&] { QFile::rename(path("club.ext"), path("saved.ext")); QDir(dir.path()).mkdir("club.ext"); },
+         [&] { QDir(path("club.ext")).removeRecursively(); QFile::rename(path("saved.ext"), path("club.ext")); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        gLeagueFile = path("club.tbl");
+        gScores[1] = "9";
+        gPenalties[1] = 4;
+        gSaved = false;
+        c.damage();
+        const FileResult result = SaveLeague();
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_FALSE(gSaved);
+        c.repair();
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_EQ(gScores[1], "2");
+        EXPECT_EQ(gPenalties[1], 0);
+    }
+}
+
+TEST_F(LeagueFileTest, AFailedCreateLeavesTheFolderAsItWas)
+{
+    definePlayers(4, 1);
+    QDir(dir.path()).mkdir("club.tbl");
+    const FileResult result = create("club.tbl");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(gSaved);
+    EXPECT_TRUE(QFileInfo(path("club.tbl")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"club.tbl"});
+
+    definePlayers(3, 1);
+    EXPECT_FALSE(create("odd.tbl").ok);
+    EXPECT_FALSE(QFile::exists(path("odd.tbl")));
+
+    definePlayers(4, 1);
+    gLeagueFile = path("none/club.tbl");
+    EXPECT_FALSE(CreateLeagueFile().ok);
+}
+
+TEST_F(LeagueFileTest, CreateReplacesAnExistingPairAndSaveNeedsOne)
+{
+    definePlayers(4, 1);
+    ASSERT_TRUE(create("club.tbl").ok);
+    definePlayers(6, 1);
+    ASSERT_TRUE(create("club.tbl").ok);
+    EXPECT_EQ(records("club.ext", "dates"), 5);
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gNumSlots, 6);
+
+    gLeagueFile = path("never.tbl");
+    EXPECT_FALSE(SaveLeague().ok);
+    EXPECT_FALSE(QFile::exists(path("never.tbl")));
+}

@@ -1,0 +1,144 @@
+#include "platform/database.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fixtora;
+
+namespace {
+
+const QByteArray kKey = "s3cret";
+
+class DatabaseTest : public ::testing::Test {
+protected:
+    QString path(const char *name) const { return dir.filePath(name); }
+
+    // A keyed file with table t (id, name, n) holding the given names.
+    void makeFile(const QString &file, const QByteArray &key, const QStringList &names)
+    {
+        Database db;
+        db.Open(file, Database::Mode::Create, key);
+        db.Execute("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT, n INTEGER)");
+        Recordset rs(db, "t");
+        for (const QString &name : names) {
+            rs.AddNew();
+            rs.SetField("name", name);
+            rs.SetField("n", static_cast<int>(name.size()));
+            rs.Update();
+        }
+    }
+
+    QStringList names(Database &db, const QString &table = "t", const QString &schema = "main")
+    {
+        Recordset rs(db, table, schema);
+        QStringList result;
+        if (rs.RecordCount() == 0)
+            return result;
+        for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+            result.append(rs.Field("name").toString());
+        return result;
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(DatabaseTest, AKeyedFileOpensOnlyWithItsKey)
+{
+    makeFile(path("a.db"), kKey, {"x"});
+    Database db;
+    EXPECT_THROW(db.Open(path("a.db"), Database::Mode::ReadOnly), DatabaseError);
+    EXPECT_THROW(db.Open(path("a.db"), Database::Mode::ReadOnly, "wrong"), DatabaseError);
+    EXPECT_FALSE(db.IsOpen());
+    db.Open(path("a.db"), Database::Mode::ReadOnly, kKey);
+    EXPECT_EQ(names(db), QStringList{"x"});
+
+    QFile raw(path("a.db"));
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(raw.readAll().contains("CREATE TABLE"));
+}
+
+TEST_F(DatabaseTest, OpeningNeverCreatesAFileUnlessAsked)
+{
+    Database db;
+    EXPECT_THROW(db.Open(path("missing.db"), Database::Mode::ReadWrite), DatabaseError);
+    EXPECT_FALSE(QFile::exists(path("missing.db")));
+}
+
+TEST_F(DatabaseTest, RecordsComeInTheOrderTheyWereAddedAndEditInPlace)
+{
+    makeFile(path("a.db"), {}, {"c", "a", "b"});
+    Database db;
+    db.Open(path("a.db"), Database::Mode::ReadWrite);
+    {
+        Recordset rs(db, "t");
+        EXPECT_EQ(rs.RecordCount(), 3);
+        rs.MoveFirst();
+        rs.MoveNext();
+        rs.Edit();
+        rs.SetField("name", "z");
+        rs.Update();
+        EXPECT_EQ(rs.Field("name").toString(), "z");
+        EXPECT_EQ(rs.Field("n").toLongLong(), 1);   // fields not set keep their values
+        EXPECT_TRUE(rs.HasField("n"));
+        EXPECT_FALSE(rs.HasField("id"));
+    }
+    EXPECT_EQ(names(db), (QStringList{"c", "z", "b"}));
+}
+
+TEST_F(DatabaseTest, MisuseThrowsInsteadOfGoingOn)
+{
+    makeFile(path("a.db"), {}, {"a"});
+    Database db;
+    db.Open(path("a.db"), Database::Mode::ReadWrite);
+    EXPECT_THROW(Recordset(db, "nosuch"), DatabaseError);
+    Recordset rs(db, "t");
+    rs.MoveFirst();
+    EXPECT_THROW(rs.Field("nosuch"), DatabaseError);
+    EXPECT_THROW(rs.SetField("name", "x"), DatabaseError);   // no Edit or AddNew
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_THROW(rs.MoveNext(), DatabaseError);
+    EXPECT_THROW(rs.Edit(), DatabaseError);
+
+    db.Execute("CREATE TABLE empty (id INTEGER PRIMARY KEY, name TEXT)");
+    Recordset empty(db, "empty");
+    EXPECT_THROW(empty.MoveFirst(), DatabaseError);
+}
+
+TEST_F(DatabaseTest, ATransactionCoversAnAttachedPlainFileAndRollsBackUnlessCommitted)
+{
+    makeFile(path("main.db"), kKey, {"a"});
+    makeFile(path("plain.db"), {}, {"p"});
+    Database db;
+    db.Open(path("main.db"), Database::Mode::ReadWrite, kKey);
+    db.Attach(path("plain.db"), "ext", {});
+    {
+        Transaction transaction(db);
+        Recordset mainRows(db, "t");
+        mainRows.AddNew();
+        mainRows.SetField("name", "b");
+        mainRows.Update();
+        Recordset extRows(db, "t", "ext");
+        extRows.AddNew();
+        extRows.SetField("name", "q");
+        extRows.Update();
+    }
+    EXPECT_EQ(names(db), QStringList{"a"});
+    EXPECT_EQ(names(db, "t", "ext"), QStringList{"p"});
+    {
+        Transaction transaction(db);
+        Recordset extRows(db, "t", "ext");
+        extRows.AddNew();
+        extRows.SetField("name", "q");
+        extRows.Update();
+        transaction.Commit();
+    }
+    db.Close();
+
+    Database plain;
+    plain.Open(path("plain.db"), Database::Mode::ReadOnly);   // still a plain file
+    EXPECT_EQ(names(plain), (QStringList{"p", "q"}));
+}
