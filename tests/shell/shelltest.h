@@ -14,8 +14,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 class QWidget;
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace fixtora {
 
