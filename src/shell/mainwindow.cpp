@@ -164,6 +164,7 @@ void Main::ShowMdiChild(QWidget *form, bool maximised)
     auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
     if (!frame || frame->mdiArea() != m_area)
         frame = m_area->addSubWindow(form);
+    show();
     form->show();
     if (maximised)
         frame->showMaximized();

@@ -19,7 +19,7 @@ public:
     Main();
 
     // Puts form into a window of the workspace the first time, then shows it,
-    // maximised when asked.
+    // maximised when asked (and this window with it).
     void ShowMdiChild(QWidget *form, bool maximised);
     // Hides form's window in the workspace; the form stays loaded.
     void HideMdiChild(QWidget *form);

@@ -65,8 +65,14 @@ void unloadShellForms()
 
 } // namespace
 
+ShellTest::ShellTest() : m_iniLock(IniFilePath() + QStringLiteral(".lock"))
+{
+    m_iniLock.setStaleLockTime(0);
+}
+
 void ShellTest::SetUp()
 {
+    ASSERT_TRUE(m_iniLock.lock());
     SetScreenForTests(ScreenInfo{1024, 768, 15, 15});
     SetUrlOpenerForTests([this](const QUrl &url) { opened.append(url); });
     SetProgramEndForTests([this] { ++programEnds; });
@@ -87,6 +93,7 @@ void ShellTest::TearDown()
     SetUrlOpenerForTests([](const QUrl &) {});
     SetProgramEndForTests([] {});
     QFile::remove(IniFilePath());
+    m_iniLock.unlock();
 }
 
 void ShellTest::RecordTaskWindows()
@@ -113,7 +120,7 @@ BoxAnswers::~BoxAnswers()
 void BoxAnswers::poll()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible())
+        if (!window->isVisible() || m_answered.contains(window))
             continue;
         const QString answer = m_answers.isEmpty() ? QString() : m_answers.first();
         if (window->objectName() == QLatin1String("frmMSGBOX")) {
@@ -134,6 +141,7 @@ void BoxAnswers::poll()
         } else {
             continue;
         }
+        m_answered.append(window);
         if (!m_answers.isEmpty())
             m_answers.removeFirst();
         return;

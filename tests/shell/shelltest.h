@@ -8,6 +8,8 @@
 #include "shell/taskwindows.h"
 
 #include <QList>
+#include <QPointer>
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -28,6 +30,7 @@ namespace fixtora {
 
 class ShellTest : public ::testing::Test {
 protected:
+    ShellTest();
     void SetUp() override;
     void TearDown() override;
 
@@ -37,6 +40,11 @@ protected:
     QList<QUrl> opened;       // what would have been opened in the browser
     int programEnds = 0;      // how often the program was ended
     QStringList taskEvents;   // RecordTaskWindows()
+
+private:
+    // "config.ini" lies beside the test program, shared by the test processes
+    // that ctest runs side by side: one test at a time uses it.
+    QLockFile m_iniLock;
 };
 
 // One box the code showed, as the answer helper saw it.
@@ -59,6 +67,7 @@ private:
     void poll();
     QStringList m_answers;
     QList<SeenBox> m_seen;
+    QList<QPointer<QWidget>> m_answered;  // a box stays up a moment after its answer
     QObject *m_timer;
 };
 
