@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace fixtora {
 
@@ -93,6 +92,12 @@ void ShowText(QComboBox *box, const QString &text)
 {
     box->setCurrentIndex(box->findText(text));
     box->setEditText(text);
+}
+
+void ShowSelectWhenEmpty(QComboBox *box)
+{
+    if (box->currentText().isEmpty())
+        ShowText(box, kSelect);
 }
 
 bool IsPlaceholder(const QString &text)
@@ -183,6 +188,7 @@ QWidget *customise::BuildLeagueOptions()
     text(txtpath, "txtpath", "Default Path:-", "chameleonButton8", 7);
     text(Text5, "Text5", "Each group of games is called a:", "chameleonButton1", 8);
     txtpath->setMinimumWidth(200);
+    connect(Text5, &QLineEdit::textChanged, this, &customise::Text5_Change);
     return Frame3;
 }
 
@@ -313,7 +319,6 @@ void customise::Form_Load()
     Text8->setText(gPointsForWin);
     Text7->setText(gPointsForDraw);
     Text6->setText(gPointsForLose);
-    connect(Text5, &QLineEdit::textChanged, this, &customise::Text5_Change);
     Text5->setText(gWeekName);
     LoadColumns();
 }
@@ -412,8 +417,7 @@ void customise::Combo2_Click(int n)
         if (i == n)
             continue;
         QComboBox *other = Combo2[i - 1];
-        if (other->currentText().isEmpty())
-            ShowText(other, kSelect);
+        ShowSelectWhenEmpty(other);
         if (other->currentText() == picked->currentText()) {
             Message(QStringLiteral("Can't have the same column displayed twice"));
             ShowText(picked, kSelect);
@@ -471,9 +475,10 @@ void customise::CheckDefaultPath()
 
 bool customise::ColumnsPassChecks()
 {
+    for (QComboBox *box : Combo1)
+        ShowSelectWhenEmpty(box);
     for (QComboBox *box : Combo1 + Combo2) {
-        if (box->currentText().isEmpty())
-            ShowText(box, kSelect);
+        ShowSelectWhenEmpty(box);
         if (!IsValidColumn(box)) {
             Message(QStringLiteral("Not a valid column name, please change it!"));
             return false;

@@ -81,11 +81,6 @@ chameleonButton::chameleonButton(QWidget *parent)
     SetColors();
 }
 
-chameleonButton::~chameleonButton()
-{
-    m_DrawingEnabled = false;
-}
-
 // ---- properties ------------------------------------------------------------
 
 void chameleonButton::setBackColor(qint32 colour)

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QVariantMap>
+#include <functional>
 
 namespace fixtora {
 
@@ -22,7 +23,6 @@ class chameleonButton : public QAbstractButton
 
 public:
     explicit chameleonButton(QWidget *parent = nullptr);
-    ~chameleonButton() override;
 
     qint32 BackColor() const { return m_BackColor; }
     void setBackColor(qint32 colour);

@@ -28,8 +28,9 @@ struct CaptionLayout
 QChar AccessKeyOf(const QString &caption);
 
 // The text flags every caption is measured and drawn with: wrapped at word
-// boundaries, "&" marking the underlined access key.
-constexpr int CaptionTextFlags = Qt::TextWordWrap | Qt::TextShowMnemonic;
+// boundaries, "&" marking the underlined access key, never clipped to its
+// rectangle (the bold caption of the default button is wider than measured).
+constexpr int CaptionTextFlags = Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::TextDontClip;
 
 // Lays the caption out beside the picture (PicWidth and PicHeight of layout
 // are its input) for a client area of width x height. Positions 0 to 4 put

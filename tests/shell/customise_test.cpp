@@ -1,0 +1,571 @@
+#include "shell/customise.h"
+
+#include "model/league.h"
+#include "model/settings.h"
+#include "shell/forms.h"
+#include "shell/password.h"
+#include "ui/balloon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace fixtora;
+
+namespace {
+
+QString Reg(const char *name) { return GetRegString(kHKeyLocalMachine, kSoftwareKey, name, "<missing>"); }
+void SetReg(const char *name, const QString &value) { SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value); }
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Runs action and answers every message box it shows with OK; returns their
+// texts. Each box must be the program's own: its title, no icon, OK only.
+QStringList MessagesDuring(const std::function<void()> &action)
+{
+    QStringList texts;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        EXPECT_EQ(box->windowTitle(), "Fixtora");
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        texts.append(box->text());
+        box->button(QMessageBox::Ok)->click();
+    });
+    answer.start();
+    action();
+    return texts;
+}
+
+class CustomiseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        gIniFile = iniFolder.filePath("config.ini");
+        gSavePath = iniFolder.path();
+        gDateVisible = true;
+        gWeekVisible = false;
+        gTableNameVisible = true;
+        gStartEndSummary = false;
+        gAddGamesPerMatch = true;
+        gHomeAwayRule = false;
+        gEachGameIs = "Frame";
+        gPointsForWin = "3";
+        gPointsForDraw = "1";
+        gPointsForLose = "0";
+        gWeekName = "Round";
+        gBubbleHelp = 0;
+        gTableRefresh = 0;
+        gTableOrder = {"", "Index", "Name", "Wins", "", "", "", "", ""};
+        gTableShow = {"", "No", "Player", "W", "", "", "", "", ""};
+        gSortOrder = {"", "Points", "Wins", "Name", "Lost", "Draw"};
+        SetReg(kRegPassword, "none");
+        SetReg(kRegBubbleHelp, "1");
+        SetReg(kRegTableOrder, "unchanged");
+        SetReg(kRegTableShow, "unchanged");
+        SetReg(kRegSortOrder, "unchanged");
+    }
+
+    void TearDown() override
+    {
+        UnloadForm<customise>();
+        FlushDeletes();
+    }
+
+    // The dialog as the main window shows it: maximised in its MDI area.
+    customise *Open()
+    {
+        auto *area = new QMdiArea;
+        host.setCentralWidget(area);
+        host.resize(1024, 768);
+        host.show();
+        customise *form = LoadForm<customise>();
+        area->addSubWindow(form)->showMaximized();
+        return form;
+    }
+
+    template <class T>
+    T *Child(const QString &name)
+    {
+        T *child = LoadedForm<customise>()->findChild<T *>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+    QLineEdit *Text(const QString &name) { return Child<QLineEdit>(name); }
+    QComboBox *Combo(const QString &name) { return Child<QComboBox>(name); }
+    QCheckBox *Check(const QString &name) { return Child<QCheckBox>(name); }
+
+    // Picks item text from a column or sort box's list, as the user does.
+    void Pick(const QString &box, const QString &item)
+    {
+        QComboBox *combo = Combo(box);
+        const int index = combo->findText(item);
+        ASSERT_GE(index, 0);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    QStringList Close()
+    {
+        return MessagesDuring([this] { Child<QAbstractButton>("command5")->click(); });
+    }
+
+    QTemporaryDir iniFolder;
+    QMainWindow host;
+};
+
+TEST_F(CustomiseTest, LoadFillsEveryControlFromTheSettings)
+{
+    customise *form = Open();
+    EXPECT_EQ(form->windowTitle(), "options");
+    auto *tabs = Child<QTabWidget>("customise");
+    ASSERT_EQ(tabs->count(), 1);
+    EXPECT_EQ(tabs->tabText(0), "General");
+
+    EXPECT_EQ(Text("txtpath")->text(), gSavePath);
+    EXPECT_EQ(Text("Text1")->text(), "Frame");
+    EXPECT_EQ(Text("Text5")->text(), "Round");
+    EXPECT_EQ(Text("Text8")->text(), "3");
+    EXPECT_EQ(Text("Text7")->text(), "1");
+    EXPECT_EQ(Text("Text6")->text(), "0");
+    const bool expected[] = {true, false, true, false, true, false};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(Check(QString("Check%1").arg(i))->isChecked(), expected[i - 1]) << i;
+    EXPECT_EQ(Check("Check2")->text(), "Round is visible");
+    EXPECT_EQ(Reg(kRegWeekName), "Round");  // the load's change of Text5 writes it back
+    EXPECT_EQ(Child<QPushButton>("Command14")->text(), "Off");  // whatever "bubblehelp" holds
+
+    const QStringList columns{"Index", "Name", "Wins", "Lost", "Draw", "Difference", "+",
+                              "-", "Points", "Played", "Points +", "Points -", "Points +/-"};
+    const QStringList shown{"Index", "Name", "Wins", "Select", "Select", "Select", "Select", "Select"};
+    const QStringList captions{"No", "Player", "W", "", "", "", "", ""};
+    for (int i = 1; i <= 8; ++i) {
+        QComboBox *box = Combo(QString("Combo1_%1").arg(i));
+        EXPECT_TRUE(box->isEditable());
+        QStringList items;
+        for (int k = 0; k < box->count(); ++k)
+            items.append(box->itemText(k));
+        EXPECT_EQ(items, columns) << i;
+        EXPECT_EQ(box->currentText(), shown[i - 1]) << i;
+        EXPECT_EQ(Text(QString("Text3_%1").arg(i))->text(), captions[i - 1]) << i;
+    }
+    // All five sort keys show, though only three columns are filled.
+    const QStringList keys{"Points", "Wins", "Name", "Lost", "Draw"};
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(Combo(QString("Combo2_%1").arg(i))->count(), 13);
+        EXPECT_EQ(Combo(QString("Combo2_%1").arg(i))->currentText(), keys[i - 1]) << i;
+    }
+}
+
+TEST_F(CustomiseTest, SortKeysBeyondTheShownColumnsSurviveClose)
+{
+    gTableOrder = {"", "Index", "Name", "", "", "", "", "", ""};
+    Open();
+    EXPECT_TRUE(Close().isEmpty());
+    EXPECT_EQ(Reg(kRegSortOrder), "Points,Wins,Name,Lost,Draw");
+}
+
+TEST_F(CustomiseTest, ColumnWithAGapKeepsTheCaptionOfItsPlace)
+{
+    gTableOrder = {"", "Index", "", "Wins", "", "", "", "", ""};
+    gTableShow = {"", "No", "", "W", "", "", "", "", ""};
+    Open();
+    EXPECT_EQ(Combo("Combo1_2")->currentText(), "Select");
+    EXPECT_EQ(Text("Text3_3")->text(), "W");
+}
+
+TEST_F(CustomiseTest, PasswordShownOnlyWhenSetAndNeverInClear)
+{
+    struct Case {
+        QString stored;
+        bool ticked;
+        QString shown;
+    };
+    const Case cases[] = {{"my-pass", true, "mypass"}, {"none", false, ""}, {"", false, ""}, {"-_!", false, ""}};
+    for (const Case &c : cases) {
+        SetReg(kRegPassword, c.stored);
+        Open();
+        EXPECT_EQ(Check("Check7")->isChecked(), c.ticked) << c.stored.toStdString();
+        EXPECT_EQ(Text("Text4")->text(), c.shown) << c.stored.toStdString();
+        EXPECT_EQ(Text("Text4")->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(Reg(kRegPassword), c.stored);  // loading stores nothing
+        UnloadForm<customise>();
+        FlushDeletes();
+    }
+}
+
+TEST_F(CustomiseTest, PasswordSwitchStoresAtOnceAndCloseStoresItCleaned)
+{
+    SetReg(kRegPassword, "secret");
+    Open();
+    Check("Check7")->click();
+    EXPECT_EQ(Reg(kRegPassword), "");
+    EXPECT_FALSE(PasswordIsSet());
+
+    Text("Text4")->setText("new-one");
+    Check("Check7")->click();
+    EXPECT_EQ(Reg(kRegPassword), "new-one");  // as typed
+    EXPECT_TRUE(PasswordMatches("new-one"));
+
+    EXPECT_TRUE(Close().isEmpty());
+    EXPECT_EQ(Reg(kRegPassword), "newone");
+    EXPECT_TRUE(PasswordMatches("new-one"));  // the login still accepts what was typed
+}
+
+TEST_F(CustomiseTest, PasswordUntickedStoresNoneAtClose)
+{
+    SetReg(kRegPassword, "secret");
+    Open();
+    Check("Check7")->click();
+    Close();
+    EXPECT_EQ(Reg(kRegPassword), "none");
+}
+
+TEST_F(CustomiseTest, LeavingWithoutCloseKeepsThePassword)
+{
+    SetReg(kRegPassword, "secret");
+    Open();
+    Text("Text4")->setText("other");
+    UnloadForm<customise>();
+    FlushDeletes();
+    EXPECT_EQ(Reg(kRegPassword), "secret");
+}
+
+TEST_F(CustomiseTest, BubbleHelpButtonFlipsAndStoresAtOnce)
+{
+    Open();
+    auto *button = Child<QPushButton>("Command14");
+    button->click();
+    EXPECT_EQ(button->text(), "On");
+    EXPECT_EQ(Reg(kRegBubbleHelp), "1");
+    button->click();
+    EXPECT_EQ(button->text(), "Off");
+    EXPECT_EQ(Reg(kRegBubbleHelp), "0");
+    EXPECT_EQ(gBubbleHelp, 0);
+}
+
+TEST_F(CustomiseTest, RoundWordAppliesAtOnceUpToFiveCharacters)
+{
+    Open();
+    QLineEdit *word = Text("Text5");
+    EXPECT_TRUE(MessagesDuring([&] { word->setText("Games"); }).isEmpty());
+    EXPECT_EQ(gWeekName, "Games");
+    EXPECT_EQ(Reg(kRegWeekName), "Games");
+    EXPECT_EQ(Check("Check2")->text(), "Games is visible");
+
+    word->clear();
+    EXPECT_EQ(gWeekName, "");
+    EXPECT_EQ(Reg(kRegWeekName), "");
+    EXPECT_EQ(Check("Check2")->text(), " is visible");
+
+    EXPECT_EQ(MessagesDuring([&] { word->setText("Fixture"); }),
+              QStringList{"'week' variable must be 5 or less characters"});
+    EXPECT_EQ(word->text(), "Fixture");
+    EXPECT_EQ(gWeekName, "");
+    EXPECT_EQ(Reg(kRegWeekName), "");
+    EXPECT_EQ(Check("Check2")->text(), " is visible");
+}
+
+TEST_F(CustomiseTest, ColumnPicks)
+{
+    Open();
+    EXPECT_EQ(MessagesDuring([&] { Pick("Combo1_4", "Wins"); }),
+              QStringList{"Can't have the same column displayed twice"});
+    EXPECT_EQ(Combo("Combo1_4")->currentText(), "Select");
+    EXPECT_EQ(Text("Text3_4")->text(), "");
+
+    Text("Text3_5")->setText("old caption");
+    EXPECT_TRUE(MessagesDuring([&] { Pick("Combo1_5", "Points +/-"); }).isEmpty());
+    EXPECT_EQ(Text("Text3_5")->text(), "Points +/-");
+
+    // Picking the row's own column again is no duplicate.
+    EXPECT_TRUE(MessagesDuring([&] { Pick("Combo1_1", "Index"); }).isEmpty());
+    EXPECT_EQ(Text("Text3_1")->text(), "Index");
+}
+
+TEST_F(CustomiseTest, SortPicks)
+{
+    Open();
+    Combo("Combo2_1")->setEditText("");
+    Combo("Combo2_4")->setEditText("");
+    EXPECT_EQ(MessagesDuring([&] { Pick("Combo2_5", "Wins"); }),
+              QStringList{"Can't have the same column displayed twice"});
+    EXPECT_EQ(Combo("Combo2_5")->currentText(), "Select");
+    EXPECT_EQ(Combo("Combo2_1")->currentText(), "Select");  // an empty row before the duplicate
+    EXPECT_EQ(Combo("Combo2_4")->currentText(), "");        // the check stopped at row 2
+
+    EXPECT_TRUE(MessagesDuring([&] { Pick("Combo2_5", "Played"); }).isEmpty());
+    EXPECT_EQ(Combo("Combo2_5")->currentText(), "Played");
+}
+
+TEST_F(CustomiseTest, LongScoreWordRefusesCloseBeforeAnything)
+{
+    Open();
+    Text("Text1")->setText("Points");  // six characters pass
+    Text("Text1")->setText("Pointss");
+    Text("txtpath")->setText(iniFolder.filePath("missing"));
+    EXPECT_EQ(Close(), QStringList{"Length of individual score variable  must be 6 or less characters"});
+    EXPECT_EQ(Text("txtpath")->text(), iniFolder.filePath("missing"));
+    EXPECT_NE(LoadedForm<customise>(), nullptr);
+    EXPECT_EQ(gTableRefresh, 0);
+    EXPECT_FALSE(QFile::exists(gIniFile));
+}
+
+// A refused Close applies nothing, at whatever check it stops.
+TEST_F(CustomiseTest, RefusedCloseChangesNoSetting)
+{
+    Open();
+    Text("txtpath")->setText(iniFolder.filePath("missing"));
+    Check("Check1")->setChecked(false);
+    Check("Check7")->setChecked(true);
+    Text("Text4")->setText("pw");
+    MessagesDuring([&] { Text("Text5")->setText("Rounds"); });
+    EXPECT_EQ(Close(), (QStringList{"Invalid directory, setting to " + DefaultSavePath(),
+                                    "'week' variable must be 5 or less characters"}));
+    EXPECT_EQ(Text("txtpath")->text(), DefaultSavePath());
+    EXPECT_EQ(gSavePath, iniFolder.path());
+    EXPECT_TRUE(gDateVisible);
+    EXPECT_EQ(Reg(kRegPassword), "none");
+
+    Text("Text5")->setText("Round");
+    Combo("Combo1_2")->setEditText("wins");
+    Combo("Combo1_7")->setEditText("");
+    EXPECT_EQ(Close(), QStringList{"Not a valid column name, please change it!"});
+    EXPECT_EQ(Combo("Combo1_7")->currentText(), "Select");  // every empty column row, before the checks
+    EXPECT_EQ(gTableOrder[1], "Index");
+    EXPECT_EQ(gSortOrder[1], "Points");
+    EXPECT_EQ(gSavePath, iniFolder.path());
+    EXPECT_EQ(Reg(kRegTableOrder), "unchanged");
+
+    Combo("Combo1_2")->setEditText("");
+    Combo("Combo2_3")->setEditText("Goals");
+    EXPECT_EQ(Close(), QStringList{"Not a valid column name, please change it!"});
+    EXPECT_EQ(Combo("Combo1_2")->currentText(), "Select");
+    EXPECT_EQ(gSortOrder[3], "Name");
+    EXPECT_FALSE(QFile::exists(gIniFile));
+    EXPECT_NE(LoadedForm<customise>(), nullptr);
+}
+
+TEST_F(CustomiseTest, CloseStoresEverySetting)
+{
+    QTemporaryFile existing;
+    ASSERT_TRUE(existing.open());
+    Open();
+    Text("txtpath")->setText(existing.fileName());  // a file passes the check too
+    for (int i = 1; i <= 6; ++i)
+        Check(QString("Check%1").arg(i))->setChecked(i % 2 == 0);
+    Text("Text1")->setText("Goals");
+    Text("Text5")->setText("Game");
+    Text("Text7")->setText("2");
+
+    // Row 2 shows no column but has a caption; row 4's caption is a placeholder;
+    // row 5 repeats a column by typing; row 6's caption holds a comma.
+    Text("Text3_2")->setText("Extra");
+    Combo("Combo1_2")->setEditText("Select");
+    Combo("Combo1_4")->setEditText("Points");
+    Text("Text3_4")->setText("None");
+    Combo("Combo1_5")->setEditText("Index");
+    Text("Text3_5")->setText("Idx");
+    Combo("Combo1_6")->setEditText("Draw");
+    Text("Text3_6")->setText("D,rawn");
+    Combo("Combo2_2")->setEditText("");
+    Combo("Combo2_5")->setEditText("Select");
+
+    EXPECT_TRUE(Close().isEmpty());
+    EXPECT_EQ(gSavePath, existing.fileName());
+    EXPECT_EQ(Reg(kRegDefaultSavePath), existing.fileName());
+    EXPECT_EQ(Reg(kRegPassword), "none");
+    EXPECT_TRUE(!gDateVisible && gWeekVisible && !gTableNameVisible && gStartEndSummary && !gAddGamesPerMatch
+                && gHomeAwayRule);
+    EXPECT_EQ(gWeekName, "Game");
+    EXPECT_EQ(Reg(kRegWeekName), "Game");
+    EXPECT_EQ(gEachGameIs, "Goals");
+    EXPECT_EQ(gPointsForDraw, "2");
+
+    EXPECT_EQ(Reg(kRegTableOrder), "Index,Wins,Points,Index,Draw");
+    EXPECT_EQ(Reg(kRegTableShow), "No,W,,Idx,Drawn");
+    const std::array<QString, 9> order{"", "Index", "Wins", "Points", "Index", "Draw", "", "", ""};
+    const std::array<QString, 9> show{"", "No", "W", "", "Idx", "Drawn", "", "", ""};
+    EXPECT_EQ(gTableOrder, order);
+    EXPECT_EQ(gTableShow, show);
+    EXPECT_EQ(Reg(kRegSortOrder), "Points,Name,Lost");
+    const std::array<QString, 6> keys{"", "Points", "Name", "Lost", "", ""};
+    EXPECT_EQ(gSortOrder, keys);
+
+    EXPECT_EQ(gTableRefresh, 50);
+    EXPECT_EQ(IniAccess("GET", kIniSection, "Eachgameis"), "Goals");
+    EXPECT_EQ(IniAccess("GET", kIniSection, "PointsforDraw"), "2");
+    EXPECT_EQ(IniAccess("GET", kIniSection, "homeaway"), "True");
+    EXPECT_EQ(LoadedForm<customise>(), nullptr);
+}
+
+TEST_F(CustomiseTest, AllEightColumnsStoreListsWithoutTrailingComma)
+{
+    gTableOrder = {"", "Index", "Name", "Wins", "Lost", "Draw", "Points", "Played", "+"};
+    gTableShow = {"", "1", "2", "3", "4", "5", "6", "7", "8"};
+    Open();
+    Close();
+    EXPECT_EQ(Reg(kRegTableOrder), "Index,Name,Wins,Lost,Draw,Points,Played,+");
+    EXPECT_EQ(Reg(kRegTableShow), "1,2,3,4,5,6,7,8");
+}
+
+TEST_F(CustomiseTest, MissingDefaultFolderBecomesTheHomeFolderAndCloseGoesOn)
+{
+    Open();
+    Text("txtpath")->setText(iniFolder.filePath("no such folder"));
+    EXPECT_EQ(Close(), QStringList{"Invalid directory, setting to " + DefaultSavePath()});
+    EXPECT_EQ(gSavePath, DefaultSavePath());
+    EXPECT_EQ(Reg(kRegDefaultSavePath), DefaultSavePath());
+    EXPECT_EQ(gTableRefresh, 50);
+}
+
+TEST_F(CustomiseTest, PointsInZeroToNinetyNineAreStoredAsTyped)
+{
+    struct Case {
+        QString typed;
+        QString stored;
+    };
+    const Case cases[] = {{"100", "3"}, {"-1", "3"}, {"99.5", "3"}, {"99", "99"},
+                          {"0", "0"},   {"abc", "abc"}, {"", ""},     {" 7 pts", " 7 pts"}};
+    for (const Case &c : cases) {
+        gPointsForWin = "3";
+        Open();
+        Text("Text8")->setText(c.typed);
+        Close();
+        EXPECT_EQ(gPointsForWin, c.stored) << c.typed.toStdString();
+        FlushDeletes();
+    }
+}
+
+TEST_F(CustomiseTest, TabsAreCentredOnTheScreen)
+{
+    customise *form = Open();
+    auto *tabs = Child<QTabWidget>("customise");
+    const QSize screen = form->screen()->geometry().size();
+    for (const QSize size : {QSize(1000, 700), QSize(900, 650)}) {
+        form->resize(size);
+        EXPECT_NEAR(tabs->x(), screen.width() / 2.0 - tabs->width() / 2.0, 0.5);
+        EXPECT_NEAR(tabs->y(), screen.height() / 2.0 - tabs->height() / 2.0, 0.5);
+    }
+}
+
+// ---- Help balloons ---------------------------------------------------------------------------
+
+struct BalloonCase {
+    const char *button;
+    const char *anchor;
+    const char *title;
+    const char *text;
+};
+
+const BalloonCase kBalloons[] = {
+    {"chameleonButton1", "Text5", "Each Group of Games is",
+     "The collective name for a set of Fixtures played at the same time is normally listed as a 'Week' but "
+     "your League may be played every day or as set Matches.  In this case you could change the 'Week' to "
+     "'Games' so that each group of games is listed as Games 1, then Game 2 etc on the League Fixtures"},
+    {"chameleonButton2", "Text1", "Scores are known as",
+     "This is the variable name used for entering points & is also displayed in the League Table.  For "
+     "example, in Football (Soccer) it would be goals, in Snooker it would be Frames."},
+    {"chameleonButton3", "Check4", "Start/End date visible",
+     "Displays the start/end date in the League Fixtures screen but doesn't actually affect the League "
+     "Fixture output."},
+    {"chameleonButton4", "Check6", "Home/Away rule",
+     "Enabling this rule will swap the League Fixture names in the second half of a league.  You can then use "
+     "the League Fixtures to represent whether a Player/Team is at home or is at another venue (away).  This "
+     "is normally enabled."},
+    {"chameleonButton5", "Check1", "date is visible",
+     "You can display/hide the date in your League Fixtures.  This option affects all leagues."},
+    {"chameleonButton6", "Check2", "Week is visible",
+     "You can display/hide the week number in your League Fixtures. You may wish to do this if your league "
+     "doesn't run on a set day every week.  This option affects all leagues."},
+    {"chameleonButton7", "Check3", "Table name is visible",
+     "You can display/hide the title of your League Fixtures when displayed/printed.  This option affects all "
+     "leagues."},
+    {"chameleonButton8", "txtpath", "default save path",
+     "This is the default path that is shown when you open/save a League"},
+    {"chameleonButton9", "Text8", "Points for a win",
+     "Enter the number of Points assigned to a League Fixture Win.  If Player A vs Player B is  4 vs 1 then "
+     "since Player A has won then he(or she) gets 3 points. (Default = 3)"},
+    {"chameleonButton10", "Text7", "Points for a draw",
+     "Enter the number of Points assigned to a League Fixture Draw.  If Player A vs Player B is  3 vs 3 then "
+     "since it's a draw then they both get 1 point. (default=1)."},
+    {"chameleonButton11", "Text6", "Points for Lose",
+     "Enter the number of Points assigned to a League Fixture Win.  If Player A vs Player B is  4 vs 1 then "
+     "Player B has lost and gets 0 points. (Default = 0)"},
+    {"Command3_1", "Check1", "date is visible",
+     "You can display/hide the date in your League Fixtures.  This option affects all leagues."},
+};
+
+class CustomiseBalloonTest : public CustomiseTest
+{
+protected:
+    QList<frmTip *> Balloons() { return host.findChildren<frmTip *>(); }
+
+    void TearDown() override
+    {
+        qDeleteAll(Balloons());
+        CustomiseTest::TearDown();
+    }
+};
+
+TEST_F(CustomiseBalloonTest, EveryHelpButtonOpensItsBalloonUnderItsSetting)
+{
+    Open();
+    for (const BalloonCase &c : kBalloons) {
+        SCOPED_TRACE(c.button);
+        qDeleteAll(Balloons());
+        Child<QAbstractButton>(c.button)->click();
+        const QList<frmTip *> tips = Balloons();
+        ASSERT_EQ(tips.size(), 1);
+        EXPECT_TRUE(tips[0]->isVisible());
+        EXPECT_EQ(tips[0]->findChild<QLabel *>("lblTitle")->text(), c.title);
+        EXPECT_EQ(tips[0]->findChild<QTextEdit *>("txtTip")->toPlainText(), c.text);
+        QWidget *anchor = Child<QWidget>(c.anchor);
+        EXPECT_EQ(tips[0]->geometry().topLeft(), anchor->mapToGlobal(QPoint(0, anchor->height())));
+    }
+}
+
+TEST_F(CustomiseBalloonTest, BalloonsAreIndependentOfTheDialogAndTheBubbleSetting)
+{
+    Open();
+    EXPECT_EQ(Child<QPushButton>("Command14")->text(), "Off");
+    Child<QAbstractButton>("Command7")->click();
+    EXPECT_TRUE(Balloons().isEmpty());
+
+    Child<QAbstractButton>("chameleonButton8")->click();
+    Child<QAbstractButton>("chameleonButton8")->click();
+    QList<frmTip *> tips = Balloons();
+    ASSERT_EQ(tips.size(), 2);
+    EXPECT_EQ(tips[0]->pos(), tips[1]->pos());
+
+    Close();
+    FlushDeletes();
+    ASSERT_EQ(LoadedForm<customise>(), nullptr);
+    tips = Balloons();
+    ASSERT_EQ(tips.size(), 2);
+    EXPECT_TRUE(tips[0]->isVisible());
+}
+
+} // namespace
