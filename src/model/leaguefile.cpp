@@ -8,13 +8,13 @@
 #include "platform/numbers.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryFile>
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <optional>
 
 namespace fixtora {
@@ -88,6 +88,31 @@ bool validSize(int n, int games)
     return n >= kMinSlots && n <= kMaxSlots && n % 2 == 0 && games >= 1 && games <= kMaxGames;
 }
 
+bool knownType(int code)
+{
+    return code == kTypeNone || IsStandardType(code) || IsCustomType(code);
+}
+
+// One cycle of slot codes, each read as a number from 1 to n.
+bool validFixtureString(const QString &s, int n)
+{
+    if (s.size() != 2 * n * (n - 1))
+        return false;
+    for (qsizetype k = 0; k < s.size(); k += 2) {
+        const double code = Val(s.mid(k, 2));
+        if (code < 1 || code > n)
+            return false;
+    }
+    return true;
+}
+
+std::int16_t scoringOfType(int code)
+{
+    if (code == 13 || code == 14)
+        return 1;
+    return code == 23 || code == 24 ? 2 : 3;
+}
+
 // ---- Schema ------------------------------------------------------------------------
 
 QString textColumns(const auto &names)
@@ -130,12 +155,15 @@ std::int16_t codeToStore()
     return gAltFixtures ? kTypePlayersCustom : gLeagueType;
 }
 
+// A league the loader would refuse is not written.
 void checkLeagueToWrite(std::int16_t code)
 {
     if (!validSize(gNumSlots, gGamesToPlay))
         throw DatabaseError(QStringLiteral("The league has no valid number of entries or games to play"));
-    if (!IsStandardType(code) && !IsCustomType(code))
+    if (!knownType(code) || gTeamLeague != IsTeamType(code))
         throw DatabaseError(QStringLiteral("The league has no valid type"));
+    if (IsCustomType(code) && !validFixtureString(gAltFixtureString, gNumSlots))
+        throw DatabaseError(QStringLiteral("The custom fixture list does not fit the league"));
 }
 
 template <typename Fill>
@@ -384,21 +412,9 @@ std::int16_t readTypeCode(Database &db)
     if (value->typeId() != QMetaType::LongLong)
         return kTypeNone;
     const qlonglong code = value->toLongLong();
-    if (code != kTypeNone && !IsStandardType(static_cast<int>(code)) && !IsCustomType(static_cast<int>(code)))
+    if (code < 0 || code > std::numeric_limits<std::int16_t>::max() || !knownType(static_cast<int>(code)))
         throw LoadError{kNotValid};
     return static_cast<std::int16_t>(code);
-}
-
-bool validFixtureString(const QString &s, int n)
-{
-    if (s.size() != 2 * n * (n - 1))
-        return false;
-    for (qsizetype k = 0; k < s.size(); k += 2) {
-        const double code = Val(s.mid(k, 2));
-        if (code < 1 || code > n)
-            return false;
-    }
-    return true;
 }
 
 // Definition and names; sets N and G.
@@ -485,9 +501,7 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     gLeagueType = readTypeCode(league);
     gTeamLeague = IsTeamType(gLeagueType);
     if (gTeamLeague)
-        gTeamScoring = static_cast<std::int16_t>(gLeagueType == 13 || gLeagueType == 14 ? 1
-                                                 : gLeagueType == 23 || gLeagueType == 24 ? 2
-                                                                                          : 3);
+        gTeamScoring = scoringOfType(gLeagueType);
     readPlayers(league);
     const int n = gNumSlots;
     const int e = FixtureEntryCount(n, gGamesToPlay);

@@ -312,7 +312,7 @@ TEST_F(LeagueFileTest, StoredTypeCodes)
 TEST_F(LeagueFileTest, TheCustomFixtureStringIsStoredWhole)
 {
     definePlayers(4, 1);
-    gAltFixtures = true;
+    gImportPending = true;   // written while an import waits, whatever the code
     gAltFixtureString = QString(300, 'x');
     ASSERT_TRUE(create("split.tbl").ok);
     EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value1").toString(), QString(250, 'x'));
@@ -525,7 +525,12 @@ TEST_F(LeagueFileTest, AFailedCreateLeavesTheFolderAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"club.tbl"});
 
+    // Leagues the loader would refuse are not written.
     definePlayers(3, 1);
+    EXPECT_FALSE(create("odd.tbl").ok);
+    definePlayers(4, 1);
+    gAltFixtures = true;
+    gAltFixtureString = "0102";
     EXPECT_FALSE(create("odd.tbl").ok);
     EXPECT_FALSE(QFile::exists(path("odd.tbl")));
 
