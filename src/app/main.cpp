@@ -1,13 +1,21 @@
+// The program starts with the intro screen. When its load ends the program (the
+// user refused to run below 1024x768), the event loop never runs.
+
+#include "shell/artwork.h"
+#include "shell/forms.h"
+#include "shell/introscreen.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include <cstdlib>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Fixtora");
-    QMainWindow window;
-    window.setWindowTitle("Fixtora");
-    window.resize(1024, 768);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Fixtora"));
+    QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
+        return EXIT_SUCCESS;
     return app.exec();
 }

@@ -1,0 +1,23 @@
+#include "shell/addhelp.h"
+
+#include "shell/forms.h"
+#include "shell/helppanel.h"
+
+#include <QPushButton>
+
+namespace fixtora {
+
+Addhelp::Addhelp()
+{
+    setObjectName(QStringLiteral("Addhelp"));
+    setWindowTitle(QStringLiteral("Add Names Help"));
+    AddHelpText(this, "lblTitle",
+                QStringLiteral("Enter each name and click on Add or press Enter on the keyboard.  Once you have "
+                               "finished click on Next."),
+                false);
+    AddHelpText(this, "lblDescription", QStringLiteral("You can have a maximum of 32 Names."), false);
+    QPushButton *cmdOK = AddHelpButton(this, QStringLiteral("OK"));
+    connect(cmdOK, &QPushButton::clicked, this, [] { UnloadForm<Addhelp>(); });
+}
+
+} // namespace fixtora

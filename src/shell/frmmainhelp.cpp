@@ -1,0 +1,24 @@
+#include "shell/frmmainhelp.h"
+
+#include "shell/helppanel.h"
+
+#include <QPushButton>
+
+namespace fixtora {
+
+frmmainhelp::frmmainhelp()
+{
+    setObjectName(QStringLiteral("frmmainhelp"));
+    setWindowTitle(QStringLiteral("Fixtora Help"));
+    AddHelpText(this, "Label1", QStringLiteral("Create New Table:"), true);
+    AddHelpText(this, "Label3",
+                QStringLiteral("Use this option to create a new table.  You will be asked to enter all the players "
+                               "names.  Follow the prompts."),
+                false);
+    AddHelpText(this, "Label2", QStringLiteral("Open Table:"), true);
+    AddHelpText(this, "Label4", QStringLiteral("Open a previous Table.  You can then print out tables."), false);
+    QPushButton *cmdOK = AddHelpButton(this, QStringLiteral("&Close"));
+    connect(cmdOK, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+} // namespace fixtora

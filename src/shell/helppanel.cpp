@@ -1,0 +1,48 @@
+#include "shell/helppanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fixtora {
+
+namespace {
+
+QVBoxLayout *panelLayout(QWidget *panel)
+{
+    if (auto *layout = qobject_cast<QVBoxLayout *>(panel->layout()))
+        return layout;
+    auto *layout = new QVBoxLayout(panel);
+    panel->setMinimumWidth(380);
+    return layout;
+}
+
+} // namespace
+
+void AddHelpText(QWidget *panel, const char *name, const QString &text, bool heading)
+{
+    auto *label = new QLabel(text, panel);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    if (heading) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    panelLayout(panel)->addWidget(label);
+}
+
+QPushButton *AddHelpButton(QWidget *panel, const QString &caption)
+{
+    auto *button = new QPushButton(caption, panel);
+    button->setObjectName(QStringLiteral("cmdOK"));
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    panelLayout(panel)->addLayout(row);
+    return button;
+}
+
+} // namespace fixtora

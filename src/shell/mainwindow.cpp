@@ -1,0 +1,239 @@
+#include "shell/mainwindow.h"
+
+#include "model/league.h"
+#include "model/leaguefile.h"
+#include "model/settings.h"
+#include "shell/addhelp.h"
+#include "shell/customise.h"
+#include "shell/forms.h"
+#include "shell/frmsplash.h"
+#include "shell/introscreen.h"
+#include "shell/mainwizard.h"
+#include "shell/shellplatform.h"
+#include "shell/taskwindows.h"
+#include "shell/versiontext.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace fixtora {
+
+namespace {
+
+constexpr int kRoundWordLength = 5;
+
+void readRegValue(const char *name)
+{
+    GetRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), QString());
+}
+
+void saveRegValue(const char *name, const QString &value)
+{
+    SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
+}
+
+} // namespace
+
+QString HelpFile()
+{
+    return ProgramFolder() + QStringLiteral("/help.html");
+}
+
+QString WhatsNewFile()
+{
+    return ProgramFolder() + QStringLiteral("/whatsnew.htm");
+}
+
+void ReadRegList(const char *name, std::span<QString> items, const char *defaultText)
+{
+    readRegValue(name);
+    QString rest = gRegValue;
+    for (QString &slot : items)
+        slot.clear();
+    if (rest.isEmpty()) {
+        saveRegValue(name, QLatin1String(defaultText));
+        rest = QLatin1String(defaultText) + QChar(0);
+    }
+    for (std::size_t k = 1; k < items.size() && !rest.isEmpty(); ++k) {
+        qsizetype end = rest.indexOf(QLatin1Char(','));
+        if (end < 0)
+            end = rest.size() - 1;
+        items[k] = rest.left(end);
+        rest = rest.mid(end + 1);
+    }
+}
+
+Main::Main() : m_area(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("Main"));
+    m_area->setObjectName(QStringLiteral("MDIArea"));
+    setCentralWidget(m_area);
+    resize(1024, 740);
+    CreateMenus();
+    SetCaption(QStringLiteral("Fixtora"));
+    SetLeagueFileHooks({nullptr, [](const QString &caption) {
+                            if (Main *main = LoadedForm<Main>())
+                                main->SetCaption(caption);
+                        }});
+    Form_Load();
+}
+
+void Main::CreateMenus()
+{
+    const auto addMenu = [this](const char *name) {
+        QMenu *menu = menuBar()->addMenu(QLatin1String(name));
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (Main::*handler)()) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, handler);
+    };
+    addItem(addMenu("File"), "Exit", QStringLiteral("Exit"), &Main::Exit_Click);
+    addItem(addMenu("Edit"), "Customize", QStringLiteral("Customise"), &Main::Customize_Click);
+    QMenu *help = addMenu("Help");
+    addItem(help, "Contents", QStringLiteral("Contents"), &Main::Contents_Click);
+    addItem(help, "InternetHelp", QStringLiteral("Internet Help"), &Main::InternetHelp_Click);
+    addItem(help, "whatnew", QStringLiteral("What's New"), &Main::whatnew_Click);
+    help->addSeparator();
+    addItem(help, "About", QStringLiteral("About Fixtora"), &Main::About_Click);
+}
+
+// The start-up work of the program.
+void Main::Form_Load()
+{
+    gRegValue.clear();
+    CheckVersion();
+    gTableRefresh = 0;
+    ReadDefaultFolder();
+    gBubbleHelp = 0;
+    ReadWeekName();
+    ReadRegList(kRegTableOrder, gTableOrder, kDefaultTableColumns);
+    ReadRegList(kRegSortOrder, gSortOrder, kDefaultSortOrder);
+    ReadRegList(kRegTableShow, gTableShow, kDefaultTableColumns);
+    InitialiseGlobals();
+    gTableName = QStringLiteral("none");
+    gLeagueOnDisk = false;
+    gLeagueFile.clear();
+    gSaved = false;
+    gCreatingLeague = false;
+    gMaxFrames = QStringLiteral("5");
+    gFixturesClosed = false;
+}
+
+// A new version stores itself and shows its release notes once.
+void Main::CheckVersion()
+{
+    readRegValue(kRegVersion);
+    if (CleanString(gRegValue) == StoredVersionText())
+        return;
+    saveRegValue(kRegVersion, StoredVersionText());
+    StartExplorer(WhatsNewFile());
+}
+
+void Main::ReadDefaultFolder()
+{
+    readRegValue(kRegDefaultSavePath);
+    if (!gRegValue.isEmpty()) {
+        gSavePath = gRegValue;
+    } else {
+        gSavePath = DefaultSavePath();
+        saveRegValue(kRegDefaultSavePath, gSavePath);
+    }
+    gSavePath = CleanFolderPath(gSavePath);
+}
+
+// The stored word is cut to five characters before it is cleaned.
+void Main::ReadWeekName()
+{
+    readRegValue(kRegWeekName);
+    if (!gRegValue.isEmpty()) {
+        gWeekName = gRegValue.left(kRoundWordLength);
+    } else {
+        gWeekName = QLatin1String(kDefaultWeekName);
+        saveRegValue(kRegWeekName, gWeekName);
+    }
+    gWeekName = CleanString(gWeekName);
+}
+
+void Main::ShowMdiChild(QWidget *form, bool maximised)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    if (!frame || frame->mdiArea() != m_area)
+        frame = m_area->addSubWindow(form);
+    show();
+    form->show();
+    if (maximised)
+        frame->showMaximized();
+    else
+        frame->show();
+    m_area->setActiveSubWindow(frame);
+}
+
+void Main::HideMdiChild(QWidget *form)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget()))
+        frame->hide();
+    else
+        form->hide();
+}
+
+void Main::SetCaption(const QString &caption)
+{
+    m_caption = caption;
+    setWindowTitle(caption);
+}
+
+void Main::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_caption)
+        setWindowTitle(m_caption);
+}
+
+// Ends the program without a question; a changed league is not saved.
+void Main::Exit_Click()
+{
+    UnloadForm<MainWizard>();
+    UnloadForm<IntroScreen>();
+    UnloadTaskWindow(TaskWindow::Wizard3);
+    UnloadTaskWindow(TaskWindow::Wizard5);
+    UnloadForm<Addhelp>();
+    UnloadTaskWindow(TaskWindow::Tableform);
+    UnloadTaskWindow(TaskWindow::PrintWeekly);
+    UnloadForm<customise>();
+    UnloadTaskWindow(TaskWindow::tourwiz);
+    EndProgram();
+}
+
+void Main::Customize_Click()
+{
+    ShowMdiChild(LoadForm<customise>(), true);
+}
+
+void Main::Contents_Click()
+{
+    StartExplorer(HelpFile());
+}
+
+void Main::InternetHelp_Click()
+{
+    StartExplorer(QLatin1String(kWebAddress));
+}
+
+void Main::whatnew_Click()
+{
+    StartExplorer(WhatsNewFile());
+}
+
+void Main::About_Click()
+{
+    frmSplash *about = LoadForm<frmSplash>();
+    about->show();
+    about->raise();
+}
+
+} // namespace fixtora

@@ -1,0 +1,62 @@
+#pragma once
+// Main: the program's main window. Every task window opens inside its
+// workspace. Loading it does the program's start-up work once per run: the
+// version check, the preferences with their defaults, and an empty league.
+
+#include <QMainWindow>
+
+#include <span>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace fixtora {
+
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    Main();
+
+    // Puts form into a window of the workspace the first time, then shows it,
+    // maximised when asked (and this window with it).
+    void ShowMdiChild(QWidget *form, bool maximised);
+    // Hides form's window in the workspace; the form stays loaded.
+    void HideMdiChild(QWidget *form);
+
+    // The caption: kept exactly as set while a maximised window of the
+    // workspace would add its own title to it.
+    void SetCaption(const QString &caption);
+    QString Caption() const { return m_caption; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void Form_Load();
+    void CheckVersion();
+    void ReadDefaultFolder();
+    void ReadWeekName();
+    void CreateMenus();
+
+    void Exit_Click();
+    void Customize_Click();
+    void Contents_Click();
+    void InternetHelp_Click();
+    void whatnew_Click();
+    void About_Click();
+
+    QMdiArea *m_area;
+    QString m_caption;
+};
+
+// The help page and the release notes beside the program.
+QString HelpFile();
+QString WhatsNewFile();
+
+// Reads a comma-separated preference into slots 1 and up (slot 0 is not
+// used); slots that receive no item are empty. A missing preference gets its
+// default written, and the default is read.
+void ReadRegList(const char *name, std::span<QString> items, const char *defaultText);
+
+} // namespace fixtora

@@ -1,0 +1,244 @@
+#include "shell/mainwizard.h"
+
+#include "model/league.h"
+#include "model/leaguefile.h"
+#include "shell/customise.h"
+#include "shell/forms.h"
+#include "shell/frmmainhelp.h"
+#include "shell/mainwindow.h"
+#include "shell/shellplatform.h"
+#include "shell/taskwindows.h"
+#include "shell/versiontext.h"
+#include "ui/balloon.h"
+#include "ui/chameleonbutton.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace fixtora {
+
+namespace {
+
+constexpr int kFrameWidth = 440;
+constexpr int kFrameHeight = 340;
+constexpr int kButtonLeft = 40;
+constexpr int kButtonTop = 62;
+constexpr int kButtonWidth = 300;
+constexpr int kButtonHeight = 34;
+constexpr int kRowHeight = 46;
+constexpr int kTimerMs = 10;
+
+const char *const kNoLeagueTip = "You must open/create a league first";
+
+// The "?" buttons: the button, the task button its balloon opens under, and
+// the balloon's title and text.
+struct HelpBalloon {
+    const char *button;
+    const char *anchor;
+    const char *title;
+    const char *text;
+};
+
+const HelpBalloon kHelpBalloons[] = {
+    {"Command3", "createtable", "Create League",
+     "This option is used to create a new league.  You will be guided through simple 'wizards' which ask "
+     "you several questions about your league."},
+    {"command1", "opentable", "Open League",
+     "This option is used to open an existing league.  You can then view the fixtures & make any "
+     "modifications you require"},
+    {"Command2", "printtable", "League Fixtures/scores",
+     "This option is used to View your league.  You can edit/add scores. View the league fixtures, print the "
+     "fixtures, reshedule games & export the fixtures to HTML from here."},
+    {"command4", "printweeklyscores", "League Table",
+     "This option is used to view the League Table.  This gives a list of cumulitive scores for matches "
+     "played.  You can select between different formats & export to HTML.  You must first create or open a "
+     "League Fixtures before you can view the League Table"},
+    {"command5", "tournie", "Tournament",
+     "This option is used to Print a Tournament.  You simply enter the number of Teams or players then print "
+     "the Tournament chart."},
+};
+
+} // namespace
+
+void ShowMainMenu()
+{
+    LoadForm<Main>()->ShowMdiChild(LoadForm<MainWizard>(), true);
+}
+
+MainWizard::MainWizard()
+    : FrameMainWizard(new QFrame(this)),
+      Label1(new QLabel(QStringLiteral("Menu Options"), FrameMainWizard)),
+      createtable(AddTaskButton("createtable", QStringLiteral("&Create New League"), 0)),
+      opentable(AddTaskButton("opentable", QStringLiteral("&Open League"), 1)),
+      printtable(AddTaskButton("printtable", QStringLiteral("&League Fixtures/Scores"), 2)),
+      printweeklyscores(AddTaskButton("printweeklyscores", QStringLiteral("League &Table"), 3)),
+      tournie(AddTaskButton("tournie", QStringLiteral("&Tournament"), 4)),
+      Wiz2Help(new QPushButton(QStringLiteral("&Help"), FrameMainWizard)),
+      lblVersion(new QLabel(FrameMainWizard)),
+      Timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("MainWizard"));
+    setWindowTitle(QStringLiteral("Main Menu"));
+    FrameMainWizard->setObjectName(QStringLiteral("FrameMainWizard"));
+    FrameMainWizard->setFrameShape(QFrame::StyledPanel);
+    FrameMainWizard->resize(kFrameWidth, kFrameHeight);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont heading(QStringLiteral("Arial"), 14, QFont::Bold);
+    Label1->setFont(heading);
+    Label1->setGeometry(kButtonLeft, 16, kButtonWidth, 30);
+    AddHelpButtons();
+    Wiz2Help->setObjectName(QStringLiteral("Wiz2Help"));
+    Wiz2Help->setFont(QFont(QStringLiteral("Arial"), 9));
+    Wiz2Help->setGeometry(kButtonLeft, kButtonTop + 5 * kRowHeight + 4, 90, 28);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblVersion->setGeometry(kFrameWidth - 140, kButtonTop + 5 * kRowHeight + 4, 120, 28);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+
+    connect(createtable, &QAbstractButton::clicked, this, &MainWizard::createtable_Click);
+    connect(opentable, &QAbstractButton::clicked, this, &MainWizard::opentable_Click);
+    connect(printtable, &QAbstractButton::clicked, this, &MainWizard::printtable_Click);
+    connect(printweeklyscores, &QAbstractButton::clicked, this, &MainWizard::printweeklyscores_Click);
+    connect(tournie, &QAbstractButton::clicked, this, &MainWizard::tournie_Click);
+    connect(Wiz2Help, &QPushButton::clicked, this, &MainWizard::Wiz2Help_Click);
+    connect(Timer1, &QTimer::timeout, this, &MainWizard::Timer1_Timer);
+    Form_Load();
+}
+
+chameleonButton *MainWizard::AddTaskButton(const char *name, const QString &caption, int row)
+{
+    auto *button = new chameleonButton(FrameMainWizard);
+    button->setObjectName(QLatin1String(name));
+    button->setCaption(caption);
+    button->setGeometry(kButtonLeft, kButtonTop + row * kRowHeight, kButtonWidth, kButtonHeight);
+    return button;
+}
+
+void MainWizard::AddHelpButtons()
+{
+    for (const HelpBalloon &help : kHelpBalloons) {
+        QWidget *anchor = FrameMainWizard->findChild<QWidget *>(QLatin1String(help.anchor));
+        auto *button = new chameleonButton(FrameMainWizard);
+        button->setObjectName(QLatin1String(help.button));
+        button->setCaption(QStringLiteral("?"));
+        button->setGeometry(anchor->x() + kButtonWidth + 12, anchor->y(), kButtonHeight, kButtonHeight);
+        connect(button, &QAbstractButton::clicked, this, [this, anchor, help] {
+            ShowHelpBalloon(anchor, QLatin1String(help.title), QLatin1String(help.text));
+            setFocus();
+        });
+    }
+}
+
+void MainWizard::Form_Load()
+{
+    lblVersion->setText(QStringLiteral("V ") + VersionNumber());
+    LoadForm<Main>()->ShowMdiChild(this, true);
+    Timer1->start(kTimerMs);
+    LoadForm<Main>()->SetCaption(CurrentLeagueCaption(gTableName));
+    CentreFrame();
+}
+
+void MainWizard::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    CentreFrame();
+}
+
+void MainWizard::CentreFrame()
+{
+    FrameMainWizard->move(width() / 2 - FrameMainWizard->width() / 2, height() / 2 - FrameMainWizard->height() / 2);
+}
+
+void MainWizard::Timer1_Timer()
+{
+    printtable->setEnabled(gLeagueOnDisk);
+    printweeklyscores->setEnabled(gLeagueOnDisk);
+    if (!gLeagueOnDisk) {
+        printtable->setToolTip(QLatin1String(kNoLeagueTip));
+        printweeklyscores->setToolTip(QLatin1String(kNoLeagueTip));
+    }
+    if (gFixturesClosed) {
+        LoadForm<Main>()->SetCaption(CurrentLeagueCaption(gTableName));
+        gFixturesClosed = false;
+    }
+}
+
+// Only a league in a file is worth the question; true to go on.
+bool MainWizard::CloseQuestion()
+{
+    return !gLeagueOnDisk || SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?"));
+}
+
+void MainWizard::CloseTaskWindows()
+{
+    UnloadTaskWindow(TaskWindow::Wizard1);
+    UnloadTaskWindow(TaskWindow::Wizard3);
+    UnloadTaskWindow(TaskWindow::Wizard5);
+    UnloadTaskWindow(TaskWindow::changename);
+    UnloadTaskWindow(TaskWindow::customdates);
+    UnloadForm<customise>();
+    UnloadTaskWindow(TaskWindow::Tableform);
+    UnloadTaskWindow(TaskWindow::Tournieform);
+    UnloadTaskWindow(TaskWindow::tourwiz);
+}
+
+void MainWizard::HideMenu()
+{
+    LoadForm<Main>()->HideMdiChild(this);
+}
+
+// The reset leaves gLeagueOnDisk alone: cleared here, so the fixtures and table
+// buttons stay off until the new league is saved or a league is loaded.
+void MainWizard::createtable_Click()
+{
+    if (!CloseQuestion())
+        return;
+    InitialiseGlobals();
+    gLeagueOnDisk = false;
+    CloseTaskWindows();
+    gFixturesClosed = true;
+    gLeagueType = kTypePlayers;
+    gDatesPending = true;
+    HideMenu();
+    ShowTaskWindow(TaskWindow::Wizard1);
+}
+
+void MainWizard::opentable_Click()
+{
+    if (!CloseQuestion())
+        return;
+    InitialiseGlobals();
+    gLeagueOnDisk = false;
+    gFixturesClosed = true;
+    CloseTaskWindows();
+    LoadLeague();
+}
+
+void MainWizard::printtable_Click()
+{
+    gFixturesClosed = true;
+    ShowTaskWindow(TaskWindow::Tableform);
+}
+
+void MainWizard::printweeklyscores_Click()
+{
+    gFixturesClosed = true;
+    ShowTaskWindow(TaskWindow::PrintWeekly);
+    HideMenu();
+}
+
+void MainWizard::tournie_Click()
+{
+    ShowTaskWindow(TaskWindow::tourwiz);
+}
+
+void MainWizard::Wiz2Help_Click()
+{
+    frmmainhelp *help = LoadForm<frmmainhelp>();
+    help->show();
+    help->raise();
+}
+
+} // namespace fixtora

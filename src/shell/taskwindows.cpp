@@ -1,0 +1,36 @@
+#include "shell/taskwindows.h"
+
+#include <QHash>
+
+namespace fixtora {
+
+namespace {
+
+QHash<TaskWindow, TaskWindowActions> &registered()
+{
+    static QHash<TaskWindow, TaskWindowActions> actions;
+    return actions;
+}
+
+} // namespace
+
+void RegisterTaskWindow(TaskWindow window, TaskWindowActions actions)
+{
+    registered().insert(window, std::move(actions));
+}
+
+void ShowTaskWindow(TaskWindow window)
+{
+    const TaskWindowActions actions = registered().value(window);
+    if (actions.show)
+        actions.show();
+}
+
+void UnloadTaskWindow(TaskWindow window)
+{
+    const TaskWindowActions actions = registered().value(window);
+    if (actions.unload)
+        actions.unload();
+}
+
+} // namespace fixtora

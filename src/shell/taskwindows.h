@@ -1,0 +1,33 @@
+#pragma once
+// The task windows of the wizards, the fixtures and table screens and the
+// tournaments live in libraries built on this one, so the shell reaches them
+// through the actions each of those libraries registers here at start-up
+// (from the program's main()). Until a window is registered, showing or
+// unloading it does nothing.
+
+#include <functional>
+
+namespace fixtora {
+
+enum class TaskWindow {
+    Wizard1,      // first page of the new-league wizard (shown maximised)
+    Wizard3,      // player names page
+    Wizard5,      // later page of the new-league wizard
+    changename,   // rename window
+    customdates,  // round-date editor
+    Tableform,    // fixtures screen
+    PrintWeekly,  // league table screen
+    tourwiz,      // tournament wizard
+    Tournieform,  // tournament chart
+};
+
+struct TaskWindowActions {
+    std::function<void()> show;    // load when needed, show inside Main
+    std::function<void()> unload;  // discard without a question or a save
+};
+
+void RegisterTaskWindow(TaskWindow window, TaskWindowActions actions);
+void ShowTaskWindow(TaskWindow window);
+void UnloadTaskWindow(TaskWindow window);
+
+} // namespace fixtora

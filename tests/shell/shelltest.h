@@ -1,0 +1,83 @@
+#pragma once
+// What the window tests of the shell share: a 1024x768 screen at 96 DPI, a
+// fresh preference store and "config.ini", recorders in place of the browser
+// and of the program's end, and helpers that answer the boxes the real code
+// shows.
+
+#include "shell/shellplatform.h"
+#include "shell/taskwindows.h"
+
+#include <QList>
+#include <QPointer>
+#include <QLockFile>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+class QWidget;
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace fixtora {
+
+class ShellTest : public ::testing::Test {
+protected:
+    ShellTest();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Records every show and unload of the task windows, as "show Wizard1".
+    void RecordTaskWindows();
+
+    QList<QUrl> opened;       // what would have been opened in the browser
+    int programEnds = 0;      // how often the program was ended
+    QStringList taskEvents;   // RecordTaskWindows()
+
+private:
+    // "config.ini" lies beside the test program, shared by the test processes
+    // that ctest runs side by side: one test at a time uses it.
+    QLockFile m_iniLock;
+};
+
+// One box the code showed, as the answer helper saw it.
+struct SeenBox {
+    QString kind;   // "program" (frmMSGBOX) or "system"
+    QString title;  // the program box's title line, or the system box's caption
+    QString text;
+};
+
+// Answers the next boxes, in order, each by the caption of the button to
+// press ("Yes", "No", "OK"), and records what they showed. Boxes beyond the
+// answers given are answered "OK" (or "No") and recorded too.
+class BoxAnswers {
+public:
+    explicit BoxAnswers(QStringList answers = {});
+    ~BoxAnswers();
+    const QList<SeenBox> &seen() const { return m_seen; }
+
+private:
+    void poll();
+    QStringList m_answers;
+    QList<SeenBox> m_seen;
+    QList<QPointer<QWidget>> m_answered;  // a box stays up a moment after its answer
+    QObject *m_timer;
+};
+
+// Runs the 10 ms timers once or twice.
+void Tick();
+
+// Deletes windows unloaded with deleteLater().
+void ProcessUnloads();
+
+// The visible help balloons.
+QList<QWidget *> VisibleBalloons();
+
+} // namespace fixtora

@@ -1,0 +1,202 @@
+#include "shelltest.h"
+
+#include "model/league.h"
+#include "model/settings.h"
+#include "platform/profilefile.h"
+#include "shell/forms.h"
+#include "shell/frmlogin.h"
+#include "shell/introscreen.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwizard.h"
+#include "ui/chameleonbutton.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace fixtora;
+
+namespace {
+
+class StartUp : public ShellTest {
+protected:
+    IntroScreen *intro() { return LoadForm<IntroScreen>(); }
+    QString label(const char *name) { return intro()->findChild<QLabel *>(name)->text(); }
+    void clickContinue() { QTest::mouseClick(intro()->findChild<chameleonButton *>("command1"), Qt::LeftButton); }
+
+    void storePassword(const QString &raw)
+    {
+        ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, raw));
+    }
+
+    // Types text into the login and presses OK.
+    void login(const QString &typed)
+    {
+        frmLogin *window = LoadedForm<frmLogin>();
+        ASSERT_NE(window, nullptr);
+        window->findChild<QLineEdit *>("txtPassword")->setText(typed);
+        QTest::mouseClick(window->findChild<chameleonButton *>("cmdok"), Qt::LeftButton);
+    }
+
+    bool mainMenuShown() { return LoadedForm<Main>() && LoadedForm<MainWizard>() && LoadedForm<MainWizard>()->isVisible(); }
+};
+
+} // namespace
+
+TEST_F(StartUp, AFullSizeDisplayLoadsQuietlyAndReadsTheSettings)
+{
+    BoxAnswers boxes;
+    ASSERT_TRUE(intro()->Load());
+    EXPECT_TRUE(boxes.seen().isEmpty());
+    EXPECT_EQ(label("lblVersion"), "V 1.40");
+    EXPECT_EQ(label("Label6"), "1024x768");
+    EXPECT_EQ(label("Label5"), QString(kWebAddress));
+    EXPECT_EQ(label("Label3"), "League & Tournament management software");
+    EXPECT_EQ(gScreenWidth, 1024);
+    EXPECT_TRUE(QFile::exists(IniFilePath()));
+    EXPECT_TRUE(intro()->isVisible());
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+}
+
+TEST_F(StartUp, BelowTheResolutionNoEndsBeforeTheSettingsAreRead)
+{
+    SetScreenForTests(ScreenInfo{800, 600, 15, 15});
+    BoxAnswers boxes({"No", "OK"});
+    EXPECT_FALSE(intro()->Load());
+    ASSERT_EQ(boxes.seen().size(), 2);
+    EXPECT_EQ(boxes.seen()[0].kind, "program");
+    EXPECT_EQ(boxes.seen()[0].title, "Screen Resolution");
+    EXPECT_EQ(boxes.seen()[0].text, "This programs requires you to run at a resolution of 1024x768 or higher.  "
+                                    "Though the program will run it is not recommended.  Do you wish to continue?\n");
+    EXPECT_EQ(boxes.seen()[1].kind, "system");
+    EXPECT_EQ(boxes.seen()[1].title, "Fixtora");
+    EXPECT_EQ(boxes.seen()[1].text, "Click on START, SETTINGS, CONTROL PANEL, DISPLAY & change the resolution.  "
+                                    "Program will now exit.");
+    EXPECT_FALSE(QFile::exists(IniFilePath()));
+    EXPECT_FALSE(intro()->isVisible());
+    EXPECT_EQ(gScreenWidth, 800);
+}
+
+TEST_F(StartUp, BelowTheResolutionYesWarnsAndGoesOn)
+{
+    SetScreenForTests(ScreenInfo{1024, 600, 15, 15});
+    BoxAnswers boxes({"Yes", "OK"});
+    EXPECT_TRUE(intro()->Load());
+    ASSERT_EQ(boxes.seen().size(), 2);
+    EXPECT_TRUE(boxes.seen()[1].text.startsWith("This software may not work at less than 1024x768."));
+    EXPECT_TRUE(QFile::exists(IniFilePath()));
+    EXPECT_TRUE(intro()->isVisible());
+}
+
+TEST_F(StartUp, LargeFontsWarnOnceBeforeTheResolutionQuestion)
+{
+    SetScreenForTests(ScreenInfo{800, 600, 12, 12});
+    BoxAnswers boxes({"OK", "Yes", "OK"});
+    EXPECT_TRUE(intro()->Load());
+    ASSERT_EQ(boxes.seen().size(), 3);
+    EXPECT_TRUE(boxes.seen()[0].text.startsWith("This software requires your Fonts size to be set to 'normal'"));
+    EXPECT_EQ(boxes.seen()[1].title, "Screen Resolution");
+}
+
+TEST_F(StartUp, ContinueWithoutAPasswordOpensMainAndTheMenu)
+{
+    storePassword("none");
+    ASSERT_TRUE(intro()->Load());
+    intro()->findChild<QCheckBox *>("Check1")->setChecked(true);
+    clickContinue();
+    EXPECT_EQ(LoadedForm<frmLogin>(), nullptr);
+    EXPECT_FALSE(intro()->isVisible());
+    ASSERT_TRUE(mainMenuShown());
+    EXPECT_TRUE(LoadedForm<Main>()->isVisible());
+    EXPECT_EQ(ReadProfileString(IniFilePath(), kIniSection, "showsplash").value_or(""), "0");
+}
+
+TEST_F(StartUp, AStoredPasswordThatCleansToNothingAsksForNoLogin)
+{
+    storePassword("-_-!");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    EXPECT_EQ(LoadedForm<frmLogin>(), nullptr);
+    EXPECT_TRUE(mainMenuShown());
+}
+
+TEST_F(StartUp, LoginAcceptsOnlyTheStoredPasswordWithItsCapitals)
+{
+    storePassword("Abc");
+    ASSERT_TRUE(intro()->Load());
+    intro()->findChild<QCheckBox *>("Check1")->setChecked(true);
+    clickContinue();
+    ASSERT_NE(LoadedForm<frmLogin>(), nullptr);
+    EXPECT_EQ(LoadedForm<frmLogin>()->windowTitle(), "Enter password");
+    EXPECT_EQ(LoadedForm<frmLogin>()->findChild<QLineEdit *>("txtPassword")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+    {
+        BoxAnswers boxes;
+        login("abc");
+        ASSERT_EQ(boxes.seen().size(), 1);
+        EXPECT_EQ(boxes.seen()[0].title, "Invalid password");
+        EXPECT_EQ(boxes.seen()[0].text, "Invalid password, please try again");
+    }
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+    login("Abc");
+    EXPECT_FALSE(LoadedForm<frmLogin>()->isVisible());
+    EXPECT_FALSE(intro()->isVisible());
+    EXPECT_TRUE(mainMenuShown());
+    EXPECT_EQ(ReadProfileString(IniFilePath(), kIniSection, "showsplash").value_or(""), "1");
+}
+
+TEST_F(StartUp, APasswordWithAHyphenCanBeTypedAsItWasSet)
+{
+    storePassword("club-2");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    login("club-2");
+    EXPECT_TRUE(mainMenuShown());
+}
+
+TEST_F(StartUp, TheThirdWrongPasswordEndsTheProgramEvenAcrossCancel)
+{
+    storePassword("Abc");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    BoxAnswers boxes;
+    login("x");
+    login("y");
+    QTest::mouseClick(LoadedForm<frmLogin>()->findChild<chameleonButton *>("cmdcancel"), Qt::LeftButton);
+    EXPECT_FALSE(LoadedForm<frmLogin>()->isVisible());
+    EXPECT_EQ(programEnds, 0);
+    clickContinue();
+    login("z");
+    ASSERT_EQ(boxes.seen().size(), 3);
+    EXPECT_TRUE(boxes.seen()[2].text.startsWith("3 Invalid password attempts.  "));
+    EXPECT_TRUE(boxes.seen()[2].text.contains(kSupportEmail));
+    EXPECT_TRUE(boxes.seen()[2].text.endsWith("  The program will now exit"));
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+}
+
+TEST_F(StartUp, TheLoginHelpBalloonBelongsToTheLoginWindow)
+{
+    storePassword("Abc");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    frmLogin *window = LoadedForm<frmLogin>();
+    QTest::mouseClick(window->findChild<chameleonButton *>("command4"), Qt::LeftButton);
+    const QList<QWidget *> balloons = VisibleBalloons();
+    ASSERT_EQ(balloons.size(), 1);
+    EXPECT_EQ(balloons[0]->parentWidget(), window);
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+    EXPECT_EQ(balloons[0]->findChild<QLabel *>("lblTitle")->text(), "Enter Password");
+    const QWidget *password = window->findChild<QLineEdit *>("txtPassword");
+    EXPECT_EQ(balloons[0]->pos(), password->mapToGlobal(QPoint(0, password->height())));
+}
+
+TEST_F(StartUp, TheWebLinkOpensThePublishersSite)
+{
+    ASSERT_TRUE(intro()->Load());
+    QTest::mouseClick(intro()->findChild<QLabel *>("Label5"), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QUrl(kWebAddress));
+}
