@@ -43,7 +43,6 @@ inline std::array<QString, 6> gSortOrder;          // sort keys 1..5; an empty t
 
 inline std::int16_t gScreenWidth = 0;    // screen width in pixels measured at start-up
 inline std::int16_t gTableRefresh = 0;   // 1 or more asks the table screen to recompute
-inline int gMsgResult = 0;
 
 // ---- Reading and writing ------------------------------------------------------------
 

@@ -4,9 +4,25 @@
 
 namespace fixtora {
 
+namespace {
+
+QString &programFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
 QString ProgramFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    const QString &folder = programFolderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void SetProgramFolder(const QString &folder)
+{
+    programFolderOverride() = folder;
 }
 
 } // namespace fixtora

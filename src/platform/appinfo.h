@@ -13,7 +13,9 @@ inline constexpr int kVersionRevision = 0;
 inline constexpr const char *kWebAddress = "https://fixtora.org";
 inline constexpr const char *kSupportEmail = "support@fixtora.org";
 
-// The folder that holds the program's executable.
+// The folder that holds the program's executable ("config.ini", the help
+// pages). Tests give each test process a folder of its own.
 QString ProgramFolder();
+void SetProgramFolder(const QString &folder);
 
 } // namespace fixtora

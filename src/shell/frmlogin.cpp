@@ -5,9 +5,9 @@
 #include "shell/introscreen.h"
 #include "shell/password.h"
 #include "shell/shellplatform.h"
-#include "shell/startupmessages.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +15,20 @@
 namespace fixtora {
 
 namespace {
+
+constexpr int kFailedLoginIcon = 10;
+
+// An "Invalid password" box with text and an OK button.
+void ShowInvalidPassword(const QString &text)
+{
+    MessageArgs message;
+    message.Text = text;
+    message.Buttons = MessageButtons::OKOnly;
+    message.Icon = kFailedLoginIcon;
+    message.Title = QStringLiteral("Invalid password");
+    message.Subtitle = QStringLiteral("Invalid password");
+    ShowMessage(message);
+}
 
 constexpr int kAllowedAttempts = 3;
 

@@ -10,9 +10,9 @@
 #include "shell/mainwizard.h"
 #include "shell/password.h"
 #include "shell/shellplatform.h"
-#include "shell/startupmessages.h"
 #include "shell/versiontext.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,6 +20,21 @@
 namespace fixtora {
 
 namespace {
+
+constexpr int kErrorIcon = 1;
+
+// The question for a screen below 1024x768; true when the answer is Yes.
+bool AskToRunAtLowResolution()
+{
+    MessageArgs question;
+    question.Text = QStringLiteral("This programs requires you to run at a resolution of 1024x768 or higher.  "
+                                   "Though the program will run it is not recommended.  Do you wish to continue?\r\n");
+    question.Buttons = MessageButtons::YesNo;
+    question.Icon = kErrorIcon;
+    question.Title = QStringLiteral("Screen Resolution");
+    question.Subtitle = QStringLiteral("Screen Resolution");
+    return ShowMessage(question) == MessageResult::Yes;
+}
 
 constexpr int kNormalTwipsPerPixel = 15;
 constexpr int kMinWidth = 1024;

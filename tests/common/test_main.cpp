@@ -1,5 +1,9 @@
 // Entry point of every test program: a QApplication on the offscreen platform,
-// and a private settings folder so no test touches the user's own settings.
+// a private settings folder so no test touches the user's own settings, and a
+// program folder of its own, so test processes running side by side never
+// share a "config.ini".
+#include "platform/appinfo.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -14,5 +18,7 @@ int main(int argc, char **argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Fixtora");
+    QTemporaryDir programFolder;
+    fixtora::SetProgramFolder(programFolder.path());
     return RUN_ALL_TESTS();
 }

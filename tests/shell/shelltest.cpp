@@ -65,14 +65,8 @@ void unloadShellForms()
 
 } // namespace
 
-ShellTest::ShellTest() : m_iniLock(IniFilePath() + QStringLiteral(".lock"))
-{
-    m_iniLock.setStaleLockTime(0);
-}
-
 void ShellTest::SetUp()
 {
-    ASSERT_TRUE(m_iniLock.lock());
     SetScreenForTests(ScreenInfo{1024, 768, 15, 15});
     SetUrlOpenerForTests([this](const QUrl &url) { opened.append(url); });
     SetProgramEndForTests([this] { ++programEnds; });
@@ -93,7 +87,6 @@ void ShellTest::TearDown()
     SetUrlOpenerForTests([](const QUrl &) {});
     SetProgramEndForTests([] {});
     QFile::remove(IniFilePath());
-    m_iniLock.unlock();
 }
 
 void ShellTest::RecordTaskWindows()

@@ -9,7 +9,6 @@
 
 #include <QList>
 #include <QPointer>
-#include <QLockFile>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -30,7 +29,6 @@ namespace fixtora {
 
 class ShellTest : public ::testing::Test {
 protected:
-    ShellTest();
     void SetUp() override;
     void TearDown() override;
 
@@ -40,11 +38,6 @@ protected:
     QList<QUrl> opened;       // what would have been opened in the browser
     int programEnds = 0;      // how often the program was ended
     QStringList taskEvents;   // RecordTaskWindows()
-
-private:
-    // "config.ini" lies beside the test program, shared by the test processes
-    // that ctest runs side by side: one test at a time uses it.
-    QLockFile m_iniLock;
 };
 
 // One box the code showed, as the answer helper saw it.
