@@ -12,8 +12,7 @@
 using namespace fixtora;
 using namespace fixtora::test;
 
-// The whole life of "config.ini" in one test: the file sits beside the test
-// program, so no other test may touch it at the same time.
+// The whole life of "config.ini", beside the program.
 TEST(ConfigIni, CreatedWithDefaultsThenWrittenAndReadBack)
 {
     const QString ini = IniFilePath();
