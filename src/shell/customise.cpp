@@ -5,22 +5,22 @@
 #include "platform/numbers.h"
 #include "shell/forms.h"
 #include "shell/password.h"
+#include "shell/shellplatform.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace fixtora {
 
@@ -348,13 +348,15 @@ void customise::LoadColumns()
         ShowText(Combo2[i - 1], gSortOrder[i].isEmpty() ? kSelect : gSortOrder[i]);
 }
 
-// The tab control is centred on the whole screen, not on the window.
+// The tab control is centred on the whole screen, not on the window; on a
+// screen smaller than the tab control it starts at the window's corner, so
+// that every setting stays in reach.
 void customise::CentreTabs()
 {
-    const QSize screenSize = screen()->geometry().size();
-    const float left = screenSize.width() / 2.0f - tabs->width() / 2.0f;
-    const float top = screenSize.height() / 2.0f - tabs->height() / 2.0f;
-    tabs->move(qRound(left), qRound(top));
+    const ScreenInfo screen = CurrentScreen();
+    const float left = screen.width / 2.0f - tabs->width() / 2.0f;
+    const float top = screen.height / 2.0f - tabs->height() / 2.0f;
+    tabs->move(std::max(qRound(left), 0), std::max(qRound(top), 0));
 }
 
 void customise::resizeEvent(QResizeEvent *event)
@@ -380,7 +382,7 @@ void customise::Command14_Click()
 void customise::Text5_Change(const QString &text)
 {
     if (text.size() > kMaxWeekNameLength) {
-        Message(QStringLiteral("'week' variable must be 5 or less characters"));
+        SystemMessage(QStringLiteral("'week' variable must be 5 or less characters"));
         return;
     }
     gWeekName = text;
@@ -398,12 +400,12 @@ void customise::Combo1_Click(int n)
         if (i == n)
             continue;
         if (Combo1[i - 1]->currentText() == picked->currentText()) {
-            Message(QStringLiteral("Can't have the same column displayed twice"));
+            SystemMessage(QStringLiteral("Can't have the same column displayed twice"));
             ShowText(picked, kSelect);
             return;
         }
         if (!IsValidColumn(picked)) {
-            Message(QStringLiteral("Not a valid column name, please change it!"));
+            SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
             return;
         }
     }
@@ -419,12 +421,12 @@ void customise::Combo2_Click(int n)
         QComboBox *other = Combo2[i - 1];
         ShowSelectWhenEmpty(other);
         if (other->currentText() == picked->currentText()) {
-            Message(QStringLiteral("Can't have the same column displayed twice"));
+            SystemMessage(QStringLiteral("Can't have the same column displayed twice"));
             ShowText(picked, kSelect);
             return;
         }
         if (!IsValidColumn(picked)) {
-            Message(QStringLiteral("Not a valid column name, please change it!"));
+            SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
             return;
         }
     }
@@ -452,12 +454,12 @@ void customise::command5_Click()
 bool customise::SettingsPassChecks()
 {
     if (Text1->text().size() > kMaxScoreWordLength) {
-        Message(QStringLiteral("Length of individual score variable  must be 6 or less characters"));
+        SystemMessage(QStringLiteral("Length of individual score variable  must be 6 or less characters"));
         return false;
     }
     CheckDefaultPath();
     if (Text5->text().size() > kMaxWeekNameLength) {
-        Message(QStringLiteral("'week' variable must be 5 or less characters"));
+        SystemMessage(QStringLiteral("'week' variable must be 5 or less characters"));
         return false;
     }
     return true;
@@ -470,7 +472,7 @@ void customise::CheckDefaultPath()
     if (QFileInfo::exists(txtpath->text()))
         return;
     txtpath->setText(DefaultSavePath());
-    Message(QStringLiteral("Invalid directory, setting to ") + DefaultSavePath());
+    SystemMessage(QStringLiteral("Invalid directory, setting to ") + DefaultSavePath());
 }
 
 bool customise::ColumnsPassChecks()
@@ -480,7 +482,7 @@ bool customise::ColumnsPassChecks()
     for (QComboBox *box : Combo1 + Combo2) {
         ShowSelectWhenEmpty(box);
         if (!IsValidColumn(box)) {
-            Message(QStringLiteral("Not a valid column name, please change it!"));
+            SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
             return false;
         }
     }
@@ -558,12 +560,6 @@ void customise::ApplyPoints()
         if (value >= 0 && value <= kMaxPoints)
             *setting = box->text();
     }
-}
-
-void customise::Message(const QString &text)
-{
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
-    box.exec();
 }
 
 } // namespace fixtora

@@ -59,7 +59,6 @@ private:
     void ApplyTableColumns();
     void ApplySortOrder();
     void ApplyPoints();
-    void Message(const QString &text);
 
     QTabWidget *tabs;
     QCheckBox *Check1, *Check2, *Check3, *Check4, *Check5, *Check6, *Check7;

@@ -1,4 +1,5 @@
 #include "shell/customise.h"
+#include "shell/shellplatform.h"
 
 #include "model/league.h"
 #include "model/settings.h"
@@ -461,14 +462,21 @@ TEST_F(CustomiseTest, PointsInZeroToNinetyNineAreStoredAsTyped)
 
 TEST_F(CustomiseTest, TabsAreCentredOnTheScreen)
 {
+    SetScreenForTests(ScreenInfo{1024, 768, 15, 15});
     customise *form = Open();
     auto *tabs = Child<QTabWidget>("customise");
-    const QSize screen = form->screen()->geometry().size();
     for (const QSize size : {QSize(1000, 700), QSize(900, 650)}) {
         form->resize(size);
-        EXPECT_NEAR(tabs->x(), screen.width() / 2.0 - tabs->width() / 2.0, 0.5);
-        EXPECT_NEAR(tabs->y(), screen.height() / 2.0 - tabs->height() / 2.0, 0.5);
+        EXPECT_NEAR(tabs->x(), 1024 / 2.0 - tabs->width() / 2.0, 0.5);
+        EXPECT_NEAR(tabs->y(), 768 / 2.0 - tabs->height() / 2.0, 0.5);
     }
+
+    // A screen narrower than the tab control keeps its left edge in the window.
+    SetScreenForTests(ScreenInfo{tabs->width() - 100, 300, 15, 15});
+    form->resize(QSize(1000, 700));
+    EXPECT_EQ(tabs->x(), 0);
+    EXPECT_EQ(tabs->y(), 0);
+    SetScreenForTests(std::nullopt);
 }
 
 // ---- Help balloons ---------------------------------------------------------------------------
