@@ -1,6 +1,9 @@
 // The faces of chameleonButton: Redraw and the look of each button type.
 #include "ui/chameleonbutton.h"
+
 #include "ui/chameleoncanvas.h"
+
+#include <QFontMetrics>
 
 namespace fixtora {
 
@@ -445,7 +448,12 @@ void chameleonButton::CaptionText(ButtonCanvas &c, const EdgeRect &rect, qint32 
     QFont captionFont = font();
     if (m_boldCaption)
         captionFont.setBold(true);
-    c.Text(rect, CaptionTextFlags | Qt::AlignHCenter | Qt::AlignTop, text(), colour, captionFont);
+    // Qt lays out a caption with an access key a few pixels wider than it
+    // measures it, which would break "League &Table" onto two lines: draw it
+    // centred in a rectangle with room to spare on both sides.
+    const int slack = QFontMetrics(captionFont).horizontalAdvance(QLatin1Char('&'));
+    const EdgeRect room{rect.left - slack, rect.top, rect.right + slack, rect.bottom};
+    c.Text(room, CaptionTextFlags | Qt::AlignHCenter | Qt::AlignTop, text(), colour, captionFont);
 }
 
 void chameleonButton::DrawCaption(ButtonCanvas &c, quint8 style)

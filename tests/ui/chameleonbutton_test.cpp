@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -145,6 +146,23 @@ TEST(chameleonButtonFace, DisabledAndLatchedLooks)
     EXPECT_EQ(At(*b, 10, 10), 0xB7B7B7u); // drawn pressed while Value holds
     b->setValue(false);
     EXPECT_EQ(b->face(), up);
+}
+
+// A short caption with an access key stays on one line, as wide buttons show it.
+TEST(chameleonButtonFace, ACaptionWithAnAccessKeyIsNotWrapped)
+{
+    auto b = ShownButton(2, "League &Table");
+    b->resize(300, 34);
+    const QImage face = b->face();
+    int firstRow = -1, lastRow = -1;
+    for (int y = 2; y < face.height() - 2; ++y)
+        for (int x = 2; x < face.width() - 2; ++x)
+            if (qGray(face.pixel(x, y)) < 96) {
+                firstRow = firstRow < 0 ? y : firstRow;
+                lastRow = y;
+            }
+    ASSERT_GE(firstRow, 0);
+    EXPECT_LE(lastRow - firstRow, QFontMetrics(b->font()).height());
 }
 
 TEST(chameleonButtonFace, ColourSchemeTwoHoverUsesTheHoverBackColour)
