@@ -36,14 +36,7 @@ const QString kSelect = QStringLiteral("Select");
 const QString kNone = QStringLiteral("None");
 
 // The help buttons: the control each one explains, and its balloon.
-struct HelpBalloon {
-    const char *button;
-    const char *anchor;
-    const char *title;
-    const char *text;
-};
-
-const HelpBalloon kHelpBalloons[] = {
+const HelpButton kHelpBalloons[] = {
     {"chameleonButton1", "Text5", "Each Group of Games is",
      "The collective name for a set of Fixtures played at the same time is normally listed as a 'Week' "
      "but your League may be played every day or as set Matches.  In this case you could change the "
@@ -291,13 +284,8 @@ chameleonButton *customise::NewHelpButton(const QString &name)
 // by the main window, whatever the bubble-help setting says.
 void customise::ConnectHelpButtons()
 {
-    for (const HelpBalloon &help : kHelpBalloons) {
-        auto *button = findChild<QAbstractButton *>(QString::fromLatin1(help.button));
-        QWidget *anchor = findChild<QWidget *>(QString::fromLatin1(help.anchor));
-        connect(button, &QAbstractButton::clicked, this, [anchor, help] {
-            ShowHelpBalloon(anchor, QString::fromLatin1(help.title), QString::fromLatin1(help.text));
-        });
-    }
+    for (const HelpButton &help : kHelpBalloons)
+        ConnectHelpButton(this, help);
 }
 
 // ---- Loading -------------------------------------------------------------------------

@@ -34,14 +34,7 @@ const char *const kNoLeagueTip = "You must open/create a league first";
 
 // The "?" buttons: the button, the task button its balloon opens under, and
 // the balloon's title and text.
-struct HelpBalloon {
-    const char *button;
-    const char *anchor;
-    const char *title;
-    const char *text;
-};
-
-const HelpBalloon kHelpBalloons[] = {
+const HelpButton kHelpBalloons[] = {
     {"Command3", "createtable", "Create League",
      "This option is used to create a new league.  You will be guided through simple 'wizards' which ask "
      "you several questions about your league."},
@@ -118,16 +111,13 @@ chameleonButton *MainWizard::AddTaskButton(const char *name, const QString &capt
 
 void MainWizard::AddHelpButtons()
 {
-    for (const HelpBalloon &help : kHelpBalloons) {
+    for (const HelpButton &help : kHelpBalloons) {
         QWidget *anchor = FrameMainWizard->findChild<QWidget *>(QLatin1String(help.anchor));
         auto *button = new chameleonButton(FrameMainWizard);
         button->setObjectName(QLatin1String(help.button));
         button->setCaption(QStringLiteral("?"));
         button->setGeometry(anchor->x() + kButtonWidth + 12, anchor->y(), kButtonHeight, kButtonHeight);
-        connect(button, &QAbstractButton::clicked, this, [this, anchor, help] {
-            ShowHelpBalloon(anchor, QLatin1String(help.title), QLatin1String(help.text));
-            setFocus();
-        });
+        ConnectHelpButton(this, help);
     }
 }
 

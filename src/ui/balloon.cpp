@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -279,6 +280,17 @@ frmTip *ShowHelpBalloon(QWidget *anchor, const QString &title, const QString &te
     tip->show();
     anchor->window()->activateWindow();
     return tip;
+}
+
+void ConnectHelpButton(QWidget *form, const HelpButton &help)
+{
+    auto *button = form->findChild<QAbstractButton *>(QLatin1String(help.button));
+    QWidget *anchor = form->findChild<QWidget *>(QLatin1String(help.anchor));
+    Q_ASSERT(button && anchor);
+    QObject::connect(button, &QAbstractButton::clicked, form, [form, anchor, help] {
+        ShowHelpBalloon(anchor, QLatin1String(help.title), QLatin1String(help.text));
+        form->setFocus();
+    });
 }
 
 } // namespace fixtora

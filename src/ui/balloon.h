@@ -86,4 +86,17 @@ bool DragForm(QWidget *window);
 frmTip *ShowHelpBalloon(QWidget *anchor, const QString &title, const QString &text,
                         QWidget *owner = nullptr);
 
+// What a "?" button of a window explains: the button's and the explained
+// control's object names, and the balloon's title and text.
+struct HelpButton {
+    const char *button;
+    const char *anchor;
+    const char *title;
+    const char *text;
+};
+
+// Makes a click on the "?" button of form open its balloon under the control
+// it explains, then gives the focus back to form.
+void ConnectHelpButton(QWidget *form, const HelpButton &help);
+
 } // namespace fixtora
