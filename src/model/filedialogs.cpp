@@ -2,7 +2,7 @@
 
 #include "model/league.h"
 
-#include <QFileDialog>
+#include <QStringList>
 
 namespace fixtora {
 
@@ -10,21 +10,6 @@ namespace {
 
 const QString kLeagueExt = QStringLiteral(".tbl");
 const QString kCompanionExt = QStringLiteral(".ext");
-
-QString chooseWithFileDialog(const FileDialogRequest &request)
-{
-    const QFileDialog::Options options = QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite;
-    if (request.save)
-        return QFileDialog::getSaveFileName(nullptr, request.title, request.folder, request.nameFilter, nullptr,
-                                            options);
-    return QFileDialog::getOpenFileName(nullptr, request.title, request.folder, request.nameFilter, nullptr, options);
-}
-
-FileChooser &chooser()
-{
-    static FileChooser current = chooseWithFileDialog;
-    return current;
-}
 
 // gDialogFilter holds pairs of description and pattern, each ended by a NUL.
 QString nameFilter(const QString &filter)
@@ -43,7 +28,7 @@ bool runDialog(bool save, QString &path)
 {
     const FileDialogRequest request{save, save ? QStringLiteral("save file") : QStringLiteral("Open file"), gSavePath,
                                     nameFilter(gDialogFilter)};
-    path = chooser()(request);
+    path = ChooseFile(request);
     while (path.startsWith(QLatin1Char(' ')))
         path.remove(0, 1);
     while (path.endsWith(QLatin1Char(' ')))
@@ -58,11 +43,6 @@ bool runDialog(bool save, QString &path)
 }
 
 } // namespace
-
-void SetFileChooser(FileChooser newChooser)
-{
-    chooser() = newChooser ? std::move(newChooser) : FileChooser(chooseWithFileDialog);
-}
 
 QString WithExtension(const QString &path, const QString &ext)
 {

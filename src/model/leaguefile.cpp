@@ -6,10 +6,9 @@
 #include "model/teamscoring.h"
 #include "platform/database.h"
 #include "platform/numbers.h"
+#include "platform/systembox.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -554,8 +553,8 @@ void showMessage(const QString &message)
 {
     if (hooks().showMessage)
         hooks().showMessage(message);
-    else if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox(QMessageBox::NoIcon, QStringLiteral("Fixtora"), message, QMessageBox::Ok).exec();
+    else
+        SystemMessage(message);
 }
 
 // A load that did not complete leaves no league open.

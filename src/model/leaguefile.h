@@ -34,8 +34,7 @@ struct FileResult {
 };
 
 // What the loader shows and where: the main window sets these. Without a
-// showMessage hook the loader uses the system message box (when the program
-// has windows); without setCaption the caption is left alone.
+// showMessage hook the loader uses the system message box; without setCaption the caption is left alone.
 struct LeagueFileHooks {
     std::function<void(const QString &message)> showMessage;
     std::function<void(const QString &caption)> setCaption;

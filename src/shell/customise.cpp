@@ -3,6 +3,7 @@
 #include "model/league.h"
 #include "model/settings.h"
 #include "platform/numbers.h"
+#include "platform/systembox.h"
 #include "shell/forms.h"
 #include "shell/password.h"
 #include "shell/shellplatform.h"

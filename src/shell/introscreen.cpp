@@ -2,6 +2,7 @@
 
 #include "model/league.h"
 #include "model/settings.h"
+#include "platform/systembox.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/frmlogin.h"

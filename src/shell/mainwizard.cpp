@@ -2,6 +2,7 @@
 
 #include "model/league.h"
 #include "model/leaguefile.h"
+#include "platform/systembox.h"
 #include "shell/customise.h"
 #include "shell/forms.h"
 #include "shell/frmmainhelp.h"

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QScreen>
 
 #include <cmath>
@@ -34,12 +33,6 @@ std::function<void()> &programEnd()
 int twipsPerPixel(double dpi)
 {
     return dpi > 0 ? static_cast<int>(std::lround(kTwipsPerInch / dpi)) : 15;
-}
-
-QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::StandardButtons buttons)
-{
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, buttons);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 } // namespace
@@ -82,16 +75,6 @@ void EndProgram()
 void SetProgramEndForTests(std::function<void()> end)
 {
     programEnd() = std::move(end);
-}
-
-void SystemMessage(const QString &text)
-{
-    askSystem(text, QMessageBox::Ok);
-}
-
-bool SystemQuestion(const QString &text)
-{
-    return askSystem(text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace fixtora

@@ -1,7 +1,6 @@
 #pragma once
 // What the shell asks of the desktop: the screen's size and resolution, opening
-// a web address or a file in the user's browser, the system message box, and
-// ending the program. Tests replace the screen, the opener and the program end.
+// a web address or a file in the user's browser, and ending the program. Tests replace the screen, the opener and the program end.
 
 #include <QString>
 #include <QUrl>
@@ -31,10 +30,5 @@ void SetUrlOpenerForTests(std::function<void(const QUrl &)> opener);
 // Ends the program: leaves the event loop; the windows are not asked anything.
 void EndProgram();
 void SetProgramEndForTests(std::function<void()> end);
-
-// The system message box, with the application's name as its title: an OK
-// box, and a Yes/No question that is true for Yes.
-void SystemMessage(const QString &text);
-bool SystemQuestion(const QString &text);
 
 } // namespace fixtora

@@ -1,0 +1,28 @@
+#pragma once
+// The desktop's open and save file dialogs, behind one replaceable function
+// (tests supply the chosen path this way).
+
+#include <QString>
+
+#include <functional>
+
+namespace fixtora {
+
+struct FileDialogRequest {
+    bool save = false;
+    QString title;        // "Open file" or "save file"
+    QString folder;       // start folder
+    QString nameFilter;   // in QFileDialog's form, "Description (*.ext)"
+};
+
+// Shows the dialog and returns the chosen path, or an empty text when the
+// user cancelled.
+using FileChooser = std::function<QString(const FileDialogRequest &)>;
+
+QString ChooseFile(const FileDialogRequest &request);
+
+// Replaces the chooser; an empty function restores the non-native QFileDialog
+// that asks nothing before an existing file is chosen for saving.
+void SetFileChooser(FileChooser chooser);
+
+} // namespace fixtora
