@@ -1,0 +1,29 @@
+#pragma once
+// One league built in memory for tests and benchmarks: named entries (and
+// squads for a team league), round dates, the fixture slot list, and scores
+// either all unentered or all entered with a fixed pattern.
+
+#include <QDate>
+#include <QString>
+
+namespace fixtora::test {
+
+struct TestLeague {
+    QString name = QStringLiteral("Tuesday Pool");
+    int entries = 4;                 // N, even, 4..32
+    int games = 1;                   // G, 1..4
+    bool team = false;
+    int scoring = 1;                 // team scoring system 1..3
+    QDate start{2026, 1, 6};
+    int daysBetweenRounds = 7;
+    QString custom;                  // custom fixture string; empty for the pairing table
+    bool scoresEntered = false;      // every score (and every position of a team league)
+};
+
+// Resets the model and defines the league: entries "Player i" or "Team i",
+// squad players "Ti Pj", round r on start + (r - 1) * daysBetweenRounds, the
+// fixture slot list built. Entered scores: side k scores k % 5 (positions
+// k % 7); unentered ones are "-1". The league is not on disk.
+void BuildTestLeague(const TestLeague &league = {});
+
+} // namespace fixtora::test
