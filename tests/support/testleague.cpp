@@ -6,6 +6,22 @@
 
 namespace fixtora::test {
 
+TestLeague PlayerLeague(int entries, int games)
+{
+    TestLeague league;
+    league.entries = entries;
+    league.games = games;
+    return league;
+}
+
+TestLeague TeamLeague(int entries, int games, int scoring)
+{
+    TestLeague league = PlayerLeague(entries, games);
+    league.team = true;
+    league.scoring = scoring;
+    return league;
+}
+
 void BuildTestLeague(const TestLeague &league)
 {
     InitialiseGlobals();

@@ -26,4 +26,9 @@ struct TestLeague {
 // k % 7); unentered ones are "-1". The league is not on disk.
 void BuildTestLeague(const TestLeague &league = {});
 
+// The common shapes; change further fields on the result before building.
+// (Designated initialisers that leave fields out warn under -Wextra.)
+TestLeague PlayerLeague(int entries, int games = 1);
+TestLeague TeamLeague(int entries, int games = 1, int scoring = 1);
+
 } // namespace fixtora::test
