@@ -4,6 +4,7 @@
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
+#include "tournament/tournamentwindows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    fixtora::RegisterTournamentWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();
