@@ -1,0 +1,108 @@
+#include "platform/printing.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace fixtora;
+
+namespace {
+
+// The text of a PDF file, pages separated by form feeds.
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+int pdfPages(const QString &path)
+{
+    return pdfText(path).count(QLatin1Char('\f'));
+}
+
+class Printing : public ::testing::Test {
+protected:
+    void TearDown() override { SetPrintDialogForTests({}); }
+    QTemporaryDir dir;
+    QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+};
+
+} // namespace
+
+TEST_F(Printing, CopiesAndDocumentsBecomePagesOfOneFile)
+{
+    struct Row {
+        int copies;
+        bool endEachPage;  // the routine ends a document after each page
+        int pages;
+    };
+    const Row rows[] = {{1, false, 1}, {3, false, 3}, {1, true, 2}, {3, true, 6}};
+    for (const Row &row : rows) {
+        SetPrintDialogForTests(PrintToPdfFile(pdf, row.copies));
+        int calls = 0;
+        const PrintOutcome outcome = PrintCopies({}, [&](DrawTarget &printer) {
+            ++calls;
+            EXPECT_TRUE(printer.IsPrinter());
+            printer.Scale(0, 0, 8, 11.69);
+            printer.PrintAt(1, 1, QStringLiteral("Copy %1 page A").arg(calls));
+            if (row.endEachPage) {
+                printer.EndDoc();
+                printer.PrintAt(1, 1, QStringLiteral("Copy %1 page B").arg(calls));
+            }
+        });
+        EXPECT_EQ(outcome.status, PrintStatus::Printed);
+        EXPECT_EQ(calls, row.copies);
+        EXPECT_EQ(pdfPages(pdf), row.pages) << row.copies << " copies";
+        EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Copy %1 page A").arg(row.copies)));
+    }
+}
+
+TEST_F(Printing, NewPageAddsAPageToTheDocument)
+{
+    SetPrintDialogForTests(PrintToPdfFile(pdf, 1));
+    const PrintOutcome outcome = PrintCopies({}, [](DrawTarget &printer) {
+        printer.PrintAt(100, 100, QStringLiteral("one"));
+        printer.NewPage();
+        printer.PrintAt(100, 100, QStringLiteral("two"));
+    });
+    EXPECT_EQ(outcome.status, PrintStatus::Printed);
+    EXPECT_EQ(pdfPages(pdf), 2);
+}
+
+TEST_F(Printing, ACancelledDialogPrintsNothing)
+{
+    SetPrintDialogForTests(CancelPrinting());
+    bool drawn = false;
+    const PrintOutcome outcome = PrintCopies({}, [&](DrawTarget &) { drawn = true; });
+    EXPECT_EQ(outcome.status, PrintStatus::Cancelled);
+    EXPECT_FALSE(drawn);
+}
+
+TEST_F(Printing, AFileThatCannotBeWrittenIsReported)
+{
+    const QString unwritable = dir.filePath(QStringLiteral("missing/folder/out.pdf"));
+    SetPrintDialogForTests(PrintToPdfFile(unwritable, 2));
+    const PrintOutcome outcome =
+        PrintCopies({}, [](DrawTarget &printer) { printer.PrintAt(1, 1, QStringLiteral("text")); });
+    EXPECT_EQ(outcome.status, PrintStatus::Failed);
+    EXPECT_TRUE(outcome.message.contains(unwritable));
+    EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+TEST_F(Printing, TheChosenOrientationReachesThePrinter)
+{
+    SetPrintDialogForTests(PrintToPdfFile(pdf, 1));
+    PrintJob job;
+    job.orientation = QPageLayout::Landscape;
+    double width = 0, height = 0;
+    const PrintOutcome outcome = PrintCopies(job, [&](DrawTarget &printer) {
+        width = printer.WidthTwips();
+        height = printer.HeightTwips();
+        printer.PrintAt(100, 100, QStringLiteral("wide"));
+    });
+    EXPECT_EQ(outcome.status, PrintStatus::Printed);
+    EXPECT_GT(width, height);
+}
