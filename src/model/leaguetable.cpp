@@ -5,6 +5,7 @@
 #include "model/legs.h"
 #include "model/teamscoring.h"
 #include "platform/numbers.h"
+#include "platform/textfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -250,6 +251,33 @@ QString PrintedCellText(const QString &caption, const TableRow &row, int index)
 QString TableNumberText(double value)
 {
     return QString::number(shown(value), 'g', 15);
+}
+
+QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName,
+                           const std::array<QString, kTablePlaces + 1> &columns, const QString &dateText)
+{
+    const QString cellStart = QStringLiteral("<td><p align=center>");
+    const QString cellEnd = QStringLiteral("</td>");
+    QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"), QStringLiteral("<TITLE></TITLE>"),
+                      QStringLiteral("</HEAD>"), QStringLiteral("<head>"), QString(),
+                      QStringLiteral("<body bgcolor=#FFFFFF text=#000000>"),
+                      QStringLiteral("<p align=center>") + HtmlEscape(tableName) + QStringLiteral("</p>")};
+    if (!dateText.isEmpty())
+        lines << QStringLiteral("<p align=center>") + HtmlEscape(dateText) + QStringLiteral("</p>");
+    lines << QStringLiteral("<div align=center><center>") << QStringLiteral("<table border=1 width=80>")
+          << QStringLiteral("<tr>");
+    for (int c = 1; c <= kTablePlaces; ++c)
+        if (!columns[c].isEmpty())
+            lines << cellStart + HtmlEscape(columns[c]) + cellEnd;
+    lines << QStringLiteral("</tr>");
+    for (int r = 0; r < table.size(); ++r) {
+        lines << QStringLiteral("<tr>");
+        for (int c = 1; c <= kTablePlaces; ++c)
+            if (!columns[c].isEmpty())
+                lines << cellStart + HtmlEscape(CellText(columns[c], table[r], r + 1)) + cellEnd;
+        lines << QStringLiteral("</tr>");
+    }
+    return lines;
 }
 
 } // namespace fixtora

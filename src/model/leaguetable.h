@@ -87,4 +87,12 @@ QString PrintedCellText(const QString &caption, const TableRow &row, int index);
 // A table number in its shortest decimal form, at most 15 significant digits.
 QString TableNumberText(double value);
 
+// The lines of the table's HTML page: the league name, a date line when
+// dateText is not empty, a heading row of the captions chosen at places 1..8
+// of columns (the captions themselves, not the headings the screen shows) and
+// one row per table row, in standing order. Every text is escaped. The page
+// ends after the last row, without closing tags, as it always has.
+QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName,
+                           const std::array<QString, kTablePlaces + 1> &columns, const QString &dateText);
+
 } // namespace fixtora

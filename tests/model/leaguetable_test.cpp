@@ -447,5 +447,61 @@ TEST(LeagueTableColumns, CellsAsTextAndAsPrinted)
     EXPECT_EQ(TableNumberText(-0.0), "0");
 }
 
+std::array<QString, kTablePlaces + 1> columns(QStringList list)
+{
+    std::array<QString, kTablePlaces + 1> order;
+    for (int c = 0; c < list.size() && c < kTablePlaces; ++c)
+        order[c + 1] = list[c];
+    return order;
+}
+
+TEST(LeagueTableHtml, TheLinesOfAKnownTable)
+{
+    buildCustomLeague();
+    setScores({"3", "1", "2", "2", "-1", "5", "", "4", "1.5", "0.5", "0", "7abc"});
+    gPenalties[2] = 3;
+    LeagueTable table = ComputeLeagueTable();
+    sort_table(table, keys({"Points", "Wins", "Name"}));
+    const QStringList head{"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<head>", "",
+                           "<body bgcolor=#FFFFFF text=#000000>", "<p align=center>Tuesday Pool</p>"};
+    const QStringList grid{"<div align=center><center>", "<table border=1 width=80>", "<tr>"};
+    auto cells = [](QStringList texts) {
+        QStringList lines{"<tr>"};
+        for (const QString &text : texts)
+            lines << "<td><p align=center>" + text + "</td>";
+        return lines << "</tr>";
+    };
+    const struct {
+        const char *label;
+        QStringList columns;
+        QString date;
+        QStringList lines;
+    } cases[] = {
+        {"default columns and a date", {"Index", "Name", "Wins", "Lost", "Points"}, "06/01/2026",
+         head + QStringList{"<p align=center>06/01/2026</p>"} + grid.mid(0, 2) +
+             cells({"Index", "Name", "Wins", "Lost", "Points"}) + cells({"1", "Player 1", "2", "0", "6"}) +
+             cells({"2", "Player 3", "1", "0", "4"}) + cells({"3", "Player 4", "1", "1", "4"}) +
+             cells({"4", "Player 2", "0", "3", "0"})},
+        {"gaps and derived columns", {"", "Played", "", "Difference", "+"}, "",
+         head + grid.mid(0, 2) + cells({"Played", "Difference", "+"}) + cells({"2", "3", "4.5"}) +
+             cells({"2", "7", "9"}) + cells({"3", "3", "6.5"}) + cells({"3", "-16", "-2"})},
+        {"no columns", {}, "",
+         head + grid.mid(0, 2) + cells({}) + cells({}) + cells({}) + cells({}) + cells({})},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(TableHtmlLines(table, gTableName, columns(c.columns), c.date), c.lines) << c.label;
+}
+
+TEST(LeagueTableHtml, NamesAndCaptionsAreEscaped)
+{
+    TableRow row = makeRow("<b>Tom & \"Jerry\"</b>", 1);
+    const QStringList lines = TableHtmlLines({row}, "A<League>", columns({"Name", "Points", "<i>"}), "1 & 2");
+    EXPECT_TRUE(lines.contains("<p align=center>A&lt;League&gt;</p>"));
+    EXPECT_TRUE(lines.contains("<p align=center>1 &amp; 2</p>"));
+    EXPECT_TRUE(lines.contains("<td><p align=center>&lt;i&gt;</td>"));
+    EXPECT_TRUE(lines.contains("<td><p align=center>&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;</td>"));
+    EXPECT_EQ(lines.filter("<b>").size(), 0);
+}
+
 } // namespace
 } // namespace fixtora
