@@ -4,6 +4,8 @@
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
+#include "shell/taskwindows.h"
+#include "table/printweekly.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +17,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    fixtora::RegisterTaskWindow(fixtora::TaskWindow::PrintWeekly,
+                                {fixtora::ShowPrintWeekly, fixtora::UnloadForm<fixtora::PrintWeekly>});
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();

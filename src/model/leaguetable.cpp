@@ -24,8 +24,8 @@ double shown(double value)
 {
     if (std::isnan(value) || value == 0)
         return 0;  // also turns -0 into 0
-    if (std::isinf(value))
-        return value;
+    if (std::isinf(value) || (std::abs(value) < 1e15 && value == std::trunc(value)))
+        return value;  // whole numbers are exact already
     char text[32];
     std::snprintf(text, sizeof text, "%.15g", value);
     return std::strtod(text, nullptr);
@@ -206,26 +206,27 @@ double column_width(const QString &caption)
 
 std::optional<double> CellNumber(const QString &caption, const TableRow &row, int index)
 {
-    const struct {
-        const char *caption;
-        double value;
+    using Value = double (*)(const TableRow &, int);
+    static const struct {
+        QLatin1String caption;
+        Value value;
     } cells[] = {
-        {"Index", double(index)},
-        {"Wins", row.wins},
-        {"Lost", row.lost},
-        {"Draw", row.draw},
-        {"+", row.plus},
-        {"-", row.minus},
-        {"Points", row.points},
-        {"Points +", row.pointsPlus},
-        {"Points -", row.pointsMinus},
-        {"Played", row.wins + row.lost + row.draw},
-        {"Difference", row.plus - row.minus},
-        {"Points +/-", row.pointsPlus - row.pointsMinus},
+        {QLatin1String("Index"), [](const TableRow &, int i) { return double(i); }},
+        {QLatin1String("Wins"), [](const TableRow &r, int) { return r.wins; }},
+        {QLatin1String("Lost"), [](const TableRow &r, int) { return r.lost; }},
+        {QLatin1String("Draw"), [](const TableRow &r, int) { return r.draw; }},
+        {QLatin1String("+"), [](const TableRow &r, int) { return r.plus; }},
+        {QLatin1String("-"), [](const TableRow &r, int) { return r.minus; }},
+        {QLatin1String("Points"), [](const TableRow &r, int) { return r.points; }},
+        {QLatin1String("Points +"), [](const TableRow &r, int) { return r.pointsPlus; }},
+        {QLatin1String("Points -"), [](const TableRow &r, int) { return r.pointsMinus; }},
+        {QLatin1String("Played"), [](const TableRow &r, int) { return r.wins + r.lost + r.draw; }},
+        {QLatin1String("Difference"), [](const TableRow &r, int) { return r.plus - r.minus; }},
+        {QLatin1String("Points +/-"), [](const TableRow &r, int) { return r.pointsPlus - r.pointsMinus; }},
     };
     for (const auto &cell : cells)
-        if (caption == QLatin1String(cell.caption))
-            return shown(cell.value);
+        if (caption == cell.caption)
+            return shown(cell.value(row, index));
     return std::nullopt;
 }
 
@@ -242,15 +243,18 @@ QString PrintedCellText(const QString &caption, const TableRow &row, int index)
     if (caption == QLatin1String("Name"))
         return row.name;
     const auto number = CellNumber(caption, row, index);
-    if (!number)
-        return QString();
-    const QString text = TableNumberText(*number) + QLatin1Char(' ');
-    return *number < 0 ? text : QLatin1Char(' ') + text;
+    return number ? PrintedNumberText(*number) : QString();
 }
 
 QString TableNumberText(double value)
 {
     return QString::number(shown(value), 'g', 15);
+}
+
+QString PrintedNumberText(double value)
+{
+    const QString text = TableNumberText(value) + QLatin1Char(' ');
+    return shown(value) < 0 ? text : QLatin1Char(' ') + text;
 }
 
 QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName,

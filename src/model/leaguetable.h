@@ -87,6 +87,10 @@ QString PrintedCellText(const QString &caption, const TableRow &row, int index);
 // A table number in its shortest decimal form, at most 15 significant digits.
 QString TableNumberText(double value);
 
+// A number as the drawing prints it: a blank after it and, when it is not
+// negative, one before it (" 3 ", "-2 ").
+QString PrintedNumberText(double value);
+
 // The lines of the table's HTML page: the league name, a date line when
 // dateText is not empty, a heading row of the captions chosen at places 1..8
 // of columns (the captions themselves, not the headings the screen shows) and
