@@ -4,6 +4,8 @@
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
+#include "shell/taskwindows.h"
+#include "table/printweekly.h"
 #include "tournament/tournamentwindows.h"
 
 #include <QApplication>
@@ -16,6 +18,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    fixtora::RegisterTaskWindow(fixtora::TaskWindow::PrintWeekly,
+                                {fixtora::ShowPrintWeekly, fixtora::UnloadForm<fixtora::PrintWeekly>});
     fixtora::RegisterTournamentWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
