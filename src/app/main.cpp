@@ -4,8 +4,7 @@
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
-#include "shell/taskwindows.h"
-#include "table/printweekly.h"
+#include "table/tablewindows.h"
 #include "tournament/tournamentwindows.h"
 
 #include <QApplication>
@@ -18,8 +17,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
-    fixtora::RegisterTaskWindow(fixtora::TaskWindow::PrintWeekly,
-                                {fixtora::ShowPrintWeekly, fixtora::UnloadForm<fixtora::PrintWeekly>});
+    fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;

@@ -38,22 +38,16 @@ private:
     QHash<QString, int> m_rows;
 };
 
-void countGame(PlayerStanding *a, PlayerStanding *b, double sA, double sB)
+// One game from one player's side: a higher score wins.
+void credit(PlayerStanding *player, double own, double other)
 {
-    if (a) {
-        a->draws += sA == sB;
-        a->wins += sA > sB;
-        a->lost += sA < sB;
-        a->scoreFor += sA;
-        a->scoreAgainst += sB;
-    }
-    if (b) {
-        b->draws += sA == sB;
-        b->wins += sB > sA;
-        b->lost += sB < sA;
-        b->scoreFor += sB;
-        b->scoreAgainst += sA;
-    }
+    if (!player)
+        return;
+    player->draws += own == other;
+    player->wins += own > other;
+    player->lost += own < other;
+    player->scoreFor += own;
+    player->scoreAgainst += other;
 }
 
 } // namespace
@@ -76,7 +70,8 @@ PlayerRanking ComputePlayerRanking()
                 continue;
             const int rowA = builder.find_or_add_player(gPosPlayer[a]);
             const int rowB = builder.find_or_add_player(gPosPlayer[b]);
-            countGame(builder.row(rowA), builder.row(rowB), sA, sB);
+            credit(builder.row(rowA), sA, sB);
+            credit(builder.row(rowB), sB, sA);
         }
     }
     return builder.take();

@@ -2,11 +2,8 @@
 
 #include "testfiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QThread>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -150,29 +147,6 @@ TEST_F(FtpUploadTest, FailuresAreReportedWithoutThePassword)
         EXPECT_FALSE(result.message.contains(QLatin1String("Wrong99"))) << c.label;
     }
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("t.html"))));
-}
-
-TEST_F(FtpUploadTest, AStartedUploadReportsOnTheCallersThreadWhileEventsRun)
-{
-    FtpServer server(root.path(), QStringLiteral("u"), QStringLiteral("pw"));
-    ASSERT_GT(server.port(), 0) << "the FTP server did not start";
-    QObject context;
-    bool reported = false;
-    UploadResult seen;
-    StartUpload({QStringLiteral("ftp://127.0.0.1:%1").arg(server.port()), "u", "pw", localFile, "async.html"},
-                &context, [&](const UploadResult &result) {
-                    EXPECT_EQ(QThread::currentThread(), context.thread());
-                    seen = result;
-                    reported = true;
-                });
-    EXPECT_FALSE(reported);
-    QElapsedTimer clock;
-    clock.start();
-    while (!reported && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(reported);
-    EXPECT_TRUE(seen.ok) << seen.message.toStdString();
-    EXPECT_EQ(test::readAll(root.filePath(QStringLiteral("async.html"))), someBytes());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "table/printweekly.h"
 
+#include "table/tablewindows.h"
+
 #include "model/league.h"
 #include "model/settings.h"
 #include "platform/drawtarget.h"
@@ -184,6 +186,20 @@ TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
     EXPECT_EQ(text.count("Tuesday Pool"), 3);
     EXPECT_EQ(text.count("Player 4"), 3);
     EXPECT_EQ(text.count("Frame"), 3) << "the Points column is headed by the score word";
+}
+
+TEST_F(TableScreen, TheMainMenusLeagueTableOpensTheScreenInItsPlace)
+{
+    RegisterTableWindows();
+    ShowMainMenu();
+    gLeagueOnDisk = true;
+    Tick();
+    LoadForm<MainWizard>()->findChild<chameleonButton *>("printweeklyscores")->click();
+    Tick();
+    ASSERT_NE(LoadedForm<PrintWeekly>(), nullptr);
+    EXPECT_TRUE(LoadedForm<PrintWeekly>()->isVisible());
+    EXPECT_FALSE(LoadForm<MainWizard>()->isVisible());
+    EXPECT_TRUE(gTableShown);
 }
 
 TEST_F(TableScreen, CloseBringsBackTheMainMenu)
