@@ -1,11 +1,12 @@
 // The program starts with the intro screen. When its load ends the program (the
 // user refused to run below 1024x768), the event loop never runs.
 
-#include "fixtures/tableform.h"
+#include "fixtures/fixtureswindows.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
-#include "shell/taskwindows.h"
+#include "table/tablewindows.h"
+#include "tournament/tournamentwindows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,8 +18,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
-    fixtora::RegisterTaskWindow(fixtora::TaskWindow::Tableform,
-                                {fixtora::ShowTableform, [] { fixtora::UnloadForm<fixtora::Tableform>(); }});
+    fixtora::RegisterFixturesWindows();
+    fixtora::RegisterTableWindows();
+    fixtora::RegisterTournamentWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();

@@ -1,0 +1,139 @@
+#pragma once
+// Knock-out tournaments: how many first-round slots a typed number of players
+// needs, how the slots of a chart are numbered, and the chart's geometry, which
+// the drawing of the chart and the hit test of a click on it share.
+//
+// Slots are numbered in level order. For a chart of N first-round slots,
+// level 1 (the first round) holds slots 1..N, level 2 the next N/2, each later
+// level half as many, and the last level the winner's slot 2N-1. Within a
+// level the slots run from the top of the chart downwards; slots 2k-1 and 2k
+// of one level lie beside slot k of the next, which their winner reaches.
+//
+// Chart coordinates run from (0, 0) at the top left to (8, 10.5) at the bottom
+// right; X runs along the levels towards the final, Y across the slots. The
+// chart is a trapezoid: its left edge (X = 0) spans the whole height, its right
+// edge (X = 7.9) the middle third. Level j's slots are the cells between
+// column j and column j+1; the final's cell ends at the right edge.
+
+#include <QLineF>
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+
+namespace fixtora {
+
+inline constexpr int kMinTourEntrants = 4;
+inline constexpr int kMaxTourEntrants = 64;
+
+// ---- Sizing a tournament -------------------------------------------------------
+
+// The number of players a typed text asks for: its leading number when that is
+// a whole number from 4 to 64, else nothing (the wizard refuses the entry).
+std::optional<int> TypedPlayers(const QString &typed);
+
+// The smallest chart size (4, 8, 16, 32 or 64) that holds players (4..64).
+int ChartSize(int players);
+
+// Starts a tournament of players (4..64) entrants: gTourEntrants becomes the
+// chart size, and the first-round slots beyond the players (the byes) and
+// every later-round slot are marked "none". The players' own slots are left
+// as they are.
+void SetUpTournament(int players);
+
+// Clears the tournament (its slot names and every chart value) and nothing of
+// the open league.
+void ResetTournament();
+
+// ---- Slot numbering ------------------------------------------------------------
+
+// True for the chart sizes 4, 8, 16, 32 and 64.
+bool IsChartSize(int entrants);
+// The number of levels, log2(N) + 1 (3 to 7); 0 for a size no chart has.
+int ChartLevels(int entrants);
+// Slots of level 1..ChartLevels: N / 2^(level-1).
+int LevelSlotCount(int entrants, int level);
+// The first slot number of a level: 1, N+1, N+N/2+1, ...
+int LevelFirstSlot(int entrants, int level);
+
+// ---- Geometry ---------------------------------------------------------------------
+
+inline constexpr double kChartWidth = 8;       // the user scale's right end
+inline constexpr double kSlotExtent = 10.5;    // the first round spans Y = 0..10.5
+inline constexpr double kLevelExtent = 7.9;    // X of the right edge
+inline constexpr double kChartThird = 3.5;     // the right edge spans Y = 3.5..7
+
+// One column of the chart: its X, its inset from the top and from the bottom
+// (it runs from Y = inset to Y = 10.5 - inset) and its span, 10.5 - 2 inset.
+struct ChartColumn {
+    double x = 0;
+    double inset = 0;
+    double span = kSlotExtent;
+};
+
+// Columns 1..C+1 of a chart (index 0 holds nothing): the levels' columns, then
+// the right edge (7.9, 3.5, 3.5). Empty for a size no chart has.
+QList<ChartColumn> ChartColumns(int entrants);
+
+// Every line of the chart in drawing order: the trapezoid's outline, then
+// from the final's column leftwards each column with the dividers of the level
+// before it, drawn from the column to the left edge. The centre line is drawn
+// once per level that reaches it, so it appears more than once. Only the
+// outline for a size no chart has.
+QList<QLineF> ChartLines(int entrants);
+
+// Where the name of a slot is anchored and how its font is turned: the anchor
+// lies 0.1 right of the slot's column inside its cell, the escapement grows
+// from slot to slot across the whole chart (tenths of a degree,
+// counter-clockwise), the point size depends on the chart's size.
+struct NameAnchor {
+    QPointF at;
+    int escapement = 0;
+    int pointSize = 0;
+};
+
+// The anchors of slots 1..2N-1 (index 0 holds nothing). A chart of 4 starts
+// its escapement from firstEscapement (the chart window's starting value);
+// the larger charts have their own starting values. Empty for a size no chart
+// has.
+QList<NameAnchor> NameAnchors(int entrants, int firstEscapement);
+
+// ---- Clicks on the chart --------------------------------------------------------
+
+// The crossing of two segments. A crossing at an end point of either is no
+// crossing; parallel or degenerate segments never cross. ua and ub are the
+// crossing's positions along the first and the second segment (0..1); they
+// stay 0 for parallel segments.
+struct SegmentCrossing {
+    bool hit = false;
+    QPointF at;
+    double ua = 0;
+    double ub = 0;
+};
+SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second);
+
+// The slot a click selects and the cell boundary below the click, from which
+// the marker takes its angle. slot 0: the click selects nothing.
+struct ChartHit {
+    int slot = 0;
+    QLineF divider;
+};
+
+// The slot whose cell holds click, found with the chart's columns (1..C+1, as
+// ChartColumns gives them). A click on a cell's lower boundary selects that
+// cell; a click outside the chart (left, right, above or below it) selects
+// nothing.
+ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click);
+
+// The marker written where a selected slot's name is anchored: its text, and
+// the escapement (tenths of a degree) that follows the cell's lower boundary.
+QString MarkerText(int slot);
+int MarkerEscapement(const QLineF &divider);
+
+// The columns as the chart's drawing last stored them in gChartGeometry, and
+// the store itself; the hit test reads what the drawing wrote.
+void StoreChartColumns(const QList<ChartColumn> &columns);
+QList<ChartColumn> StoredChartColumns(int levels);
+
+} // namespace fixtora

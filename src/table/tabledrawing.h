@@ -1,0 +1,41 @@
+#pragma once
+// Drawing the league table and the player ranking on a drawing target: the
+// screen's picture box or the printer. Both pictures are 6 units across and
+// 7.5 down; the league name is centred at the top in Arial 16 bold, the rest
+// is Arial 8.
+
+#include "model/leaguetable.h"
+#include "model/playerranking.h"
+
+#include <QString>
+
+#include <array>
+
+namespace fixtora {
+
+class DrawTarget;
+
+// What the table drawing shows besides the rows.
+struct TableDrawing {
+    QString title;                                   // the league name
+    QString dateText;                                // the date line; empty for none
+    std::array<QString, kTablePlaces + 1> columns;   // the caption at each place 1..8
+    std::array<QString, kTablePlaces + 1> headings;  // the heading shown at each place
+    QString scoreWord;                               // heads the "Points" column
+};
+
+// The width of the column at each place 1..8; 0 where no column stands.
+using ColumnWidths = std::array<double, kTablePlaces + 1>;
+
+// Clears and scales the target, then draws the title, the date line, a ruled
+// grid of the chosen columns side by side from x = 0.7 (one heading band and
+// one band per row, 0.23 tall, from y = 1), the headings and every row's
+// cells. Returns the columns' widths.
+ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const TableDrawing &drawing);
+
+// Clears and scales the target, then draws the title, the date line and the
+// ranking's grid: position, name, wins, draws, lost, score total and points.
+void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const QString &title,
+                       const QString &dateText, const QString &scoreWord);
+
+} // namespace fixtora

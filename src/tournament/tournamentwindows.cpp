@@ -1,0 +1,16 @@
+#include "tournament/tournamentwindows.h"
+
+#include "shell/forms.h"
+#include "shell/taskwindows.h"
+#include "tournament/tournieform.h"
+#include "tournament/tourwiz.h"
+
+namespace fixtora {
+
+void RegisterTournamentWindows()
+{
+    RegisterTaskWindow(TaskWindow::tourwiz, {ShowTourWizard, UnloadForm<tourwiz>});
+    RegisterTaskWindow(TaskWindow::Tournieform, {ShowTournamentChart, UnloadForm<Tournieform>});
+}
+
+} // namespace fixtora

@@ -1,0 +1,206 @@
+#include "tournament/tournieform.h"
+
+#include "platform/drawtarget.h"
+#include "platform/numbers.h"
+#include "platform/printing.h"
+#include "platform/systembox.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwizard.h"
+#include "tournament/tourwiz.h"
+#include "tournament/twipsplace.h"
+#include "ui/chameleonbutton.h"
+#include "ui/programbutton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace fixtora {
+
+namespace {
+
+// Places of the controls, in twips; those of the commands inside Frame1.
+constexpr QRect kPage(0, 0, 14775, 7650);
+constexpr QRect kPiccy(480, 600, 9330, 6810);
+constexpr QRect kLabel1(4080, 120, 3015, 375);
+constexpr QRect kLabel4(12120, 1680, 1455, 375);
+constexpr QRect kFrame1(11160, 2880, 3375, 1935);
+constexpr QRect kCmdprint(240, 480, 975, 375);
+constexpr QRect kText6(1320, 480, 615, 375);
+constexpr QRect kLabel8(2040, 480, 1095, 375);
+constexpr QRect kCommand5(240, 1440, 975, 375);
+
+const char *const kFirstEscapement = "3450";
+constexpr int kNamedSlots = 32;       // the chart window numbers slots 1..32 on load
+constexpr int kClearedSlotsEnd = 63;  // and clears 33..63
+constexpr double kMarkerIndent = 0.05;
+
+QLabel *boldLabel(QWidget *parent, const char *name, int points, const QRect &place)
+{
+    auto *label = new QLabel(QStringLiteral("Tournament"), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(QFont(QStringLiteral("Arial"), points, QFont::Bold));
+    PlaceInTwips(label, place);
+    return label;
+}
+
+} // namespace
+
+void ShowTournamentChart()
+{
+    LoadForm<Main>()->ShowMdiChild(LoadForm<Tournieform>(), true);
+}
+
+Tournieform::Tournieform()
+    : page(new QWidget),
+      piccy(new PictureBox(page)),
+      Label1(boldLabel(page, "Label1", 18, kLabel1)),
+      Label4(boldLabel(page, "Label4", 12, kLabel4)),
+      Frame1(new QGroupBox(page)),
+      cmdprint(MakeButton(Frame1, "cmdprint", QStringLiteral("&Print"))),
+      Text6(new QLineEdit(QStringLiteral("1"), Frame1)),
+      Label8(new QLabel(QStringLiteral("copies"), Frame1)),
+      command5(MakeButton(Frame1, "command5", QStringLiteral("&Close"))),
+      Text5(new QLineEdit(page))
+{
+    setObjectName(QStringLiteral("Tournieform"));
+    setWindowTitle(QStringLiteral("Tournament"));
+    BuildControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Tournieform::BuildControls()
+{
+    page->setObjectName(QStringLiteral("page"));
+    page->setFixedSize(TwipsToPixels(kPage).size());
+    auto *scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(page);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+
+    piccy->setObjectName(QStringLiteral("piccy"));
+    PlaceInTwips(piccy, kPiccy);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    PlaceInTwips(Frame1, kFrame1);
+    PlaceInTwips(cmdprint, kCmdprint);
+    Text6->setObjectName(QStringLiteral("Text6"));
+    PlaceInTwips(Text6, kText6);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    PlaceInTwips(Label8, kLabel8);
+    PlaceInTwips(command5, kCommand5);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->hide();
+}
+
+void Tournieform::ConnectHandlers()
+{
+    connect(piccy, &PictureBox::MouseDown, this, &Tournieform::piccy_MouseDown);
+    connect(piccy, &PictureBox::Clicked, this, &Tournieform::piccy_Click);
+    connect(cmdprint, &QAbstractButton::clicked, this, &Tournieform::cmdprint_Click);
+    connect(command5, &QAbstractButton::clicked, this, &Tournieform::command5_Click);
+}
+
+// Takes over from the wizard and draws the chart once.
+void Tournieform::Form_Load()
+{
+    Text5->setText(QLatin1String(kFirstEscapement));
+    gSelectedSlot = 0;
+    UnloadForm<tourwiz>();
+    for (int slot = 1; slot <= kClearedSlotsEnd; ++slot)
+        gTourNames[slot] = slot <= kNamedSlots ? QString::number(slot) : QString();
+    render(*piccy);
+    displaynames(*piccy);
+    donames(*piccy);
+}
+
+void Tournieform::displaynames(DrawTarget &surface)
+{
+    surface.Scale(0, 0, kChartWidth, kSlotExtent);
+}
+
+void Tournieform::render(DrawTarget &surface)
+{
+    gChartEntrants = gTourEntrants;
+    displaynames(surface);
+    for (const QLineF &line : ChartLines(gChartEntrants))
+        surface.Line(line.x1(), line.y1(), line.x2(), line.y2(), Qt::black);
+    if (IsChartSize(gChartEntrants))
+        gTournieColumns = ChartLevels(gChartEntrants);
+    StoreChartColumns(ChartColumns(gChartEntrants));
+}
+
+// Each slot's font replaces the one before on the surface; the last stays.
+void Tournieform::donames(DrawTarget &surface)
+{
+    gNameEscapement = static_cast<int>(RoundHalfEven(Val(Text5->text())));
+    const QList<NameAnchor> anchors = NameAnchors(gTourEntrants, gNameEscapement);
+    for (qsizetype slot = 1; slot < anchors.size(); ++slot) {
+        const NameAnchor &anchor = anchors[slot];
+        surface.CurrentX = anchor.at.x();
+        surface.CurrentY = anchor.at.y();
+        gNameEscapement = anchor.escapement;
+        surface.SetFont(QStringLiteral("Arial"), false, anchor.pointSize);
+        surface.FontEscapement = anchor.escapement;
+        m_anchors[slot] = anchor.at;
+    }
+}
+
+void Tournieform::WriteMarker(DrawTarget &surface, const ChartHit &hit)
+{
+    const QPointF at = Anchor(hit.slot);
+    surface.CurrentX = at.x() + kMarkerIndent;
+    surface.CurrentY = at.y();
+    surface.SetFont(QStringLiteral("Arial"), false, 0);
+    surface.FontEscapement = MarkerEscapement(hit.divider);
+    surface.Print(MarkerText(hit.slot));
+}
+
+QPointF Tournieform::Anchor(int slot) const
+{
+    return slot >= 0 && slot < kMaxTourNames ? m_anchors[slot] : QPointF();
+}
+
+void Tournieform::piccy_MouseDown(Qt::MouseButton, double x, double y)
+{
+    gClickX = x;
+    gClickY = y;
+}
+
+// The chart's columns as the drawing stored them; a click outside the chart
+// selects nothing and writes nothing.
+void Tournieform::piccy_Click()
+{
+    const ChartHit hit =
+        HitTest(gTourEntrants, StoredChartColumns(gTournieColumns), QPointF(gClickX, gClickY));
+    if (hit.slot == 0)
+        return;
+    gSelectedSlot = hit.slot;
+    WriteMarker(*piccy, hit);
+}
+
+// The bare chart, without names or markers, one document per copy.
+void Tournieform::cmdprint_Click()
+{
+    PrintJob job;
+    job.parent = this;
+    job.orientation = QPageLayout::Landscape;
+    job.documentName = QStringLiteral("Tournament");
+    const PrintOutcome outcome = PrintCopies(job, [this](DrawTarget &printer) { render(printer); });
+    if (outcome.status == PrintStatus::Failed)
+        SystemMessage(outcome.message);
+}
+
+void Tournieform::command5_Click()
+{
+    piccy->Cls();
+    UnloadForm<Tournieform>();
+    ShowMainMenu();
+}
+
+} // namespace fixtora

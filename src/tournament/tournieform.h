@@ -1,0 +1,76 @@
+#pragma once
+// Tournieform: the tournament chart window. It draws the knock-out chart of
+// the tournament sized by the wizard (gTourEntrants first-round slots) once,
+// when it loads; a click on a cell selects that slot (gSelectedSlot) and
+// writes "found it" and the slot's number where the slot's name is anchored;
+// Print prints the bare chart in landscape, one document per copy; Close
+// brings the main menu back.
+//
+// The chart drawing routines take the surface, so the screen and the printer
+// share them: a redraw is render, displaynames, donames, in that order.
+
+#include "model/league.h"
+#include "model/tournament.h"
+
+#include <QPointF>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace fixtora {
+
+class chameleonButton;
+class DrawTarget;
+class PictureBox;
+
+class Tournieform : public QWidget {
+    Q_OBJECT
+public:
+    Tournieform();
+
+    // Scales the surface to the chart's coordinates, (0, 0)-(8, 10.5).
+    void displaynames(DrawTarget &surface);
+    // Draws the chart's outline, columns and dividers, and stores the columns
+    // (gChartGeometry) for the hit test.
+    void render(DrawTarget &surface);
+    // Turns the surface's font for each slot's name and records where each
+    // slot's name is anchored. Writes no text; the surface's font is restored.
+    void donames(DrawTarget &surface);
+    // Writes the marker of a selected slot at its name's anchor.
+    void WriteMarker(DrawTarget &surface, const ChartHit &hit);
+
+    // Where donames anchored a slot's name (0..127).
+    QPointF Anchor(int slot) const;
+
+private:
+    void BuildControls();
+    void ConnectHandlers();
+    void Form_Load();
+
+    void piccy_MouseDown(Qt::MouseButton button, double x, double y);
+    void piccy_Click();
+    void cmdprint_Click();
+    void command5_Click();
+
+    QWidget *page;  // the controls at their places, scrolled on small screens
+    PictureBox *piccy;
+    QLabel *Label1;
+    QLabel *Label4;
+    QGroupBox *Frame1;
+    chameleonButton *cmdprint;
+    QLineEdit *Text6;
+    QLabel *Label8;
+    chameleonButton *command5;
+    QLineEdit *Text5;  // hidden: the starting escapement of the name fonts
+
+    std::array<QPointF, kMaxTourNames> m_anchors{};
+};
+
+// Loads the chart window when needed and shows it maximised inside Main.
+void ShowTournamentChart();
+
+} // namespace fixtora

@@ -1,0 +1,278 @@
+#include "model/tournament.h"
+#include "model/league.h"
+
+#include <QPolygonF>
+#include <QRandomGenerator>
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace fixtora;
+
+namespace {
+
+constexpr double kNear = 1e-9;
+
+// The slots set up as "none" after every slot was named "untouched".
+QList<int> noneSlotsAfterSetUp(int players)
+{
+    gTourNames.fill("untouched");
+    SetUpTournament(players);
+    QList<int> numbers;
+    for (int slot = 0; slot <= kMaxTourNames; ++slot)
+        if (gTourNames[slot] == "none")
+            numbers.append(slot);
+    return numbers;
+}
+
+QList<int> range(int first, int last)
+{
+    QList<int> numbers;
+    for (int slot = first; slot <= last; ++slot)
+        numbers.append(slot);
+    return numbers;
+}
+
+// The cells straight from the chart's definition, independent of the hit
+// test: cell k of level j lies between columns j and j+1 and between
+// boundaries k-1 and k, which divide each column's span evenly. By slot.
+QList<QPolygonF> cellPolygons(int n, int levels)
+{
+    auto x = [&](int j) { return j > levels ? 7.9 : (j - 1) * 7.9 / levels; };
+    auto y = [&](int j, int k, int count) {
+        const double inset = x(j) * 3.5 / 7.9;
+        return inset + k * (10.5 - 2 * inset) / count;
+    };
+    QList<QPolygonF> cells(2 * n);
+    int slot = 1;
+    for (int j = 1; j <= levels; ++j)
+        for (int k = 1, count = n >> (j - 1); k <= count; ++k, ++slot)
+            cells[slot] = QPolygonF({QPointF(x(j), y(j, k - 1, count)), QPointF(x(j + 1), y(j + 1, k - 1, count)),
+                                     QPointF(x(j + 1), y(j + 1, k, count)), QPointF(x(j), y(j, k, count))});
+    return cells;
+}
+
+// Even-odd ray casting; nullopt for a point too close to an edge to call.
+std::optional<bool> inside(const QPolygonF &cell, QPointF p)
+{
+    bool in = false;
+    for (qsizetype i = 0, j = cell.size() - 1; i < cell.size(); j = i++) {
+        const QPointF a = cell[i], b = cell[j], ab = b - a;
+        const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+        if (QLineF(p, a + t * ab).length() < 1e-6)
+            return std::nullopt;
+        if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < ab.x() * (p.y() - a.y()) / ab.y() + a.x())
+            in = !in;
+    }
+    return in;
+}
+
+ChartHit hit(int n, double x, double y)
+{
+    return HitTest(n, ChartColumns(n), QPointF(x, y));
+}
+
+} // namespace
+
+TEST(TourWizardRule, TypedNumbersAndTheSlotsTheyLeaveEmpty)
+{
+    struct Row {
+        const char *typed;
+        std::optional<int> players;
+        int size;
+        QList<int> none;  // byes, then every later-round slot
+    };
+    const Row rows[] = {
+        {"4", 4, 4, range(5, 7)},         {"5", 5, 8, range(6, 15)},   {"33", 33, 64, range(34, 127)},
+        {"64", 64, 64, range(65, 127)},   {"16 abc", 16, 16, range(17, 31)}, {"16.0", 16, 16, range(17, 31)},
+        {"3", {}, 0, {}},  {"65", {}, 0, {}},  {"0", {}, 0, {}},    {"", {}, 0, {}},  {"abc", {}, 0, {}},
+        {"4.5", {}, 0, {}}, {"63.99", {}, 0, {}}, {"-8", {}, 0, {}}, {"1e300", {}, 0, {}},
+    };
+    for (const Row &row : rows) {
+        ASSERT_EQ(TypedPlayers(row.typed), row.players) << row.typed;
+        if (!row.players)
+            continue;
+        EXPECT_EQ(noneSlotsAfterSetUp(*row.players), row.none) << row.typed;
+        EXPECT_EQ(gTourEntrants, row.size) << row.typed;
+        EXPECT_EQ(gTourNames[*row.players], "untouched") << "the players' own slots are not named here";
+    }
+}
+
+TEST(ChartGeometry, TheColumnsOfAChartOfFour)
+{
+    const QList<ChartColumn> columns = ChartColumns(4);
+    ASSERT_EQ(columns.size(), 5);
+    const double rows[][3] = {{0, 0, 10.5}, {2.633333, 1.166666, 9.333333}, {5.266666, 2.333333, 8.166666},
+                              {7.9, 3.5, 7}};
+    for (int j = 1; j <= 4; ++j) {
+        EXPECT_NEAR(columns[j].x, rows[j - 1][0], 1e-6) << j;
+        EXPECT_NEAR(columns[j].inset, rows[j - 1][1], 1e-6) << j;
+        EXPECT_NEAR(columns[j].inset + columns[j].span, rows[j - 1][2], 1e-6) << j;
+    }
+    EXPECT_NEAR(ChartColumns(64)[7].x, 6.0 / 7 * 7.9, kNear);
+}
+
+// Dividers run from a column to the left edge, meet it between slots, and
+// cross every column on their way at a cell boundary of that column's level.
+TEST(ChartGeometry, TheLinesOfEveryChart)
+{
+    const QList<QLineF> four = ChartLines(4);
+    EXPECT_EQ(four.mid(0, 4), QList<QLineF>({{0, 0, 0, 10.5}, {7.9, 3.5, 7.9, 7}, {0, 0, 7.9, 3.5}, {0, 10.5, 7.9, 7}}));
+    QList<double> leftEdge;
+    for (const QLineF &line : four.mid(4))
+        if (line.x2() == 0)
+            leftEdge.append(line.y2());
+    EXPECT_EQ(leftEdge, QList<double>({2.625, 7.875, 5.25, 5.25}));
+    EXPECT_EQ(ChartLines(5).size(), 4) << "a size no chart has: the outline only";
+
+    for (int n : {4, 8, 16, 32, 64}) {
+        const QList<ChartColumn> columns = ChartColumns(n);
+        QSet<qint64> ends;
+        bool centreLine = false;
+        for (const QLineF &line : ChartLines(n).mid(4)) {
+            centreLine = centreLine || line == QLineF(0, 5.25, line.x2(), 5.25);
+            if (line.x2() != 0)
+                continue;
+            const double k = line.y2() / (10.5 / n);
+            EXPECT_NEAR(k, std::round(k), kNear) << n;
+            ends.insert(std::llround(k));
+            for (int j = 2; columns[j].x < line.x1() - kNear; ++j) {
+                const double y = line.y2() + columns[j].x / line.x1() * (line.y1() - line.y2());
+                const double cells = (y - columns[j].inset) / columns[j].span * (n >> (j - 1));
+                EXPECT_NEAR(cells, std::round(cells), kNear) << n << " column " << j;
+            }
+        }
+        EXPECT_EQ(ends.size(), n - 1) << n;
+        EXPECT_TRUE(centreLine) << n;
+    }
+}
+
+TEST(ChartNames, AnchorsAndEscapementsRunAcrossTheWholeChart)
+{
+    const QList<NameAnchor> four = NameAnchors(4, 3450);
+    QList<int> escapements;
+    for (int slot = 1; slot <= 7; ++slot)
+        escapements.append(four[slot].escapement);
+    EXPECT_EQ(escapements, QList<int>({3505, 3560, 3615, 3670, 3755, 3840, 3955}));
+    const QList<ChartColumn> c = ChartColumns(4);
+    EXPECT_EQ(four[4].at, QPointF(0.1, 10.5 / 8 + 3 * 10.5 / 4));
+    EXPECT_NEAR(four[6].at.x(), c[2].x + 0.1, kNear);
+    EXPECT_NEAR(four[6].at.y(), c[2].inset + c[2].span * 3 / 4, kNear);
+    EXPECT_NEAR(four[7].at.y(), c[3].inset + c[3].span / 2, kNear);
+    EXPECT_EQ(NameAnchors(4, 100)[1].escapement, 155) << "a chart of 4 starts from the window's value";
+
+    struct Row {
+        int n, first, last, size;
+        double firstY;
+    };
+    const Row rows[] = {
+        {8, 3475, 3440 + 8 * 35 + 4 * 65 + 2 * 95 + 125, 10, 10.5 / 8 / 2},
+        {64, 3406, 3400 + 64 * 6 + 32 * 36 + 16 * 66 + 8 * 96 + 4 * 126 + 2 * 156 + 186, 6, 10.5 / 64 / 32},
+    };
+    for (const Row &row : rows) {
+        const QList<NameAnchor> anchors = NameAnchors(row.n, 3450);
+        EXPECT_EQ(anchors[1].escapement, row.first) << row.n;
+        EXPECT_EQ(anchors.last().escapement, row.last) << row.n;
+        EXPECT_EQ(anchors[1].pointSize, row.size) << row.n;
+        EXPECT_NEAR(anchors[1].at.y(), row.firstY, kNear) << row.n;
+    }
+}
+
+TEST(ChartClicks, SegmentCrossings)
+{
+    struct Row {
+        QLineF a, b;
+        bool hit;
+        QPointF at;
+    };
+    const Row rows[] = {
+        {{0, 0, 2, 2}, {0, 2, 2, 0}, true, {1, 1}},
+        {{1, 3, 1, 0}, {0, 1, 4, 1}, true, {1, 1}},
+        {{0, 0, 2, 2}, {0, 1, 2, 3}, false, {}},  // parallel
+        {{1, 1, 1, 1}, {0, 0, 2, 2}, false, {}},  // a single point
+        {{1, 2, 1, 0}, {1, 1, 3, 1}, false, {}},  // at an end point of one
+        {{1, 1, 1, 0}, {0, 1, 2, 1}, false, {}},  // at an end point of the other
+        {{0, 0, 1, 1}, {3, 0, 2, 1}, false, {}},  // the lines cross beyond both
+    };
+    for (const Row &row : rows) {
+        const SegmentCrossing crossing = SegmentsIntersect(row.a, row.b);
+        EXPECT_EQ(crossing.hit, row.hit) << row.a.y1() << " " << row.b.x1();
+        EXPECT_EQ(crossing.at, row.at);
+    }
+}
+
+TEST(ChartClicks, ClicksOnAChartOfFour)
+{
+    struct Row {
+        const char *where;
+        double x, y;
+        int slot;
+    };
+    const Row rows[] = {
+        {"first cell, near the left edge", 0.05, 1.0, 1},
+        {"below the centre line, near the left edge", 0.05, 5.3, 3},
+        {"last cell of the first round", 1.0, 9.0, 4},
+        {"second round", 3.0, 6.0, 6},
+        {"final, near its column", 5.27, 5.25, 7},
+        {"final, near the right edge's corners", 7.89, 3.6, 7},
+        {"exactly on the centre line: the cell above", 1.0, 5.25, 2},
+        {"just below the centre line", 1.0, 5.2501, 3},
+        {"at the top of the picture", 1.0, 0, 0},
+        {"above the chart", 4.0, 1.0, 0},
+        {"above the final", 7.0, 3.0, 0},
+        {"below the chart", 4.0, 9.5, 0},
+        {"right of the chart", 7.95, 5.25, 0},
+        {"left of the chart", -0.01, 5.25, 0},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(hit(4, row.x, row.y).slot, row.slot) << row.where;
+}
+
+TEST(ChartClicks, TheHitTestAgreesWithThePolygonsOfTheCells)
+{
+    QRandomGenerator random(20240611);
+    const int sizes[][2] = {{4, 3}, {8, 4}, {16, 5}, {32, 6}, {64, 7}};
+    for (const auto &[n, levels] : sizes) {
+        const QList<QPolygonF> cells = cellPolygons(n, levels);
+        int checked = 0, outside = 0;
+        for (int i = 0; i < 4000; ++i) {
+            const QPointF p(random.bounded(8.2) - 0.1, random.bounded(10.5));
+            int expected = 0;
+            bool clear = true;
+            for (int slot = 1; slot < cells.size() && clear; ++slot) {
+                const std::optional<bool> in = inside(cells[slot], p);
+                clear = in.has_value();
+                expected = in.value_or(false) ? slot : expected;
+            }
+            if (!clear)
+                continue;
+            ++checked;
+            outside += expected == 0;
+            ASSERT_EQ(hit(n, p.x(), p.y()).slot, expected) << n << " at " << p.x() << "," << p.y();
+        }
+        EXPECT_GT(checked, 3500) << n;
+        EXPECT_GT(outside, 500) << n;
+    }
+}
+
+TEST(ChartClicks, TheMarkerFollowsTheCellsLowerBoundary)
+{
+    EXPECT_EQ(MarkerText(127), "found it 127");
+    struct Row {
+        QLineF divider;
+        int escapement;
+    };
+    const Row rows[] = {
+        {{0, 5.25, 2, 5.25}, 2250},          // horizontal
+        {{0, 0, 1, 1}, -2250},               // falling to the right
+        {{0, 1, 1, 0}, 2250},                // rising to the right
+        {{0, 0, 0, 1}, -2700},               // straight down
+        {{0, 0, std::sqrt(3.0), 1}, -2100},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(MarkerEscapement(row.divider), row.escapement) << row.divider.y2();
+    const QList<ChartColumn> c = ChartColumns(4);
+    EXPECT_EQ(hit(4, 7.0, 5.0).divider, QLineF(c[3].x, c[3].inset + c[3].span, 7.9, 7)) << "the final's bottom edge";
+    EXPECT_EQ(hit(4, 1.0, 1.0).divider, QLineF(0, 2.625, c[2].x, c[2].inset + c[2].span / 4));
+}

@@ -1,0 +1,272 @@
+#include "table/printweekly.h"
+
+#include "table/tablewindows.h"
+
+#include "model/league.h"
+#include "model/settings.h"
+#include "platform/drawtarget.h"
+#include "platform/printing.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwizard.h"
+#include "shelltest.h"
+#include "testfiles.h"
+#include "testleague.h"
+#include "ui/chameleonbutton.h"
+#include "ui/twips.h"
+
+#include <QCheckBox>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace fixtora {
+namespace {
+
+class TableScreen : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        LoadForm<Main>();  // its start-up resets the league: build the league after it
+        test::TestLeague league = test::PlayerLeague(4);
+        league.scoresEntered = true;
+        test::BuildTestLeague(league);
+        gPointsForWin = "3";
+        gPointsForDraw = "1";
+        gPointsForLose = "0";
+        gEachGameIs = "Frame";
+        setList(gTableOrder, {"Index", "Name", "Points"});
+        setList(gTableShow, {"Index", "Name", "Points"});
+        setList(gSortOrder, {"Points", "Wins", "Name"});
+        gTableRefresh = 0;
+        gScreenWidth = 1024;
+    }
+    void TearDown() override
+    {
+        UnloadForm<PrintWeekly>();
+        ProcessUnloads();
+        SetPrintDialogForTests({});
+        ShellTest::TearDown();
+    }
+
+    template <std::size_t N>
+    static void setList(std::array<QString, N> &list, QStringList values)
+    {
+        list.fill(QString());
+        for (int i = 0; i < values.size(); ++i)
+            list[i + 1] = values[i];
+    }
+
+    PrintWeekly *open()
+    {
+        ShowPrintWeekly();
+        Tick();
+        return LoadForm<PrintWeekly>();
+    }
+    template <class T>
+    T *control(const char *name) { return LoadForm<PrintWeekly>()->findChild<T *>(name); }
+    void click(const char *name) { control<chameleonButton>(name)->click(); }
+
+    // The table as the HTML export writes it, one line per table row.
+    QStringList exported()
+    {
+        control<QLineEdit>("htmlout")->setText(dir.filePath("table.html"));
+        click("htmlfix");
+        const QStringList lines = QString::fromUtf8(test::readAll(dir.filePath("table.html"))).split("\r\n");
+        QStringList rows;
+        QString row;
+        for (const QString &line : lines) {
+            if (line == "<tr>")
+                row.clear();
+            else if (line == "</tr>")
+                rows << row;
+            else if (line.startsWith("<td><p align=center>"))
+                row += (row.isEmpty() ? "" : "|") + line.mid(20).chopped(5);
+        }
+        return rows;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(TableScreen, TheFirstTickComputesAndDrawsTheTable)
+{
+    ShowPrintWeekly();
+    EXPECT_FALSE(gTableShown);
+    Tick();
+    EXPECT_TRUE(gTableShown);
+    const QStringList rows = exported();
+    EXPECT_EQ(rows.size(), 5);
+    EXPECT_EQ(rows[0], "Index|Name|Points");
+    EXPECT_TRUE(rows[1].startsWith("1|")) << rows[1].toStdString();
+    const QImage picture = control<PictureBox>("Picture1")->Image();
+    int ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ink += qGray(picture.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 1000) << "the grid and the texts are drawn";
+}
+
+TEST_F(TableScreen, TheOptionsDialogsRequestIsFollowedWithinATick)
+{
+    open();
+    const QStringList before = exported();
+    setList(gTableOrder, {"Name", "Played"});
+    setList(gSortOrder, {"Name"});
+    gPlayerNames[1] = "zed";
+    Tick();
+    QStringList unchanged{"Name|Played"};
+    for (const QString &row : before.mid(1))
+        unchanged << row.section('|', 1, 1) + "|3";
+    EXPECT_EQ(exported(), unchanged) << "no request: the computed table stands";
+    gTableRefresh = 50;
+    Tick();
+    EXPECT_EQ(gTableRefresh, 0);
+    EXPECT_EQ(exported(), QStringList({"Name|Played", "Player 2|3", "Player 3|3", "Player 4|3", "zed|3"}));
+}
+
+TEST_F(TableScreen, RefreshAndShowDateRecompute)
+{
+    open();
+    const QStringList first = exported();
+    click("Command1");
+    click("Command1");
+    EXPECT_EQ(exported(), first);
+    const QString dateLine =
+        "<p align=center>" + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + "</p>";
+    auto page = [&] { return QString::fromUtf8(test::readAll(dir.filePath("table.html"))); };
+    EXPECT_FALSE(page().contains(dateLine));
+    const QImage undated = control<PictureBox>("Picture1")->Image();
+    control<QCheckBox>("Check1")->click();
+    EXPECT_NE(control<PictureBox>("Picture1")->Image(), undated) << "the date line is drawn";
+    exported();
+    EXPECT_TRUE(page().contains(dateLine));
+}
+
+TEST_F(TableScreen, ThePictureIsSizedByTheScreenWidth)
+{
+    const struct {
+        int screen, width, height;
+    } cases[] = {{800, 5860, 6760}, {1024, 8000, 9390}, {1280, 9415, 10575}};
+    for (const auto &c : cases) {
+        gScreenWidth = std::int16_t(c.screen);
+        open();
+        const QWidget *picture = control<QWidget>("Picture1");
+        EXPECT_EQ(picture->size(), QSize(TwipsToPixelsX(c.width), TwipsToPixelsY(c.height))) << c.screen;
+        const QWidget *frame3 = control<QWidget>("Frame3");
+        EXPECT_GE(frame3->mapTo(LoadForm<PrintWeekly>(), QPoint()).x(),
+                  picture->mapTo(LoadForm<PrintWeekly>(), QPoint(picture->width(), 0)).x())
+            << c.screen;
+        UnloadForm<PrintWeekly>();
+        ProcessUnloads();
+    }
+}
+
+TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
+{
+    open();
+    const QString pdf = dir.filePath("table.pdf");
+    SetPrintDialogForTests(CancelPrinting());
+    click("command2");
+    EXPECT_FALSE(QFile::exists(pdf));
+    SetPrintDialogForTests(PrintToPdfFile(pdf, 3));
+    click("command2");
+    EXPECT_FALSE(gPrinting);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_EQ(text.count('\f'), 3);
+    EXPECT_EQ(text.count("Tuesday Pool"), 3);
+    EXPECT_EQ(text.count("Player 4"), 3);
+    EXPECT_EQ(text.count("Frame"), 3) << "the Points column is headed by the score word";
+}
+
+TEST_F(TableScreen, TheMainMenusLeagueTableOpensTheScreenInItsPlace)
+{
+    RegisterTableWindows();
+    ShowMainMenu();
+    gLeagueOnDisk = true;
+    Tick();
+    LoadForm<MainWizard>()->findChild<chameleonButton *>("printweeklyscores")->click();
+    Tick();
+    ASSERT_NE(LoadedForm<PrintWeekly>(), nullptr);
+    EXPECT_TRUE(LoadedForm<PrintWeekly>()->isVisible());
+    EXPECT_FALSE(LoadForm<MainWizard>()->isVisible());
+    EXPECT_TRUE(gTableShown);
+}
+
+TEST_F(TableScreen, CloseBringsBackTheMainMenu)
+{
+    ShowMainMenu();
+    LoadForm<Main>()->HideMdiChild(LoadForm<MainWizard>());
+    open();
+    click("command3");
+    ProcessUnloads();
+    EXPECT_FALSE(gTableShown);
+    EXPECT_EQ(LoadedForm<PrintWeekly>(), nullptr);
+    EXPECT_TRUE(LoadForm<MainWizard>()->isVisible());
+}
+
+TEST_F(TableScreen, PlayerStatsDrawTheRankingInThePicture)
+{
+    test::TestLeague league = test::TeamLeague(4);
+    league.scoresEntered = true;
+    test::BuildTestLeague(league);
+    open();
+    auto *picture = control<PictureBox>("Picture1");
+    const QImage table = picture->Image();
+    click("Command5");
+    PictureBox expected;
+    expected.resize(picture->size());
+    DrawPlayerRanking(expected, ComputePlayerRanking(), gTableName, QString(), gEachGameIs);
+    EXPECT_NE(picture->Image(), table);
+    EXPECT_EQ(picture->Image(), expected.Image());
+}
+
+TEST_F(TableScreen, AFailedExportIsReportedAndNothingIsUploaded)
+{
+    open();
+    control<QLineEdit>("htmlout")->setText(dir.filePath("missing/folder/table.html"));
+    control<QLineEdit>("Text2")->setText("ftp://127.0.0.1:1");
+    control<QLineEdit>("Text1")->setText("table.html");
+    BoxAnswers boxes;
+    click("htmlfix");
+    click("webme");
+    QTest::qWait(200);
+    ASSERT_EQ(boxes.seen().size(), 2);
+    for (const SeenBox &box : boxes.seen()) {
+        EXPECT_EQ(box.kind, "system");
+        EXPECT_TRUE(box.text.contains("table.html")) << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains("not uploaded")) << box.text.toStdString();
+    }
+    EXPECT_TRUE(control<QWidget>("webme")->isEnabled());
+}
+
+TEST_F(TableScreen, TheUploadsOutcomeIsShownWhenItEnds)
+{
+    open();
+    control<QLineEdit>("htmlout")->setText(dir.filePath("table.html"));
+    control<QLineEdit>("Text1")->setText("table.html");
+    control<QLineEdit>("Text2")->setText("file:///tmp");
+    control<QLineEdit>("Text4")->setText("Secret99");
+    BoxAnswers boxes;
+    click("webme");
+    QElapsedTimer clock;
+    clock.start();
+    while (boxes.seen().isEmpty() && clock.elapsed() < 10000)
+        QTest::qWait(20);
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_TRUE(boxes.seen()[0].text.contains("Only ftp://")) << boxes.seen()[0].text.toStdString();
+    EXPECT_FALSE(boxes.seen()[0].text.contains("Secret99"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("table.html")));
+}
+
+} // namespace
+} // namespace fixtora
