@@ -138,27 +138,18 @@ TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)
 
 TEST_F(Tournament, NextSizesTheChartAndOpensItInTheWizardsPlace)
 {
-    struct Row {
-        const char *typed;
-        int entrants;
-        int levels;
-    };
-    const Row rows[] = {{"16 abc", 16, 5}, {"5", 8, 4}, {"64", 64, 7}};
-    for (const Row &row : rows) {
+    const std::pair<const char *, int> rows[] = {{"16 abc", 16}, {"5", 8}, {"64", 64}};
+    for (const auto &[typed, entrants] : rows) {
         gTourNames[100] = "kept";
-        next(row.typed);
-        ASSERT_NE(LoadedForm<Tournieform>(), nullptr) << row.typed;
+        next(typed);
+        ASSERT_NE(LoadedForm<Tournieform>(), nullptr) << typed;
         EXPECT_TRUE(LoadedForm<Tournieform>()->isVisible());
         EXPECT_EQ(LoadedForm<tourwiz>(), nullptr);
-        EXPECT_EQ(gTourEntrants, row.entrants) << row.typed;
-        EXPECT_EQ(gTournieColumns, row.levels) << row.typed;
-        EXPECT_EQ(gChartEntrants, row.entrants) << row.typed;
-        EXPECT_EQ(gSelectedSlot, 0);
-        EXPECT_EQ(gTourNames[1], "1");
-        EXPECT_EQ(gTourNames[32], "32");
-        EXPECT_EQ(gTourNames[33], "");
-        EXPECT_EQ(gTourNames[63], "");
-        EXPECT_EQ(gTourNames[100], row.entrants == 64 ? "none" : "kept") << row.typed;
+        EXPECT_EQ(gTourEntrants, entrants) << typed;
+        EXPECT_EQ(gChartEntrants, entrants) << "drawn on load";
+        EXPECT_EQ(QStringList({gTourNames[1], gTourNames[32], gTourNames[33], gTourNames[63]}),
+                  QStringList({"1", "32", "", ""}));
+        EXPECT_EQ(gTourNames[100], entrants == 64 ? "none" : "kept") << typed;
         UnloadForm<Tournieform>();
         ProcessUnloads();
     }
@@ -186,42 +177,26 @@ TEST_F(Tournament, CancelAbandonsOnlyTheTournament)
     EXPECT_TRUE(gLeagueOnDisk);
 }
 
-TEST_F(Tournament, RenderDrawsTheChartOnAnySurface)
+TEST_F(Tournament, TheChartIsDrawnOnAnySurfaceWithNoNames)
 {
-    struct Row {
-        int entrants;
-        int lines;
-        int levels;
-    };
-    const Row rows[] = {{4, 11, 3}, {8, 20, 4}, {64, 135, 7}};
-    for (const Row &row : rows) {
-        Tournieform *form = chart(row.entrants);
-        ASSERT_NE(form, nullptr);
+    const int rows[][3] = {{4, 11, 3}, {8, 20, 4}, {64, 135, 7}};  // entrants, lines, levels
+    for (const auto &[entrants, lines, levels] : rows) {
+        Tournieform *form = chart(entrants);
         RecordingTarget surface({622, 454});
         form->render(surface);
-        EXPECT_EQ(lineCount(surface), row.lines) << row.entrants;
-        EXPECT_EQ(surface.ScaleWidth(), 8);
-        EXPECT_EQ(surface.ScaleHeight(), 10.5);
-        EXPECT_EQ(gTournieColumns, row.levels);
-        EXPECT_TRUE(surface.Texts().isEmpty());
+        EXPECT_EQ(lineCount(surface), lines) << entrants;
+        EXPECT_EQ(QRectF(surface.ScaleLeft(), surface.ScaleTop(), surface.ScaleWidth(), surface.ScaleHeight()),
+                  QRectF(0, 0, 8, 10.5));
+        EXPECT_EQ(gTournieColumns, levels);
+        form->donames(surface);
+        EXPECT_EQ(surface.items.size(), lines) << "donames writes no names";
+        const NameAnchor last = NameAnchors(entrants, 3450).last();
+        EXPECT_EQ(gNameEscapement, last.escapement);
+        EXPECT_EQ(surface.FontEscapement, last.escapement);
+        EXPECT_EQ(form->Anchor(2 * entrants - 1), last.at);
         UnloadForm<Tournieform>();
         ProcessUnloads();
     }
-}
-
-TEST_F(Tournament, DonamesAnchorsEverySlotAndTurnsTheFont)
-{
-    Tournieform *form = chart(4);
-    RecordingTarget surface;
-    form->displaynames(surface);
-    form->donames(surface);
-    EXPECT_EQ(gNameEscapement, 3955);
-    EXPECT_EQ(surface.FontEscapement, 3955);
-    EXPECT_EQ(surface.FontSize, 10);
-    EXPECT_TRUE(surface.items.isEmpty()) << "no names are written";
-    const QList<NameAnchor> anchors = NameAnchors(4, 3450);
-    EXPECT_EQ(form->Anchor(7), anchors[7].at);
-    EXPECT_EQ(QPointF(surface.CurrentX, surface.CurrentY), anchors[7].at);
 }
 
 TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
@@ -310,29 +285,16 @@ TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
 
 TEST_F(Tournament, CloseBringsTheMainMenuBack)
 {
-    Tournieform *form = chart(8);
+    gTourEntrants = 8;
+    ShowTaskWindow(TaskWindow::Tournieform);
+    Tournieform *form = LoadedForm<Tournieform>();
+    ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->findChild<QLineEdit *>("Text6")->text(), "1");
     EXPECT_FALSE(form->findChild<QLineEdit *>("Text5")->isVisible());
     click(form, "command5");
     EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
     ASSERT_NE(LoadedForm<MainWizard>(), nullptr);
     EXPECT_TRUE(LoadedForm<MainWizard>()->isVisible());
-}
-
-TEST_F(Tournament, TheShellReachesBothWindows)
-{
-    ShowTaskWindow(TaskWindow::tourwiz);
-    ASSERT_NE(LoadedForm<tourwiz>(), nullptr);
-    UnloadTaskWindow(TaskWindow::tourwiz);
-    ProcessUnloads();
-    EXPECT_EQ(LoadedForm<tourwiz>(), nullptr);
-    gTourEntrants = 4;
-    ShowTaskWindow(TaskWindow::Tournieform);
-    ASSERT_NE(LoadedForm<Tournieform>(), nullptr);
-    EXPECT_EQ(gTournieColumns, 3);
-    UnloadTaskWindow(TaskWindow::Tournieform);
-    ProcessUnloads();
-    EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
 }
 
 TEST_F(Tournament, OnASmallScreenTheChartWindowScrollsToItsCommands)
