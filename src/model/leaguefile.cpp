@@ -3,6 +3,7 @@
 #include "model/filedialogs.h"
 #include "model/fixturelist.h"
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/teamscoring.h"
 #include "platform/database.h"
 #include "platform/numbers.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <utility>
 #include <filesystem>
 #include <limits>
 #include <optional>
@@ -82,27 +84,9 @@ QString listItem(const QList<QString> &list, qsizetype i, const QString &fallbac
     return i >= 0 && i < list.size() ? list[i] : fallback;
 }
 
-bool validSize(int n, int games)
-{
-    return n >= kMinSlots && n <= kMaxSlots && n % 2 == 0 && games >= 1 && games <= kMaxGames;
-}
-
 bool knownType(int code)
 {
     return code == kTypeNone || IsStandardType(code) || IsCustomType(code);
-}
-
-// One cycle of slot codes, each read as a number from 1 to n.
-bool validFixtureString(const QString &s, int n)
-{
-    if (s.size() != 2 * n * (n - 1))
-        return false;
-    for (qsizetype k = 0; k < s.size(); k += 2) {
-        const double code = Val(s.mid(k, 2));
-        if (code < 1 || code > n)
-            return false;
-    }
-    return true;
 }
 
 std::int16_t scoringOfType(int code)
@@ -155,14 +139,11 @@ std::int16_t codeToStore()
 }
 
 // A league the loader would refuse is not written.
-void checkLeagueToWrite(std::int16_t code)
+void checkLeagueToWrite()
 {
-    if (!validSize(gNumSlots, gGamesToPlay))
-        throw DatabaseError(QStringLiteral("The league has no valid number of entries or games to play"));
-    if (!knownType(code) || gTeamLeague != IsTeamType(code))
-        throw DatabaseError(QStringLiteral("The league has no valid type"));
-    if (IsCustomType(code) && !validFixtureString(gAltFixtureString, gNumSlots))
-        throw DatabaseError(QStringLiteral("The custom fixture list does not fit the league"));
+    const QString problem = LeagueProblem();
+    if (!problem.isEmpty())
+        throw DatabaseError(problem);
 }
 
 template <typename Fill>
@@ -391,12 +372,6 @@ void requireRecords(const Recordset &rs, int count)
         throw LoadError{kNotValid};
 }
 
-void requireName(const QString &name)
-{
-    if (name.size() > kMaxNameLength)
-        throw LoadError{kNotValid};
-}
-
 // The league type code, or 0 when the file holds none.
 std::int16_t readTypeCode(Database &db)
 {
@@ -424,35 +399,29 @@ void readPlayers(Database &db)
         throw LoadError{kEmpty};
     players.MoveFirst();
     gTableName = textField(players, QStringLiteral("Tablename"));
-    requireName(gTableName);
     gStartDate = dateField(players, QStringLiteral("startdate"));
     gGamesToPlay = static_cast<std::int16_t>(integerField(players, QStringLiteral("GAMESTOPLAY"), 1, kMaxGames));
     gSkipDate = 1;
     gNumSlots = 0;
     for (int i = 1; i <= kMaxSlots; ++i) {
         gPlayerNames[i] = textField(players, kPlayerFields[i]);
-        requireName(gPlayerNames[i]);
         if (!gPlayerNames[i].isEmpty())
             ++gNumSlots;
     }
-    for (int i = 1; i <= gNumSlots; ++i)
-        if (gPlayerNames[i].isEmpty())
-            throw LoadError{kNotValid};
-    if (!validSize(gNumSlots, gGamesToPlay))
-        throw LoadError{kNotValid};
 }
 
-void readTeams(Database &db, int e)
+void readSquads(Database &db)
 {
     Recordset squads(db, QStringLiteral("teamplayers"));
     requireRecords(squads, kSquadSize);
     squads.MoveFirst();
     for (int j = 1; j <= kSquadSize; ++j, squads.MoveNext())
-        for (int t = 1; t <= kMaxSlots; ++t) {
+        for (int t = 1; t <= kMaxSlots; ++t)
             gTeamSquads[t][j] = textField(squads, kTeamFields[t]);
-            requireName(gTeamSquads[t][j]);
-        }
+}
 
+void readPositions(Database &db, int e)
+{
     Recordset positions(db, QStringLiteral("teamplayerspos"));
     requireRecords(positions, e);
     positions.MoveFirst();
@@ -502,27 +471,27 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     if (gTeamLeague)
         gTeamScoring = scoringOfType(gLeagueType);
     readPlayers(league);
-    const int n = gNumSlots;
-    const int e = FixtureEntryCount(n, gGamesToPlay);
-    const int w = gGamesToPlay * (n - 1);
-
     if (IsCustomType(gLeagueType)) {
         requireRecords(alt, 1);
         alt.MoveFirst();
-        QString s;
         for (const QString &field : kPieceFields)
-            s += textField(alt, field);
-        if (!validFixtureString(s, n))
-            throw LoadError{kNotValid};
+            gAltFixtureString += textField(alt, field);
         gAltFixtures = true;
-        gAltFixtureString = s;
     }
+    if (gTeamLeague)
+        readSquads(league);
+    // Nothing is sized or indexed by the league before its definition holds.
+    if (!LeagueDefinitionProblem().isEmpty())
+        throw LoadError{kNotValid};
+    const int n = gNumSlots;
+    const int e = FixtureEntryCount(n, gGamesToPlay);
+    const int w = gGamesToPlay * (n - 1);
 
     gPosPlayer = QList<QString>(kTeamGames * e + 1);
     gScores = QList<QString>(kTeamGames * e + 1);
     gPosScoreB = QList<QString>(kTeamGames * e + 1);
     if (gTeamLeague) {
-        readTeams(league, e);
+        readPositions(league, e);
         rebuildTeamResults(e);
     }
     gRoundsPerCycle = static_cast<std::int16_t>(n - 1);
@@ -541,6 +510,8 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     penalties.MoveFirst();
     for (int s = 1; s <= n; ++s, penalties.MoveNext())
         gPenalties[s] = integerField(penalties, QStringLiteral("penalty"), -kMaxPenalty - 1, kMaxPenalty);
+    if (!LeagueProblem().isEmpty())
+        throw LoadError{kNotValid};
 }
 
 void setCaption(const QString &caption)
@@ -584,9 +555,10 @@ QString CurrentLeagueCaption(const QString &leagueName)
 FileResult CreateLeagueFile()
 {
     gExtFile = CompanionPath(gLeagueFile);
+    const std::int16_t code = codeToStore();
+    const std::int16_t previousCode = std::exchange(gLeagueType, code);
     try {
-        const std::int16_t code = codeToStore();
-        checkLeagueToWrite(code);
+        checkLeagueToWrite();
         requireNoFolderAt(gLeagueFile);
         requireNoFolderAt(gExtFile);
         TempPath league(gLeagueFile);
@@ -603,10 +575,10 @@ FileResult CreateLeagueFile()
         // The league file goes into place last: until then the old pair stands.
         companion.MoveTo(gExtFile);
         league.MoveTo(gLeagueFile);
-        gLeagueType = code;
         gSaved = true;
         return {true, {}};
     } catch (const DatabaseError &error) {
+        gLeagueType = previousCode;
         return {false, error.message()};
     }
 }
@@ -615,7 +587,7 @@ FileResult SaveLeague(SaveCommit commit)
 {
     gExtFile = CompanionPath(gLeagueFile);
     try {
-        checkLeagueToWrite(gLeagueType);
+        checkLeagueToWrite();
         requireFileAt(gLeagueFile);
         requireFileAt(gExtFile);
         Database db;

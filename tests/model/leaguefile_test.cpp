@@ -4,7 +4,9 @@
 #include "model/fixturelist.h"
 #include "model/league.h"
 #include "model/settings.h"
+#include "model/leaguerules.h"
 #include "platform/database.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -552,4 +554,39 @@ TEST_F(LeagueFileTest, CreateReplacesAnExistingPairAndSaveNeedsOne)
     gLeagueFile = path("never.tbl");
     EXPECT_FALSE(SaveLeague().ok);
     EXPECT_FALSE(QFile::exists(path("never.tbl")));
+}
+
+TEST_F(LeagueFileTest, ALeagueTheLoaderWouldRefuseIsNeitherCreatedNorSaved)
+{
+    const struct {
+        const char *what;
+        bool team;
+        std::function<void()> change;
+    } cases[] = {
+        {"empty entry name", false, [] { gPlayerNames[2].clear(); }},
+        {"17-character entry name", false, [] { gPlayerNames[2] = QString(17, 'x'); }},
+        {"17-character league name", false, [] { gTableName = QString(17, 'L'); }},
+        {"17-character squad name", true, [] { gTeamSquads[1][1] = QString(17, 's'); }},
+        {"squad player Jo//Ann", true, [] { gTeamSquads[3][2] = "Jo//Ann"; }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.team ? defineTeams(4, 1, 1) : definePlayers(4, 1);
+        ASSERT_TRUE(create("club.tbl").ok);
+        const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+        c.change();
+        const std::int16_t type = gLeagueType;
+        gSaved = false;
+        const FileResult saved = SaveLeague();
+        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.message, LeagueProblem());
+        const FileResult created = create("other.tbl");
+        EXPECT_FALSE(created.ok);
+        EXPECT_EQ(created.message, LeagueProblem());
+        EXPECT_FALSE(gSaved);
+        EXPECT_EQ(gLeagueType, type);
+        EXPECT_EQ(test::readAll(path("club.tbl")), league);
+        EXPECT_EQ(test::readAll(path("club.ext")), companion);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"club.ext", "club.tbl"}));
+    }
 }
