@@ -599,3 +599,22 @@ TEST_F(LeagueFileTest, ATruncatedFileIsRefusedWhereverItIsCut)
     }
     ASSERT_TRUE(load("club.tbl").ok);
 }
+
+TEST_F(LeagueFileTest, ALoadChangesNoByteAndOpensWriteProtectedFiles)
+{
+    test::BuildTestLeague(test::TeamLeague(4));
+    ASSERT_TRUE(create("club.tbl").ok);
+    const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+    for (const bool writeProtected : {false, true}) {
+        SCOPED_TRACE(writeProtected);
+        for (const char *file : {"club.tbl", "club.ext"})
+            if (writeProtected) {
+                ASSERT_TRUE(QFile::setPermissions(path(file), QFile::ReadOwner));
+            }
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_EQ(gNumSlots, 4);
+        EXPECT_EQ(test::readAll(path("club.tbl")), league);
+        EXPECT_EQ(test::readAll(path("club.ext")), companion);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"club.ext", "club.tbl"}));
+    }
+}
