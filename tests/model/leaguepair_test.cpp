@@ -3,19 +3,13 @@
 // together, and files held by another program.
 #include "model/leaguepair.h"
 
-#include "model/filedialogs.h"
-#include "model/league.h"
-#include "model/leaguefile.h"
-#include "model/settings.h"
+#include "leaguefilefixture.h"
 #include "platform/database.h"
 #include "testfiles.h"
 #include "testleague.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
@@ -119,45 +113,13 @@ test::TestLeague savedLeague(bool changed)
     return league;
 }
 
-class LeaguePairTest : public ::testing::Test {
+class LeaguePairTest : public test::LeagueFileFixture {
 protected:
-    void SetUp() override
-    {
-        SetLeagueFileHooks({[this](const QString &m) { messages.append(m); }, {}});
-        SetFileChooser([this](const FileDialogRequest &) { return chosen; });
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
-    }
-    void TearDown() override
-    {
-        SetLeagueFileHooks({});
-        SetFileChooser({});
-        SetInstallStepHook({});
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    QStringList files() const
-    {
-        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
-    // The names of the folder's files, in order.
-    std::string folder() const { return files().join(' ').toStdString(); }
-
     FileResult create(const QString &file, const test::TestLeague &league)
     {
         test::BuildTestLeague(league);
         gLeagueFile = file;
         return CreateLeagueFile();
-    }
-
-    FileResult load(const QString &file)
-    {
-        InitialiseGlobals();
-        messages.clear();
-        chosen = file;
-        return LoadLeague();
     }
 
     // The model's fingerprint after loading file, or nothing when it does not load.
@@ -177,9 +139,35 @@ protected:
             ASSERT_TRUE(QFile::copy(from.filePath(name), path(name)));
     }
 
-    QTemporaryDir dir;
-    QString chosen;
-    QStringList messages;
+    // Runs write (set up by prepare) in a child killed at random points of it,
+    // and checks after each kill that the next load finds the league as it
+    // was before the write or after it, whole, and nothing else in the folder.
+    void killAtRandomPoints(const std::function<void()> &prepare, const std::function<bool()> &write,
+                            const QByteArray &before, const QByteArray &after, unsigned seed)
+    {
+        prepare();
+        const ChildRun whole = runInChild(write);
+        ASSERT_TRUE(whole.succeeded);
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<long> delay(0, whole.took.count() * 6 / 5);
+        int interrupted = 0;
+        for (int kill = 0; kill < 30; ++kill) {
+            prepare();
+            const microseconds killAfter(delay(random));
+            SCOPED_TRACE(killAfter.count());
+            const ChildRun run = runInChild(write, killAfter);
+            ASSERT_TRUE(run.killed || run.succeeded);
+            interrupted += run.killed;
+            const auto now = loaded(path("club.tbl"));
+            ASSERT_TRUE(now.has_value()) << messages.join(' ').toStdString();
+            EXPECT_TRUE(*now == before || *now == after);
+            if (!run.killed) {
+                EXPECT_EQ(*now, after);
+            }
+            EXPECT_EQ(folder(), kPairOnly);
+        }
+        EXPECT_GE(interrupted, 10);
+    }
 };
 
 } // namespace
@@ -189,8 +177,8 @@ TEST_F(LeaguePairTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
     QTemporaryDir old;
     ASSERT_TRUE(create(old.filePath("club.tbl"), savedLeague(false)).ok);
     const auto before = loaded(old.filePath("club.tbl"));
-    restorePair(old);
-    auto prepareSave = [this] {
+    auto prepareSave = [&] {
+        restorePair(old);
         test::BuildTestLeague(savedLeague(true));
         changeEverything();
         gLeagueFile = path("club.tbl");
@@ -201,31 +189,7 @@ TEST_F(LeaguePairTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
     ASSERT_TRUE(before && after);
     ASSERT_NE(*before, *after);
 
-    restorePair(old);
-    prepareSave();
-    const ChildRun whole = runInChild([] { return SaveLeague().ok; });
-    ASSERT_TRUE(whole.succeeded);
-
-    std::mt19937 random(20260106);
-    std::uniform_int_distribution<long> delay(0, whole.took.count() * 6 / 5);
-    int interrupted = 0;
-    for (int kill = 0; kill < 30; ++kill) {
-        restorePair(old);
-        prepareSave();
-        const microseconds after_us(delay(random));
-        SCOPED_TRACE(after_us.count());
-        const ChildRun run = runInChild([] { return SaveLeague().ok; }, after_us);
-        ASSERT_TRUE(run.killed || run.succeeded);
-        interrupted += run.killed;
-        const auto now = loaded(path("club.tbl"));
-        ASSERT_TRUE(now.has_value()) << messages.join(' ').toStdString();
-        EXPECT_TRUE(*now == *before || *now == *after);
-        if (!run.killed) {
-            EXPECT_EQ(*now, *after);
-        }
-        EXPECT_EQ(folder(), kPairOnly);
-    }
-    EXPECT_GE(interrupted, 10);
+    killAtRandomPoints(prepareSave, [] { return SaveLeague().ok; }, *before, *after, 20260106);
 }
 
 TEST_F(LeaguePairTest, ACreateKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
@@ -242,29 +206,7 @@ TEST_F(LeaguePairTest, ACreateKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
         test::BuildTestLeague(newLeague);
         gLeagueFile = path("club.tbl");
     };
-    createOverOld();
-    const ChildRun whole = runInChild([] { return CreateLeagueFile().ok; });
-    ASSERT_TRUE(whole.succeeded);
-
-    std::mt19937 random(20260107);
-    std::uniform_int_distribution<long> delay(0, whole.took.count() * 6 / 5);
-    int interrupted = 0;
-    for (int kill = 0; kill < 30; ++kill) {
-        createOverOld();
-        const microseconds after_us(delay(random));
-        SCOPED_TRACE(after_us.count());
-        const ChildRun run = runInChild([] { return CreateLeagueFile().ok; }, after_us);
-        ASSERT_TRUE(run.killed || run.succeeded);
-        interrupted += run.killed;
-        const auto now = loaded(path("club.tbl"));
-        ASSERT_TRUE(now.has_value()) << messages.join(' ').toStdString();
-        EXPECT_TRUE(*now == *before || *now == *after);
-        if (!run.killed) {
-            EXPECT_EQ(*now, *after);
-        }
-        EXPECT_EQ(folder(), kPairOnly);
-    }
-    EXPECT_GE(interrupted, 10);
+    killAtRandomPoints(createOverOld, [] { return CreateLeagueFile().ok; }, *before, *after, 20260107);
 }
 
 TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfTheFolder)
