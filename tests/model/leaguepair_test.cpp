@@ -139,6 +139,23 @@ protected:
             ASSERT_TRUE(QFile::copy(from.filePath(name), path(name)));
     }
 
+    // The league a create replaces, kept in oldPair, and the one it writes;
+    // the fingerprints of both as a load finds them.
+    const test::TestLeague oldLeague = test::PlayerLeague(10, 2), newLeague = test::TeamLeague(12, 2, 3);
+    QTemporaryDir oldPair;
+    QByteArray beforeCreate, afterCreate;
+    void keepBothLeagues()
+    {
+        QTemporaryDir fresh;
+        ASSERT_TRUE(create(QDir(oldPair.path()).filePath("club.tbl"), oldLeague).ok);
+        ASSERT_TRUE(create(QDir(fresh.path()).filePath("club.tbl"), newLeague).ok);
+        const auto before = loaded(QDir(oldPair.path()).filePath("club.tbl"));
+        const auto after = loaded(QDir(fresh.path()).filePath("club.tbl"));
+        ASSERT_TRUE(before && after);
+        beforeCreate = *before;
+        afterCreate = *after;
+    }
+
     // Runs write (set up by prepare) in a child killed at random points of it,
     // and checks after each kill that the next load finds the league as it
     // was before the write or after it, whole, and nothing else in the folder.
@@ -194,30 +211,18 @@ TEST_F(LeaguePairTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
 
 TEST_F(LeaguePairTest, ACreateKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
 {
-    QTemporaryDir old, fresh;
-    const test::TestLeague oldLeague = test::PlayerLeague(10, 2), newLeague = test::TeamLeague(12, 2, 3);
-    ASSERT_TRUE(create(old.filePath("club.tbl"), oldLeague).ok);
-    ASSERT_TRUE(create(fresh.filePath("club.tbl"), newLeague).ok);
-    const auto before = loaded(old.filePath("club.tbl")), after = loaded(fresh.filePath("club.tbl"));
-    ASSERT_TRUE(before && after);
-
+    ASSERT_NO_FATAL_FAILURE(keepBothLeagues());
     auto createOverOld = [&] {
-        restorePair(old);
+        restorePair(oldPair);
         test::BuildTestLeague(newLeague);
         gLeagueFile = path("club.tbl");
     };
-    killAtRandomPoints(createOverOld, [] { return CreateLeagueFile().ok; }, *before, *after, 20260107);
+    killAtRandomPoints(createOverOld, [] { return CreateLeagueFile().ok; }, beforeCreate, afterCreate, 20260107);
 }
 
 TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfTheFolder)
 {
-    QTemporaryDir old, fresh;
-    const test::TestLeague oldLeague = test::PlayerLeague(10, 2), newLeague = test::TeamLeague(12, 2, 3);
-    ASSERT_TRUE(create(old.filePath("club.tbl"), oldLeague).ok);
-    ASSERT_TRUE(create(fresh.filePath("club.tbl"), newLeague).ok);
-    const auto before = loaded(old.filePath("club.tbl")), after = loaded(fresh.filePath("club.tbl"));
-    ASSERT_TRUE(before && after);
-
+    ASSERT_NO_FATAL_FAILURE(keepBothLeagues());
     enum class NextUse { Load, CreateBeside, SaveBeside };
     const struct {
         const char *what;
@@ -236,7 +241,7 @@ TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfT
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        restorePair(old);
+        restorePair(oldPair);
         ASSERT_TRUE(create(path("other.tbl"), test::PlayerLeague(4)).ok);
         test::BuildTestLeague(newLeague);
         gLeagueFile = path("club.tbl");
@@ -269,7 +274,7 @@ TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfT
         EXPECT_EQ(folder(), "club.ext club.tbl other.ext other.tbl");
         if (!now)
             now = loaded(path("club.tbl"));
-        EXPECT_EQ(now, c.finished ? after : before);
+        EXPECT_EQ(now, c.finished ? afterCreate : beforeCreate);
         QFile::remove(path("other.tbl"));
         QFile::remove(path("other.ext"));
     }
@@ -277,21 +282,19 @@ TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfT
 
 TEST_F(LeaguePairTest, ACreateThatFailsBeforeTheLeagueIsInPlaceLeavesTheOldPair)
 {
-    QTemporaryDir old;
-    ASSERT_TRUE(create(old.filePath("club.tbl"), test::PlayerLeague(10, 2)).ok);
-    const auto before = loaded(old.filePath("club.tbl"));
+    ASSERT_NO_FATAL_FAILURE(keepBothLeagues());
     for (const InstallStep failAt : {InstallStep::OldCompanionKept, InstallStep::CompanionInPlace}) {
-        restorePair(old);
+        restorePair(oldPair);
         SetInstallStepHook([failAt](InstallStep step) {
             if (step == failAt)
                 throw DatabaseError("Cannot write club.tbl: no space left");
         });
-        const FileResult result = create(path("club.tbl"), test::TeamLeague(12, 2));
+        const FileResult result = create(path("club.tbl"), newLeague);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.message, "Cannot write club.tbl: no space left");
         EXPECT_FALSE(gSaved);
         EXPECT_EQ(folder(), kPairOnly);
-        EXPECT_EQ(loaded(path("club.tbl")), before);
+        EXPECT_EQ(loaded(path("club.tbl")), beforeCreate);
     }
 
     // A first create that fails leaves no companion behind.
