@@ -6,6 +6,7 @@
 #include "shell/introscreen.h"
 #include "table/tablewindows.h"
 #include "tournament/tournamentwindows.h"
+#include "wizard/wizardwindows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
     fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
+    fixtora::RegisterWizardWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();

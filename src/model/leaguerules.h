@@ -1,0 +1,39 @@
+#pragma once
+// What a league file can hold, decided in one place. The wizard checks a
+// pasted fixture string and typed names with these rules before it accepts
+// them; create, save and load all ask LeagueProblem, so a save refuses exactly
+// what a load would refuse and nothing is written that cannot be opened again.
+
+#include <QString>
+
+namespace fixtora {
+
+// The check of a pasted custom fixture string for a league of n entries: its
+// length must be 2*n*(n-1) and each two-character code must read (leading
+// number, blanks skipped, as Val in platform/numbers.h does) as 1..n.
+struct FixtureStringCheck {
+    enum class Verdict { Valid, WrongLength, BadCode };
+    Verdict verdict = Verdict::Valid;
+    int length = 0;      // characters in the string
+    QString badCode;     // the first two-character code outside 1..n
+};
+FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n);
+
+// A name that a league file can hold: not empty, at most kMaxNameLength (16) characters.
+bool IsStorableName(const QString &name);
+
+// A squad player name a position entry can hold: IsStorableName's rule (an
+// empty name is allowed: no player) and neither "//" nor "\\" inside, nor a
+// "/" at its end (the entry "name//score" would then split one place early).
+bool IsStorableSquadName(const QString &name);
+
+// Empty when the open league (the model in league.h) may be written and read
+// back; otherwise the message to show. Create, save and load all use it.
+QString LeagueProblem();
+
+// The part of LeagueProblem a loader needs before it sizes anything by the
+// league: entries, games to play, type code, names and the custom fixture
+// string. Empty when they are sound.
+QString LeagueDefinitionProblem();
+
+} // namespace fixtora
