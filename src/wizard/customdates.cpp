@@ -182,8 +182,7 @@ void customdates::Form_Load()
 
 void customdates::rightclick_Click()
 {
-    if (!CheckPage())
-        return;
+    StorePage();
     ++m_page;
     gLastWeek = static_cast<std::int16_t>(m_rounds);
     leftclick->setEnabled(true);
@@ -196,8 +195,7 @@ void customdates::rightclick_Click()
 
 void customdates::leftclick_Click()
 {
-    if (!CheckPage())
-        return;
+    StorePage();
     for (QDateEdit *picker : DTPicker1)
         picker->setEnabled(true);
     --m_page;
@@ -245,24 +243,17 @@ void customdates::helpclose_Click()
     gBubbleHelp = 0;
 }
 
-// Only the rounds of the league are looked at: rows after the last round
-// hold no round.
-bool customdates::CheckPage()
+// A picker always holds a date (a half-typed one goes back to its last date
+// when the focus leaves it), so the page's rounds are stored as shown. Rows
+// after the last round hold no round and are not written.
+void customdates::StorePage()
 {
-    bool valid = true;
     for (int r = 0; r < kRowsPerPage; ++r) {
         const int round = (m_page - 1) * kRowsPerPage + r + 1;
         if (round > m_rounds)
             break;
-        QDateEdit *picker = DTPicker1[r];
-        if (picker->hasAcceptableInput()) {
-            gWeekDates[round] = picker->date();
-        } else if (picker->text() != QLatin1String("-")) {
-            SystemMessage(QStringLiteral("Invalid date in game %1, date=%2").arg(round).arg(picker->text()));
-            valid = false;
-        }
+        gWeekDates[round] = DTPicker1[r]->date();
     }
-    return valid;
 }
 
 void customdates::FillPage(const QString &afterLast, const QDate &date)

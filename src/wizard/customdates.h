@@ -37,9 +37,8 @@ private:
     void showhelp_Click();
     void helpclose_Click();
 
-    // Stores the shown page's valid dates; every invalid one gets its message
-    // and makes the page invalid.
-    bool CheckPage();
+    // Stores the dates of the shown page's rounds.
+    void StorePage();
     // Rounds of page m_page into the rows; rows after the last round show
     // afterLast with date, disabled.
     void FillPage(const QString &afterLast, const QDate &date);
