@@ -1,6 +1,7 @@
 // The program starts with the intro screen. When its load ends the program (the
 // user refused to run below 1024x768), the event loop never runs.
 
+#include "fixtures/fixtureswindows.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    fixtora::RegisterFixturesWindows();
     fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
     fixtora::RegisterWizardWindows();

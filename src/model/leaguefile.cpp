@@ -3,25 +3,24 @@
 #include "model/filedialogs.h"
 #include "model/fixturelist.h"
 #include "model/league.h"
+#include "model/leaguepair.h"
+#include "model/leaguerules.h"
 #include "model/teamscoring.h"
 #include "platform/database.h"
 #include "platform/numbers.h"
 #include "platform/systembox.h"
 
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace fixtora {
 
 namespace {
 
-const QByteArray kLeagueKey = QByteArrayLiteral("Rk8mQv3Zt6");
-const QString kCompanion = QStringLiteral("ext");   // alias of the companion file
 const QString kNotEntered = QStringLiteral("-1");
 constexpr int kPieceLength = 250;
 constexpr int kMaxPenalty = 32767;
@@ -30,6 +29,9 @@ const QString kNotValid = QStringLiteral("Not a Valid project file, try another"
 const QString kEmpty = QStringLiteral("error database empty");
 const QString kNotFound = QStringLiteral("File not found - Database copy");
 const QString kNoAccess = QStringLiteral("A League with that name already exists, please use another Name");
+const QString kBusy = QStringLiteral("The league file is in use by another program; try again");
+const QString kNotOnePair =
+    QStringLiteral("The league file and its companion file do not belong together; nothing was saved");
 
 LeagueFileHooks &hooks()
 {
@@ -82,27 +84,9 @@ QString listItem(const QList<QString> &list, qsizetype i, const QString &fallbac
     return i >= 0 && i < list.size() ? list[i] : fallback;
 }
 
-bool validSize(int n, int games)
-{
-    return n >= kMinSlots && n <= kMaxSlots && n % 2 == 0 && games >= 1 && games <= kMaxGames;
-}
-
 bool knownType(int code)
 {
     return code == kTypeNone || IsStandardType(code) || IsCustomType(code);
-}
-
-// One cycle of slot codes, each read as a number from 1 to n.
-bool validFixtureString(const QString &s, int n)
-{
-    if (s.size() != 2 * n * (n - 1))
-        return false;
-    for (qsizetype k = 0; k < s.size(); k += 2) {
-        const double code = Val(s.mid(k, 2));
-        if (code < 1 || code > n)
-            return false;
-    }
-    return true;
 }
 
 std::int16_t scoringOfType(int code)
@@ -136,7 +120,7 @@ void createSchema(Database &db)
         QStringLiteral("players (") + key
             + QStringLiteral("Tablename TEXT, GAMESTOPLAY INTEGER, startdate TEXT, skipdate INTEGER, ")
             + textColumns(kPlayerFields) + QLatin1Char(')'),
-        kCompanion + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
+        kCompanionSchema + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
     };
     for (const QString &table : tables)
         db.Execute(QStringLiteral("CREATE TABLE ") + table);
@@ -155,14 +139,11 @@ std::int16_t codeToStore()
 }
 
 // A league the loader would refuse is not written.
-void checkLeagueToWrite(std::int16_t code)
+void checkLeagueToWrite()
 {
-    if (!validSize(gNumSlots, gGamesToPlay))
-        throw DatabaseError(QStringLiteral("The league has no valid number of entries or games to play"));
-    if (!knownType(code) || gTeamLeague != IsTeamType(code))
-        throw DatabaseError(QStringLiteral("The league has no valid type"));
-    if (IsCustomType(code) && !validFixtureString(gAltFixtureString, gNumSlots))
-        throw DatabaseError(QStringLiteral("The custom fixture list does not fit the league"));
+    const QString problem = LeagueProblem();
+    if (!problem.isEmpty())
+        throw DatabaseError(problem);
 }
 
 template <typename Fill>
@@ -242,7 +223,7 @@ void writeNewLeague(Database &db, std::int16_t code)
 
     Recordset penalties(db, QStringLiteral("penalties"));
     appendRecords(penalties, n, [&](int) { penalties.SetField(QStringLiteral("penalty"), 0); });
-    Recordset dates(db, QStringLiteral("dates"), kCompanion);
+    Recordset dates(db, QStringLiteral("dates"), kCompanionSchema);
     appendRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
     Recordset scores(db, QStringLiteral("scores"));
     appendRecords(scores, e, [&](int) { scores.SetField(QStringLiteral("field1"), kNotEntered); });
@@ -283,7 +264,7 @@ void rewriteLeague(Database &db)
         Recordset positions(db, QStringLiteral("teamplayerspos"));
         rewriteRecords(positions, e, [&](int i) { setPositions(positions, i, true); });
     }
-    Recordset dates(db, QStringLiteral("dates"), kCompanion);
+    Recordset dates(db, QStringLiteral("dates"), kCompanionSchema);
     rewriteRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
     Recordset penalties(db, QStringLiteral("penalties"));
     rewriteRecords(penalties, n, [&](int i) {
@@ -299,44 +280,6 @@ void rewriteLeague(Database &db)
 
 // ---- Files -------------------------------------------------------------------------
 
-// A file name reserved in the target folder for a file being built; removed
-// again unless it was moved into place.
-class TempPath {
-public:
-    explicit TempPath(const QString &target)
-    {
-        const QFileInfo info(target);
-        QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-        file.setAutoRemove(false);
-        if (!file.open())
-            throw DatabaseError(QStringLiteral("Cannot create a file in ") + info.absolutePath() + QStringLiteral(": ")
-                                + file.errorString());
-        m_path = file.fileName();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    }
-    ~TempPath()
-    {
-        if (!m_path.isEmpty())
-            QFile::remove(m_path);
-    }
-    TempPath(const TempPath &) = delete;
-    TempPath &operator=(const TempPath &) = delete;
-
-    const QString &path() const { return m_path; }
-    void MoveTo(const QString &target)
-    {
-        std::error_code error;
-        std::filesystem::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData(), error);
-        if (error)
-            throw DatabaseError(QStringLiteral("Cannot write ") + target + QStringLiteral(": ")
-                                + QString::fromStdString(error.message()));
-        m_path.clear();
-    }
-
-private:
-    QString m_path;
-};
-
 void requireNoFolderAt(const QString &path)
 {
     if (QFileInfo(path).isDir())
@@ -347,6 +290,17 @@ void requireFileAt(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("No league file at ") + path);
+}
+
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// What a failed create or save tells its caller.
+QString writeFailure(const DatabaseError &error)
+{
+    return error.kind() == DatabaseError::Kind::Busy ? kBusy : error.message();
 }
 
 // ---- Reading -----------------------------------------------------------------------
@@ -391,13 +345,8 @@ void requireRecords(const Recordset &rs, int count)
         throw LoadError{kNotValid};
 }
 
-void requireName(const QString &name)
-{
-    if (name.size() > kMaxNameLength)
-        throw LoadError{kNotValid};
-}
-
-// The league type code, or 0 when the file holds none.
+// The league type code, or 0 when the file holds none (no table, record or
+// field). A record that cannot be read is damage, not a missing code.
 std::int16_t readTypeCode(Database &db)
 {
     std::optional<QVariant> value;
@@ -405,7 +354,9 @@ std::int16_t readTypeCode(Database &db)
         Recordset customFixtures(db, QStringLiteral("customfixtures"));
         customFixtures.MoveFirst();
         value = customFixtures.Field(QStringLiteral("Value"));
-    } catch (const DatabaseError &) {
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Missing)
+            throw;
         return kTypeNone;
     }
     if (value->typeId() != QMetaType::LongLong)
@@ -424,35 +375,29 @@ void readPlayers(Database &db)
         throw LoadError{kEmpty};
     players.MoveFirst();
     gTableName = textField(players, QStringLiteral("Tablename"));
-    requireName(gTableName);
     gStartDate = dateField(players, QStringLiteral("startdate"));
     gGamesToPlay = static_cast<std::int16_t>(integerField(players, QStringLiteral("GAMESTOPLAY"), 1, kMaxGames));
     gSkipDate = 1;
     gNumSlots = 0;
     for (int i = 1; i <= kMaxSlots; ++i) {
         gPlayerNames[i] = textField(players, kPlayerFields[i]);
-        requireName(gPlayerNames[i]);
         if (!gPlayerNames[i].isEmpty())
             ++gNumSlots;
     }
-    for (int i = 1; i <= gNumSlots; ++i)
-        if (gPlayerNames[i].isEmpty())
-            throw LoadError{kNotValid};
-    if (!validSize(gNumSlots, gGamesToPlay))
-        throw LoadError{kNotValid};
 }
 
-void readTeams(Database &db, int e)
+void readSquads(Database &db)
 {
     Recordset squads(db, QStringLiteral("teamplayers"));
     requireRecords(squads, kSquadSize);
     squads.MoveFirst();
     for (int j = 1; j <= kSquadSize; ++j, squads.MoveNext())
-        for (int t = 1; t <= kMaxSlots; ++t) {
+        for (int t = 1; t <= kMaxSlots; ++t)
             gTeamSquads[t][j] = textField(squads, kTeamFields[t]);
-            requireName(gTeamSquads[t][j]);
-        }
+}
 
+void readPositions(Database &db, int e)
+{
     Recordset positions(db, QStringLiteral("teamplayerspos"));
     requireRecords(positions, e);
     positions.MoveFirst();
@@ -487,42 +432,49 @@ void rebuildTeamResults(int e)
 
 void readLeague(const QString &leaguePath, const QString &companionPath)
 {
+    RecoverInterruptedCreates(folderOf(leaguePath));
     checkFile(leaguePath);
     checkFile(companionPath);
-    Database league, companion;
-    league.Open(leaguePath, Database::Mode::ReadOnly, kLeagueKey);
-    companion.Open(companionPath, Database::Mode::ReadOnly);
+    // Opened for writing so that what a save that died left half-written is
+    // rolled back; the league's contents are only read.
+    Database league;
+    OpenPair(league, leaguePath, companionPath);
+    league.Execute(QStringLiteral("BEGIN"));
+    league.CheckIntegrity();
+    league.CheckIntegrity(kCompanionSchema);
+    if (!IsOnePair(league))
+        throw LoadError{kNotValid};
     Recordset scores(league, QStringLiteral("scores"));
     Recordset penalties(league, QStringLiteral("penalties"));
     Recordset alt(league, QStringLiteral("altfixtures"));
-    Recordset dates(companion, QStringLiteral("dates"));
+    Recordset dates(league, QStringLiteral("dates"), kCompanionSchema);
 
     gLeagueType = readTypeCode(league);
     gTeamLeague = IsTeamType(gLeagueType);
     if (gTeamLeague)
         gTeamScoring = scoringOfType(gLeagueType);
     readPlayers(league);
-    const int n = gNumSlots;
-    const int e = FixtureEntryCount(n, gGamesToPlay);
-    const int w = gGamesToPlay * (n - 1);
-
     if (IsCustomType(gLeagueType)) {
         requireRecords(alt, 1);
         alt.MoveFirst();
-        QString s;
         for (const QString &field : kPieceFields)
-            s += textField(alt, field);
-        if (!validFixtureString(s, n))
-            throw LoadError{kNotValid};
+            gAltFixtureString += textField(alt, field);
         gAltFixtures = true;
-        gAltFixtureString = s;
     }
+    if (gTeamLeague)
+        readSquads(league);
+    // Nothing is sized or indexed by the league before its definition holds.
+    if (!LeagueDefinitionProblem().isEmpty())
+        throw LoadError{kNotValid};
+    const int n = gNumSlots;
+    const int e = FixtureEntryCount(n, gGamesToPlay);
+    const int w = gGamesToPlay * (n - 1);
 
     gPosPlayer = QList<QString>(kTeamGames * e + 1);
     gScores = QList<QString>(kTeamGames * e + 1);
     gPosScoreB = QList<QString>(kTeamGames * e + 1);
     if (gTeamLeague) {
-        readTeams(league, e);
+        readPositions(league, e);
         rebuildTeamResults(e);
     }
     gRoundsPerCycle = static_cast<std::int16_t>(n - 1);
@@ -541,6 +493,10 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     penalties.MoveFirst();
     for (int s = 1; s <= n; ++s, penalties.MoveNext())
         gPenalties[s] = integerField(penalties, QStringLiteral("penalty"), -kMaxPenalty - 1, kMaxPenalty);
+    if (!LeagueProblem().isEmpty())
+        throw LoadError{kNotValid};
+    league.Execute(QStringLiteral("COMMIT"));
+    RemoveDeadSaveJournals(league, leaguePath, companionPath);
 }
 
 void setCaption(const QString &caption)
@@ -584,30 +540,29 @@ QString CurrentLeagueCaption(const QString &leagueName)
 FileResult CreateLeagueFile()
 {
     gExtFile = CompanionPath(gLeagueFile);
+    const std::int16_t code = codeToStore();
+    const std::int16_t previousCode = std::exchange(gLeagueType, code);
     try {
-        const std::int16_t code = codeToStore();
-        checkLeagueToWrite(code);
+        checkLeagueToWrite();
         requireNoFolderAt(gLeagueFile);
         requireNoFolderAt(gExtFile);
-        TempPath league(gLeagueFile);
-        TempPath companion(gExtFile);
+        RecoverInterruptedCreates(folderOf(gLeagueFile));
+        NewLeaguePair pair(gLeagueFile);
         {
             Database db;
-            db.Open(league.path(), Database::Mode::ReadWrite, kLeagueKey);
-            db.Attach(companion.path(), kCompanion, {});
+            OpenPair(db, pair.LeagueTemp(), pair.CompanionTemp());
             Transaction transaction(db);
             createSchema(db);
             writeNewLeague(db, code);
+            MarkOnePair(db);
             transaction.Commit();
         }
-        // The league file goes into place last: until then the old pair stands.
-        companion.MoveTo(gExtFile);
-        league.MoveTo(gLeagueFile);
-        gLeagueType = code;
+        pair.Install();
         gSaved = true;
         return {true, {}};
     } catch (const DatabaseError &error) {
-        return {false, error.message()};
+        gLeagueType = previousCode;
+        return {false, writeFailure(error)};
     }
 }
 
@@ -615,22 +570,27 @@ FileResult SaveLeague(SaveCommit commit)
 {
     gExtFile = CompanionPath(gLeagueFile);
     try {
-        checkLeagueToWrite(gLeagueType);
+        checkLeagueToWrite();
         requireFileAt(gLeagueFile);
         requireFileAt(gExtFile);
+        RecoverInterruptedCreates(folderOf(gLeagueFile));
         Database db;
-        db.Open(gLeagueFile, Database::Mode::ReadWrite, kLeagueKey);
-        db.Attach(gExtFile, kCompanion, {});
+        OpenPair(db, gLeagueFile, gExtFile);
         std::optional<Transaction> transaction;
-        if (commit == SaveCommit::Whole)
+        if (commit == SaveCommit::Whole) {
             transaction.emplace(db);
+            RemoveDeadSaveJournals(db, gLeagueFile, gExtFile);
+        }
+        if (!IsOnePair(db))
+            throw DatabaseError(kNotOnePair);
         rewriteLeague(db);
+        MarkOnePair(db);
         if (transaction)
             transaction->Commit();
         gSaved = true;
         return {true, {}};
     } catch (const DatabaseError &error) {
-        return {false, error.message()};
+        return {false, writeFailure(error)};
     }
 }
 
@@ -645,8 +605,8 @@ FileResult LoadLeague()
         readLeague(gLeagueFile, gExtFileName);
     } catch (const LoadError &error) {
         return abandonLoad(error.message);
-    } catch (const DatabaseError &) {
-        return abandonLoad(kNotValid);
+    } catch (const DatabaseError &error) {
+        return abandonLoad(error.kind() == DatabaseError::Kind::Busy ? kBusy : kNotValid);
     }
     BuildFixtureList();
     gLeagueOnDisk = true;

@@ -28,7 +28,7 @@ namespace fixtora {
 
 // The outcome of a create, save or load: when it failed, why (empty for a
 // cancelled open dialog).
-struct FileResult {
+struct [[nodiscard]] FileResult {
     bool ok = false;
     QString message;
 };

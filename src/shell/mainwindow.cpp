@@ -194,9 +194,11 @@ void Main::changeEvent(QEvent *event)
         setWindowTitle(m_caption);
 }
 
-// Ends the program without a question; a changed league is not saved.
+// Ends the program; unsaved changes of the open league are asked about first.
 void Main::Exit_Click()
 {
+    if (!MayDiscardLeague())
+        return;
     UnloadForm<MainWizard>();
     UnloadForm<IntroScreen>();
     UnloadTaskWindow(TaskWindow::Wizard3);

@@ -32,4 +32,10 @@ void RegisterTaskWindow(TaskWindow window, TaskWindowActions actions);
 void ShowTaskWindow(TaskWindow window);
 void UnloadTaskWindow(TaskWindow window);
 
+// Asked before the open league is replaced or the program ends, so unsaved
+// changes are not lost without a question: true to go on. The fixtures
+// screen registers its closing question here; with none registered, go on.
+void SetUnsavedLeagueCheck(std::function<bool()> check);
+bool MayDiscardLeague();
+
 } // namespace fixtora
