@@ -101,8 +101,7 @@ void customdates::BuildFrames()
     auto *rows = new QGridLayout(Frame1);
     for (int column = 0; column < 2; ++column) {
         rows->addWidget(heading(Frame1, column == 0 ? "Label1" : "Label3", QStringLiteral("Game")), 0, 2 * column);
-        rows->addWidget(heading(Frame1, column == 0 ? "Label2" : "Label4", QStringLiteral("Dates")), 0,
-                        2 * column + 1);
+        rows->addWidget(heading(Frame1, column == 0 ? "Label2" : "Label4", QStringLiteral("Dates")), 0, 2 * column + 1);
     }
     for (int r = 0; r < kRowsPerPage; ++r) {
         auto *number = new QLabel(Frame1);
@@ -158,7 +157,8 @@ void customdates::BuildFrames()
 void customdates::ConnectHandlers()
 {
     for (int r = 0; r < kRowsPerPage; ++r)
-        connect(DTPicker1[r], &QDateEdit::dateChanged, this, [this, r](const QDate &date) { DTPicker1_Change(r, date); });
+        connect(DTPicker1[r], &QDateEdit::dateChanged, this,
+                [this, r](const QDate &date) { DTPicker1_Change(r, date); });
     connect(rightclick, &QAbstractButton::clicked, this, &customdates::rightclick_Click);
     connect(leftclick, &QAbstractButton::clicked, this, &customdates::leftclick_Click);
     connect(Command3, &QAbstractButton::clicked, this, &customdates::Command3_Click);
@@ -237,9 +237,10 @@ void customdates::helpclose_Click()
     const bool again = SystemQuestion(
         QStringLiteral("This will close the help captions for this session.  Do you want to see them next time you "
                        "run Fixtora(Y/N)?"));
-    if (!again)
-        SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(kRegBubbleHelp),
-                      QStringLiteral("0"));
+    if (!again
+        && !SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(kRegBubbleHelp),
+                          QStringLiteral("0")))
+        SystemMessage(QStringLiteral("The help captions setting could not be stored."));
     gBubbleHelp = 0;
 }
 

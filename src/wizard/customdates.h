@@ -45,7 +45,7 @@ private:
     void ShowNextPageRange();
 
     int m_page = 1;
-    int m_rounds = 0;  // W
+    int m_rounds = 0; // W
 
     QGroupBox *Frame1;
     QList<QLabel *> weekno;

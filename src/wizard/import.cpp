@@ -35,20 +35,16 @@ void ShowImport()
     ShowWizardPage(LoadForm<import>());
 }
 
-import::import()
-    : WizardPage("import", "importframe", QString()),
-      Label1(new QLabel(QStringLiteral("Copy your Text in the box below && click on check"), frame)),
-      Text1(new QLineEdit(frame)),
-      Label2(new QLabel(QStringLiteral("string length should be"), frame)),
-      Text2(new QLineEdit(frame)),
-      command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
-      Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel")))
-{
-    setWindowTitle(QStringLiteral("Import Fixtures"));
-    BuildFrame();
-    ConnectHandlers();
-    Form_Load();
-}
+import::import() :WizardPage("import", "importframe", QString()),
+    Label1(new QLabel(QStringLiteral("Copy your Text in the box below && click on check"), frame)),
+    Text1(new QLineEdit(frame)), Label2(new QLabel(QStringLiteral("string length should be"), frame)),
+    Text2(new QLineEdit(frame)), command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
+    Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel"))){
+        setWindowTitle(QStringLiteral("Import Fixtures"));
+BuildFrame();
+ConnectHandlers();
+Form_Load();
+} // namespace fixtora
 
 void import::BuildFrame()
 {
@@ -99,18 +95,19 @@ void import::command1_Click()
     const FixtureStringCheck check = CheckCustomFixtureString(fixtures, gNumSlots);
     if (check.verdict == FixtureStringCheck::Verdict::WrongLength) {
         PageMessage(QStringLiteral("Invalid Input String"), QStringLiteral("Invalid String"),
-               QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length), kError);
+                    QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length), kError);
         return;
     }
     if (check.verdict == FixtureStringCheck::Verdict::BadCode) {
         PageMessage(QStringLiteral("Invalid value"), QStringLiteral("Invalid Value"),
-               check.badCode + QStringLiteral(" isn't a valid value, please check\r\n"), kError);
+                    check.badCode + QStringLiteral(" isn't a valid value, please check\r\n"), kError);
         return;
     }
-    PageMessage(QStringLiteral("Valid Input String"), QStringLiteral("Valid String"),
-           QStringLiteral("This appears to be a valid string.  This windows will now close.  Click on View Fixtures "
-                          "to see the fixtures list\r\n"),
-           QStringLiteral("Information!"));
+    PageMessage(
+        QStringLiteral("Valid Input String"), QStringLiteral("Valid String"),
+        QStringLiteral("This appears to be a valid string.  This windows will now close.  Click on View Fixtures "
+                       "to see the fixtures list\r\n"),
+        QStringLiteral("Information!"));
     gImportPending = true;
     gAltFixtureString = fixtures;
     gAltFixtures = true;

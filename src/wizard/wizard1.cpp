@@ -156,9 +156,9 @@ void Wizard1::command2_Click()
     const std::optional<std::int16_t> games = ReadGamesToPlay(text2->currentText());
     if (!games) {
         PageMessage(QStringLiteral("Invalid Games to Play entered"), QStringLiteral("Game to Play"),
-               QStringLiteral("The games to play value must be between 1 & 4.  This is the number of times each "
-                              "player plays any other player.\r\n"),
-               kError);
+                    QStringLiteral("The games to play value must be between 1 & 4.  This is the number of times each "
+                                   "player plays any other player.\r\n"),
+                    kError);
         return;
     }
     gGamesToPlay = *games;
@@ -171,32 +171,32 @@ void Wizard1::command2_Click()
         dateValid = true;
     } else {
         PageMessage(QStringLiteral("Invalid value entered"), QStringLiteral("Start date"),
-               QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
-                              "dd/mm/yyyy or mm/dd/yyyy depending on your machine set up.\r\n"),
-               kError);
+                    QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
+                                   "dd/mm/yyyy or mm/dd/yyyy depending on your machine set up.\r\n"),
+                    kError);
         return;
     }
     if (!IsLeagueNameLength(gTableName)) {
         PageMessage(QStringLiteral("Invalid League Name entered"), QStringLiteral("League Name"),
-               QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
-                              "characters.  This is the name that will be displayed at the top of your League "
-                              "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
-               kError);
+                    QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
+                                   "characters.  This is the name that will be displayed at the top of your League "
+                                   "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
+                    kError);
         return;
     }
     const std::optional<std::int16_t> count = ReadIntervalCount(Combo1->currentText());
     if (!count) {
         PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
-               QStringLiteral("Invalid days/weeks/months entered.  This value must be between 1 and 31."), kError);
+                    QStringLiteral("Invalid days/weeks/months entered.  This value must be between 1 and 31."), kError);
         return;
     }
     gFreqCount = *count;
     const QString unit = IntervalUnitCode(Combo2->currentText());
     if (unit.isEmpty()) {
         PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
-               QStringLiteral("Invalid days/weeks/months entered.  This value must be day(s), week(s) or "
-                              "month(s)."),
-               kError);
+                    QStringLiteral("Invalid days/weeks/months entered.  This value must be day(s), week(s) or "
+                                   "month(s)."),
+                    kError);
         return;
     }
     gFreqUnit = unit;

@@ -191,8 +191,8 @@ void Wizard2::TeamAdd_Click()
     const QString name = Teamtxt->text();
     if (!IsStorableName(name)) {
         PageMessage(QStringLiteral("Invalid Team Name"), QStringLiteral("Invalid Team Name"),
-               QStringLiteral("The Team Name you entered is invalid.  It must be between 1 & 16 characters in "
-                              "length."));
+                    QStringLiteral("The Team Name you entered is invalid.  It must be between 1 & 16 characters in "
+                                   "length."));
         return;
     }
     // gTeamSquads holds 32 teams: a 33rd has no row.
@@ -203,7 +203,7 @@ void Wizard2::TeamAdd_Click()
     for (int t = 1; t <= m_teamCount; ++t) {
         if (gTeamSquads[t][0] == name) {
             PageMessage(QStringLiteral("Invalid Team Name"), QStringLiteral("Invalid Team Name"),
-                   QStringLiteral("The Team Name you entered alreadt exists, please try another."));
+                        QStringLiteral("The Team Name you entered alreadt exists, please try another."));
             Teamtxt->clear();
             Teamtxt->setFocus();
             return;
@@ -285,7 +285,7 @@ void Wizard2::cmdadd_Click()
     auto &squad = gTeamSquads[m_chosenTeam];
     if (std::find(squad.begin() + 1, squad.begin() + 1 + n, name) != squad.begin() + 1 + n) {
         PageMessage(QStringLiteral("Duplicate name"), QStringLiteral("Name"),
-               QStringLiteral("Player already exists! Please select another name\r\n"), kError);
+                    QStringLiteral("Player already exists! Please select another name\r\n"), kError);
         txtName->clear();
         txtName->setFocus();
         return;
@@ -332,10 +332,11 @@ void Wizard2::Command3_Click()
         gPlayerNames[i] = gTeamSquads[i][0];
     const qsizetype scoring = kScoringSystems.indexOf(list1->currentText());
     if (scoring < 0) {
-        PageMessage(QStringLiteral("Invalid entry"), QStringLiteral("Invalid Team scoring system"),
-               QStringLiteral("You must select a valid scoring type from the pull down menu.  Please see the online "
-                              "help (Help, Contents from the top of the screen) for a description of each Team "
-                              "scoring system"));
+        PageMessage(
+            QStringLiteral("Invalid entry"), QStringLiteral("Invalid Team scoring system"),
+            QStringLiteral("You must select a valid scoring type from the pull down menu.  Please see the online "
+                           "help (Help, Contents from the top of the screen) for a description of each Team "
+                           "scoring system"));
         return;
     }
     gTeamScoring = static_cast<std::int16_t>(scoring + 1);

@@ -45,7 +45,7 @@ private:
     int PlayerCount() const;
 
     int m_teamCount = 0;
-    int m_chosenTeam = 0;  // row of gTeamSquads; 0 when no team is chosen
+    int m_chosenTeam = 0; // row of gTeamSquads; 0 when no team is chosen
 
     QLabel *Label10;
     QLabel *lblteam;

@@ -24,8 +24,7 @@ namespace fixtora {
 namespace {
 
 const HelpButton kHelpBalloons[] = {
-    {"command4", "cmdadd", "Add names",
-     "Enter your name & click Add to add it to the list of names in your league"},
+    {"command4", "cmdadd", "Add names", "Enter your name & click Add to add it to the list of names in your league"},
     {"command5", "cmdremove", "Remove name",
      "Select the name in the list & then select Remove to delete it from the list."},
     {"command6", "cmdclear", "Remove names", "Removes all names from the list"},
@@ -135,8 +134,9 @@ void Wizard3::cmdadd_Click()
 {
     const QString name = txtName->text();
     if (!IsStorableName(name)) {
-        PageMessage(QStringLiteral("Invalid Name"), QStringLiteral("Invalid Name"),
-               QStringLiteral("The Name you entered is invalid.  It must be between 1 & 16 characters in length."));
+        PageMessage(
+            QStringLiteral("Invalid Name"), QStringLiteral("Invalid Name"),
+            QStringLiteral("The Name you entered is invalid.  It must be between 1 & 16 characters in length."));
         return;
     }
     // The names fill gPlayerNames(1..32): a 33rd has no place.
@@ -147,7 +147,7 @@ void Wizard3::cmdadd_Click()
     const auto listed = std::span(gPlayerNames).subspan(1, gNumSlots);
     if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
         PageMessage(QStringLiteral("Invalid Player Name"), QStringLiteral("Invalid Player Name"),
-               QStringLiteral("The Player Name you entered alreadt exists, please try another."));
+                    QStringLiteral("The Player Name you entered alreadt exists, please try another."));
         txtName->clear();
         txtName->setFocus();
         return;

@@ -78,9 +78,10 @@ void PageMessage(const QString &title, const QString &subtitle, const QString &t
 
 void RefuseEntryCount()
 {
-    PageMessage(QStringLiteral("Invalid entry"), QStringLiteral("number of names/players"),
-           QStringLiteral("You have entered an incorrect value for the number of players/names.  This value should "
-                          "be between 4 & 32"));
+    PageMessage(
+        QStringLiteral("Invalid entry"), QStringLiteral("number of names/players"),
+        QStringLiteral("You have entered an incorrect value for the number of players/names.  This value should "
+                       "be between 4 & 32"));
 }
 
 void AbandonNewLeague()

@@ -39,7 +39,7 @@ void ShowWizardPage(QWidget *page);
 // line and text, one "OK" button, icon 1; an empty caption gives the
 // program's name.
 void PageMessage(const QString &title, const QString &subtitle, const QString &text,
-            const QString &caption = QString());
+                 const QString &caption = QString());
 
 // Refuses a count of entries outside 4..32 (also the 33rd name or team).
 void RefuseEntryCount();

@@ -12,9 +12,9 @@ TEST(WizardRules, GamesToPlayAreRoundedHalvesToEvenAndAccepted1To4)
 {
     const struct {
         const char *typed;
-        int games;  // 0: refused
-    } rows[] = {{"1", 1}, {"3", 3},    {"4", 4},     {"0", 0},     {"5", 0},     {"x", 0},
-                {"", 0},  {"4.5", 4},  {"0.6", 1},   {"2.5", 2},   {"3.5", 4},   {" 2x", 2},
+        int games; // 0: refused
+    } rows[] = {{"1", 1},  {"3", 3},   {"4", 4},     {"0", 0},     {"5", 0},   {"x", 0},
+                {"", 0},   {"4.5", 4}, {"0.6", 1},   {"2.5", 2},   {"3.5", 4}, {" 2x", 2},
                 {"-1", 0}, {"0.4", 0}, {"99999", 0}, {"65538", 0}, {"1e1", 0}};
     for (const auto &row : rows) {
         const std::optional<std::int16_t> games = ReadGamesToPlay(QString::fromLatin1(row.typed));
@@ -26,9 +26,9 @@ TEST(WizardRules, IntervalCountsAreCheckedAfterRounding)
 {
     const struct {
         const char *typed;
-        int count;  // 0: refused
-    } rows[] = {{"1", 1},   {"31", 31},  {"12", 12},  {"0", 0},     {"32", 0},     {"0.5", 0}, {"0.6", 1},
-                {"31.4", 31}, {"31.6", 0}, {"1.5", 2}, {"weeks", 0}, {"", 0},       {"-3", 0},  {"7 days", 7}};
+        int count; // 0: refused
+    } rows[] = {{"1", 1},     {"31", 31},  {"12", 12}, {"0", 0},     {"32", 0}, {"0.5", 0}, {"0.6", 1},
+                {"31.4", 31}, {"31.6", 0}, {"1.5", 2}, {"weeks", 0}, {"", 0},   {"-3", 0},  {"7 days", 7}};
     for (const auto &row : rows) {
         const std::optional<std::int16_t> count = ReadIntervalCount(QString::fromLatin1(row.typed));
         EXPECT_EQ(count.value_or(0), row.count) << '"' << row.typed << '"';
@@ -62,7 +62,7 @@ TEST(WizardRules, RoundsAreDatedFromTheStartAndTheLeagueEndsOnTheLastRound)
         QDate start;
         const char *unit;
         int count;
-        QList<QDate> dates;  // rounds 1.. as far as given
+        QList<QDate> dates; // rounds 1.. as far as given
         int rounds;
         QDate end;
     } rows[] = {
@@ -98,11 +98,8 @@ TEST(WizardRules, CompletingTheEntriesAddsAByeToAnOddCountAndSizesTheResults)
         int entries, scores, positions;
         bool bye;
     } rows[] = {
-        {4, 1, false, 4, 13, 193, false},
-        {5, 2, false, 6, 61, 961, true},
-        {31, 1, false, 32, 993, 15873, true},
-        {5, 1, true, 6, 481, 481, true},
-        {32, 4, true, 32, 63489, 63489, false},
+        {4, 1, false, 4, 13, 193, false}, {5, 2, false, 6, 61, 961, true},        {31, 1, false, 32, 993, 15873, true},
+        {5, 1, true, 6, 481, 481, true},  {32, 4, true, 32, 63489, 63489, false},
     };
     for (const auto &row : rows) {
         InitialiseGlobals();

@@ -9,7 +9,7 @@ TEST(TypedDate, ADateReadsInTheFormatAndATwoDigitYearIn1930To2029)
 {
     const struct {
         const char *typed, *format;
-        QDate date;  // invalid: refused
+        QDate date; // invalid: refused
     } rows[] = {
         {"31/01/2004", "dd/MM/yyyy", {2004, 1, 31}},
         {" 31/01/2004 ", "dd/MM/yyyy", {2004, 1, 31}},
@@ -27,8 +27,7 @@ TEST(TypedDate, ADateReadsInTheFormatAndATwoDigitYearIn1930To2029)
         {"6/1/2026", "d MMM yyyy", {}},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(ReadDate(QString::fromLatin1(row.typed), QString::fromLatin1(row.format)).value_or(QDate()),
-                  row.date)
+        EXPECT_EQ(ReadDate(QString::fromLatin1(row.typed), QString::fromLatin1(row.format)).value_or(QDate()), row.date)
             << row.typed << " as " << row.format;
 }
 

@@ -90,12 +90,14 @@ TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
         {"Division 1", "2", "31/02/2004", "1", "week(s)", "Invalid value entered", "The format that you entered"},
         {"Div", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a League Name"},
         {"Seventeen chars..", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a Leag"},
-        {"Division 1", "2", "today", "0.5", "week(s)", "Invalid days/weeks/months", "Invalid days/weeks/months "
-                                                                                    "entered.  This value must be "
-                                                                                    "between 1 and 31."},
-        {"Division 1", "2", "today", "32", "week(s)", "Invalid days/weeks/months", "Invalid days/weeks/months "
-                                                                                   "entered.  This value must be "
-                                                                                   "between 1 and 31."},
+        {"Division 1", "2", "today", "0.5", "week(s)", "Invalid days/weeks/months",
+         "Invalid days/weeks/months "
+         "entered.  This value must be "
+         "between 1 and 31."},
+        {"Division 1", "2", "today", "32", "week(s)", "Invalid days/weeks/months",
+         "Invalid days/weeks/months "
+         "entered.  This value must be "
+         "between 1 and 31."},
         {"Division 1", "2", "today", "1", "weeks", "Invalid days/weeks/months",
          "Invalid days/weeks/months entered.  This value must be day(s), week(s) or month(s)."},
     };
@@ -176,7 +178,7 @@ TEST_F(EntryPages, CancelOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
 {
     const struct {
         const char *page;
-        int step;  // 0 the definition page, 1 the names page, 2 the team page
+        int step; // 0 the definition page, 1 the names page, 2 the team page
     } rows[] = {{"Wizard1", 0}, {"Wizard3", 1}, {"Wizard2", 2}};
     for (const auto &row : rows) {
         Click(LoadForm<MainWizard>(), "createtable");
@@ -210,8 +212,8 @@ TEST_F(EntryPages, NamesAreAddedInOrderAndRefusedWhenTooLongOrRepeated)
     const QString sixteen(16, 'a');
     const struct {
         QString typed;
-        const char *title;  // nullptr: added
-        QString left;       // the text box afterwards
+        const char *title; // nullptr: added
+        QString left;      // the text box afterwards
     } rows[] = {
         {"Ann", nullptr, ""},
         {sixteen, nullptr, ""},
@@ -241,7 +243,7 @@ TEST_F(EntryPages, RemoveAndClearKeepTheNamesInListOrder)
     OpenEntriesPage(false);
     Wizard3 *page = LoadedForm<Wizard3>();
     AddNames({"Ann", "Bob", "Cy"});
-    Click(page, "cmdremove");  // nothing chosen: only a beep
+    Click(page, "cmdremove"); // nothing chosen: only a beep
     EXPECT_EQ(gNumSlots, 3);
     choose(page, "lstClient", 1);
     Click(page, "cmdremove");
@@ -251,7 +253,6 @@ TEST_F(EntryPages, RemoveAndClearKeepTheNamesInListOrder)
     EXPECT_EQ(gPlayerNames[2], "Cy");
     EXPECT_EQ(gPlayerNames[3], "");
     EXPECT_EQ(text(page, "lblDisplay"), "2");
-
 
     Click(page, "cmdclear");
     EXPECT_EQ(gNumSlots, 0);
@@ -320,8 +321,8 @@ TEST_F(EntryPages, TheTeamPageOpensWithNoTeamChosenAndPlayerEntryOff)
     const struct {
         const char *control;
         bool on;
-    } rows[] = {{"TeamAdd", true},  {"TeamDelete", false}, {"teamEdit", false}, {"txtName", false},
-                {"cmdadd", false},  {"cmdclear", false},   {"command1", true},  {"Command3", true}};
+    } rows[] = {{"TeamAdd", true}, {"TeamDelete", false}, {"teamEdit", false}, {"txtName", false},
+                {"cmdadd", false}, {"cmdclear", false},   {"command1", true},  {"Command3", true}};
     for (const auto &row : rows)
         EXPECT_EQ(enabled(page, row.control), row.on) << row.control;
     EXPECT_EQ(text(page, "Label12"), "Names in Team: non selected");
@@ -335,7 +336,7 @@ TEST_F(EntryPages, TeamNamesAreCheckedAndA33rdTeamIsRefused)
     const QString sixteen(16, 't');
     const struct {
         QString typed;
-        const char *text;  // nullptr: added
+        const char *text; // nullptr: added
     } rows[] = {
         {sixteen, nullptr},
         {sixteen + "x", "The Team Name you entered is invalid.  It must be between 1 & 16 characters in length."},
@@ -415,9 +416,9 @@ TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsIgnored)
     choose(page, "teamlist", 0);
     const struct {
         QString typed;
-        const char *title;  // nullptr: added
+        const char *title; // nullptr: added
     } rows[] = {
-        {"Ann", nullptr},  // the same name in another team
+        {"Ann", nullptr}, // the same name in another team
         {QString(17, 'p'), "Invalid Length"},
         {"Ann", "Duplicate name"},
         {"A//B", "Invalid Name"},
@@ -448,7 +449,7 @@ TEST_F(EntryPages, TeamNextChecksTheScoringSystemFirstThenTheCount)
     const struct {
         int teams;
         const char *scoring;
-        const char *subtitleTitle;  // nullptr: accepted
+        const char *subtitleTitle; // nullptr: accepted
         int scoringCode, entries;
     } rows[] = {
         {5, "Select method", "Invalid entry", 0, 0},

@@ -108,9 +108,9 @@ QStringList expectedRows(int first, int last, const QString &after)
 {
     QStringList shown;
     for (int round = first; round < first + customdates::kRowsPerPage; ++round)
-        shown.append(round <= last ? QString::number(round) + ' ' +
-                                         QDate(2026, 1, 1).addDays(round - 1).toString("MM-dd")
-                                   : after + " -");
+        shown.append(round <= last
+                         ? QString::number(round) + ' ' + QDate(2026, 1, 1).addDays(round - 1).toString("MM-dd")
+                         : after + " -");
     return shown;
 }
 
@@ -181,7 +181,7 @@ TEST_F(Summary, TheTimerShowsTheDatesTheEditorChanged)
 
 TEST_F(Summary, TheImportRefusesAStringThatDoesNotFitTheLeague)
 {
-    const QString rest = QString("0304").repeated(5) + "01";  // 22 characters
+    const QString rest = QString("0304").repeated(5) + "01"; // 22 characters
     const struct {
         int names;
         QString pasted;
@@ -226,7 +226,10 @@ TEST_F(Summary, TheImportShowsTheLengthToPasteAndTakesAFittingString)
         const char *length;
         int typeCode;
     } rows[] = {
-        {4, false, " 102030401030204010402" "3 ", "24", 4},
+        {4, false,
+         " 102030401030204010402"
+         "3 ",
+         "24", 4},
         {5, false, QString("0102030405060403060501020506").repeated(2) + "0102", "60", 4},
         {4, true, "010203040103020401040203", "24", 15},
     };
@@ -295,16 +298,14 @@ TEST_F(RoundDates, FortySixRoundsShowOnThreePagesOfTwentyTwo)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->findChild<QGroupBox *>("Frame1")->title(), "Dates for Tuesday Pool");
     const struct {
-        const char *turn;  // the arrow clicked before the row is checked; nullptr on load
+        const char *turn; // the arrow clicked before the row is checked; nullptr on load
         int first;
         const char *after;
         bool left, right;
         const char *next, *nextLast;
     } steps[] = {
-        {nullptr, 1, "", false, true, "23", "44"},
-        {"rightclick", 23, "", true, true, "45", "66"},
-        {"rightclick", 45, "---", true, false, "67", "88"},
-        {"leftclick", 23, "", true, true, "45", "66"},
+        {nullptr, 1, "", false, true, "23", "44"},          {"rightclick", 23, "", true, true, "45", "66"},
+        {"rightclick", 45, "---", true, false, "67", "88"}, {"leftclick", 23, "", true, true, "45", "66"},
         {"leftclick", 1, "", false, true, "23", "44"},
     };
     for (const auto &step : steps) {
@@ -391,7 +392,7 @@ TEST_F(RoundDates, TheHelpPanelOpensTheHelpAndItsCloseTurnsTheBalloonsOff)
     for (const auto &row : rows) {
         editor(4, 1);
         gBubbleHelp = 1;
-        SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegBubbleHelp, "<missing>");
+        ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegBubbleHelp, "<missing>"));
         BoxAnswers boxes({row.answer});
         Click(LoadedForm<customdates>(), "helpclose");
         ASSERT_EQ(boxes.seen().size(), 1);

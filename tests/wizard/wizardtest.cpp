@@ -68,7 +68,8 @@ void WizardTest::Define(const Definition &definition)
     ASSERT_NE(page, nullptr);
     Type(page, "Text1", definition.name);
     Type(page, "text2", definition.games);
-    Type(page, "text3", definition.start == QLatin1String("today") ? ShortDate(QDate::currentDate()) : definition.start);
+    Type(page, "text3",
+         definition.start == QLatin1String("today") ? ShortDate(QDate::currentDate()) : definition.start);
     Type(page, "Combo1", definition.count);
     Type(page, "Combo2", definition.unit);
     page->findChild<QCheckBox *>("Check1")->setChecked(definition.team);

@@ -26,7 +26,7 @@ protected:
     struct Definition {
         QString name = QStringLiteral("Tuesday Pool");
         QString games = QStringLiteral("1");
-        QString start = QStringLiteral("today");  // "today": today in the short format
+        QString start = QStringLiteral("today"); // "today": today in the short format
         QString count = QStringLiteral("1");
         QString unit = QStringLiteral("week(s)");
         bool team = false;
