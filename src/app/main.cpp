@@ -7,6 +7,7 @@
 #include "shell/introscreen.h"
 #include "table/tablewindows.h"
 #include "tournament/tournamentwindows.h"
+#include "wizard/wizardwindows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
     fixtora::RegisterFixturesWindows();
     fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
+    fixtora::RegisterWizardWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();
