@@ -8,6 +8,7 @@
 #include "shell/introscreen.h"
 #include "table/tablewindows.h"
 #include "tournament/tournamentwindows.h"
+#include "wizard/wizardwindows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,6 +24,7 @@ int main(int argc, char **argv)
     fixtora::RegisterResultsWindows();
     fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
+    fixtora::RegisterWizardWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();

@@ -19,6 +19,8 @@ enum class TaskWindow {
     PrintWeekly,  // league table screen
     tourwiz,      // tournament wizard
     Tournieform,  // tournament chart
+    Wizard2,      // team page of the new-league wizard
+    import,       // custom fixture import, opened from the summary page
 };
 
 struct TaskWindowActions {
