@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev
-  libsqlcipher-dev libcurl4-openssl-dev
+  libsqlcipher-dev libssl-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-pyftpdlib poppler-utils
   fonts-liberation xvfb xauth

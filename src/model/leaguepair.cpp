@@ -267,7 +267,7 @@ void RemoveDeadSaveJournals(Database &db, const QString &leaguePath, const QStri
 // ---- NewLeaguePair -------------------------------------------------------------------
 
 NewLeaguePair::NewLeaguePair(const QString &leaguePath)
-    : m_league(leaguePath), m_companion(CompanionPath(leaguePath))
+    : m_league(leaguePath), m_companion(CompanionPath(leaguePath)), m_oldKey(leaguePath, kLeagueKey)
 {
     QString suffix;
     for (int attempt = 0; attempt < 100 && m_leagueTemp.isEmpty(); ++attempt) {

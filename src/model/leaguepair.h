@@ -77,6 +77,7 @@ private:
     QString m_league, m_companion;
     QString m_leagueTemp, m_companionTemp, m_previous;
     std::unique_ptr<FileLock> m_running;   // on the new league file
+    KeyPreparation m_oldKey;               // derived while the new pair is built
     std::unique_ptr<Database> m_oldPair;   // holds the old pair's write lock
     std::unique_ptr<Transaction> m_oldLock;
     bool m_keep = false;                   // leave the hidden files for recovery

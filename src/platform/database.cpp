@@ -3,10 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <openssl/evp.h>
+#include <openssl/rand.h>
 #include <sqlite3.h>
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -121,6 +125,114 @@ void bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
     }
 }
 
+// ---- Keys ----------------------------------------------------------------------
+
+constexpr int kSaltSize = 16;      // at the start of every encrypted file
+constexpr int kKeySize = 32;       // AES-256
+constexpr qsizetype kKeptKeys = 16;
+
+// SQLCipher 3 derives a key with PBKDF2-HMAC-SHA1 over the rounds it reports
+// as its default. Another major version derives differently: 0 then, and the
+// passphrase is handed to SQLCipher as it is.
+int derivationRounds()
+{
+    static const int rounds = [] {
+        sqlite3 *db = nullptr;
+        QString version;
+        int iterations = 0;
+        try {
+            if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+                runStatement(db, QStringLiteral("PRAGMA cipher_version"),
+                             [&](sqlite3_stmt *stmt) { version = columnValue(stmt, 0).toString(); });
+                runStatement(db, QStringLiteral("PRAGMA cipher_default_kdf_iter"),
+                             [&](sqlite3_stmt *stmt) { iterations = sqlite3_column_int(stmt, 0); });
+            }
+        } catch (const DatabaseError &) {
+            iterations = 0;
+        }
+        sqlite3_close(db);
+        return version.startsWith(QLatin1String("3.")) ? iterations : 0;
+    }();
+    return rounds;
+}
+
+// The raw key SQLCipher takes for passphrase and salt, "x'<key><salt>'" in
+// hexadecimal; empty when it cannot be derived.
+QByteArray deriveKey(const QByteArray &passphrase, const QByteArray &salt)
+{
+    QByteArray key(kKeySize, Qt::Uninitialized);
+    if (PKCS5_PBKDF2_HMAC_SHA1(passphrase.constData(), static_cast<int>(passphrase.size()),
+                               reinterpret_cast<const unsigned char *>(salt.constData()),
+                               static_cast<int>(salt.size()), derivationRounds(), kKeySize,
+                               reinterpret_cast<unsigned char *>(key.data()))
+        != 1)
+        return {};
+    return QByteArrayLiteral("x'") + key.toHex() + salt.toHex() + '\'';
+}
+
+// The keys derived so far, the most recent last.
+struct DerivedKeys {
+    std::mutex mutex;
+    QList<std::pair<QByteArray, std::shared_future<QByteArray>>> keys;
+};
+
+DerivedKeys &derivedKeys()
+{
+    static DerivedKeys keys;
+    return keys;
+}
+
+// The derivation of passphrase with salt: the one known or under way, else a
+// new one, run as launch says.
+std::shared_future<QByteArray> derivation(const QByteArray &passphrase, const QByteArray &salt, std::launch launch)
+{
+    const QByteArray id = salt + passphrase;
+    std::shared_future<QByteArray> forgotten;   // waited for once the lock is released
+    DerivedKeys &cache = derivedKeys();
+    const std::lock_guard lock(cache.mutex);
+    for (const auto &[known, key] : cache.keys)
+        if (known == id)
+            return key;
+    std::shared_future<QByteArray> key = std::async(launch, deriveKey, passphrase, salt).share();
+    cache.keys.append({id, key});
+    if (cache.keys.size() > kKeptKeys)
+        forgotten = cache.keys.takeFirst().second;
+    return key;
+}
+
+// The salt kept by the main file of db, read through the connection's own
+// file (no second open of it, which would drop the locks this process holds
+// on it): empty when the file is shorter than a salt. An empty file gets a
+// fresh random one (its first write stores it) when fresh is set.
+QByteArray saltOf(sqlite3 *db, bool fresh)
+{
+    sqlite3_file *file = nullptr;
+    sqlite3_int64 size = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file
+        || !file->pMethods || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        return {};
+    QByteArray salt(kSaltSize, Qt::Uninitialized);
+    auto *bytes = reinterpret_cast<unsigned char *>(salt.data());
+    if (size == 0)
+        return fresh && RAND_bytes(bytes, kSaltSize) == 1 ? salt : QByteArray();
+    if (size < kSaltSize || file->pMethods->xRead(file, bytes, kSaltSize, 0) != SQLITE_OK)
+        return {};
+    return salt;
+}
+
+// What db's main file is keyed with: the raw key derived from passphrase and
+// the file's salt, or the passphrase itself where that cannot be had.
+QByteArray keyFor(sqlite3 *db, const QByteArray &passphrase)
+{
+    if (passphrase.startsWith("x'") || derivationRounds() <= 0)
+        return passphrase;
+    const QByteArray salt = saltOf(db, true);
+    if (salt.isEmpty())
+        return passphrase;
+    const QByteArray key = derivation(passphrase, salt, std::launch::deferred).get();
+    return key.isEmpty() ? passphrase : key;
+}
+
 } // namespace
 
 DatabaseError::DatabaseError(const QString &message, Kind kind) : std::runtime_error(message.toStdString()), m_kind(kind)
@@ -147,8 +259,11 @@ void Database::Open(const QString &path, Mode mode, const QByteArray &key)
         if (rc != SQLITE_OK)
             fail(m_db, QStringLiteral("Cannot open ") + path);
         sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-        if (!key.isEmpty() && sqlite3_key(m_db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
-            fail(m_db, QStringLiteral("Cannot key ") + path);
+        if (!key.isEmpty()) {
+            const QByteArray fileKey = keyFor(m_db, key);
+            if (sqlite3_key(m_db, fileKey.constData(), static_cast<int>(fileKey.size())) != SQLITE_OK)
+                fail(m_db, QStringLiteral("Cannot key ") + path);
+        }
         // The first read tells a database with this key from anything else.
         runStatement(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master"), [](sqlite3_stmt *) {});
     } catch (...) {
@@ -391,6 +506,35 @@ void Recordset::Update()
         m_rows[m_current] = m_buffer;
     }
     m_change = Change::None;
+}
+
+// ---- Keys of encrypted files ------------------------------------------------------
+
+KeyPreparation::KeyPreparation(const QString &path, const QByteArray &key)
+{
+    if (key.isEmpty() || key.startsWith("x'") || derivationRounds() <= 0)
+        return;
+    sqlite3 *db = nullptr;
+    QByteArray salt;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+        salt = saltOf(db, false);
+    sqlite3_close(db);
+    if (salt.size() == kSaltSize)
+        m_key = derivation(key, salt, std::launch::async);
+}
+
+KeyPreparation::~KeyPreparation()
+{
+    if (m_key.valid())
+        m_key.wait();
+}
+
+void ForgetDerivedKeys()
+{
+    DerivedKeys &cache = derivedKeys();
+    decltype(cache.keys) forgotten;   // waited for once the lock is released
+    const std::lock_guard lock(cache.mutex);
+    forgotten.swap(cache.keys);
 }
 
 // ---- Files beside a database ------------------------------------------------------

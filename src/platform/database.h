@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <future>
 #include <stdexcept>
 
 struct sqlite3;
@@ -134,6 +135,35 @@ private:
     sqlite3_stmt *m_insert = nullptr;
     sqlite3_stmt *m_update = nullptr;
 };
+
+// ---- Keys of encrypted files -------------------------------------------------------
+//
+// SQLCipher turns a passphrase into a file's key with many thousands of rounds
+// of key derivation, salted with 16 random bytes it keeps at the start of the
+// file. Database derives that key itself, in the same way and at the same
+// cost, and keeps it in memory for the salt: a file opened again (the open
+// league, saved over and over) is then keyed at once. A new file gets a fresh
+// random salt and its full derivation, as SQLCipher would give it.
+
+// Derives the key of the encrypted file at path on another thread, for an
+// Open of it that comes later (which then waits for it rather than deriving
+// it again). Nothing is done for a file whose key is known or that holds no
+// salt. The object waits for the derivation when it goes, so no thread
+// outlives it.
+class KeyPreparation {
+public:
+    KeyPreparation(const QString &path, const QByteArray &key);
+    ~KeyPreparation();
+    KeyPreparation(const KeyPreparation &) = delete;
+    KeyPreparation &operator=(const KeyPreparation &) = delete;
+
+private:
+    std::shared_future<QByteArray> m_key;
+};
+
+// Forgets every key derived so far, so the next open of each file derives it
+// again (for measuring a first open).
+void ForgetDerivedKeys();
 
 // ---- Files beside a database ------------------------------------------------------
 
