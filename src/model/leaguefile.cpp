@@ -11,8 +11,10 @@
 #include "platform/systembox.h"
 
 #include <QFileInfo>
+#include <QStringBuilder>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -39,20 +41,38 @@ LeagueFileHooks &hooks()
     return current;
 }
 
-// Field names built once: "player1".."player32", "Team1".., "pos1"..
-template <int Count>
-std::array<QString, Count + 1> numberedFields(const char *prefix)
+// Field names built once: "player1".."player32", "Team1".., "pos1".. (field
+// i at index i - 1).
+QStringList numberedFields(const char *prefix, int count)
 {
-    std::array<QString, Count + 1> names;
-    for (int i = 1; i <= Count; ++i)
-        names[i] = QLatin1String(prefix) + QString::number(i);
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names.append(QLatin1String(prefix) + QString::number(i));
     return names;
 }
-const auto kPlayerFields = numberedFields<kMaxSlots>("player");
-const auto kTeamFields = numberedFields<kMaxSlots>("Team");
-const auto kPosFields = numberedFields<kTeamGames>("pos");
-const std::array<QString, 4> kPieceFields{QStringLiteral("value1"), QStringLiteral("value2"),
-                                          QStringLiteral("value3"), QStringLiteral("value4")};
+const QStringList kPlayerFields = numberedFields("player", kMaxSlots);
+const QStringList kTeamFields = numberedFields("Team", kMaxSlots);
+const QStringList kPosFields = numberedFields("pos", kTeamGames);
+const QStringList kPieceFields{QStringLiteral("value1"), QStringLiteral("value2"), QStringLiteral("value3"),
+                               QStringLiteral("value4")};
+const QStringList kDefinitionFields{QStringLiteral("Tablename"), QStringLiteral("GAMESTOPLAY"),
+                                    QStringLiteral("startdate"), QStringLiteral("skipdate")};
+
+// A table and the fields of it that are written or read together.
+struct Table {
+    QString name;
+    QStringList fields;
+    QString schema = QStringLiteral("main");
+};
+const Table kTypeTable{QStringLiteral("customfixtures"), {QStringLiteral("Value")}};
+const Table kAltTable{QStringLiteral("altfixtures"), kPieceFields};
+const Table kPenaltiesTable{QStringLiteral("penalties"), {QStringLiteral("penalty")}};
+const Table kScoresTable{QStringLiteral("scores"), {QStringLiteral("field1")}};
+const Table kPositionsTable{QStringLiteral("teamplayerspos"), kPosFields};
+const Table kSquadsTable{QStringLiteral("teamplayers"), kTeamFields};
+const Table kPlayersTable{QStringLiteral("players"), kDefinitionFields + kPlayerFields};
+const Table kPlayerNamesTable{QStringLiteral("players"), kPlayerFields};
+const Table kDatesTable{QStringLiteral("dates"), {QStringLiteral("dates")}, kCompanionSchema};
 
 // ---- Encodings ---------------------------------------------------------------------
 
@@ -98,11 +118,11 @@ std::int16_t scoringOfType(int code)
 
 // ---- Schema ------------------------------------------------------------------------
 
-QString textColumns(const auto &names)
+QString textColumns(const QStringList &names)
 {
     QStringList columns;
-    for (std::size_t i = 1; i < names.size(); ++i)
-        columns.append(names[i] + QStringLiteral(" TEXT"));
+    for (const QString &name : names)
+        columns.append(name + QStringLiteral(" TEXT"));
     return columns.join(QStringLiteral(", "));
 }
 
@@ -146,61 +166,49 @@ void checkLeagueToWrite()
         throw DatabaseError(problem);
 }
 
-template <typename Fill>
-void appendRecords(Recordset &rs, int count, Fill fill)
-{
-    for (int i = 1; i <= count; ++i) {
-        rs.AddNew();
-        fill(i);
-        rs.Update();
-    }
-}
+using WriteMode = RecordWriter::Mode;
 
+// Writes the first count records of table in record order, fill(writer, i)
+// setting the fields of record i: appended to a new table, or rewritten.
 template <typename Fill>
-void rewriteRecords(Recordset &rs, int count, Fill fill)
+void writeRecords(Database &db, const Table &table, int count, WriteMode mode, Fill fill)
 {
-    if (rs.RecordCount() < count)
+    RecordWriter writer(db, table.name, table.fields, mode, table.schema);
+    if (mode != WriteMode::Append && writer.RecordCount() < count)
         throw DatabaseError(QStringLiteral("The league file holds fewer records than the league needs"));
-    rs.MoveFirst();
     for (int i = 1; i <= count; ++i) {
-        rs.Edit();
-        fill(i);
-        rs.Update();
-        rs.MoveNext();
+        fill(writer, i);
+        writer.Write();
     }
 }
 
-void setFixturePieces(Recordset &alt)
+void setFixturePieces(RecordWriter &alt)
 {
     for (int i = 0; i < 4; ++i)
-        alt.SetField(kPieceFields[i], piece(gAltFixtureString, i));
+        alt.SetText(i, piece(gAltFixtureString, i));
 }
 
-void setPlayerNames(Recordset &players)
+// The player names from field first on.
+void setPlayerNames(RecordWriter &players, int first)
 {
     for (int i = 1; i <= kMaxSlots; ++i)
-        players.SetField(kPlayerFields[i], gPlayerNames[i]);
+        players.SetText(first + i - 1, gPlayerNames[i]);
 }
 
-void setSquadRow(Recordset &squads, int j)
+void setSquadRow(RecordWriter &squads, int j)
 {
     for (int t = 1; t <= kMaxSlots; ++t)
-        squads.SetField(kTeamFields[t], gTeamSquads[t][j]);
+        squads.SetText(t - 1, gTeamSquads[t][j]);
 }
 
 // Side i's sixteen position entries; a new file gets every score "-1".
-void setPositions(Recordset &positions, int i, bool withScores)
+void setPositions(RecordWriter &positions, int i, bool withScores)
 {
-    const QString separator = QStringLiteral("//");
-    const QString scoreSeparator = QStringLiteral("\\\\");
     for (int j = 1; j <= kTeamGames; ++j) {
         const int p = (i - 1) * kTeamGames + j;
-        QString entry = listItem(gPosPlayer, p, QString()) + separator;
-        if (withScores)
-            entry += listItem(gPosScoreA, p, kNotEntered) + scoreSeparator + listItem(gPosScoreB, p, kNotEntered);
-        else
-            entry += kNotEntered + scoreSeparator + kNotEntered;
-        positions.SetField(kPosFields[j], entry);
+        const QString &first = withScores ? listItem(gPosScoreA, p, kNotEntered) : kNotEntered;
+        const QString &second = withScores ? listItem(gPosScoreB, p, kNotEntered) : kNotEntered;
+        positions.SetText(j - 1, listItem(gPosPlayer, p, QString()) % u"//" % first % u"\\\\" % second);
     }
 }
 
@@ -209,73 +217,55 @@ void writeNewLeague(Database &db, std::int16_t code)
     const int n = gNumSlots;
     const int e = FixtureEntryCount(n, gGamesToPlay);
     const int w = gGamesToPlay * (n - 1);
+    const WriteMode append = WriteMode::Append;
 
-    Recordset customFixtures(db, QStringLiteral("customfixtures"));
-    customFixtures.AddNew();
-    customFixtures.SetField(QStringLiteral("Value"), code);
-    customFixtures.Update();
-
-    Recordset alt(db, QStringLiteral("altfixtures"));
-    alt.AddNew();
-    if (IsCustomType(code) || gImportPending)
-        setFixturePieces(alt);
-    alt.Update();
-
-    Recordset penalties(db, QStringLiteral("penalties"));
-    appendRecords(penalties, n, [&](int) { penalties.SetField(QStringLiteral("penalty"), 0); });
-    Recordset dates(db, QStringLiteral("dates"), kCompanionSchema);
-    appendRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
-    Recordset scores(db, QStringLiteral("scores"));
-    appendRecords(scores, e, [&](int) { scores.SetField(QStringLiteral("field1"), kNotEntered); });
-
+    writeRecords(db, kTypeTable, 1, append, [&](RecordWriter &type, int) { type.Set(0, code); });
+    // Fields left unset stay empty (NULL).
+    writeRecords(db, kAltTable, 1, append, [&](RecordWriter &alt, int) {
+        if (IsCustomType(code) || gImportPending)
+            setFixturePieces(alt);
+    });
+    writeRecords(db, kPenaltiesTable, n, append, [](RecordWriter &penalties, int) { penalties.Set(0, 0); });
+    writeRecords(db, kDatesTable, w, append,
+                 [](RecordWriter &dates, int r) { dates.SetText(0, encodeDate(gWeekDates[r])); });
+    writeRecords(db, kScoresTable, e, append, [](RecordWriter &scores, int) { scores.SetText(0, kNotEntered); });
     if (gTeamLeague) {
-        Recordset positions(db, QStringLiteral("teamplayerspos"));
-        appendRecords(positions, e, [&](int i) { setPositions(positions, i, false); });
-        Recordset squads(db, QStringLiteral("teamplayers"));
-        appendRecords(squads, kSquadSize, [&](int j) { setSquadRow(squads, j); });
+        writeRecords(db, kPositionsTable, e, append,
+                     [](RecordWriter &positions, int i) { setPositions(positions, i, false); });
+        writeRecords(db, kSquadsTable, kSquadSize, append, setSquadRow);
     }
-
-    Recordset players(db, QStringLiteral("players"));
-    players.AddNew();
-    players.SetField(QStringLiteral("Tablename"), gTableName);
-    players.SetField(QStringLiteral("GAMESTOPLAY"), gGamesToPlay);
-    players.SetField(QStringLiteral("startdate"), encodeDate(gStartDate));
-    players.SetField(QStringLiteral("skipdate"), gSkipDate);
-    setPlayerNames(players);
-    players.Update();
+    writeRecords(db, kPlayersTable, 1, append, [](RecordWriter &players, int) {
+        players.SetText(0, gTableName);
+        players.Set(1, gGamesToPlay);
+        players.SetText(2, encodeDate(gStartDate));
+        players.Set(3, gSkipDate);
+        setPlayerNames(players, static_cast<int>(kDefinitionFields.size()));
+    });
 }
 
-void rewriteLeague(Database &db)
+// Rewrites what a league's play changes; the definition stays as created.
+void rewriteLeague(Database &db, WriteMode mode)
 {
     const int n = gNumSlots;
     const int e = FixtureEntryCount(n, gGamesToPlay);
     const int w = gGamesToPlay * (n - 1);
 
-    Recordset customFixtures(db, QStringLiteral("customfixtures"));
-    rewriteRecords(customFixtures, 1, [&](int) { customFixtures.SetField(QStringLiteral("Value"), gLeagueType); });
-    if (IsCustomType(gLeagueType)) {
-        Recordset alt(db, QStringLiteral("altfixtures"));
-        rewriteRecords(alt, 1, [&](int) { setFixturePieces(alt); });
-    }
-    Recordset scores(db, QStringLiteral("scores"));
-    rewriteRecords(scores, e,
-                   [&](int i) { scores.SetField(QStringLiteral("field1"), listItem(gScores, i, kNotEntered)); });
-    if (gTeamLeague) {
-        Recordset positions(db, QStringLiteral("teamplayerspos"));
-        rewriteRecords(positions, e, [&](int i) { setPositions(positions, i, true); });
-    }
-    Recordset dates(db, QStringLiteral("dates"), kCompanionSchema);
-    rewriteRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
-    Recordset penalties(db, QStringLiteral("penalties"));
-    rewriteRecords(penalties, n, [&](int i) {
-        penalties.SetField(QStringLiteral("penalty"), std::clamp(gPenalties[i], 0, kMaxPenalty));
+    writeRecords(db, kTypeTable, 1, mode, [](RecordWriter &type, int) { type.Set(0, gLeagueType); });
+    if (IsCustomType(gLeagueType))
+        writeRecords(db, kAltTable, 1, mode, [](RecordWriter &alt, int) { setFixturePieces(alt); });
+    writeRecords(db, kScoresTable, e, mode,
+                 [](RecordWriter &scores, int i) { scores.SetText(0, listItem(gScores, i, kNotEntered)); });
+    if (gTeamLeague)
+        writeRecords(db, kPositionsTable, e, mode,
+                     [](RecordWriter &positions, int i) { setPositions(positions, i, true); });
+    writeRecords(db, kDatesTable, w, mode,
+                 [](RecordWriter &dates, int r) { dates.SetText(0, encodeDate(gWeekDates[r])); });
+    writeRecords(db, kPenaltiesTable, n, mode, [](RecordWriter &penalties, int i) {
+        penalties.Set(0, std::clamp(gPenalties[i], 0, kMaxPenalty));
     });
-    Recordset players(db, QStringLiteral("players"));
-    rewriteRecords(players, 1, [&](int) { setPlayerNames(players); });
-    if (gTeamLeague) {
-        Recordset squads(db, QStringLiteral("teamplayers"));
-        rewriteRecords(squads, kSquadSize, [&](int j) { setSquadRow(squads, j); });
-    }
+    writeRecords(db, kPlayerNamesTable, 1, mode, [](RecordWriter &players, int) { setPlayerNames(players, 0); });
+    if (gTeamLeague)
+        writeRecords(db, kSquadsTable, kSquadSize, mode, setSquadRow);
 }
 
 // ---- Files -------------------------------------------------------------------------
@@ -380,7 +370,7 @@ void readPlayers(Database &db)
     gSkipDate = 1;
     gNumSlots = 0;
     for (int i = 1; i <= kMaxSlots; ++i) {
-        gPlayerNames[i] = textField(players, kPlayerFields[i]);
+        gPlayerNames[i] = textField(players, kPlayerFields[i - 1]);
         if (!gPlayerNames[i].isEmpty())
             ++gNumSlots;
     }
@@ -393,21 +383,43 @@ void readSquads(Database &db)
     squads.MoveFirst();
     for (int j = 1; j <= kSquadSize; ++j, squads.MoveNext())
         for (int t = 1; t <= kMaxSlots; ++t)
-            gTeamSquads[t][j] = textField(squads, kTeamFields[t]);
+            gTeamSquads[t][j] = textField(squads, kTeamFields[t - 1]);
+}
+
+// ScoreText of a second score as the model keeps it. Nearly all are whole
+// numbers, which it writes in full below 10^15: they are written directly.
+QString scoreText(double value)
+{
+    constexpr double kWrittenInFull = 1e15;
+    const bool negativeZero = value == 0 && std::signbit(value);
+    if (value == std::trunc(value) && std::abs(value) < kWrittenInFull && !negativeZero)
+        return QString::number(static_cast<qint64>(value));
+    return ScoreText(value);
 }
 
 void readPositions(Database &db, int e)
 {
-    Recordset positions(db, QStringLiteral("teamplayerspos"));
-    requireRecords(positions, e);
-    positions.MoveFirst();
-    for (int k = 1; k <= kTeamGames * e; k += kTeamGames, positions.MoveNext())
+    RecordReader positions(db, kPositionsTable.name, kPositionsTable.fields);
+    for (int k = 1; k <= kTeamGames * e; k += kTeamGames) {
+        if (!positions.Next())
+            throw LoadError{kNotValid};
         for (int p = 1; p <= kTeamGames; ++p) {
-            const PositionEntry entry = ParsePositionEntry(textField(positions, kPosFields[p]));
+            const PositionEntry entry = ParsePositionEntry(positions.Text(p - 1));
             gPosPlayer[k + p - 1] = entry.who;
             gPosScoreA[k + p - 1] = entry.first;
-            gPosScoreB[k + p - 1] = ScoreText(entry.second);
+            gPosScoreB[k + p - 1] = scoreText(entry.second);
         }
+    }
+}
+
+void readScores(Database &db, int e)
+{
+    RecordReader scores(db, kScoresTable.name, kScoresTable.fields);
+    for (int i = 1; i <= e; ++i) {
+        if (!scores.Next())
+            throw LoadError{kNotValid};
+        gScores[i] = scores.Text(0);
+    }
 }
 
 // Each fixture's team results from its 32 position entries.
@@ -444,7 +456,8 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     league.CheckIntegrity(kCompanionSchema);
     if (!IsOnePair(league))
         throw LoadError{kNotValid};
-    Recordset scores(league, QStringLiteral("scores"));
+    if (!league.HasTable(kScoresTable.name))
+        throw LoadError{kNotValid};
     Recordset penalties(league, QStringLiteral("penalties"));
     Recordset alt(league, QStringLiteral("altfixtures"));
     Recordset dates(league, QStringLiteral("dates"), kCompanionSchema);
@@ -479,12 +492,8 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     }
     gRoundsPerCycle = static_cast<std::int16_t>(n - 1);
 
-    if (!gTeamLeague) {
-        requireRecords(scores, e);
-        scores.MoveFirst();
-        for (int i = 1; i <= e; ++i, scores.MoveNext())
-            gScores[i] = textField(scores, QStringLiteral("field1"));
-    }
+    if (!gTeamLeague)
+        readScores(league, e);
     requireRecords(dates, w);
     dates.MoveFirst();
     for (int r = 1; r <= w; ++r, dates.MoveNext())
@@ -583,7 +592,7 @@ FileResult SaveLeague(SaveCommit commit)
         }
         if (!IsOnePair(db))
             throw DatabaseError(kNotOnePair);
-        rewriteLeague(db);
+        rewriteLeague(db, commit == SaveCommit::Whole ? WriteMode::RewriteChanged : WriteMode::Rewrite);
         MarkOnePair(db);
         if (transaction)
             transaction->Commit();

@@ -125,6 +125,37 @@ void bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
     }
 }
 
+// ---- Statements of a table -------------------------------------------------------
+
+// "INSERT INTO table (f1,f2) VALUES (?1,?2)"
+QString insertSql(const QString &table, const QStringList &fields)
+{
+    QStringList names, marks;
+    for (int i = 0; i < fields.size(); ++i) {
+        names.append(quoted(fields[i]));
+        marks.append(QLatin1Char('?') + QString::number(i + 1));
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(u','), marks.join(u','));
+}
+
+// "UPDATE table SET f1=?1,f2=?2 WHERE rowid=?3", and with onlyChanged
+// "... AND (f1 IS NOT ?1 OR f2 IS NOT ?2)": a record that already holds the
+// values is then left unwritten.
+QString updateSql(const QString &table, const QStringList &fields, bool onlyChanged)
+{
+    QStringList sets, changes;
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString mark = QLatin1Char('?') + QString::number(i + 1);
+        sets.append(quoted(fields[i]) + QLatin1Char('=') + mark);
+        changes.append(quoted(fields[i]) + QStringLiteral(" IS NOT ") + mark);
+    }
+    QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
+                      .arg(table, sets.join(u','), QString::number(fields.size() + 1));
+    if (onlyChanged)
+        sql += QStringLiteral(" AND (%1)").arg(changes.join(QStringLiteral(" OR ")));
+    return sql;
+}
+
 // ---- Keys ----------------------------------------------------------------------
 
 constexpr int kSaltSize = 16;      // at the start of every encrypted file
@@ -334,6 +365,66 @@ void Database::CheckIntegrity(const QString &schema)
         throw DatabaseError(file + QStringLiteral(" is damaged: ") + verdict, DatabaseError::Kind::Damaged);
 }
 
+// ---- Statement --------------------------------------------------------------------
+
+Statement::Statement(Database &db, const QString &sql) : m_db(db.Handle()), m_sql(sql)
+{
+    if (!m_db)
+        throw DatabaseError(QStringLiteral("No database is open"));
+    if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &m_stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(m_stmt);
+        fail(m_db, sql);
+    }
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+void Statement::BindText(int parameter, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (sqlite3_bind_text(m_stmt, parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT)
+        != SQLITE_OK)
+        fail(m_db, m_sql);
+}
+
+void Statement::Bind(int parameter, const QVariant &value)
+{
+    if (parameter < 1 || parameter > sqlite3_bind_parameter_count(m_stmt))
+        throw DatabaseError(QStringLiteral("No parameter %1 in %2").arg(parameter).arg(m_sql));
+    bindValue(m_stmt, parameter, value);
+}
+
+bool Statement::Next()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    sqlite3_reset(m_stmt);
+    if (rc != SQLITE_DONE)
+        fail(m_db, m_sql);
+    return false;
+}
+
+void Statement::Run()
+{
+    while (Next()) {
+    }
+}
+
+QVariant Statement::Value(int column) const
+{
+    return columnValue(m_stmt, column);
+}
+
+QString Statement::Text(int column) const
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
+                             sqlite3_column_bytes(m_stmt, column));
+}
+
 // ---- Transaction ------------------------------------------------------------------
 
 Transaction::Transaction(Database &db) : m_db(db)
@@ -453,12 +544,15 @@ void Recordset::SetField(const QString &name, const QVariant &value)
     m_buffer[fieldIndex(name)] = value;
 }
 
-sqlite3_stmt *Recordset::prepare(sqlite3_stmt *&cache, const QString &sql)
+sqlite3_stmt *Recordset::prepare(sqlite3_stmt *&cache, const std::function<QString()> &sql)
 {
-    if (!cache && sqlite3_prepare_v2(m_db.Handle(), sql.toUtf8().constData(), -1, &cache, nullptr) != SQLITE_OK) {
+    if (cache)
+        return cache;
+    const QString text = sql();
+    if (sqlite3_prepare_v2(m_db.Handle(), text.toUtf8().constData(), -1, &cache, nullptr) != SQLITE_OK) {
         sqlite3_finalize(cache);
         cache = nullptr;
-        fail(m_db.Handle(), sql);
+        fail(m_db.Handle(), text);
     }
     return cache;
 }
@@ -473,23 +567,12 @@ void Recordset::bindBuffer(sqlite3_stmt *stmt)
 
 void Recordset::Update()
 {
-    QStringList names;
-    for (const QString &field : m_fields)
-        names.append(quoted(field));
     sqlite3_stmt *stmt = nullptr;
     if (m_change == Change::Adding) {
-        QStringList marks;
-        for (int i = 1; i <= m_fields.size(); ++i)
-            marks.append(QLatin1Char('?') + QString::number(i));
-        stmt = prepare(m_insert, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                     .arg(m_table, names.join(u','), marks.join(u',')));
+        stmt = prepare(m_insert, [&] { return insertSql(m_table, m_fields); });
         bindBuffer(stmt);
     } else if (m_change == Change::Editing) {
-        QStringList sets;
-        for (int i = 0; i < m_fields.size(); ++i)
-            sets.append(names[i] + QStringLiteral("=?") + QString::number(i + 1));
-        stmt = prepare(m_update, QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?%3")
-                                     .arg(m_table, sets.join(u','), QString::number(m_fields.size() + 1)));
+        stmt = prepare(m_update, [&] { return updateSql(m_table, m_fields, false); });
         bindBuffer(stmt);
         sqlite3_bind_int64(stmt, static_cast<int>(m_fields.size()) + 1, m_rowIds[m_current]);
     } else {
@@ -535,6 +618,60 @@ void ForgetDerivedKeys()
     decltype(cache.keys) forgotten;   // waited for once the lock is released
     const std::lock_guard lock(cache.mutex);
     forgotten.swap(cache.keys);
+}
+
+// ---- RecordWriter -----------------------------------------------------------------
+
+namespace {
+
+QString writerSql(const QString &table, const QStringList &fields, RecordWriter::Mode mode)
+{
+    if (mode == RecordWriter::Mode::Append)
+        return insertSql(table, fields);
+    return updateSql(table, fields, mode == RecordWriter::Mode::RewriteChanged);
+}
+
+} // namespace
+
+RecordWriter::RecordWriter(Database &db, const QString &table, const QStringList &fields, Mode mode,
+                           const QString &schema)
+    : m_statement(db, writerSql(quoted(schema) + QLatin1Char('.') + quoted(table), fields, mode)),
+      m_rowIdParameter(mode == Mode::Append ? 0 : static_cast<int>(fields.size()) + 1)
+{
+    if (mode == Mode::Append)
+        return;
+    Statement rowIds(db, QStringLiteral("SELECT rowid FROM %1.%2 ORDER BY rowid").arg(quoted(schema), quoted(table)));
+    while (rowIds.Next())
+        m_rowIds.append(rowIds.Value(0).toLongLong());
+}
+
+void RecordWriter::Write()
+{
+    if (m_rowIdParameter > 0) {
+        if (m_next >= m_rowIds.size())
+            missing(QStringLiteral("No record left to rewrite"));
+        m_statement.Bind(m_rowIdParameter, QVariant::fromValue<qlonglong>(m_rowIds[m_next++]));
+    }
+    m_statement.Run();
+}
+
+// ---- RecordReader -----------------------------------------------------------------
+
+namespace {
+
+QString readerSql(const QString &table, const QStringList &fields)
+{
+    QStringList names;
+    for (const QString &field : fields)
+        names.append(quoted(field));
+    return QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names.join(u','), table);
+}
+
+} // namespace
+
+RecordReader::RecordReader(Database &db, const QString &table, const QStringList &fields, const QString &schema)
+    : m_statement(db, readerSql(quoted(schema) + QLatin1Char('.') + quoted(table), fields))
+{
 }
 
 // ---- Files beside a database ------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <future>
 #include <stdexcept>
 
@@ -74,6 +75,34 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
+// A statement prepared once and run many times. Parameters are numbered from
+// 1 and keep their values from run to run; columns are numbered from 0. A
+// statement must not outlive its database.
+class Statement {
+public:
+    Statement(Database &db, const QString &sql);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    void BindText(int parameter, const QString &text);
+    void Bind(int parameter, const QVariant &value);
+    // Steps to the next row of a query; false at its end, where the statement
+    // is ready to run again.
+    bool Next();
+    // Runs a change to its end; the statement is then ready to run again.
+    void Run();
+
+    // Columns of the current row, read as Recordset::Field reads fields.
+    QVariant Value(int column) const;
+    QString Text(int column) const;
+
+private:
+    sqlite3 *m_db;
+    sqlite3_stmt *m_stmt = nullptr;
+    QString m_sql;
+};
+
 // One transaction: rolled back when it goes out of scope without Commit().
 class Transaction {
 public:
@@ -121,7 +150,7 @@ private:
     enum class Change { None, Adding, Editing };
 
     int fieldIndex(const QString &name) const;
-    sqlite3_stmt *prepare(sqlite3_stmt *&cache, const QString &sql);
+    sqlite3_stmt *prepare(sqlite3_stmt *&cache, const std::function<QString()> &sql);
     void bindBuffer(sqlite3_stmt *stmt);
 
     Database &m_db;
@@ -164,6 +193,49 @@ private:
 // Forgets every key derived so far, so the next open of each file derives it
 // again (for measuring a first open).
 void ForgetDerivedKeys();
+
+// Writes chosen fields of one table's records through one statement prepared
+// once: Append adds new records; Rewrite changes the table's records one after
+// another in record order (the records are counted when it opens). With
+// RewriteChanged a record whose fields already hold the values is not
+// written at all, so a save changes (and journals) only what changed.
+class RecordWriter {
+public:
+    enum class Mode { Append, Rewrite, RewriteChanged };
+    RecordWriter(Database &db, const QString &table, const QStringList &fields, Mode mode,
+                 const QString &schema = QStringLiteral("main"));
+
+    // Records the table held when the writer opened (rewriting only).
+    int RecordCount() const { return static_cast<int>(m_rowIds.size()); }
+    // Sets field (its place in fields) for the next Write; a value stays set
+    // until it is set again.
+    void SetText(int field, const QString &text) { m_statement.BindText(field + 1, text); }
+    void Set(int field, const QVariant &value) { m_statement.Bind(field + 1, value); }
+    // Appends a record, or rewrites the next one in record order.
+    void Write();
+
+private:
+    Statement m_statement;
+    QList<qint64> m_rowIds;
+    qsizetype m_next = 0;
+    int m_rowIdParameter;
+};
+
+// Reads chosen fields of one table's records in record order through one
+// statement.
+class RecordReader {
+public:
+    RecordReader(Database &db, const QString &table, const QStringList &fields,
+                 const QString &schema = QStringLiteral("main"));
+    // Moves to the next record: false after the last.
+    bool Next() { return m_statement.Next(); }
+    // Field (its place in fields) of the record moved to.
+    QString Text(int field) const { return m_statement.Text(field); }
+    QVariant Value(int field) const { return m_statement.Value(field); }
+
+private:
+    Statement m_statement;
+};
 
 // ---- Files beside a database ------------------------------------------------------
 
