@@ -25,4 +25,4 @@ static void BM_FixturePageOnScreen(benchmark::State &state)
         benchmark::DoNotOptimize(piccy.Image().constBits());
     }
 }
-BENCHMARK(BM_FixturePageOnScreen)->Arg(1)->Arg(21)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FixturePageOnScreen)->Arg(1)->Arg(21)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();

@@ -386,6 +386,24 @@ void readSquads(Database &db)
             gTeamSquads[t][j] = textField(squads, kTeamFields[t - 1]);
 }
 
+// Val of a stored score, read directly for the plain whole numbers ("-1",
+// "12") nearly every position entry holds.
+double scoreValue(QStringView text)
+{
+    constexpr qsizetype kMaxDigits = 9;
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = text.mid(negative ? 1 : 0);
+    if (digits.isEmpty() || digits.size() > kMaxDigits)
+        return Val(text.toString());
+    int value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return Val(text.toString());
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return negative ? -static_cast<double>(value) : value;
+}
+
 // ScoreText of a second score as the model keeps it. Nearly all are whole
 // numbers, which it writes in full below 10^15: they are written directly.
 QString scoreText(double value)
@@ -646,7 +664,7 @@ PositionEntry ParsePositionEntry(const QString &entry)
     }
     const qsizetype j = rest.indexOf(scoreSeparator);
     parsed.first = j < 0 ? rest : rest.left(j);
-    parsed.second = j < 0 ? 0 : Val(rest.mid(j + scoreSeparator.size()));
+    parsed.second = j < 0 ? 0 : scoreValue(QStringView(rest).mid(j + scoreSeparator.size()));
     return parsed;
 }
 
