@@ -58,9 +58,11 @@ QString CurrentLeagueCaption(const QString &leagueName);
 FileResult CreateLeagueFile();
 
 // Rewrites the open league's files in place. Whole: one transaction over both
-// files, so a failed save changes nothing. PerRecord commits every record on
-// its own (only for measuring what the transaction saves). Refuses what
-// CreateLeagueFile refuses, and a pair whose halves do not belong together.
+// files, so a failed save changes nothing; a record that already holds what
+// the league holds is not written again. PerRecord writes every record and
+// commits each on its own (only for measuring what the transaction saves).
+// Refuses what CreateLeagueFile refuses, and a pair whose halves do not
+// belong together.
 enum class SaveCommit { Whole, PerRecord };
 FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
 

@@ -636,13 +636,31 @@ QString writerSql(const QString &table, const QStringList &fields, RecordWriter:
 RecordWriter::RecordWriter(Database &db, const QString &table, const QStringList &fields, Mode mode,
                            const QString &schema)
     : m_statement(db, writerSql(quoted(schema) + QLatin1Char('.') + quoted(table), fields, mode)),
-      m_rowIdParameter(mode == Mode::Append ? 0 : static_cast<int>(fields.size()) + 1)
+      m_fieldCount(static_cast<int>(fields.size())),
+      m_rowIdParameter(mode == Mode::Append ? 0 : m_fieldCount + 1)
 {
     if (mode == Mode::Append)
         return;
     Statement rowIds(db, QStringLiteral("SELECT rowid FROM %1.%2 ORDER BY rowid").arg(quoted(schema), quoted(table)));
     while (rowIds.Next())
         m_rowIds.append(rowIds.Value(0).toLongLong());
+}
+
+void RecordWriter::SetText(int field, const QString &text)
+{
+    m_statement.BindText(parameterOf(field), text);
+}
+
+void RecordWriter::Set(int field, const QVariant &value)
+{
+    m_statement.Bind(parameterOf(field), value);
+}
+
+int RecordWriter::parameterOf(int field) const
+{
+    if (field < 0 || field >= m_fieldCount)
+        missing(QStringLiteral("No field %1 to write").arg(field));
+    return field + 1;
 }
 
 void RecordWriter::Write()
@@ -659,12 +677,14 @@ void RecordWriter::Write()
 
 namespace {
 
+// The fields are named through the table, so that a field it does not have is
+// an error rather than a quoted text.
 QString readerSql(const QString &table, const QStringList &fields)
 {
     QStringList names;
     for (const QString &field : fields)
-        names.append(quoted(field));
-    return QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names.join(u','), table);
+        names.append(QStringLiteral("r.") + quoted(field));
+    return QStringLiteral("SELECT %1 FROM %2 AS r ORDER BY r.rowid").arg(names.join(u','), table);
 }
 
 } // namespace

@@ -209,15 +209,18 @@ public:
     int RecordCount() const { return static_cast<int>(m_rowIds.size()); }
     // Sets field (its place in fields) for the next Write; a value stays set
     // until it is set again.
-    void SetText(int field, const QString &text) { m_statement.BindText(field + 1, text); }
-    void Set(int field, const QVariant &value) { m_statement.Bind(field + 1, value); }
+    void SetText(int field, const QString &text);
+    void Set(int field, const QVariant &value);
     // Appends a record, or rewrites the next one in record order.
     void Write();
 
 private:
+    int parameterOf(int field) const;
+
     Statement m_statement;
     QList<qint64> m_rowIds;
     qsizetype m_next = 0;
+    int m_fieldCount;
     int m_rowIdParameter;
 };
 

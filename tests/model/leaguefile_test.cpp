@@ -3,12 +3,15 @@
 #include "leaguefilefixture.h"
 #include "model/fixturelist.h"
 #include "model/leaguerules.h"
+#include "model/teamscoring.h"
 #include "platform/database.h"
+#include "platform/numbers.h"
 #include "testfiles.h"
 #include "testleague.h"
 
 #include <QFile>
 
+#include <cmath>
 #include <functional>
 
 using namespace fixtora;
@@ -584,4 +587,76 @@ TEST_F(LeagueFileTest, ALoadChangesNoByteAndOpensWriteProtectedFiles)
         EXPECT_EQ(test::readAll(path("club.ext")), companion);
         EXPECT_EQ(folder(), "club.ext club.tbl");
     }
+}
+
+TEST_F(LeagueFileTest, ASaveRewritesOnlyThePagesOfWhatChanged)
+{
+    test::TestLeague league = test::TeamLeague(16, 2, 1);
+    league.scoresEntered = true;
+    test::BuildTestLeague(league);
+    ASSERT_TRUE(create("club.tbl").ok);
+    ASSERT_TRUE(load("club.tbl").ok);
+    // Every page is written again with a new random start, so a page that
+    // was written differs whole from what it was.
+    constexpr qsizetype kPageSize = 1024;
+    auto pagesWritten = [this](const QByteArray &before) {
+        const QByteArray after = test::readAll(path("club.tbl"));
+        int written = 0;
+        for (qsizetype at = 0; at < before.size(); at += kPageSize)
+            written += before.mid(at, kPageSize) != after.mid(at, kPageSize);
+        return written;
+    };
+    const struct {
+        const char *what;
+        std::function<void()> change;
+        SaveCommit commit;
+        int atMost;   // pages written, of nearly two hundred
+    } cases[] = {
+        {"nothing changed", [] {}, SaveCommit::Whole, 3},
+        {"one position score", [] { gPosScoreA[100] = "9"; }, SaveCommit::Whole, 5},
+        {"one penalty and one date", [] { gPenalties[3] = 2; gWeekDates[4] = gWeekDates[4].addDays(1); },
+         SaveCommit::Whole, 5},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray before = test::readAll(path("club.tbl"));
+        ASSERT_GT(before.size(), 150 * kPageSize);
+        c.change();
+        ASSERT_TRUE(SaveLeague(c.commit).ok);
+        EXPECT_LE(pagesWritten(before), c.atMost);
+    }
+    const QByteArray before = test::readAll(path("club.tbl"));
+    ASSERT_TRUE(SaveLeague(SaveCommit::PerRecord).ok);   // writes every record
+    EXPECT_GT(pagesWritten(before), before.size() / kPageSize / 2);
+
+    const int changed = 100;
+    const QString score = gPosScoreA[changed];
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gPosScoreA[changed], score);
+    EXPECT_EQ(gPenalties[3], 2);
+}
+
+TEST_F(LeagueFileTest, SecondScoresReadAsTheirNumbersAndComeBackAsTheModelWritesThem)
+{
+    const QStringList stored{"-1", "0", "-0", "7", "007", "-12", "123456789", "1234567890", "99999999999999",
+                             "1e3", "2.5", " 4", "5x", "-", "+3", ""};
+    for (const QString &text : stored) {
+        const PositionEntry entry = ParsePositionEntry("Ann//1\\\\" + text);
+        EXPECT_EQ(entry.second, Val(text)) << text.toStdString();
+        EXPECT_EQ(std::signbit(entry.second), std::signbit(Val(text))) << text.toStdString();
+    }
+
+    test::BuildTestLeague(test::TeamLeague(4, 1, 1));
+    const int first = FixtureEntryCount(gNumSlots, gGamesToPlay) + 1;   // past what the load rebuilds
+    for (int i = 0; i < stored.size(); ++i)
+        gPosScoreB[first + i] = stored[i];
+    ASSERT_TRUE(create("club.tbl").ok);
+    test::BuildTestLeague(test::TeamLeague(4, 1, 1));
+    for (int i = 0; i < stored.size(); ++i)
+        gPosScoreB[first + i] = stored[i];
+    gLeagueFile = path("club.tbl");
+    ASSERT_TRUE(SaveLeague().ok);
+    ASSERT_TRUE(load("club.tbl").ok);
+    for (int i = 0; i < stored.size(); ++i)
+        EXPECT_EQ(gPosScoreB[first + i], ScoreText(Val(stored[i]))) << stored[i].toStdString();
 }

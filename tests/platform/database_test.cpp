@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include <sqlite3.h>
+
 #include "testfiles.h"
 
 using namespace fixtora;
@@ -231,4 +233,180 @@ TEST_F(DatabaseTest, FilesAreLinkedAndReplacedWhole)
     EXPECT_THROW(LinkFile(path("old"), path("kept")), DatabaseError);
     EXPECT_THROW(ReplaceFile(path("missing"), path("old")), DatabaseError);
     EXPECT_EQ(test::readAll(path("old")), "new");
+}
+
+// ---- Keys of encrypted files, statements, record writers and readers ----------------
+
+namespace {
+
+// Opens file with SQLCipher's own derivation of the passphrase and counts the
+// records of t; -1 when it cannot be read.
+int countWithPassphrase(const QString &file, const QByteArray &passphrase)
+{
+    sqlite3 *db = nullptr;
+    int count = -1;
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+        && sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) == SQLITE_OK) {
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM t", -1, &stmt, nullptr) == SQLITE_OK
+            && sqlite3_step(stmt) == SQLITE_ROW)
+            count = sqlite3_column_int(stmt, 0);
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return count;
+}
+
+// A file made by SQLCipher from the passphrase alone, with table t of count records.
+void makeWithPassphrase(const QString &file, const QByteArray &passphrase, int count)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())), SQLITE_OK);
+    const QByteArray sql = "CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT, n INTEGER);"
+        + QByteArray("INSERT INTO t (name) VALUES ('x');").repeated(count);
+    EXPECT_EQ(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+int countWithDatabase(const QString &file, const QByteArray &key)
+{
+    Database db;
+    db.Open(file, Database::Mode::ReadOnly, key);
+    return static_cast<int>(db.Value("SELECT count(*) FROM t").toLongLong());
+}
+
+} // namespace
+
+TEST_F(DatabaseTest, KeysAreDerivedExactlyAsSQLCipherDerivesThem)
+{
+    const struct {
+        const char *what;
+        bool forgetFirst;   // the key of the file is not known yet
+    } cases[] = {{"key derived at the open", true}, {"key known from before", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        makeFile(path("ours.db"), kKey, {"a", "b"});
+        makeWithPassphrase(path("theirs.db"), kKey, 3);
+        if (c.forgetFirst)
+            ForgetDerivedKeys();
+        EXPECT_EQ(countWithPassphrase(path("ours.db"), kKey), 2);
+        EXPECT_EQ(countWithDatabase(path("theirs.db"), kKey), 3);
+        EXPECT_EQ(countWithPassphrase(path("ours.db"), "wrong"), -1);
+        EXPECT_THROW(countWithDatabase(path("theirs.db"), "wrong"), DatabaseError);
+        QFile::remove(path("ours.db"));
+        QFile::remove(path("theirs.db"));
+    }
+}
+
+TEST_F(DatabaseTest, EveryNewFileGetsASaltOfItsOwnAndIsKeyedByIt)
+{
+    makeFile(path("a.db"), kKey, {"a"});
+    makeFile(path("b.db"), kKey, {"b", "b"});
+    test::writeAll(path("empty.db"), "");
+    {
+        Database db;   // an empty file is a new one
+        db.Open(path("empty.db"), Database::Mode::ReadWrite, kKey);
+        db.Execute("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT, n INTEGER)");
+    }
+    const QByteArray a = test::readAll(path("a.db")).left(16), b = test::readAll(path("b.db")).left(16),
+                     empty = test::readAll(path("empty.db")).left(16);
+    EXPECT_NE(a, b);
+    EXPECT_NE(a, empty);
+    EXPECT_EQ(countWithPassphrase(path("empty.db"), kKey), 0);
+
+    // Another file put in place under a name opened before is keyed by its own salt.
+    EXPECT_EQ(countWithDatabase(path("a.db"), kKey), 1);
+    ReplaceFile(path("b.db"), path("a.db"));
+    EXPECT_EQ(countWithDatabase(path("a.db"), kKey), 2);
+
+    // A file too short to hold a salt is refused as damaged.
+    test::writeAll(path("short.db"), "SQLite");
+    try {
+        countWithDatabase(path("short.db"), kKey);
+        ADD_FAILURE() << "no error";
+    } catch (const DatabaseError &error) {
+        EXPECT_EQ(error.kind(), DatabaseError::Kind::Damaged) << error.message().toStdString();
+    }
+}
+
+TEST_F(DatabaseTest, AKeyPreparedAheadOpensTheFile)
+{
+    makeFile(path("a.db"), kKey, {"a"});
+    test::writeAll(path("short.db"), "x");
+    ForgetDerivedKeys();
+    for (const char *file : {"a.db", "missing.db", "short.db"}) {
+        const KeyPreparation prepared(path(file), kKey);
+    }
+    EXPECT_EQ(countWithDatabase(path("a.db"), kKey), 1);
+    EXPECT_FALSE(QFile::exists(path("missing.db")));
+    EXPECT_EQ(test::readAll(path("short.db")), "x");
+}
+
+TEST_F(DatabaseTest, RecordWritersAppendAndRewriteInRecordOrder)
+{
+    makeFile(path("a.db"), {}, {"a", "b", "c", "d"});
+    Database db;
+    db.Open(path("a.db"), Database::Mode::ReadWrite);
+    db.Execute("DELETE FROM t WHERE name = 'b'");   // record order, not ids 1..n
+    // Counts the records an UPDATE really writes.
+    db.Execute("CREATE TABLE written (name TEXT)");
+    db.Execute("CREATE TRIGGER counted AFTER UPDATE ON t BEGIN INSERT INTO written VALUES (new.name); END");
+    using Mode = RecordWriter::Mode;
+    const struct {
+        const char *what;
+        Mode mode;
+        QStringList names;     // written to the first records in turn
+        QStringList after;     // the table's names afterwards
+        QStringList written;   // the records an UPDATE wrote
+    } cases[] = {
+        {"rewrite", Mode::Rewrite, {"a", "x"}, {"a", "x", "d"}, {"a", "x"}},
+        {"rewrite what changed", Mode::RewriteChanged, {"a", "y", "d"}, {"a", "y", "d"}, {"y"}},
+        {"append", Mode::Append, {"e"}, {"a", "y", "d", "e"}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        db.Execute("DELETE FROM written");
+        RecordWriter writer(db, "t", {"name"}, c.mode);
+        EXPECT_EQ(writer.RecordCount(), c.mode == Mode::Append ? 0 : 3);
+        for (const QString &name : c.names) {
+            writer.SetText(0, name);
+            writer.Write();
+        }
+        EXPECT_EQ(names(db), c.after);
+        EXPECT_EQ(names(db, "written"), c.written);
+    }
+
+    RecordWriter full(db, "t", {"name", "n"}, Mode::Rewrite);
+    EXPECT_THROW(full.Set(2, 1), DatabaseError);   // no third field
+    for (int i = 0; i < full.RecordCount(); ++i)
+        full.Write();
+    try {
+        full.Write();
+        ADD_FAILURE() << "wrote past the last record";
+    } catch (const DatabaseError &error) {
+        EXPECT_EQ(error.kind(), DatabaseError::Kind::Missing);
+    }
+    EXPECT_THROW(RecordWriter(db, "nosuch", {"name"}, Mode::Rewrite), DatabaseError);
+    EXPECT_THROW(RecordWriter(db, "t", {"nosuch"}, Mode::Append), DatabaseError);
+}
+
+TEST_F(DatabaseTest, RecordReadersReadChosenFieldsInRecordOrder)
+{
+    makeFile(path("a.db"), {}, {"c", "a", "b"});
+    Database db;
+    db.Open(path("a.db"), Database::Mode::ReadWrite);
+    db.Execute("UPDATE t SET name = NULL WHERE name = 'a'");
+    RecordReader reader(db, "t", {"n", "name"});
+    QStringList texts;
+    QList<QVariant> values;
+    while (reader.Next()) {
+        texts.append(reader.Text(1));
+        values.append(reader.Value(0));
+    }
+    EXPECT_EQ(texts, (QStringList{"c", "", "b"}));
+    EXPECT_EQ(values, (QList<QVariant>{qlonglong(1), qlonglong(1), qlonglong(1)}));
+    ASSERT_TRUE(reader.Next());   // after the last record it reads from the first again
+    EXPECT_EQ(reader.Text(1), "c");
+    EXPECT_THROW(RecordReader(db, "t", {"nosuch"}), DatabaseError);
 }
