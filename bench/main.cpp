@@ -1,3 +1,17 @@
+// The benchmarks run with a QApplication (offscreen unless a platform is
+// chosen), so drawing on the screen's picture box can be measured too.
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

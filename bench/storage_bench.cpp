@@ -5,6 +5,7 @@
 #include "model/leaguefile.h"
 #include "model/league.h"
 #include "model/settings.h"
+#include "testleague.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -13,40 +14,13 @@ using namespace fixtora;
 
 namespace {
 
-struct LeagueShape {
-    int n, games;
-    bool team;
-};
-
-LeagueShape shapeOf(const benchmark::State &state)
+// The league of the benchmark's arguments, with every score and position entered.
+test::TestLeague leagueOf(const benchmark::State &state)
 {
-    return {static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), state.range(2) != 0};
-}
-
-// A league in memory with every score and position entered.
-void defineLeague(const LeagueShape &shape)
-{
-    InitialiseGlobals();
-    gTableName = "Bench League";
-    gNumSlots = shape.n;
-    gGamesToPlay = static_cast<std::int16_t>(shape.games);
-    gStartDate = QDate(2026, 1, 6);
-    gTeamLeague = shape.team;
-    gTeamScoring = 1;
-    gLeagueType = shape.team ? TeamTypeCode(1, false) : kTypePlayers;
-    const int e = FixtureEntryCount(shape.n, shape.games);
-    gScores = QList<QString>(16 * e + 1, "2");
-    gPosPlayer = QList<QString>(16 * e + 1, "Player Name");
-    gPosScoreB = QList<QString>(16 * e + 1, "0");
-    for (int k = 1; k <= 16 * e; ++k)
-        gPosScoreA[k] = QString::number(k % 7);
-    for (int i = 1; i <= shape.n; ++i) {
-        gPlayerNames[i] = QString("Entry %1").arg(i);
-        for (int j = 1; j <= 16; ++j)
-            gTeamSquads[i][j] = QString("T%1 P%2").arg(i).arg(j);
-    }
-    for (int r = 1; r <= shape.games * (shape.n - 1); ++r)
-        gWeekDates[r] = gStartDate.addDays(7 * (r - 1));
+    const int n = static_cast<int>(state.range(0)), games = static_cast<int>(state.range(1));
+    test::TestLeague league = state.range(2) != 0 ? test::TeamLeague(n, games) : test::PlayerLeague(n, games);
+    league.scoresEntered = true;
+    return league;
 }
 
 // A league file of the shape, created in a temporary folder.
@@ -54,7 +28,7 @@ class BenchLeague {
 public:
     BenchLeague(benchmark::State &state) : m_state(state)
     {
-        defineLeague(shapeOf(state));
+        test::BuildTestLeague(leagueOf(state));
         gLeagueFile = m_dir.filePath("bench.tbl");
         SetFileChooser([this](const FileDialogRequest &) { return m_dir.filePath("bench.tbl"); });
         SetLeagueFileHooks({[this](const QString &m) { m_state.SkipWithError(m.toStdString().c_str()); }, {}});

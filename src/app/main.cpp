@@ -2,11 +2,13 @@
 // user refused to run below 1024x768), the event loop never runs.
 
 #include "fixtures/fixtureswindows.h"
+#include "fixtures/resultswindows.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
 #include "table/tablewindows.h"
 #include "tournament/tournamentwindows.h"
+#include "wizard/wizardwindows.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,8 +21,10 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
     fixtora::RegisterFixturesWindows();
+    fixtora::RegisterResultsWindows();
     fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
+    fixtora::RegisterWizardWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();

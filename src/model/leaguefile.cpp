@@ -3,6 +3,7 @@
 #include "model/filedialogs.h"
 #include "model/fixturelist.h"
 #include "model/league.h"
+#include "model/leaguepair.h"
 #include "model/leaguerules.h"
 #include "model/teamscoring.h"
 #include "platform/database.h"
@@ -10,20 +11,16 @@
 #include "platform/systembox.h"
 
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
-#include <utility>
-#include <filesystem>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace fixtora {
 
 namespace {
 
-const QByteArray kLeagueKey = QByteArrayLiteral("Rk8mQv3Zt6");
-const QString kCompanion = QStringLiteral("ext");   // alias of the companion file
 const QString kNotEntered = QStringLiteral("-1");
 constexpr int kPieceLength = 250;
 constexpr int kMaxPenalty = 32767;
@@ -32,6 +29,9 @@ const QString kNotValid = QStringLiteral("Not a Valid project file, try another"
 const QString kEmpty = QStringLiteral("error database empty");
 const QString kNotFound = QStringLiteral("File not found - Database copy");
 const QString kNoAccess = QStringLiteral("A League with that name already exists, please use another Name");
+const QString kBusy = QStringLiteral("The league file is in use by another program; try again");
+const QString kNotOnePair =
+    QStringLiteral("The league file and its companion file do not belong together; nothing was saved");
 
 LeagueFileHooks &hooks()
 {
@@ -120,7 +120,7 @@ void createSchema(Database &db)
         QStringLiteral("players (") + key
             + QStringLiteral("Tablename TEXT, GAMESTOPLAY INTEGER, startdate TEXT, skipdate INTEGER, ")
             + textColumns(kPlayerFields) + QLatin1Char(')'),
-        kCompanion + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
+        kCompanionSchema + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
     };
     for (const QString &table : tables)
         db.Execute(QStringLiteral("CREATE TABLE ") + table);
@@ -223,7 +223,7 @@ void writeNewLeague(Database &db, std::int16_t code)
 
     Recordset penalties(db, QStringLiteral("penalties"));
     appendRecords(penalties, n, [&](int) { penalties.SetField(QStringLiteral("penalty"), 0); });
-    Recordset dates(db, QStringLiteral("dates"), kCompanion);
+    Recordset dates(db, QStringLiteral("dates"), kCompanionSchema);
     appendRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
     Recordset scores(db, QStringLiteral("scores"));
     appendRecords(scores, e, [&](int) { scores.SetField(QStringLiteral("field1"), kNotEntered); });
@@ -264,7 +264,7 @@ void rewriteLeague(Database &db)
         Recordset positions(db, QStringLiteral("teamplayerspos"));
         rewriteRecords(positions, e, [&](int i) { setPositions(positions, i, true); });
     }
-    Recordset dates(db, QStringLiteral("dates"), kCompanion);
+    Recordset dates(db, QStringLiteral("dates"), kCompanionSchema);
     rewriteRecords(dates, w, [&](int r) { dates.SetField(QStringLiteral("dates"), encodeDate(gWeekDates[r])); });
     Recordset penalties(db, QStringLiteral("penalties"));
     rewriteRecords(penalties, n, [&](int i) {
@@ -280,44 +280,6 @@ void rewriteLeague(Database &db)
 
 // ---- Files -------------------------------------------------------------------------
 
-// A file name reserved in the target folder for a file being built; removed
-// again unless it was moved into place.
-class TempPath {
-public:
-    explicit TempPath(const QString &target)
-    {
-        const QFileInfo info(target);
-        QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
-        file.setAutoRemove(false);
-        if (!file.open())
-            throw DatabaseError(QStringLiteral("Cannot create a file in ") + info.absolutePath() + QStringLiteral(": ")
-                                + file.errorString());
-        m_path = file.fileName();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    }
-    ~TempPath()
-    {
-        if (!m_path.isEmpty())
-            QFile::remove(m_path);
-    }
-    TempPath(const TempPath &) = delete;
-    TempPath &operator=(const TempPath &) = delete;
-
-    const QString &path() const { return m_path; }
-    void MoveTo(const QString &target)
-    {
-        std::error_code error;
-        std::filesystem::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData(), error);
-        if (error)
-            throw DatabaseError(QStringLiteral("Cannot write ") + target + QStringLiteral(": ")
-                                + QString::fromStdString(error.message()));
-        m_path.clear();
-    }
-
-private:
-    QString m_path;
-};
-
 void requireNoFolderAt(const QString &path)
 {
     if (QFileInfo(path).isDir())
@@ -328,6 +290,17 @@ void requireFileAt(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("No league file at ") + path);
+}
+
+QString folderOf(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// What a failed create or save tells its caller.
+QString writeFailure(const DatabaseError &error)
+{
+    return error.kind() == DatabaseError::Kind::Busy ? kBusy : error.message();
 }
 
 // ---- Reading -----------------------------------------------------------------------
@@ -372,7 +345,8 @@ void requireRecords(const Recordset &rs, int count)
         throw LoadError{kNotValid};
 }
 
-// The league type code, or 0 when the file holds none.
+// The league type code, or 0 when the file holds none (no table, record or
+// field). A record that cannot be read is damage, not a missing code.
 std::int16_t readTypeCode(Database &db)
 {
     std::optional<QVariant> value;
@@ -380,7 +354,9 @@ std::int16_t readTypeCode(Database &db)
         Recordset customFixtures(db, QStringLiteral("customfixtures"));
         customFixtures.MoveFirst();
         value = customFixtures.Field(QStringLiteral("Value"));
-    } catch (const DatabaseError &) {
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Missing)
+            throw;
         return kTypeNone;
     }
     if (value->typeId() != QMetaType::LongLong)
@@ -456,15 +432,22 @@ void rebuildTeamResults(int e)
 
 void readLeague(const QString &leaguePath, const QString &companionPath)
 {
+    RecoverInterruptedCreates(folderOf(leaguePath));
     checkFile(leaguePath);
     checkFile(companionPath);
-    Database league, companion;
-    league.Open(leaguePath, Database::Mode::ReadOnly, kLeagueKey);
-    companion.Open(companionPath, Database::Mode::ReadOnly);
+    // Opened for writing so that what a save that died left half-written is
+    // rolled back; the league's contents are only read.
+    Database league;
+    OpenPair(league, leaguePath, companionPath);
+    league.Execute(QStringLiteral("BEGIN"));
+    league.CheckIntegrity();
+    league.CheckIntegrity(kCompanionSchema);
+    if (!IsOnePair(league))
+        throw LoadError{kNotValid};
     Recordset scores(league, QStringLiteral("scores"));
     Recordset penalties(league, QStringLiteral("penalties"));
     Recordset alt(league, QStringLiteral("altfixtures"));
-    Recordset dates(companion, QStringLiteral("dates"));
+    Recordset dates(league, QStringLiteral("dates"), kCompanionSchema);
 
     gLeagueType = readTypeCode(league);
     gTeamLeague = IsTeamType(gLeagueType);
@@ -512,6 +495,8 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
         gPenalties[s] = integerField(penalties, QStringLiteral("penalty"), -kMaxPenalty - 1, kMaxPenalty);
     if (!LeagueProblem().isEmpty())
         throw LoadError{kNotValid};
+    league.Execute(QStringLiteral("COMMIT"));
+    RemoveDeadSaveJournals(league, leaguePath, companionPath);
 }
 
 void setCaption(const QString &caption)
@@ -561,25 +546,23 @@ FileResult CreateLeagueFile()
         checkLeagueToWrite();
         requireNoFolderAt(gLeagueFile);
         requireNoFolderAt(gExtFile);
-        TempPath league(gLeagueFile);
-        TempPath companion(gExtFile);
+        RecoverInterruptedCreates(folderOf(gLeagueFile));
+        NewLeaguePair pair(gLeagueFile);
         {
             Database db;
-            db.Open(league.path(), Database::Mode::ReadWrite, kLeagueKey);
-            db.Attach(companion.path(), kCompanion, {});
+            OpenPair(db, pair.LeagueTemp(), pair.CompanionTemp());
             Transaction transaction(db);
             createSchema(db);
             writeNewLeague(db, code);
+            MarkOnePair(db);
             transaction.Commit();
         }
-        // The league file goes into place last: until then the old pair stands.
-        companion.MoveTo(gExtFile);
-        league.MoveTo(gLeagueFile);
+        pair.Install();
         gSaved = true;
         return {true, {}};
     } catch (const DatabaseError &error) {
         gLeagueType = previousCode;
-        return {false, error.message()};
+        return {false, writeFailure(error)};
     }
 }
 
@@ -590,19 +573,24 @@ FileResult SaveLeague(SaveCommit commit)
         checkLeagueToWrite();
         requireFileAt(gLeagueFile);
         requireFileAt(gExtFile);
+        RecoverInterruptedCreates(folderOf(gLeagueFile));
         Database db;
-        db.Open(gLeagueFile, Database::Mode::ReadWrite, kLeagueKey);
-        db.Attach(gExtFile, kCompanion, {});
+        OpenPair(db, gLeagueFile, gExtFile);
         std::optional<Transaction> transaction;
-        if (commit == SaveCommit::Whole)
+        if (commit == SaveCommit::Whole) {
             transaction.emplace(db);
+            RemoveDeadSaveJournals(db, gLeagueFile, gExtFile);
+        }
+        if (!IsOnePair(db))
+            throw DatabaseError(kNotOnePair);
         rewriteLeague(db);
+        MarkOnePair(db);
         if (transaction)
             transaction->Commit();
         gSaved = true;
         return {true, {}};
     } catch (const DatabaseError &error) {
-        return {false, error.message()};
+        return {false, writeFailure(error)};
     }
 }
 
@@ -617,8 +605,8 @@ FileResult LoadLeague()
         readLeague(gLeagueFile, gExtFileName);
     } catch (const LoadError &error) {
         return abandonLoad(error.message);
-    } catch (const DatabaseError &) {
-        return abandonLoad(kNotValid);
+    } catch (const DatabaseError &error) {
+        return abandonLoad(error.kind() == DatabaseError::Kind::Busy ? kBusy : kNotValid);
     }
     BuildFixtureList();
     gLeagueOnDisk = true;

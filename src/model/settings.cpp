@@ -77,17 +77,19 @@ QString writtenForm(const IniKey &key)
 // not exist yet.
 bool writeIniFile(const QList<ProfileEntry> &entries)
 {
-    if (!QFileInfo(gIniFile).dir().exists())
-        MakeUserConfigFolder();
+    if (!QFileInfo(gIniFile).dir().exists() && !MakeUserConfigFolder())
+        return false;
     return WriteProfileStrings(gIniFile, QLatin1String(kIniSection), entries);
 }
 
+// The defaults apply for this run even when the file cannot be written; the
+// next write of the settings tries again.
 void createIniFile()
 {
     QList<ProfileEntry> entries;
     for (const IniKey &key : kIniKeys)
         entries.append({QLatin1String(key.name), QLatin1String(key.creationText)});
-    writeIniFile(entries);
+    static_cast<void>(writeIniFile(entries));
     for (const IniKey &key : kIniKeys)
         storeValue(key, QLatin1String(key.creationText));
 }

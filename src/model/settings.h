@@ -59,7 +59,7 @@ void ReadIniSettings();
 
 // Writes all thirteen settings into "config.ini" in one rewrite of the file;
 // false when the file was not written.
-bool WriteIniSettings();
+[[nodiscard]] bool WriteIniSettings();
 
 // Reads (mode "GET") or writes (mode "WRITE") one key of gIniFile; modes in any
 // letter case. A read gives at most 49 characters, and the empty text for a
@@ -77,7 +77,7 @@ QString GetRegString(RegRoot root, const QString &subkey, const QString &name,
                      const QString &def);
 
 // Stores a preference; false when it was not stored.
-bool SaveRegString(RegRoot root, const QString &subkey, const QString &name,
+[[nodiscard]] bool SaveRegString(RegRoot root, const QString &subkey, const QString &name,
                    const QString &value);
 
 } // namespace fixtora

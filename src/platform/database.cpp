@@ -1,8 +1,16 @@
 #include "platform/database.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <sqlite3.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace fixtora {
 
@@ -22,10 +30,38 @@ QString quotedLiteral(const QString &text)
     return QLatin1Char('\'') + escaped + QLatin1Char('\'');
 }
 
+// How long a lock held elsewhere is waited for before the step fails.
+constexpr int kBusyTimeoutMs = 1000;
+
+DatabaseError::Kind kindOf(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DatabaseError::Kind::Busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return DatabaseError::Kind::Damaged;
+    default:
+        return DatabaseError::Kind::Other;
+    }
+}
+
 [[noreturn]] void fail(sqlite3 *db, const QString &what)
 {
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-    throw DatabaseError(what + QStringLiteral(": ") + detail);
+    throw DatabaseError(what + QStringLiteral(": ") + detail,
+                        db ? kindOf(sqlite3_errcode(db)) : DatabaseError::Kind::Other);
+}
+
+[[noreturn]] void missing(const QString &what)
+{
+    throw DatabaseError(what, DatabaseError::Kind::Missing);
+}
+
+[[noreturn]] void failFile(const QString &what)
+{
+    throw DatabaseError(what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // Runs a statement to its end; the rows of a query are passed to onRow.
@@ -87,7 +123,9 @@ void bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
 
 } // namespace
 
-DatabaseError::DatabaseError(const QString &message) : std::runtime_error(message.toStdString()) {}
+DatabaseError::DatabaseError(const QString &message, Kind kind) : std::runtime_error(message.toStdString()), m_kind(kind)
+{
+}
 
 // ---- Database -------------------------------------------------------------------
 
@@ -108,6 +146,7 @@ void Database::Open(const QString &path, Mode mode, const QByteArray &key)
     try {
         if (rc != SQLITE_OK)
             fail(m_db, QStringLiteral("Cannot open ") + path);
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
         if (!key.isEmpty() && sqlite3_key(m_db, key.constData(), static_cast<int>(key.size())) != SQLITE_OK)
             fail(m_db, QStringLiteral("Cannot key ") + path);
         // The first read tells a database with this key from anything else.
@@ -133,11 +172,51 @@ void Database::Close()
     m_db = nullptr;
 }
 
+bool Database::InTransaction() const
+{
+    return m_db && !sqlite3_get_autocommit(m_db);
+}
+
 void Database::Execute(const QString &sql)
 {
     if (!m_db)
         throw DatabaseError(QStringLiteral("No database is open"));
     runStatement(m_db, sql, [](sqlite3_stmt *) {});
+}
+
+QVariant Database::Value(const QString &sql)
+{
+    if (!m_db)
+        throw DatabaseError(QStringLiteral("No database is open"));
+    QVariant value;
+    bool first = true;
+    runStatement(m_db, sql, [&](sqlite3_stmt *stmt) {
+        if (first)
+            value = columnValue(stmt, 0);
+        first = false;
+    });
+    return value;
+}
+
+bool Database::HasTable(const QString &table, const QString &schema)
+{
+    return Value(QStringLiteral("SELECT 1 FROM %1.sqlite_master WHERE type = 'table' AND name = %2")
+                     .arg(quoted(schema), quotedLiteral(table)))
+        .isValid();
+}
+
+void Database::CheckIntegrity(const QString &schema)
+{
+    if (!m_db)
+        throw DatabaseError(QStringLiteral("No database is open"));
+    const QString file = QString::fromUtf8(sqlite3_db_filename(m_db, schema.toUtf8().constData()));
+    const qint64 pages = Value(QStringLiteral("PRAGMA %1.page_count").arg(quoted(schema))).toLongLong();
+    const qint64 pageSize = Value(QStringLiteral("PRAGMA %1.page_size").arg(quoted(schema))).toLongLong();
+    if (QFileInfo(file).size() < pages * pageSize)
+        throw DatabaseError(file + QStringLiteral(" is shorter than the pages it counts"), DatabaseError::Kind::Damaged);
+    const QString verdict = Value(QStringLiteral("PRAGMA %1.quick_check(1)").arg(quoted(schema))).toString();
+    if (verdict != QLatin1String("ok"))
+        throw DatabaseError(file + QStringLiteral(" is damaged: ") + verdict, DatabaseError::Kind::Damaged);
 }
 
 // ---- Transaction ------------------------------------------------------------------
@@ -174,7 +253,7 @@ Recordset::Recordset(Database &db, const QString &table, const QString &schema)
                      .arg(quoted(schema), quotedLiteral(table)),
                  [&](sqlite3_stmt *) { found = true; });
     if (!found)
-        throw DatabaseError(QStringLiteral("No table ") + table);
+        missing(QStringLiteral("No table ") + table);
 
     // The integer primary key is the rowid itself, not a field.
     QStringList keyFields;
@@ -211,14 +290,14 @@ Recordset::~Recordset()
 void Recordset::MoveFirst()
 {
     if (m_rows.isEmpty())
-        throw DatabaseError(QStringLiteral("No current record in ") + m_table);
+        missing(QStringLiteral("No current record in ") + m_table);
     m_current = 0;
 }
 
 void Recordset::MoveNext()
 {
     if (Eof())
-        throw DatabaseError(QStringLiteral("No current record in ") + m_table);
+        missing(QStringLiteral("No current record in ") + m_table);
     ++m_current;
 }
 
@@ -226,7 +305,7 @@ int Recordset::fieldIndex(const QString &name) const
 {
     const qsizetype index = m_fields.indexOf(name);
     if (index < 0)
-        throw DatabaseError(QStringLiteral("No field %1 in %2").arg(name, m_table));
+        missing(QStringLiteral("No field %1 in %2").arg(name, m_table));
     return static_cast<int>(index);
 }
 
@@ -234,7 +313,7 @@ QVariant Recordset::Field(const QString &name) const
 {
     const int index = fieldIndex(name);
     if (Eof())
-        throw DatabaseError(QStringLiteral("No current record in ") + m_table);
+        missing(QStringLiteral("No current record in ") + m_table);
     return m_rows[m_current][index];
 }
 
@@ -247,7 +326,7 @@ void Recordset::AddNew()
 void Recordset::Edit()
 {
     if (Eof())
-        throw DatabaseError(QStringLiteral("No current record in ") + m_table);
+        missing(QStringLiteral("No current record in ") + m_table);
     m_buffer = m_rows[m_current];
     m_change = Change::Editing;
 }
@@ -312,6 +391,54 @@ void Recordset::Update()
         m_rows[m_current] = m_buffer;
     }
     m_change = Change::None;
+}
+
+// ---- Files beside a database ------------------------------------------------------
+
+FileLock::FileLock(const QString &path)
+{
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void ReplaceFile(const QString &from, const QString &to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        failFile(QStringLiteral("Cannot write ") + to);
+}
+
+void LinkFile(const QString &from, const QString &to)
+{
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return;
+    if (errno == EEXIST || !QFile::copy(from, to))
+        failFile(QStringLiteral("Cannot keep a copy of ") + from);
+    const int fd = ::open(QFile::encodeName(to).constData(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        failFile(QStringLiteral("Cannot keep a copy of ") + from);
+}
+
+void SyncFolder(const QString &folder)
+{
+    // Some file systems cannot sync a folder; the names are then as durable
+    // as the file system makes them.
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace fixtora

@@ -12,6 +12,20 @@ struct ProfileText {
     QString lineEnd = QStringLiteral("\n");
 };
 
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+QString withoutBlanksAround(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text.toString();
+}
+
 bool holdsLineBreakOrNul(const QString &s)
 {
     return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'))
@@ -144,7 +158,7 @@ std::optional<QString> ReadProfileString(const QString &file, const QString &sec
     if (at < 0)
         return std::nullopt;
     const QString &line = text.lines[at];
-    return line.mid(line.indexOf(QLatin1Char('=')) + 1);
+    return withoutBlanksAround(QStringView(line).mid(line.indexOf(QLatin1Char('=')) + 1));
 }
 
 bool WriteProfileStrings(const QString &file, const QString &section,

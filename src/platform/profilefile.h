@@ -1,8 +1,9 @@
 #pragma once
 // Profile files: "[section]" header lines, each followed by "key=value" lines.
 //
-// Section names and keys match without regard to letter case. Values are
-// returned exactly as they stand after the first "=" of their line. A key
+// Section names and keys match without regard to letter case. A value is what
+// stands after the first "=" of its line, without the blanks (spaces, tabs)
+// around it, so "PointsforWin = 2" reads "2". A key
 // written again is replaced on its own line; a new key goes at the end of its
 // section, and a missing section at the end of the file, which is created on
 // the first write. Every other line is kept as it was. Files with CRLF or LF
@@ -30,10 +31,10 @@ std::optional<QString> ReadProfileString(const QString &file, const QString &sec
 // file could not be read or written, or a section name, key or value cannot be
 // held on its line (a line break or NUL anywhere, "=" in a key, "]" in a section
 // name, an empty name, a key starting with "[" or ";").
-bool WriteProfileStrings(const QString &file, const QString &section,
+[[nodiscard]] bool WriteProfileStrings(const QString &file, const QString &section,
                          const QList<ProfileEntry> &entries);
 
-bool WriteProfileString(const QString &file, const QString &section, const QString &key,
+[[nodiscard]] bool WriteProfileString(const QString &file, const QString &section, const QString &key,
                         const QString &value);
 
 } // namespace fixtora

@@ -40,7 +40,7 @@ QString UserConfigFolder();
 
 // Creates the user's configuration folder (owner access only) when it is
 // missing; false when it does not exist afterwards.
-bool MakeUserConfigFolder();
+[[nodiscard]] bool MakeUserConfigFolder();
 
 // The file of the store.
 QString RegistryFile();
@@ -51,6 +51,6 @@ std::optional<QString> ReadRegData(RegRoot root, const QString &subkey, const QS
 
 // Stores text as the value name (any text, NUL and line breaks included),
 // creating the file and the folder when needed; false when it was not stored.
-bool WriteRegData(RegRoot root, const QString &subkey, const QString &name, const QString &text);
+[[nodiscard]] bool WriteRegData(RegRoot root, const QString &subkey, const QString &name, const QString &text);
 
 } // namespace fixtora

@@ -253,16 +253,22 @@ void Main::changeEvent(QEvent *event)
         setWindowTitle(m_caption);
 }
 
-// Closing the main window is the same as Exit.
+// Closing the main window is Exit; it stays open when the user keeps an
+// unsaved league.
 void Main::closeEvent(QCloseEvent *event)
 {
     Exit_Click();
-    event->accept();
+    if (m_ending)
+        event->accept();
+    else
+        event->ignore();
 }
 
-// Ends the program without a question; a changed league is not saved.
+// Ends the program; unsaved changes of the open league are asked about first.
 void Main::Exit_Click()
 {
+    if (!MayDiscardLeague())
+        return;
     m_ending = true;
     UnloadForm<MainWizard>();
     UnloadForm<IntroScreen>();

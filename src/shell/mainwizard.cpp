@@ -172,10 +172,12 @@ void MainWizard::Timer1_Timer()
     }
 }
 
-// Only a league in a file is worth the question; true to go on.
+// Unsaved changes first; then only a league in a file is worth the question;
+// true to go on.
 bool MainWizard::CloseQuestion()
 {
-    return !gLeagueOnDisk || SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?"));
+    return MayDiscardLeague() &&
+           (!gLeagueOnDisk || SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?")));
 }
 
 void MainWizard::CloseTaskWindows()

@@ -12,6 +12,12 @@ QHash<TaskWindow, TaskWindowActions> &registered()
     return actions;
 }
 
+std::function<bool()> &unsavedLeagueCheck()
+{
+    static std::function<bool()> check;
+    return check;
+}
+
 } // namespace
 
 void RegisterTaskWindow(TaskWindow window, TaskWindowActions actions)
@@ -31,6 +37,16 @@ void UnloadTaskWindow(TaskWindow window)
     const TaskWindowActions actions = registered().value(window);
     if (actions.unload)
         actions.unload();
+}
+
+void SetUnsavedLeagueCheck(std::function<bool()> check)
+{
+    unsavedLeagueCheck() = std::move(check);
+}
+
+bool MayDiscardLeague()
+{
+    return !unsavedLeagueCheck() || unsavedLeagueCheck()();
 }
 
 } // namespace fixtora

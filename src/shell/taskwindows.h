@@ -19,6 +19,8 @@ enum class TaskWindow {
     PrintWeekly,  // league table screen
     tourwiz,      // tournament wizard
     Tournieform,  // tournament chart
+    Wizard2,      // team page of the new-league wizard
+    import,       // custom fixture import, opened from the summary page
 };
 
 struct TaskWindowActions {
@@ -29,5 +31,11 @@ struct TaskWindowActions {
 void RegisterTaskWindow(TaskWindow window, TaskWindowActions actions);
 void ShowTaskWindow(TaskWindow window);
 void UnloadTaskWindow(TaskWindow window);
+
+// Asked before the open league is replaced or the program ends, so unsaved
+// changes are not lost without a question: true to go on. The fixtures
+// screen registers its closing question here; with none registered, go on.
+void SetUnsavedLeagueCheck(std::function<bool()> check);
+bool MayDiscardLeague();
 
 } // namespace fixtora

@@ -1,17 +1,13 @@
 #include "model/leaguefile.h"
 
-#include "model/filedialogs.h"
+#include "leaguefilefixture.h"
 #include "model/fixturelist.h"
-#include "model/league.h"
-#include "model/settings.h"
 #include "model/leaguerules.h"
 #include "platform/database.h"
 #include "testfiles.h"
+#include "testleague.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -22,71 +18,12 @@ namespace {
 const QByteArray kKey = "Rk8mQv3Zt6";
 const QDate kStart(2026, 1, 6);
 
-class LeagueFileTest : public ::testing::Test {
+class LeagueFileTest : public test::LeagueFileFixture {
 protected:
-    void SetUp() override
-    {
-        SetLeagueFileHooks({[this](const QString &m) { messages.append(m); },
-                            [this](const QString &c) { caption = c; }});
-        SetFileChooser([this](const FileDialogRequest &) { return chosen; });
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
-    }
-    void TearDown() override
-    {
-        SetLeagueFileHooks({});
-        SetFileChooser({});
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    static void definePlayers(int n, int games)
-    {
-        InitialiseGlobals();
-        gTableName = "Tuesday Pool";
-        gNumSlots = n;
-        gGamesToPlay = static_cast<std::int16_t>(games);
-        gStartDate = kStart;
-        gTeamLeague = false;
-        gImportPending = false;
-        gLeagueType = kTypePlayers;
-        for (int i = 1; i <= n; ++i)
-            gPlayerNames[i] = QString("Player %1").arg(i);
-        for (int r = 1; r <= games * (n - 1); ++r)
-            gWeekDates[r] = kStart.addDays(7 * (r - 1));
-        const int e = FixtureEntryCount(n, games);
-        gScores = QList<QString>(16 * e + 1, "-1");
-        gPosPlayer = QList<QString>(16 * e + 1);
-        gPosScoreB = QList<QString>(16 * e + 1);
-    }
-
-    static void defineTeams(int n, int games, int scoring)
-    {
-        definePlayers(n, games);
-        gTeamLeague = true;
-        gTeamScoring = static_cast<std::int16_t>(scoring);
-        gLeagueType = TeamTypeCode(scoring, false);
-        for (auto &team : gTeamSquads)
-            team.fill(QString());
-        for (int t = 1; t <= n; ++t) {
-            gPlayerNames[t] = QString("Team %1").arg(t);
-            for (int j = 1; j <= 16; ++j)
-                gTeamSquads[t][j] = QString("T%1 P%2").arg(t).arg(j);
-        }
-    }
-
     FileResult create(const QString &file)
     {
         gLeagueFile = path(file);
         return CreateLeagueFile();
-    }
-
-    FileResult load(const QString &file)
-    {
-        InitialiseGlobals();
-        chosen = path(file);
-        return LoadLeague();
     }
 
     // Runs one statement on a stored league file (keyed) or companion (plain).
@@ -115,6 +52,23 @@ protected:
         return rs.Field(name);
     }
 
+    // Changes one byte of the first page of table: in the middle of the page
+    // of the keyed league file, in the page header of the plain companion.
+    void damagePageOf(const QString &file, const char *table)
+    {
+        qint64 page = 0, pageSize = 0;
+        {
+            Database db;
+            db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+            page = db.Value(QString("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(table)).toLongLong();
+            pageSize = db.Value("PRAGMA page_size").toLongLong();
+        }
+        ASSERT_GT(page, 1);
+        QByteArray bytes = test::readAll(path(file));
+        bytes[(page - 1) * pageSize + (file.endsWith(".tbl") ? pageSize / 2 : 0)] ^= 0x55;
+        test::writeAll(path(file), bytes);
+    }
+
     void expectNoLeague()
     {
         EXPECT_FALSE(gLeagueOnDisk);
@@ -123,10 +77,6 @@ protected:
         EXPECT_EQ(caption, "Fixtora         Current League : none");
     }
 
-    QTemporaryDir dir;
-    QString chosen;
-    QStringList messages;
-    QString caption;
 };
 
 // A custom fixture string for n entries: the stored pairings, each pair turned round.
@@ -143,7 +93,7 @@ QString TurnedRound(int n)
 
 TEST_F(LeagueFileTest, PlayerLeagueRoundTrip)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     gScores[5] = "7";   // the create writes every score as not entered
     const FileResult result = create("club.tbl");
     ASSERT_TRUE(result.ok) << result.message.toStdString();
@@ -182,7 +132,8 @@ TEST_F(LeagueFileTest, PlayerLeagueRoundTrip)
 
 TEST_F(LeagueFileTest, TeamLeagueRoundTrip)
 {
-    defineTeams(6, 2, 2);
+    test::BuildTestLeague(test::TeamLeague(6, 2, 2));
+    gPosPlayer[1].clear();
     gPosPlayer[17] = "T2 P5";
     ASSERT_TRUE(create("teams.tbl").ok);
     EXPECT_EQ(gLeagueType, 23);
@@ -208,7 +159,7 @@ TEST_F(LeagueFileTest, TeamLeagueRoundTrip)
 
 TEST_F(LeagueFileTest, SaveInPlaceRewritesResultsButNotTheDefinition)
 {
-    definePlayers(4, 2);
+    test::BuildTestLeague(test::PlayerLeague(4, 2));
     ASSERT_TRUE(create("club.tbl").ok);
     gScores[1] = "3";
     gScores[24] = "5";
@@ -244,7 +195,7 @@ TEST_F(LeagueFileTest, SaveInPlaceStoresPositionEntriesAndTheLoadRebuildsTeamRes
     };
     // Fixture 1: home 3, 1, 2 against away 1, 1, 3.
     for (const Case c : {Case{1, "4", "4", "0", "0"}, Case{2, "6", "5", "0", "0"}, Case{3, "2", "2", "6", "5"}}) {
-        defineTeams(4, 1, c.scoring);
+        test::BuildTestLeague(test::TeamLeague(4, 1, c.scoring));
         ASSERT_TRUE(create("teams.tbl").ok);
         const char *homeScores[] = {"3", "1", "2"}, *awayScores[] = {"1", "1", "3"};
         for (int g = 0; g < 3; ++g) {
@@ -254,6 +205,8 @@ TEST_F(LeagueFileTest, SaveInPlaceStoresPositionEntriesAndTheLoadRebuildsTeamRes
         }
         gPosScoreB[1] = "1";
         gPosScoreA[33] = "0";   // fixture 2: only the home side entered
+        gPosPlayer[4].clear();
+        gPosScoreB[4].clear();
         ASSERT_TRUE(SaveLeague().ok);
         EXPECT_EQ(field("teams.tbl", "teamplayerspos", 1, "pos1").toString(), "T1 P1//3\\\\1");
         // A part the model holds empty is stored empty.
@@ -291,9 +244,9 @@ TEST_F(LeagueFileTest, StoredTypeCodes)
     const QString custom = TurnedRound(4);
     for (const Case &c : cases) {
         if (c.team)
-            defineTeams(4, 1, c.scoring);
+            test::BuildTestLeague(test::TeamLeague(4, 1, c.scoring));
         else
-            definePlayers(4, 1);
+            test::BuildTestLeague(test::PlayerLeague(4, 1));
         gLeagueType = c.type;
         gAltFixtures = c.alt;
         gImportPending = c.pending;
@@ -313,7 +266,7 @@ TEST_F(LeagueFileTest, StoredTypeCodes)
 
 TEST_F(LeagueFileTest, TheCustomFixtureStringIsStoredWhole)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     gImportPending = true;   // written while an import waits, whatever the code
     gAltFixtureString = QString(300, 'x');
     ASSERT_TRUE(create("split.tbl").ok);
@@ -322,7 +275,7 @@ TEST_F(LeagueFileTest, TheCustomFixtureStringIsStoredWhole)
     EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value3").toString(), "");
     EXPECT_EQ(field("split.tbl", "altfixtures", 1, "value4").toString(), "");
 
-    definePlayers(32, 2);
+    test::BuildTestLeague(test::PlayerLeague(32, 2));
     gAltFixtures = true;
     gAltFixtureString = TurnedRound(32);
     ASSERT_EQ(gAltFixtureString.size(), 1984);
@@ -365,7 +318,7 @@ TEST(ParsePositionEntry, SplitsNameAndBothScores)
 
 TEST_F(LeagueFileTest, TheLeagueFileIsReadableOnlyWithItsKey)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     ASSERT_TRUE(create("club.tbl").ok);
     Database db;
     EXPECT_THROW(db.Open(path("club.tbl"), Database::Mode::ReadOnly), DatabaseError);
@@ -439,11 +392,14 @@ TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
              alter("club.tbl", "UPDATE altfixtures SET value1 = '050203040301020404010203'");
          }, notValid},
         {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, notValid},
+        {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, notValid},
+        {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, notValid},
+        {"companion page damaged", [&] { damagePageOf("club.ext", "dates"); }, notValid},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         QDir(path("club.tbl")).removeRecursively();
-        definePlayers(4, 1);
+        test::BuildTestLeague(test::PlayerLeague(4, 1));
         ASSERT_TRUE(create("club.tbl").ok);
         c.damage();
         messages.clear();
@@ -458,7 +414,7 @@ TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
 
 TEST_F(LeagueFileTest, AMissingTypeRecordOpensAPlayerLeagueWithoutFixtures)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     ASSERT_TRUE(create("club.tbl").ok);
     alter("club.tbl", "DELETE FROM customfixtures");
     ASSERT_TRUE(load("club.tbl").ok);
@@ -480,7 +436,7 @@ TEST_F(LeagueFileTest, CancellingTheOpenDialogLeavesNoLeague)
 
 TEST_F(LeagueFileTest, AFailedSaveLeavesThePreviousFileIntact)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     ASSERT_TRUE(create("club.tbl").ok);
     gScores[1] = "2";
     ASSERT_TRUE(SaveLeague().ok);
@@ -518,7 +474,7 @@ TEST_F(LeagueFileTest, AFailedSaveLeavesThePreviousFileIntact)
 
 TEST_F(LeagueFileTest, AFailedCreateLeavesTheFolderAsItWas)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     QDir(dir.path()).mkdir("club.tbl");
     const FileResult result = create("club.tbl");
     EXPECT_FALSE(result.ok);
@@ -528,24 +484,24 @@ TEST_F(LeagueFileTest, AFailedCreateLeavesTheFolderAsItWas)
               QStringList{"club.tbl"});
 
     // Leagues the loader would refuse are not written.
-    definePlayers(3, 1);
+    test::BuildTestLeague(test::PlayerLeague(3, 1));
     EXPECT_FALSE(create("odd.tbl").ok);
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     gAltFixtures = true;
     gAltFixtureString = "0102";
     EXPECT_FALSE(create("odd.tbl").ok);
     EXPECT_FALSE(QFile::exists(path("odd.tbl")));
 
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     gLeagueFile = path("none/club.tbl");
     EXPECT_FALSE(CreateLeagueFile().ok);
 }
 
 TEST_F(LeagueFileTest, CreateReplacesAnExistingPairAndSaveNeedsOne)
 {
-    definePlayers(4, 1);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
     ASSERT_TRUE(create("club.tbl").ok);
-    definePlayers(6, 1);
+    test::BuildTestLeague(test::PlayerLeague(6, 1));
     ASSERT_TRUE(create("club.tbl").ok);
     EXPECT_EQ(records("club.ext", "dates"), 5);
     ASSERT_TRUE(load("club.tbl").ok);
@@ -571,7 +527,7 @@ TEST_F(LeagueFileTest, ALeagueTheLoaderWouldRefuseIsNeitherCreatedNorSaved)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        c.team ? defineTeams(4, 1, 1) : definePlayers(4, 1);
+        test::BuildTestLeague(c.team ? test::TeamLeague(4) : test::PlayerLeague(4));
         ASSERT_TRUE(create("club.tbl").ok);
         const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
         c.change();
@@ -587,6 +543,45 @@ TEST_F(LeagueFileTest, ALeagueTheLoaderWouldRefuseIsNeitherCreatedNorSaved)
         EXPECT_EQ(gLeagueType, type);
         EXPECT_EQ(test::readAll(path("club.tbl")), league);
         EXPECT_EQ(test::readAll(path("club.ext")), companion);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"club.ext", "club.tbl"}));
+        EXPECT_EQ(folder(), "club.ext club.tbl");
+    }
+}
+
+TEST_F(LeagueFileTest, ATruncatedFileIsRefusedWhereverItIsCut)
+{
+    test::BuildTestLeague(test::PlayerLeague(10, 2));
+    ASSERT_TRUE(create("club.tbl").ok);
+    for (const char *file : {"club.ext", "club.tbl"}) {
+        const QByteArray whole = test::readAll(path(file));
+        for (qsizetype cut = 0; cut < whole.size(); cut += 1 + whole.size() / 24) {
+            for (const qsizetype size : {cut, whole.size() - 1 - cut / 16}) {
+                SCOPED_TRACE(QString("%1 cut to %2 of %3 bytes").arg(file).arg(size).arg(whole.size()).toStdString());
+                test::writeAll(path(file), whole.left(size));
+                messages.clear();
+                EXPECT_FALSE(load("club.tbl").ok);
+                EXPECT_EQ(messages, QStringList{"Not a Valid project file, try another"});
+            }
+        }
+        test::writeAll(path(file), whole);
+    }
+    ASSERT_TRUE(load("club.tbl").ok);
+}
+
+TEST_F(LeagueFileTest, ALoadChangesNoByteAndOpensWriteProtectedFiles)
+{
+    test::BuildTestLeague(test::TeamLeague(4));
+    ASSERT_TRUE(create("club.tbl").ok);
+    const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+    for (const bool writeProtected : {false, true}) {
+        SCOPED_TRACE(writeProtected);
+        for (const char *file : {"club.tbl", "club.ext"})
+            if (writeProtected) {
+                ASSERT_TRUE(QFile::setPermissions(path(file), QFile::ReadOwner));
+            }
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_EQ(gNumSlots, 4);
+        EXPECT_EQ(test::readAll(path("club.tbl")), league);
+        EXPECT_EQ(test::readAll(path("club.ext")), companion);
+        EXPECT_EQ(folder(), "club.ext club.tbl");
     }
 }

@@ -135,3 +135,17 @@ TEST(Preferences, RawValues)
 
     EXPECT_EQ(DefaultSavePath(), QDir::homePath());
 }
+
+// A hand-edited file: the blanks around a value are not part of it.
+TEST(ConfigIni, BlanksAroundAValueAreDropped)
+{
+    const QString ini = IniFilePath();
+    writeAll(ini, "[Fixtora INI file]\nPointsforWin = 2\nEachgameis = Leg \nDateisVisible =\tFalse\n"
+                  "PointsforDraw=\t\n");
+    ReadIniSettings();
+    EXPECT_EQ(gPointsForWin, "2");
+    EXPECT_EQ(gEachGameIs, "Leg");
+    EXPECT_FALSE(gDateVisible);
+    EXPECT_EQ(gPointsForDraw, "");
+    QFile::remove(ini);
+}

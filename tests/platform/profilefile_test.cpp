@@ -41,11 +41,14 @@ TEST_F(ProfileFileTest, KeysAndSectionsMatchInAnyCaseAndAreReplacedInPlace)
               "[Main]\r\nFIRST=one\r\nSecond=2\r\nThird=3\r\n\r\n[Other]\r\nfirst=x\r\n");
 }
 
-TEST_F(ProfileFileTest, ValuesReadAsStored)
+TEST_F(ProfileFileTest, ValuesReadAsStoredWithoutTheBlanksAround)
 {
-    writeAll(file, "; note\n[S]\nplain=Index,Name,Wins\n key = a=b \nempty=\nnoequals\n");
+    writeAll(file, "; note\n[S]\nplain=Index,Name,Wins\n key = a=b \nempty=\nnoequals\n"
+                   "tabs=\t two  words\t\nblank=   \n");
     EXPECT_EQ(ReadProfileString(file, "S", "plain"), "Index,Name,Wins");
-    EXPECT_EQ(ReadProfileString(file, "S", "key"), " a=b ");
+    EXPECT_EQ(ReadProfileString(file, "S", "key"), "a=b");
+    EXPECT_EQ(ReadProfileString(file, "S", "tabs"), "two  words");
+    EXPECT_EQ(ReadProfileString(file, "S", "blank"), "");
     EXPECT_EQ(ReadProfileString(file, "S", "empty"), "");
     EXPECT_FALSE(ReadProfileString(file, "S", "noequals").has_value());
     EXPECT_FALSE(ReadProfileString(file, "T", "plain").has_value());

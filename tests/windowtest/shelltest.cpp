@@ -33,13 +33,14 @@ constexpr int kPollMs = 10;  // the windows' polling timers
 constexpr TaskWindow kTaskWindows[] = {
     TaskWindow::Wizard1,   TaskWindow::Wizard3,     TaskWindow::Wizard5, TaskWindow::changename,
     TaskWindow::customdates, TaskWindow::Tableform, TaskWindow::PrintWeekly, TaskWindow::tourwiz,
-    TaskWindow::Tournieform,
+    TaskWindow::Tournieform, TaskWindow::Wizard2,   TaskWindow::import,
 };
 
 const char *taskWindowName(TaskWindow window)
 {
     static const char *const names[] = {"Wizard1", "Wizard3", "Wizard5", "changename", "customdates",
-                                        "Tableform", "PrintWeekly", "tourwiz", "Tournieform"};
+                                        "Tableform", "PrintWeekly", "tourwiz", "Tournieform",
+                                        "Wizard2", "import"};
     return names[static_cast<int>(window)];
 }
 

@@ -1,0 +1,91 @@
+#pragma once
+// The two files of a league on disk: the league file and its companion are
+// opened on one connection, carry one shared identity, and are replaced
+// together. A process that dies part-way never leaves a mixed pair behind:
+// a save is one transaction over both files (SQLite rolls a half-written one
+// back when the pair is next opened), and a create builds a new pair under
+// hidden names beside the old one and puts it in place with two renames,
+// keeping the old companion until the second rename is done. The next create,
+// save or load in the folder undoes a create that stopped before that.
+//
+// Hidden names of a create, for the league file "club.tbl" (XXXXXX random):
+//   .club.tbl.XXXXXX.league     the new league file (locked while the create runs)
+//   .club.tbl.XXXXXX.companion  the new companion
+//   .club.tbl.XXXXXX.previous   the old companion (empty when there was none)
+// and SQLite's journals of the first two ("-journal", "-mj...").
+
+#include "platform/database.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace fixtora {
+
+// Alias of the companion on the league file's connection.
+inline const QString kCompanionSchema = QStringLiteral("ext");
+
+// Opens the league file with its key for reading and writing (reading only
+// for a write-protected file) and attaches the companion as kCompanionSchema.
+void OpenPair(Database &db, const QString &leaguePath, const QString &companionPath);
+
+// True when the two files belong together: both carry the same identity, or
+// neither carries one (a pair written before identities were kept).
+bool IsOnePair(Database &db);
+
+// Gives both files of the open pair one new identity.
+void MarkOnePair(Database &db);
+
+// Undoes every create in folder whose process died before both files were in
+// place, and removes the hidden files of every create that is not running.
+// Best effort: what cannot be decided now (a file locked elsewhere) is left
+// for the next time.
+void RecoverInterruptedCreates(const QString &folder);
+
+// Removes what saves that died left beside the pair and SQLite leaves there:
+// journals that never became hot (the process died before it changed a
+// file; SQLite rolls hot ones back as the pair is opened) and super-journals
+// that no journal names any more. db is the open pair; outside a transaction
+// of the caller's (whose write lock then keeps every other save out) it takes
+// the write lock for the removal, and leaves them when it cannot.
+void RemoveDeadSaveJournals(Database &db, const QString &leaguePath, const QString &companionPath);
+
+// A new pair of files built under hidden names beside a league's files and
+// put in place whole, or not at all. Whatever was not put in place is
+// removed when the object goes.
+class NewLeaguePair {
+public:
+    // Reserves the hidden names and marks the create as running.
+    explicit NewLeaguePair(const QString &leaguePath);
+    ~NewLeaguePair();
+    NewLeaguePair(const NewLeaguePair &) = delete;
+    NewLeaguePair &operator=(const NewLeaguePair &) = delete;
+
+    const QString &LeagueTemp() const { return m_leagueTemp; }
+    const QString &CompanionTemp() const { return m_companionTemp; }
+
+    // Puts the built pair in place of the league's files. Throws DatabaseError
+    // when it could not; the old pair then stands as it was (or, should even
+    // the undoing fail, is restored by the next use of the folder).
+    void Install();
+
+private:
+    void settleOldPair();
+    void restoreOldCompanion();
+
+    QString m_league, m_companion;
+    QString m_leagueTemp, m_companionTemp, m_previous;
+    std::unique_ptr<FileLock> m_running;   // on the new league file
+    std::unique_ptr<Database> m_oldPair;   // holds the old pair's write lock
+    std::unique_ptr<Transaction> m_oldLock;
+    bool m_keep = false;                   // leave the hidden files for recovery
+};
+
+// The points of Install at which the step hook is called. Tests stop a create
+// there to check what the next use of the folder makes of it: the hook may
+// end the process at any step, or throw at the first two.
+enum class InstallStep { OldCompanionKept, CompanionInPlace, LeagueInPlace };
+void SetInstallStepHook(std::function<void(InstallStep)> hook);
+
+} // namespace fixtora

@@ -1,0 +1,84 @@
+#include "model/wizardrules.h"
+
+#include "model/league.h"
+#include "model/rounddates.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+
+namespace fixtora {
+
+namespace {
+
+constexpr int kMaxIntervalCount = 31;
+
+// The leading number rounded to a whole number, when it is low..high.
+std::optional<std::int16_t> readWhole(const QString &typed, int low, int high)
+{
+    const long long value = RoundHalfEven(Val(typed));
+    if (value < low || value > high)
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+} // namespace
+
+std::optional<std::int16_t> ReadGamesToPlay(const QString &typed)
+{
+    return readWhole(typed, 1, kMaxGames);
+}
+
+std::optional<std::int16_t> ReadIntervalCount(const QString &typed)
+{
+    return readWhole(typed, 1, kMaxIntervalCount);
+}
+
+QString IntervalUnitCode(const QString &typed)
+{
+    if (typed == QLatin1String("day(s)"))
+        return QStringLiteral("d");
+    if (typed == QLatin1String("week(s)"))
+        return QStringLiteral("ww");
+    if (typed == QLatin1String("month(s)"))
+        return QStringLiteral("m");
+    return {};
+}
+
+bool IsLeagueNameLength(const QString &name)
+{
+    return name.size() >= 4 && name.size() <= kMaxNameLength;
+}
+
+void CompleteEntries(bool teamLeague)
+{
+    gLeagueOnDisk = false;
+    gImportPending = false;
+    gOddCount = gNumSlots % 2 == 1;
+    if (gOddCount && gNumSlots < kMaxSlots) {
+        ++gNumSlots;
+        gPlayerNames[gNumSlots] = QStringLiteral("bye");
+    }
+    gRoundsPerCycle = static_cast<std::int16_t>(gNumSlots - 1);
+    const int sides = FixtureEntryCount(gNumSlots, gGamesToPlay);
+    const int positions = kSquadSize * sides;
+    gScores = QList<QString>((teamLeague ? positions : sides) + 1);
+    gPosScoreB = QList<QString>(positions + 1);
+    if (teamLeague)
+        gPosPlayer = QList<QString>(positions + 1);
+}
+
+int LeagueRounds()
+{
+    return std::clamp((gNumSlots - 1) * gGamesToPlay, 0, kMaxRounds);
+}
+
+// The end date is the last round's date: stepping back from the step after it
+// would miss a month step that had to fall back to a shorter month's last day.
+void DateNewLeague()
+{
+    const int rounds = LeagueRounds();
+    DateRounds(rounds);
+    gEndDate = rounds > 0 ? gWeekDates[rounds] : gStartDate;
+}
+
+} // namespace fixtora

@@ -1,0 +1,45 @@
+#pragma once
+// The checks of the new-league wizard's definition page and the hand-over of
+// its entries to the league: plain functions, so every rule is tested without
+// a window. Numbers are read the program's way (leading number, halves to the
+// even neighbour).
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace fixtora {
+
+// Games to play as typed: the leading number rounded to a whole number;
+// nothing unless it is 1 to 4 (a number beyond a 16-bit integer included).
+std::optional<std::int16_t> ReadGamesToPlay(const QString &typed);
+
+// Units between two rounds as typed: the leading number rounded to a whole
+// number; nothing unless the rounded count is 1 to 31, so a count that rounds
+// to 0 (every round on one date) or to 32 is refused.
+std::optional<std::int16_t> ReadIntervalCount(const QString &typed);
+
+// The stored unit of the unit list's text: "day(s)" "d", "week(s)" "ww",
+// "month(s)" "m"; the empty text for any other text.
+QString IntervalUnitCode(const QString &typed);
+
+// A league name has 4 to 16 characters.
+bool IsLeagueNameLength(const QString &name);
+
+// The entries of a new league are complete (gNumSlots names in gPlayerNames,
+// 4 to 32): an odd count gets one more entry named "bye" (gOddCount), the
+// rounds of a cycle are set, the league is marked as in no file and the
+// result arrays are made afresh, empty, for every fixture side (and, in a team
+// league, for the sixteen positions of every side). A pending import from an
+// earlier league is dropped.
+void CompleteEntries(bool teamLeague);
+
+// W = (N - 1) * G, the rounds of the league.
+int LeagueRounds();
+
+// Dates rounds 1..W of a new league by the round-date rule (model/rounddates.h)
+// and makes the league's end date the date of its last round.
+void DateNewLeague();
+
+} // namespace fixtora

@@ -1,0 +1,278 @@
+#include "wizard/customdates.h"
+
+#include "model/league.h"
+#include "model/settings.h"
+#include "model/wizardrules.h"
+#include "platform/shortdate.h"
+#include "platform/systembox.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
+#include "shell/shellplatform.h"
+#include "ui/chameleonbutton.h"
+#include "wizard/wizardpage.h"
+#include "wizard/wizard5.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace fixtora {
+
+namespace {
+
+constexpr int kRowsPerColumn = 11;
+constexpr int kPageStep = customdates::kRowsPerPage;
+
+// The date rows after the last round of a later page are given.
+const QDate kAfterLastDate{2001, 1, 1};
+
+QLabel *heading(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+    return label;
+}
+
+QPlainTextEdit *fixedText(QWidget *parent, const char *name, const QStringList &lines)
+{
+    auto *text = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
+    text->setObjectName(QLatin1String(name));
+    text->setReadOnly(true);
+    text->setFont(QFont(QStringLiteral("Arial"), 9));
+    return text;
+}
+
+QLineEdit *numberBox(QWidget *parent, const char *name)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFixedWidth(48);
+    return box;
+}
+
+} // namespace
+
+void ShowRoundDateEditor()
+{
+    LoadForm<Main>()->ShowMdiChild(LoadForm<customdates>(), true);
+}
+
+customdates::customdates()
+    : Frame1(new QGroupBox(QStringLiteral("Dates"), this)),
+      leftclick(PageButton(Frame1, "leftclick", QStringLiteral("&<<<"))),
+      rightclick(PageButton(Frame1, "rightclick", QStringLiteral("&>>>"))),
+      Text2(numberBox(Frame1, "Text2")),
+      Text3(numberBox(Frame1, "Text3")),
+      Frame2(new QGroupBox(QStringLiteral("Info"), this)),
+      Text1(fixedText(Frame2, "Text1",
+                      {QStringLiteral("On the left are the dates that your "),
+                       QStringLiteral("League runs on.  Change the dates "),
+                       QStringLiteral("that you want and click on OK below")})),
+      Command3(PageButton(this, "Command3", QStringLiteral("&OK"))),
+      HelpFrame(new QGroupBox(this)),
+      helptext(fixedText(HelpFrame, "helptext",
+                         {QStringLiteral("Below are the game you have created together with the dates that each "
+                                         "will "),
+                          QStringLiteral("will take place.  You can change any date you wish.  The dates do not "
+                                         "need "),
+                          QStringLiteral("to be in sequence but note that you cannot sort them.  This is to allow "
+                                         "for "),
+                          QStringLiteral("maximum flexibility. Click Ok to go back to the summary screen.")})),
+      showhelp(PageButton(HelpFrame, "showhelp", QStringLiteral("Online Hel&p"))),
+      helpclose(PageButton(HelpFrame, "helpclose", QStringLiteral("Close")))
+{
+    setObjectName(QStringLiteral("customdates"));
+    setWindowTitle(QStringLiteral("Dates"));
+    BuildFrames();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void customdates::BuildFrames()
+{
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    HelpFrame->setObjectName(QStringLiteral("HelpFrame"));
+    auto *rows = new QGridLayout(Frame1);
+    for (int column = 0; column < 2; ++column) {
+        rows->addWidget(heading(Frame1, column == 0 ? "Label1" : "Label3", QStringLiteral("Game")), 0, 2 * column);
+        rows->addWidget(heading(Frame1, column == 0 ? "Label2" : "Label4", QStringLiteral("Dates")), 0, 2 * column + 1);
+    }
+    for (int r = 0; r < kRowsPerPage; ++r) {
+        auto *number = new QLabel(Frame1);
+        number->setObjectName(QStringLiteral("weekno_%1").arg(r));
+        number->setMinimumWidth(36);
+        auto *picker = new QDateEdit(Frame1);
+        picker->setObjectName(QStringLiteral("DTPicker1_%1").arg(r));
+        picker->setDisplayFormat(ShortDateFormat());
+        picker->setCalendarPopup(true);
+        picker->setKeyboardTracking(false);
+        picker->setMinimumWidth(130);
+        const int column = r / kRowsPerColumn;
+        rows->addWidget(number, 1 + r % kRowsPerColumn, 2 * column);
+        rows->addWidget(picker, 1 + r % kRowsPerColumn, 2 * column + 1);
+        weekno.append(number);
+        DTPicker1.append(picker);
+    }
+    auto *paging = new QHBoxLayout;
+    paging->addWidget(leftclick);
+    paging->addWidget(rightclick);
+    paging->addStretch();
+    paging->addWidget(Text2);
+    paging->addWidget(Text3);
+    rows->addLayout(paging, 1 + kRowsPerColumn, 0, 1, 4);
+    rows->setHorizontalSpacing(12);
+
+    auto *info = new QVBoxLayout(Frame2);
+    info->addWidget(Text1);
+    Text1->setFixedHeight(70);
+    auto *help = new QGridLayout(HelpFrame);
+    help->addWidget(helptext, 0, 0, 1, 2);
+    help->addWidget(showhelp, 1, 0);
+    help->addWidget(helpclose, 1, 1, Qt::AlignRight);
+    helptext->setFixedHeight(90);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(Frame2);
+    side->addWidget(HelpFrame);
+    side->addStretch();
+    side->addWidget(Command3, 0, Qt::AlignRight);
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(Frame1);
+    columns->addLayout(side);
+    // The frames stay together in the middle of the page.
+    auto *page = new QGridLayout(this);
+    page->addLayout(columns, 1, 1);
+    page->setRowStretch(0, 1);
+    page->setRowStretch(2, 1);
+    page->setColumnStretch(0, 1);
+    page->setColumnStretch(2, 1);
+}
+
+void customdates::ConnectHandlers()
+{
+    for (int r = 0; r < kRowsPerPage; ++r)
+        connect(DTPicker1[r], &QDateEdit::dateChanged, this,
+                [this, r](const QDate &date) { DTPicker1_Change(r, date); });
+    connect(rightclick, &QAbstractButton::clicked, this, &customdates::rightclick_Click);
+    connect(leftclick, &QAbstractButton::clicked, this, &customdates::leftclick_Click);
+    connect(Command3, &QAbstractButton::clicked, this, &customdates::Command3_Click);
+    connect(showhelp, &QAbstractButton::clicked, this, &customdates::showhelp_Click);
+    connect(helpclose, &QAbstractButton::clicked, this, &customdates::helpclose_Click);
+}
+
+void customdates::Form_Load()
+{
+    m_page = 1;
+    Frame1->setTitle(QStringLiteral("Dates for ") + gTableName);
+    m_rounds = LeagueRounds();
+    gLastWeek = static_cast<std::int16_t>(m_rounds);
+    rightclick->setEnabled(m_rounds > kRowsPerPage);
+    leftclick->setEnabled(false);
+    FillPage(QStringLiteral("N/A"), QDate::currentDate());
+    gDatesFirst = kRowsPerPage + 1;
+    gDatesLast = 2 * kRowsPerPage;
+    ShowNextPageRange();
+}
+
+void customdates::rightclick_Click()
+{
+    StorePage();
+    ++m_page;
+    gLastWeek = static_cast<std::int16_t>(m_rounds);
+    leftclick->setEnabled(true);
+    rightclick->setEnabled(m_rounds > m_page * kRowsPerPage);
+    FillPage(QStringLiteral("---"), kAfterLastDate);
+    gDatesFirst += kPageStep;
+    gDatesLast += kPageStep;
+    ShowNextPageRange();
+}
+
+void customdates::leftclick_Click()
+{
+    StorePage();
+    for (QDateEdit *picker : DTPicker1)
+        picker->setEnabled(true);
+    --m_page;
+    gLastWeek = static_cast<std::int16_t>(m_rounds);
+    FillPage(QStringLiteral("---"), kAfterLastDate);
+    rightclick->setEnabled(true);
+    leftclick->setEnabled(m_page > 1);
+    gDatesFirst -= kPageStep;
+    gDatesLast -= kPageStep;
+    ShowNextPageRange();
+}
+
+void customdates::DTPicker1_Change(int row, const QDate &date)
+{
+    const int round = (m_page - 1) * kRowsPerPage + row + 1;
+    if (round > m_rounds)
+        return;
+    gWeekDates[round] = date;
+    SystemMessage(QStringLiteral("week %1 set to %2").arg(round).arg(ShortDate(date)));
+}
+
+// From now on the summary page and the fixtures screen keep these dates.
+void customdates::Command3_Click()
+{
+    gDatesEdited = 1;
+    gDatesPending = false;
+    UnloadForm<customdates>();
+    UnloadForm<Wizard5>();
+    ShowSummaryPage();
+}
+
+void customdates::showhelp_Click()
+{
+    StartExplorer(HelpFile());
+}
+
+void customdates::helpclose_Click()
+{
+    const bool again = SystemQuestion(
+        QStringLiteral("This will close the help captions for this session.  Do you want to see them next time you "
+                       "run Fixtora(Y/N)?"));
+    if (!again
+        && !SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(kRegBubbleHelp),
+                          QStringLiteral("0")))
+        SystemMessage(QStringLiteral("The help captions setting could not be stored."));
+    gBubbleHelp = 0;
+}
+
+// A picker always holds a date (a half-typed one goes back to its last date
+// when the focus leaves it), so the page's rounds are stored as shown. Rows
+// after the last round hold no round and are not written.
+void customdates::StorePage()
+{
+    for (int r = 0; r < kRowsPerPage; ++r) {
+        const int round = (m_page - 1) * kRowsPerPage + r + 1;
+        if (round > m_rounds)
+            break;
+        gWeekDates[round] = DTPicker1[r]->date();
+    }
+}
+
+void customdates::FillPage(const QString &afterLast, const QDate &date)
+{
+    for (int r = 0; r < kRowsPerPage; ++r) {
+        const int round = (m_page - 1) * kRowsPerPage + r + 1;
+        const bool used = round <= m_rounds;
+        const QSignalBlocker quiet(DTPicker1[r]);
+        weekno[r]->setText(used ? QString::number(round) : afterLast);
+        DTPicker1[r]->setDate(used ? gWeekDates[round] : date);
+        DTPicker1[r]->setEnabled(used);
+    }
+}
+
+void customdates::ShowNextPageRange()
+{
+    Text2->setText(QString::number(gDatesFirst));
+    Text3->setText(QString::number(gDatesLast));
+}
+
+} // namespace fixtora

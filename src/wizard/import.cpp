@@ -1,0 +1,123 @@
+#include "wizard/import.h"
+
+#include "model/league.h"
+#include "model/leaguerules.h"
+#include "shell/forms.h"
+#include "ui/balloon.h"
+#include "ui/chameleonbutton.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <limits>
+
+namespace fixtora {
+
+namespace {
+
+const HelpButton kFormatHelp = {
+    "command4", "command4", "Import Fixtures",
+    "To create a custom fixtures list you must first create your list & then put it into the correct format.  You "
+    "need to paste into the box below the fixtures in the format 0102030401040302 etc. If you created a fixture "
+    "where Player A vs Player B, Player C vs Player D is the first 'week' then in week 2 Player A vs Player C, "
+    "Player B vs Player D then you would show this as 0102030401030204  where 01=Player A, 02=Player B, 03=Player "
+    "C etc Only enter the first full set of matches/weeks.  If they play other 2 or more times this will "
+    "automatically be entered."};
+
+const QString kError = QStringLiteral("Error!");
+
+} // namespace
+
+void ShowImport()
+{
+    ShowWizardPage(LoadForm<import>());
+}
+
+import::import() :WizardPage("import", "importframe", QString()),
+    Label1(new QLabel(QStringLiteral("Copy your Text in the box below && click on check"), frame)),
+    Text1(new QLineEdit(frame)), Label2(new QLabel(QStringLiteral("string length should be"), frame)),
+    Text2(new QLineEdit(frame)), command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
+    Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel"))){
+        setWindowTitle(QStringLiteral("Import Fixtures"));
+BuildFrame();
+ConnectHandlers();
+Form_Load();
+} // namespace fixtora
+
+void import::BuildFrame()
+{
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setMaxLength(std::numeric_limits<int>::max());
+    Text1->setMinimumWidth(420);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    Text2->setFixedWidth(64);
+    for (QWidget *control : std::initializer_list<QWidget *>{Label1, Text1, Label2, Text2})
+        control->setFont(QFont(QStringLiteral("Arial"), 9));
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(Label1, 0, 0, 1, 3);
+    grid->addWidget(QuestionButton(frame, "command4"), 0, 3, Qt::AlignRight);
+    grid->addWidget(Text1, 1, 0, 1, 4);
+    grid->addWidget(Label2, 2, 0);
+    grid->addWidget(Text2, 2, 1, Qt::AlignLeft);
+    grid->addWidget(Command2, 3, 2, Qt::AlignRight);
+    grid->addWidget(command1, 3, 3);
+    grid->setColumnStretch(1, 1);
+    ConnectHelpButton(this, kFormatHelp);
+    setFocusProxy(Text1);
+}
+
+void import::ConnectHandlers()
+{
+    connect(command1, &QAbstractButton::clicked, this, &import::command1_Click);
+    connect(Command2, &QAbstractButton::clicked, this, &import::Command2_Click);
+}
+
+void import::Form_Load()
+{
+    Text1->setText(QStringLiteral("paste your custom fixtures in here"));
+    Text2->setText(QString::number(2 * gNumSlots * (gNumSlots - 1)));
+    CentreFrame();
+}
+
+// A string the league file would refuse is never accepted. The accepted one
+// is marked as the league's custom fixtures, so the first save stores it with
+// a custom type code in a team league too.
+void import::command1_Click()
+{
+    const QString fixtures = Text1->text();
+    const FixtureStringCheck check = CheckCustomFixtureString(fixtures, gNumSlots);
+    if (check.verdict == FixtureStringCheck::Verdict::WrongLength) {
+        PageMessage(QStringLiteral("Invalid Input String"), QStringLiteral("Invalid String"),
+                    QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length), kError);
+        return;
+    }
+    if (check.verdict == FixtureStringCheck::Verdict::BadCode) {
+        PageMessage(QStringLiteral("Invalid value"), QStringLiteral("Invalid Value"),
+                    check.badCode + QStringLiteral(" isn't a valid value, please check\r\n"), kError);
+        return;
+    }
+    PageMessage(
+        QStringLiteral("Valid Input String"), QStringLiteral("Valid String"),
+        QStringLiteral("This appears to be a valid string.  This windows will now close.  Click on View Fixtures "
+                       "to see the fixtures list\r\n"),
+        QStringLiteral("Information!"));
+    gImportPending = true;
+    gAltFixtureString = fixtures;
+    gAltFixtures = true;
+    gLeagueType = gTeamLeague ? TeamTypeCode(gTeamScoring, true) : kTypePlayersCustomOld;
+    UnloadForm<import>();
+}
+
+void import::Command2_Click()
+{
+    UnloadForm<import>();
+}
+
+} // namespace fixtora

@@ -1,0 +1,220 @@
+#include "wizard/wizard1.h"
+
+#include "model/league.h"
+#include "model/wizardrules.h"
+#include "platform/shortdate.h"
+#include "platform/typeddate.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwizard.h"
+#include "ui/balloon.h"
+#include "ui/chameleonbutton.h"
+#include "wizard/wizard2.h"
+#include "wizard/wizard3.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace fixtora {
+
+namespace {
+
+const HelpButton kHelpBalloons[] = {
+    {"command3", "Check1", "Team Leagues",
+     "By ticking the 'this is a team league' option, you make this league capable of using Teams.  It functions "
+     "like a normal League but each 'slot' which is normally a player/Team is listed with the Team Name, within "
+     "each team you can have up to 16 players in it."},
+    {"command4", "Text1", "Name of League",
+     "This is the name displayed at the top of the League.  The filename you save the league to can be "
+     "different."},
+    {"command5", "text2", "Games to Play",
+     "The number of times a player/team plays another player or team.   This is normally 1 or 2 but can be "
+     "more."},
+    {"command6", "text3", "Start date",
+     "The date of the first match.  If this is left blank then todays date is used."},
+    {"command7", "Combo1", "Frequency",
+     "This is the frequency between Matches (or weeks as the default is).  Select the number & then "
+     "day/week/month"},
+};
+
+const QString kError = QStringLiteral("Error!");
+const QString kIntervalTitle = QStringLiteral("Invalid days/weeks/months");
+
+QComboBox *editableList(QWidget *parent, const char *name, const QStringList &items)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    return combo;
+}
+
+} // namespace
+
+void ShowWizard1()
+{
+    ShowWizardPage(LoadForm<Wizard1>());
+}
+
+Wizard1::Wizard1()
+    : WizardPage("Wizard1", "Wizard1frame", QStringLiteral("Create New League")),
+      Label1(new QLabel(QStringLiteral("Name of League:"), frame)),
+      Text1(new QLineEdit(frame)),
+      Label5(new QLabel(QStringLiteral("Games to Play:"), frame)),
+      text2(editableList(frame, "text2", {QStringLiteral("1"), QStringLiteral("2")})),
+      Label3(new QLabel(QStringLiteral("Start Date:"), frame)),
+      text3(new QLineEdit(frame)),
+      Label4(new QLabel(QStringLiteral("Frequency:"), frame)),
+      Label2(new QLabel(QStringLiteral("every"), frame)),
+      Combo1(editableList(frame, "Combo1",
+                          {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                           QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
+                           QStringLiteral("9")})),
+      Combo2(editableList(frame, "Combo2",
+                          {QStringLiteral("day(s)"), QStringLiteral("week(s)"), QStringLiteral("month(s)")})),
+      Check1(new QCheckBox(QStringLiteral("This is a Team League"), frame)),
+      command1(PageButton(frame, "command1", QStringLiteral("&Cancel"))),
+      command2(PageButton(frame, "command2", QStringLiteral("&Next")))
+{
+    setWindowTitle(QStringLiteral("Create New League"));
+    BuildFrame();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Wizard1::BuildFrame()
+{
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    text3->setObjectName(QStringLiteral("text3"));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Text1->setMinimumWidth(220);
+    for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<chameleonButton *>(control))
+            control->setFont(QFont(QStringLiteral("Arial"), 9));
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(Text1, 0, 1, 1, 3);
+    grid->addWidget(QuestionButton(frame, "command4"), 0, 4);
+    grid->addWidget(Label5, 1, 0);
+    grid->addWidget(text2, 1, 1);
+    grid->addWidget(QuestionButton(frame, "command5"), 1, 4);
+    grid->addWidget(Label3, 2, 0);
+    grid->addWidget(text3, 2, 1, 1, 2);
+    grid->addWidget(QuestionButton(frame, "command6"), 2, 4);
+    auto *frequency = new QHBoxLayout;
+    frequency->addWidget(Label4);
+    frequency->addStretch();
+    frequency->addWidget(Label2);
+    grid->addLayout(frequency, 3, 0);
+    grid->addWidget(Combo1, 3, 1);
+    grid->addWidget(Combo2, 3, 2, 1, 2);
+    grid->addWidget(QuestionButton(frame, "command7"), 3, 4);
+    grid->addWidget(Check1, 4, 1, 1, 3);
+    grid->addWidget(QuestionButton(frame, "command3"), 4, 4);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(command1);
+    buttons->addWidget(command2);
+    grid->addLayout(buttons, 5, 0, 1, 5);
+    grid->setVerticalSpacing(10);
+    for (const HelpButton &help : kHelpBalloons)
+        ConnectHelpButton(this, help);
+    setFocusProxy(Text1);
+}
+
+void Wizard1::ConnectHandlers()
+{
+    connect(command2, &QAbstractButton::clicked, this, &Wizard1::command2_Click);
+    connect(command1, &QAbstractButton::clicked, this, &Wizard1::command1_Click);
+}
+
+void Wizard1::Form_Load()
+{
+    UnloadForm<MainWizard>();
+    CentreFrame();
+    Combo1->setCurrentText(QStringLiteral("1"));
+    Combo2->setCurrentText(QStringLiteral("week(s)"));
+}
+
+// Each check stores its value and the first refusal ends the click. A blank
+// start date becomes today's, shown in the box, and the page stays for a
+// second Next.
+void Wizard1::command2_Click()
+{
+    gTableName = Text1->text();
+    const std::optional<std::int16_t> games = ReadGamesToPlay(text2->currentText());
+    if (!games) {
+        PageMessage(QStringLiteral("Invalid Games to Play entered"), QStringLiteral("Game to Play"),
+                    QStringLiteral("The games to play value must be between 1 & 4.  This is the number of times each "
+                                   "player plays any other player.\r\n"),
+                    kError);
+        return;
+    }
+    gGamesToPlay = *games;
+    bool dateValid = false;
+    if (text3->text().isEmpty()) {
+        gStartDate = QDate::currentDate();
+        text3->setText(ShortDate(gStartDate));
+    } else if (const std::optional<QDate> start = ReadShortDate(text3->text())) {
+        gStartDate = *start;
+        dateValid = true;
+    } else {
+        PageMessage(QStringLiteral("Invalid value entered"), QStringLiteral("Start date"),
+                    QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
+                                   "dd/mm/yyyy or mm/dd/yyyy depending on your machine set up.\r\n"),
+                    kError);
+        return;
+    }
+    if (!IsLeagueNameLength(gTableName)) {
+        PageMessage(QStringLiteral("Invalid League Name entered"), QStringLiteral("League Name"),
+                    QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
+                                   "characters.  This is the name that will be displayed at the top of your League "
+                                   "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
+                    kError);
+        return;
+    }
+    const std::optional<std::int16_t> count = ReadIntervalCount(Combo1->currentText());
+    if (!count) {
+        PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
+                    QStringLiteral("Invalid days/weeks/months entered.  This value must be between 1 and 31."), kError);
+        return;
+    }
+    gFreqCount = *count;
+    const QString unit = IntervalUnitCode(Combo2->currentText());
+    if (unit.isEmpty()) {
+        PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
+                    QStringLiteral("Invalid days/weeks/months entered.  This value must be day(s), week(s) or "
+                                   "month(s)."),
+                    kError);
+        return;
+    }
+    gFreqUnit = unit;
+    if (!dateValid)
+        return;
+    gTeamLeague = Check1->isChecked();
+    LoadForm<Main>()->HideMdiChild(this);
+    if (gTeamLeague)
+        ShowWizard2();
+    else
+        ShowWizard3();
+    LoadForm<Main>()->SetCaption(QStringLiteral("League Wizard          Current League :") + gTableName);
+}
+
+void Wizard1::command1_Click()
+{
+    UnloadForm<Wizard1>();
+    AbandonNewLeague();
+}
+
+} // namespace fixtora

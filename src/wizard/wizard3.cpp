@@ -1,0 +1,212 @@
+#include "wizard/wizard3.h"
+
+#include "model/league.h"
+#include "model/leaguerules.h"
+#include "model/wizardrules.h"
+#include "shell/forms.h"
+#include "ui/balloon.h"
+#include "ui/chameleonbutton.h"
+#include "wizard/wizard1.h"
+#include "wizard/wizard5.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <algorithm>
+#include <span>
+
+namespace fixtora {
+
+namespace {
+
+const HelpButton kHelpBalloons[] = {
+    {"command4", "cmdadd", "Add names", "Enter your name & click Add to add it to the list of names in your league"},
+    {"command5", "cmdremove", "Remove name",
+     "Select the name in the list & then select Remove to delete it from the list."},
+    {"command6", "cmdclear", "Remove names", "Removes all names from the list"},
+    {"command7", "txtName", "Name to add",
+     "This is the name you want to add to this league. The maximum length is 16."},
+    {"command8", "command8", "Number of names in League",
+     "This box shows you the names of names in your league.  Depending on that type of league you run this "
+     "could be number of players or teams."},
+};
+
+} // namespace
+
+void ShowWizard3()
+{
+    ShowWizardPage(LoadForm<Wizard3>());
+}
+
+Wizard3::Wizard3()
+    : WizardPage("Wizard3", "wizard3frame", QStringLiteral("Add Names")),
+      lblName(new QLabel(QStringLiteral("&Name to add:"), frame)),
+      txtName(new QLineEdit(frame)),
+      lblClients(new QLabel(QStringLiteral("Names:"), frame)),
+      lstClient(new QListWidget(frame)),
+      lblDisplay(new QLabel(frame)),
+      cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
+      cmdremove(PageButton(frame, "cmdremove", QStringLiteral("&Remove"))),
+      cmdclear(PageButton(frame, "cmdclear", QStringLiteral("C&lear"))),
+      command1(PageButton(frame, "command1", QStringLiteral("&Cancel"))),
+      cmdclose(PageButton(frame, "cmdclose", QStringLiteral("&Next>")))
+{
+    setWindowTitle(QStringLiteral("Add Names"));
+    BuildFrame();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Wizard3::BuildFrame()
+{
+    lblName->setObjectName(QStringLiteral("lblName"));
+    lblName->setBuddy(txtName);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setMinimumWidth(200);
+    lblClients->setObjectName(QStringLiteral("lblClients"));
+    lstClient->setObjectName(QStringLiteral("lstClient"));
+    lstClient->setMinimumHeight(220);
+    lblDisplay->setObjectName(QStringLiteral("lblDisplay"));
+    lblDisplay->setFrameShape(QFrame::Panel);
+    lblDisplay->setFrameShadow(QFrame::Sunken);
+    lblDisplay->setMinimumWidth(48);
+    for (QWidget *control : std::initializer_list<QWidget *>{lblName, txtName, lblClients, lstClient, lblDisplay})
+        control->setFont(QFont(QStringLiteral("Arial"), 9));
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(lblName, 0, 0);
+    grid->addWidget(txtName, 0, 1);
+    grid->addWidget(QuestionButton(frame, "command7"), 0, 2);
+    grid->addWidget(cmdadd, 0, 3);
+    grid->addWidget(QuestionButton(frame, "command4"), 0, 4);
+    grid->addWidget(lblClients, 1, 0, 1, 2);
+    grid->addWidget(lstClient, 2, 0, 4, 2);
+    grid->addWidget(cmdremove, 2, 3);
+    grid->addWidget(QuestionButton(frame, "command5"), 2, 4);
+    grid->addWidget(cmdclear, 3, 3);
+    grid->addWidget(QuestionButton(frame, "command6"), 3, 4);
+    auto *count = new QHBoxLayout;
+    count->addWidget(lblDisplay);
+    count->addWidget(QuestionButton(frame, "command8"));
+    count->addStretch();
+    grid->addLayout(count, 6, 0, 1, 2);
+    grid->addWidget(command1, 7, 3);
+    grid->addWidget(cmdclose, 7, 4);
+    grid->setRowStretch(5, 1);
+    for (const HelpButton &help : kHelpBalloons)
+        ConnectHelpButton(this, help);
+    setFocusProxy(txtName);
+}
+
+void Wizard3::ConnectHandlers()
+{
+    connect(txtName, &QLineEdit::textChanged, this, &Wizard3::txtName_Change);
+    connect(lstClient, &QListWidget::itemSelectionChanged, this, &Wizard3::lstClient_Click);
+    connect(cmdadd, &QAbstractButton::clicked, this, &Wizard3::cmdadd_Click);
+    connect(cmdremove, &QAbstractButton::clicked, this, &Wizard3::cmdremove_Click);
+    connect(cmdclear, &QAbstractButton::clicked, this, &Wizard3::cmdclear_Click);
+    connect(cmdclose, &QAbstractButton::clicked, this, &Wizard3::cmdclose_Click);
+    connect(command1, &QAbstractButton::clicked, this, &Wizard3::command1_Click);
+}
+
+void Wizard3::Form_Load()
+{
+    UnloadForm<Wizard1>();
+    gNumSlots = 0;
+    CentreFrame();
+}
+
+void Wizard3::txtName_Change()
+{
+    cmdadd->setEnabled(!txtName->text().isEmpty());
+}
+
+void Wizard3::lstClient_Click()
+{
+    cmdremove->setEnabled(!lstClient->selectedItems().isEmpty());
+}
+
+void Wizard3::cmdadd_Click()
+{
+    const QString name = txtName->text();
+    if (!IsStorableName(name)) {
+        PageMessage(
+            QStringLiteral("Invalid Name"), QStringLiteral("Invalid Name"),
+            QStringLiteral("The Name you entered is invalid.  It must be between 1 & 16 characters in length."));
+        return;
+    }
+    // The names fill gPlayerNames(1..32): a 33rd has no place.
+    if (gNumSlots >= kMaxSlots) {
+        RefuseEntryCount();
+        return;
+    }
+    const auto listed = std::span(gPlayerNames).subspan(1, gNumSlots);
+    if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
+        PageMessage(QStringLiteral("Invalid Player Name"), QStringLiteral("Invalid Player Name"),
+                    QStringLiteral("The Player Name you entered alreadt exists, please try another."));
+        txtName->clear();
+        txtName->setFocus();
+        return;
+    }
+    ++gNumSlots;
+    gPlayerNames[gNumSlots] = name;
+    lstClient->addItem(name);
+    txtName->clear();
+    txtName->setFocus();
+    ShowCount();
+}
+
+void Wizard3::cmdremove_Click()
+{
+    const QList<QListWidgetItem *> selected = lstClient->selectedItems();
+    if (selected.isEmpty()) {
+        QApplication::beep();
+    } else {
+        const int p = lstClient->row(selected.first()) + 1;
+        delete lstClient->takeItem(p - 1);
+        for (int i = p; i < gNumSlots; ++i)
+            gPlayerNames[i] = gPlayerNames[i + 1];
+        gPlayerNames[gNumSlots].clear();
+        --gNumSlots;
+        ShowCount();
+    }
+    cmdremove->setEnabled(gNumSlots > 0);
+}
+
+// The old names stay in gPlayerNames; the next Add overwrites entry 1.
+void Wizard3::cmdclear_Click()
+{
+    lstClient->clear();
+    cmdremove->setEnabled(false);
+    lblDisplay->setText(QStringLiteral("0"));
+    gNumSlots = 0;
+}
+
+void Wizard3::cmdclose_Click()
+{
+    gLeagueOnDisk = false;
+    gOddCount = gNumSlots % 2 == 1;
+    if (gNumSlots < kMinSlots || gNumSlots > kMaxSlots) {
+        RefuseEntryCount();
+        return;
+    }
+    CompleteEntries(false);
+    ShowSummaryPage();
+}
+
+void Wizard3::command1_Click()
+{
+    UnloadForm<Wizard3>();
+    AbandonNewLeague();
+}
+
+void Wizard3::ShowCount()
+{
+    lblDisplay->setText(QString::number(lstClient->count()));
+}
+
+} // namespace fixtora

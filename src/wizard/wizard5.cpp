@@ -1,0 +1,169 @@
+#include "wizard/wizard5.h"
+
+#include "model/fixturelist.h"
+#include "model/league.h"
+#include "model/wizardrules.h"
+#include "platform/shortdate.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwizard.h"
+#include "shell/taskwindows.h"
+#include "ui/chameleonbutton.h"
+#include "wizard/import.h"
+#include "wizard/wizard2.h"
+#include "wizard/wizard3.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace fixtora {
+
+namespace {
+
+constexpr int kTimerMs = 30;
+
+QLabel *namedLabel(QWidget *parent, const char *name, const QString &caption = QString())
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(QFont(QStringLiteral("Arial"), 10));
+    return label;
+}
+
+QLabel *valueLabel(QWidget *parent, const char *name)
+{
+    QLabel *label = namedLabel(parent, name);
+    label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    label->setMinimumWidth(110);
+    return label;
+}
+
+// The date of the round the editor last reported, within the model's rounds.
+QDate lastEditedRound()
+{
+    return gWeekDates[std::clamp<int>(gLastWeek, 0, kMaxRounds)];
+}
+
+} // namespace
+
+void ShowSummaryPage()
+{
+    ShowWizardPage(LoadForm<Wizard5>());
+}
+
+void UnloadSummaryPage()
+{
+    UnloadForm<import>();
+    UnloadForm<Wizard5>();
+}
+
+Wizard5::Wizard5()
+    : WizardPage("Wizard5", "FrmSummary", QString()),
+      Label6(namedLabel(frame, "Label6", QStringLiteral("No. of Names:"))),
+      lb1(valueLabel(frame, "lb1")),
+      Label4(namedLabel(frame, "Label4", QStringLiteral("Play each other"))),
+      lb2(valueLabel(frame, "lb2")),
+      Label5(namedLabel(frame, "Label5", QStringLiteral("time(s)"))),
+      Label3(namedLabel(frame, "Label3", QStringLiteral("Start Date"))),
+      lb3(valueLabel(frame, "lb3")),
+      Label1(namedLabel(frame, "Label1", QStringLiteral("End Date:"))),
+      lb4(valueLabel(frame, "lb4")),
+      Label8(namedLabel(frame, "Label8", QStringLiteral("Each week there will be:"))),
+      lb6(valueLabel(frame, "lb6")),
+      Label10(namedLabel(frame, "Label10", QStringLiteral("matches"))),
+      command1(PageButton(frame, "command1", QStringLiteral("&View Fixtures"))),
+      command2(PageButton(frame, "command2", QStringLiteral("&Import Names"))),
+      Timer1(new QTimer(this))
+{
+    setWindowTitle(QStringLiteral("Summary"));
+    BuildFrame();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void Wizard5::BuildFrame()
+{
+    command1->setFixedWidth(130);
+    command2->setFixedWidth(130);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(Label6, 0, 0);
+    grid->addWidget(lb1, 0, 1);
+    grid->addWidget(Label4, 1, 0);
+    grid->addWidget(lb2, 1, 1);
+    grid->addWidget(Label5, 1, 2);
+    grid->addWidget(Label3, 2, 0);
+    grid->addWidget(lb3, 2, 1);
+    grid->addWidget(Label1, 3, 0);
+    grid->addWidget(lb4, 3, 1);
+    grid->addWidget(Label8, 4, 0);
+    grid->addWidget(lb6, 4, 1);
+    grid->addWidget(Label10, 4, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(command2);
+    buttons->addWidget(command1);
+    grid->addLayout(buttons, 5, 0, 1, 3);
+    grid->setVerticalSpacing(12);
+    grid->setHorizontalSpacing(16);
+}
+
+void Wizard5::ConnectHandlers()
+{
+    connect(Timer1, &QTimer::timeout, this, &Wizard5::Timer1_Timer);
+    connect(command1, &QAbstractButton::clicked, this, &Wizard5::command1_Click);
+    connect(command2, &QAbstractButton::clicked, this, &Wizard5::command2_Click);
+}
+
+// A pending import is dropped when the entries are handed over (the first
+// load), so the reload after the round-date editor keeps it.
+void Wizard5::Form_Load()
+{
+    UnloadForm<MainWizard>();
+    UnloadForm<Wizard3>();
+    UnloadForm<Wizard2>();
+    frame->setTitle(QStringLiteral("Summary of ") + gTableName);
+    CentreFrame();
+    Timer1->start(kTimerMs);
+    if (gDatesPending)
+        DateNewLeague();
+    else
+        gEndDate = lastEditedRound();
+    const int sides = FixtureEntryCount(gNumSlots, gGamesToPlay);
+    if (gScores.size() <= sides)
+        gScores.resize(sides + 1);
+    for (int i = 1; i <= sides; ++i)
+        gScores[i] = QStringLiteral("-1");
+    lb1->setText(QString::number(gNumSlots));
+    lb2->setText(QString::number(gGamesToPlay));
+    lb3->setText(ShortDate(gStartDate));
+    lb4->setText(ShortDate(gEndDate));
+    lb6->setText(QString::number(gNumSlots / 2.0));
+}
+
+void Wizard5::Timer1_Timer()
+{
+    if (gDatesEdited != 1)
+        return;
+    gDatesEdited = 0;
+    lb3->setText(ShortDate(gWeekDates[1]));
+    lb4->setText(ShortDate(lastEditedRound()));
+}
+
+void Wizard5::command1_Click()
+{
+    BuildFixtureList();
+    LoadForm<Main>()->HideMdiChild(this);
+    ShowTaskWindow(TaskWindow::Tableform);
+}
+
+void Wizard5::command2_Click()
+{
+    ShowImport();
+}
+
+} // namespace fixtora

@@ -1,0 +1,128 @@
+#include "model/wizardrules.h"
+
+#include "model/league.h"
+#include "testleague.h"
+
+#include <gtest/gtest.h>
+
+namespace fixtora {
+namespace {
+
+TEST(WizardRules, GamesToPlayAreRoundedHalvesToEvenAndAccepted1To4)
+{
+    const struct {
+        const char *typed;
+        int games; // 0: refused
+    } rows[] = {{"1", 1},  {"3", 3},   {"4", 4},     {"0", 0},     {"5", 0},   {"x", 0},
+                {"", 0},   {"4.5", 4}, {"0.6", 1},   {"2.5", 2},   {"3.5", 4}, {" 2x", 2},
+                {"-1", 0}, {"0.4", 0}, {"99999", 0}, {"65538", 0}, {"1e1", 0}};
+    for (const auto &row : rows) {
+        const std::optional<std::int16_t> games = ReadGamesToPlay(QString::fromLatin1(row.typed));
+        EXPECT_EQ(games.value_or(0), row.games) << '"' << row.typed << '"';
+    }
+}
+
+TEST(WizardRules, IntervalCountsAreCheckedAfterRounding)
+{
+    const struct {
+        const char *typed;
+        int count; // 0: refused
+    } rows[] = {{"1", 1},     {"31", 31},  {"12", 12}, {"0", 0},     {"32", 0}, {"0.5", 0}, {"0.6", 1},
+                {"31.4", 31}, {"31.6", 0}, {"1.5", 2}, {"weeks", 0}, {"", 0},   {"-3", 0},  {"7 days", 7}};
+    for (const auto &row : rows) {
+        const std::optional<std::int16_t> count = ReadIntervalCount(QString::fromLatin1(row.typed));
+        EXPECT_EQ(count.value_or(0), row.count) << '"' << row.typed << '"';
+    }
+}
+
+TEST(WizardRules, OnlyTheListsThreeUnitTextsNameAUnit)
+{
+    const struct {
+        const char *typed, *unit;
+    } rows[] = {{"day(s)", "d"}, {"week(s)", "ww"}, {"month(s)", "m"}, {"weeks", ""},
+                {"Week(s)", ""}, {"week(s) ", ""},  {"", ""}};
+    for (const auto &row : rows)
+        EXPECT_EQ(IntervalUnitCode(QString::fromLatin1(row.typed)), QString::fromLatin1(row.unit)) << row.typed;
+}
+
+TEST(WizardRules, ALeagueNameHas4To16Characters)
+{
+    const struct {
+        int length;
+        bool accepted;
+    } rows[] = {{0, false}, {3, false}, {4, true}, {16, true}, {17, false}};
+    for (const auto &row : rows)
+        EXPECT_EQ(IsLeagueNameLength(QString(row.length, QLatin1Char('L'))), row.accepted) << row.length;
+}
+
+TEST(WizardRules, RoundsAreDatedFromTheStartAndTheLeagueEndsOnTheLastRound)
+{
+    const struct {
+        int entries, games;
+        QDate start;
+        const char *unit;
+        int count;
+        QList<QDate> dates; // rounds 1.. as far as given
+        int rounds;
+        QDate end;
+    } rows[] = {
+        {4, 1, {2026, 1, 6}, "ww", 1, {{2026, 1, 6}, {2026, 1, 13}, {2026, 1, 20}}, 3, {2026, 1, 20}},
+        {6, 2, {2026, 3, 1}, "d", 2, {{2026, 3, 1}, {2026, 3, 3}, {2026, 3, 5}}, 10, {2026, 3, 19}},
+        {4, 1, {2004, 1, 31}, "m", 1, {{2004, 1, 31}, {2004, 2, 29}, {2004, 3, 29}}, 3, {2004, 3, 29}},
+        // The step after the last round falls back to 29 February; the end
+        // date is still the last round's.
+        {4, 1, {2003, 11, 30}, "m", 1, {{2003, 11, 30}, {2003, 12, 30}, {2004, 1, 30}}, 3, {2004, 1, 30}},
+        {4, 1, {2026, 1, 6}, "ww", 0, {{2026, 1, 6}, {2026, 1, 6}, {2026, 1, 6}}, 3, {2026, 1, 6}},
+        {32, 4, {2026, 1, 6}, "d", 1, {{2026, 1, 6}}, 124, {2026, 5, 9}},
+    };
+    for (const auto &row : rows) {
+        test::BuildTestLeague(test::PlayerLeague(row.entries, row.games));
+        gWeekDates.fill(kZeroDate);
+        gStartDate = row.start;
+        gFreqUnit = QString::fromLatin1(row.unit);
+        gFreqCount = static_cast<std::int16_t>(row.count);
+        EXPECT_EQ(LeagueRounds(), row.rounds);
+        DateNewLeague();
+        for (int r = 1; r <= row.dates.size(); ++r)
+            EXPECT_EQ(gWeekDates[r], row.dates[r - 1]) << row.start.toString().toStdString() << " round " << r;
+        EXPECT_EQ(gWeekDates[row.rounds + 1], kZeroDate) << "only the league's rounds are dated";
+        EXPECT_EQ(gEndDate, row.end) << row.start.toString().toStdString() << ' ' << row.unit;
+    }
+}
+
+TEST(WizardRules, CompletingTheEntriesAddsAByeToAnOddCountAndSizesTheResults)
+{
+    const struct {
+        int names, games;
+        bool team;
+        int entries, scores, positions;
+        bool bye;
+    } rows[] = {
+        {4, 1, false, 4, 13, 193, false}, {5, 2, false, 6, 61, 961, true},        {31, 1, false, 32, 993, 15873, true},
+        {5, 1, true, 6, 481, 481, true},  {32, 4, true, 32, 63489, 63489, false},
+    };
+    for (const auto &row : rows) {
+        InitialiseGlobals();
+        gGamesToPlay = static_cast<std::int16_t>(row.games);
+        gNumSlots = row.names;
+        for (int i = 1; i <= row.names; ++i)
+            gPlayerNames[i] = QStringLiteral("Name %1").arg(i);
+        gLeagueOnDisk = true;
+        gImportPending = true;
+        gPosPlayer.clear();
+        CompleteEntries(row.team);
+        EXPECT_EQ(gNumSlots, row.entries) << row.names;
+        EXPECT_EQ(gOddCount, row.bye) << row.names;
+        EXPECT_EQ(gPlayerNames[row.entries], row.bye ? "bye" : QStringLiteral("Name %1").arg(row.entries));
+        EXPECT_EQ(gRoundsPerCycle, row.entries - 1);
+        EXPECT_EQ(gScores.size(), row.scores) << row.names;
+        EXPECT_EQ(gPosScoreB.size(), row.positions) << row.names;
+        EXPECT_EQ(gPosPlayer.size(), row.team ? row.positions : 0) << row.names;
+        EXPECT_TRUE(gScores[row.scores - 1].isEmpty());
+        EXPECT_FALSE(gLeagueOnDisk);
+        EXPECT_FALSE(gImportPending) << "an import of an earlier league is not carried over";
+    }
+}
+
+} // namespace
+} // namespace fixtora

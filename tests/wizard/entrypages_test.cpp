@@ -1,0 +1,490 @@
+// The definition page, the names page and the team page, driven as a user
+// would: typing, clicking, answering the boxes.
+
+#include "wizardtest.h"
+
+#include "model/league.h"
+#include "model/leaguefile.h"
+#include "platform/shortdate.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
+#include "shell/mainwizard.h"
+#include "ui/chameleonbutton.h"
+#include "wizard/wizard1.h"
+#include "wizard/wizard2.h"
+#include "wizard/wizard3.h"
+#include "wizard/wizard5.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+using namespace fixtora;
+
+namespace {
+
+const QString kWizardCaption = "League Wizard          Current League :";
+
+QStringList listed(QWidget *form, const char *list)
+{
+    QStringList items;
+    auto *widget = form->findChild<QListWidget *>(list);
+    for (int i = 0; i < widget->count(); ++i)
+        items.append(widget->item(i)->text());
+    return items;
+}
+
+void choose(QWidget *form, const char *list, int row)
+{
+    auto *widget = form->findChild<QListWidget *>(list);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
+}
+
+QString text(QWidget *form, const char *name)
+{
+    if (auto *label = form->findChild<QLabel *>(name))
+        return label->text();
+    return form->findChild<QLineEdit *>(name)->text();
+}
+
+bool enabled(QWidget *form, const char *name)
+{
+    return form->findChild<QWidget *>(name)->isEnabled();
+}
+
+bool frameCentred(QWidget *page, const char *frameName)
+{
+    const QWidget *frame = page->findChild<QGroupBox *>(frameName);
+    return frame->pos() == QPoint(page->width() / 2 - frame->width() / 2, page->height() / 2 - frame->height() / 2);
+}
+
+class EntryPages : public WizardTest {};
+
+} // namespace
+
+TEST_F(EntryPages, CreateNewLeagueOpensTheDefinitionPageInTheMenusPlace)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Wizard1 *page = LoadedForm<Wizard1>();
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(LoadedForm<MainWizard>(), nullptr);
+    EXPECT_TRUE(frameCentred(page, "Wizard1frame"));
+    EXPECT_EQ(page->findChild<QComboBox *>("text2")->currentText(), "1");
+    EXPECT_EQ(page->findChild<QComboBox *>("Combo1")->currentText(), "1");
+    EXPECT_EQ(page->findChild<QComboBox *>("Combo2")->currentText(), "week(s)");
+    EXPECT_TRUE(text(page, "text3").isEmpty());
+}
+
+TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
+{
+    const struct {
+        const char *name, *games, *start, *count, *unit;
+        const char *title, *textStart;
+    } rows[] = {
+        {"Division 1", "5", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value"},
+        {"Division 1", "x", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value"},
+        {"Division 1", "2", "31/02/2004", "1", "week(s)", "Invalid value entered", "The format that you entered"},
+        {"Div", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a League Name"},
+        {"Seventeen chars..", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a Leag"},
+        {"Division 1", "2", "today", "0.5", "week(s)", "Invalid days/weeks/months",
+         "Invalid days/weeks/months "
+         "entered.  This value must be "
+         "between 1 and 31."},
+        {"Division 1", "2", "today", "32", "week(s)", "Invalid days/weeks/months",
+         "Invalid days/weeks/months "
+         "entered.  This value must be "
+         "between 1 and 31."},
+        {"Division 1", "2", "today", "1", "weeks", "Invalid days/weeks/months",
+         "Invalid days/weeks/months entered.  This value must be day(s), week(s) or month(s)."},
+    };
+    Click(LoadForm<MainWizard>(), "createtable");
+    for (const auto &row : rows) {
+        BoxAnswers boxes;
+        Definition definition;
+        definition.name = row.name;
+        definition.games = row.games;
+        definition.start = row.start;
+        definition.count = row.count;
+        definition.unit = row.unit;
+        Define(definition);
+        ASSERT_EQ(boxes.seen().size(), 1) << row.title;
+        EXPECT_EQ(boxes.seen()[0].title, row.title);
+        EXPECT_TRUE(boxes.seen()[0].text.startsWith(row.textStart)) << boxes.seen()[0].text.toStdString();
+        ASSERT_NE(LoadedForm<Wizard1>(), nullptr);
+        EXPECT_TRUE(LoadedForm<Wizard1>()->isVisible());
+        EXPECT_EQ(text(LoadedForm<Wizard1>(), "Text1"), row.name) << "what was typed stays";
+        EXPECT_EQ(gTableName, row.name) << "the name is stored before any check";
+        EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
+    }
+}
+
+TEST_F(EntryPages, AnEmptyStartDateBecomesTodayOnTheFirstNextAndTheSecondMovesOn)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Definition definition;
+    definition.start.clear();
+    definition.games = "4.5";
+    definition.count = "12";
+    definition.unit = "month(s)";
+    {
+        BoxAnswers boxes;
+        Define(definition);
+        EXPECT_TRUE(boxes.seen().isEmpty());
+    }
+    ASSERT_NE(LoadedForm<Wizard1>(), nullptr);
+    EXPECT_EQ(text(LoadedForm<Wizard1>(), "text3"), ShortDate(QDate::currentDate()));
+    EXPECT_EQ(gStartDate, QDate::currentDate());
+    EXPECT_EQ(gGamesToPlay, 4);
+    EXPECT_EQ(gFreqCount, 12);
+    EXPECT_EQ(gFreqUnit, "m");
+    EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
+
+    Click(LoadedForm<Wizard1>(), "command2");
+    ASSERT_NE(LoadedForm<Wizard3>(), nullptr);
+    EXPECT_TRUE(LoadedForm<Wizard3>()->isVisible());
+    EXPECT_EQ(LoadedForm<Wizard1>(), nullptr) << "the names page closes the definition page";
+    EXPECT_FALSE(gTeamLeague);
+    EXPECT_EQ(LoadForm<Main>()->Caption(), kWizardCaption + "Tuesday Pool");
+}
+
+TEST_F(EntryPages, AnEmptyStartDateWithAShortNameFillsTheDateThenRefusesTheName)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Definition definition;
+    definition.start.clear();
+    definition.name = "Div";
+    BoxAnswers boxes;
+    Define(definition);
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_EQ(boxes.seen()[0].title, "Invalid League Name entered");
+    EXPECT_EQ(text(LoadedForm<Wizard1>(), "text3"), ShortDate(QDate::currentDate()));
+}
+
+TEST_F(EntryPages, ATickedTeamBoxLeadsToTheTeamPage)
+{
+    OpenEntriesPage(true);
+    ASSERT_NE(LoadedForm<Wizard2>(), nullptr);
+    EXPECT_TRUE(LoadedForm<Wizard2>()->isVisible());
+    EXPECT_EQ(LoadedForm<Wizard1>(), nullptr);
+    EXPECT_TRUE(gTeamLeague);
+    EXPECT_TRUE(frameCentred(LoadedForm<Wizard2>(), "Wizard2frame"));
+}
+
+TEST_F(EntryPages, CancelOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
+{
+    const struct {
+        const char *page;
+        int step; // 0 the definition page, 1 the names page, 2 the team page
+    } rows[] = {{"Wizard1", 0}, {"Wizard3", 1}, {"Wizard2", 2}};
+    for (const auto &row : rows) {
+        Click(LoadForm<MainWizard>(), "createtable");
+        QWidget *page = LoadedForm<Wizard1>();
+        if (row.step > 0) {
+            Definition definition;
+            definition.team = row.step == 2;
+            Define(definition);
+            page = row.step == 1 ? static_cast<QWidget *>(LoadedForm<Wizard3>()) : LoadedForm<Wizard2>();
+        }
+        ASSERT_NE(page, nullptr) << row.page;
+        Click(page, row.step == 2 ? "command1" : "command1");
+        EXPECT_EQ(LoadedForm<Wizard1>(), nullptr) << row.page;
+        EXPECT_EQ(LoadedForm<Wizard3>(), nullptr) << row.page;
+        EXPECT_EQ(LoadedForm<Wizard2>(), nullptr) << row.page;
+        ASSERT_NE(LoadedForm<MainWizard>(), nullptr) << row.page;
+        EXPECT_TRUE(LoadedForm<MainWizard>()->isVisible()) << row.page;
+        EXPECT_TRUE(gTableName.isEmpty()) << row.page;
+        EXPECT_EQ(gGamesToPlay, 0) << row.page;
+        Tick();
+        EXPECT_EQ(LoadForm<Main>()->Caption(), CurrentLeagueCaption(QString())) << row.page;
+    }
+}
+
+// ---- Names page ----------------------------------------------------------------
+
+TEST_F(EntryPages, NamesAreAddedInOrderAndRefusedWhenTooLongOrRepeated)
+{
+    OpenEntriesPage(false);
+    Wizard3 *page = LoadedForm<Wizard3>();
+    const QString sixteen(16, 'a');
+    const struct {
+        QString typed;
+        const char *title; // nullptr: added
+        QString left;      // the text box afterwards
+    } rows[] = {
+        {"Ann", nullptr, ""},
+        {sixteen, nullptr, ""},
+        {sixteen + "b", "Invalid Name", sixteen + "b"},
+        {"Ann", "Invalid Player Name", ""},
+        {"ann", nullptr, ""},
+        {"bye", nullptr, ""},
+    };
+    for (const auto &row : rows) {
+        BoxAnswers boxes;
+        Type(page, "txtName", row.typed);
+        Click(page, "cmdadd");
+        EXPECT_EQ(boxes.seen().size(), row.title ? 1 : 0) << row.typed.toStdString();
+        if (row.title && !boxes.seen().isEmpty()) {
+            EXPECT_EQ(boxes.seen()[0].title, row.title);
+        }
+        EXPECT_EQ(text(page, "txtName"), row.left);
+    }
+    EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", sixteen, "ann", "bye"}));
+    EXPECT_EQ(gNumSlots, 4);
+    EXPECT_EQ(gPlayerNames[2], sixteen);
+    EXPECT_EQ(text(page, "lblDisplay"), "4");
+}
+
+TEST_F(EntryPages, RemoveAndClearKeepTheNamesInListOrder)
+{
+    OpenEntriesPage(false);
+    Wizard3 *page = LoadedForm<Wizard3>();
+    AddNames({"Ann", "Bob", "Cy"});
+    Click(page, "cmdremove"); // nothing chosen: only a beep
+    EXPECT_EQ(gNumSlots, 3);
+    choose(page, "lstClient", 1);
+    Click(page, "cmdremove");
+    EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", "Cy"}));
+    EXPECT_EQ(gNumSlots, 2);
+    EXPECT_EQ(gPlayerNames[1], "Ann");
+    EXPECT_EQ(gPlayerNames[2], "Cy");
+    EXPECT_EQ(gPlayerNames[3], "");
+    EXPECT_EQ(text(page, "lblDisplay"), "2");
+
+    Click(page, "cmdclear");
+    EXPECT_EQ(gNumSlots, 0);
+    EXPECT_EQ(text(page, "lblDisplay"), "0");
+    EXPECT_FALSE(enabled(page, "cmdremove"));
+    AddNames({"Dee"});
+    EXPECT_EQ(gPlayerNames[1], "Dee");
+    EXPECT_EQ(listed(page, "lstClient"), QStringList({"Dee"}));
+}
+
+TEST_F(EntryPages, AddFollowsTheTextBoxAndA33rdNameIsRefusedWithTheCountMessage)
+{
+    OpenEntriesPage(false);
+    Wizard3 *page = LoadedForm<Wizard3>();
+    EXPECT_TRUE(enabled(page, "cmdadd")) << "every button is enabled when the page opens";
+    AddNames(Names(32));
+    EXPECT_FALSE(enabled(page, "cmdadd")) << "the box is empty";
+    BoxAnswers boxes;
+    Type(page, "txtName", "Name 33");
+    Click(page, "cmdadd");
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_EQ(boxes.seen()[0].title, "Invalid entry");
+    EXPECT_TRUE(boxes.seen()[0].text.startsWith("You have entered an incorrect value for the number of players"));
+    EXPECT_EQ(gNumSlots, 32);
+    EXPECT_EQ(listed(page, "lstClient").size(), 32);
+}
+
+TEST_F(EntryPages, NextNeedsFourToThirtyTwoNamesAndCompletesAnOddList)
+{
+    const struct {
+        int names;
+        bool accepted;
+        int entries;
+    } rows[] = {{3, false, 3}, {4, true, 4}, {5, true, 6}, {32, true, 32}};
+    for (const auto &row : rows) {
+        OpenEntriesPage(false, 2);
+        AddNames(Names(row.names));
+        BoxAnswers boxes;
+        Click(LoadedForm<Wizard3>(), "cmdclose");
+        EXPECT_EQ(boxes.seen().size(), row.accepted ? 0 : 1) << row.names;
+        EXPECT_EQ(gNumSlots, row.entries) << row.names;
+        if (row.accepted) {
+            ASSERT_NE(LoadedForm<Wizard5>(), nullptr) << row.names;
+            EXPECT_TRUE(LoadedForm<Wizard5>()->isVisible());
+            EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
+            EXPECT_EQ(gPlayerNames[row.entries], row.names % 2 ? "bye" : "Name " + QString::number(row.names));
+            EXPECT_EQ(gScores.size(), 2 * row.entries * (row.entries - 1) + 1);
+            EXPECT_EQ(gRoundsPerCycle, row.entries - 1);
+        } else {
+            EXPECT_EQ(boxes.seen()[0].title, "Invalid entry");
+            EXPECT_NE(LoadedForm<Wizard3>(), nullptr);
+            Click(LoadedForm<Wizard3>(), "command1");
+        }
+        UnloadForm<Wizard5>();
+        ProcessUnloads();
+        ShowMainMenu();
+    }
+}
+
+// ---- Team page -------------------------------------------------------------------
+
+TEST_F(EntryPages, TheTeamPageOpensWithNoTeamChosenAndPlayerEntryOff)
+{
+    OpenEntriesPage(true);
+    Wizard2 *page = LoadedForm<Wizard2>();
+    const struct {
+        const char *control;
+        bool on;
+    } rows[] = {{"TeamAdd", true}, {"TeamDelete", false}, {"teamEdit", false}, {"txtName", false},
+                {"cmdadd", false}, {"cmdclear", false},   {"command1", true},  {"Command3", true}};
+    for (const auto &row : rows)
+        EXPECT_EQ(enabled(page, row.control), row.on) << row.control;
+    EXPECT_EQ(text(page, "Label12"), "Names in Team: non selected");
+    EXPECT_EQ(page->findChild<QComboBox *>("list1")->currentText(), "Select method");
+}
+
+TEST_F(EntryPages, TeamNamesAreCheckedAndA33rdTeamIsRefused)
+{
+    OpenEntriesPage(true);
+    Wizard2 *page = LoadedForm<Wizard2>();
+    const QString sixteen(16, 't');
+    const struct {
+        QString typed;
+        const char *text; // nullptr: added
+    } rows[] = {
+        {sixteen, nullptr},
+        {sixteen + "x", "The Team Name you entered is invalid.  It must be between 1 & 16 characters in length."},
+        {"Team A", nullptr},
+        {"team a", nullptr},
+        {"Team A", "The Team Name you entered alreadt exists, please try another."},
+    };
+    for (const auto &row : rows) {
+        BoxAnswers boxes;
+        Type(page, "Teamtxt", row.typed);
+        Click(page, "TeamAdd");
+        ASSERT_EQ(boxes.seen().size(), row.text ? 1 : 0) << row.typed.toStdString();
+        if (row.text) {
+            EXPECT_EQ(boxes.seen()[0].title, "Invalid Team Name");
+            EXPECT_EQ(boxes.seen()[0].text, row.text);
+        }
+    }
+    EXPECT_EQ(listed(page, "teamlist"), QStringList({sixteen, "Team A", "team a"}));
+    EXPECT_EQ(text(page, "lblteam"), "3");
+
+    AddEach(page, "Teamtxt", "TeamAdd", Names(29, "T"));
+    BoxAnswers boxes;
+    Type(page, "Teamtxt", "One too many");
+    Click(page, "TeamAdd");
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_EQ(boxes.seen()[0].title, "Invalid entry");
+    EXPECT_EQ(listed(page, "teamlist").size(), 32);
+}
+
+TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
+{
+    OpenEntriesPage(true);
+    Wizard2 *page = LoadedForm<Wizard2>();
+    AddEach(page, "Teamtxt", "TeamAdd", {"Reds", "Blues", "Greens"});
+    for (int t = 0; t < 3; ++t) {
+        choose(page, "teamlist", t);
+        EXPECT_TRUE(enabled(page, "txtName"));
+        AddEach(page, "txtName", "cmdadd", Names(t + 1, QStringLiteral("P%1 ").arg(t + 1)));
+    }
+    EXPECT_EQ(gTeamSquads[3][3], "P3 3");
+    EXPECT_EQ(text(page, "Label12"), "Names in Team: Greens");
+    EXPECT_EQ(text(page, "lblDisplay"), "3");
+
+    choose(page, "teamlist", 1);
+    EXPECT_EQ(listed(page, "lstClient"), QStringList({"P2 1", "P2 2"}));
+    Click(page, "TeamDelete");
+    EXPECT_EQ(listed(page, "teamlist"), QStringList({"Reds", "Greens"}));
+    EXPECT_EQ(gTeamSquads[2][0], "Greens");
+    EXPECT_EQ(gTeamSquads[2][3], "P3 3");
+    EXPECT_EQ(gTeamSquads[3][0], "");
+    EXPECT_EQ(gTeamSquads[3][1], "");
+    EXPECT_EQ(text(page, "Label12"), "Names in Team: non selected");
+    EXPECT_EQ(text(page, "lblteam"), "2");
+    EXPECT_TRUE(listed(page, "lstClient").isEmpty());
+    EXPECT_FALSE(enabled(page, "txtName")) << "no team is chosen after a delete";
+    EXPECT_FALSE(enabled(page, "cmdadd"));
+
+    choose(page, "teamlist", 1);
+    EXPECT_EQ(listed(page, "lstClient"), QStringList({"P3 1", "P3 2", "P3 3"}));
+    choose(page, "lstClient", 0);
+    Click(page, "cmdremove");
+    EXPECT_EQ(gTeamSquads[2][1], "P3 2");
+    EXPECT_EQ(gTeamSquads[2][3], "");
+    Click(page, "cmdclear");
+    EXPECT_EQ(gTeamSquads[2][1], "");
+    EXPECT_EQ(text(page, "lblDisplay"), "0");
+    EXPECT_EQ(gTeamSquads[1][1], "P1 1") << "other squads stay";
+}
+
+TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsIgnored)
+{
+    OpenEntriesPage(true);
+    Wizard2 *page = LoadedForm<Wizard2>();
+    AddEach(page, "Teamtxt", "TeamAdd", {"Reds", "Blues"});
+    choose(page, "teamlist", 1);
+    AddEach(page, "txtName", "cmdadd", {"Ann"});
+    choose(page, "teamlist", 0);
+    const struct {
+        QString typed;
+        const char *title; // nullptr: added
+    } rows[] = {
+        {"Ann", nullptr}, // the same name in another team
+        {QString(17, 'p'), "Invalid Length"},
+        {"Ann", "Duplicate name"},
+        {"A//B", "Invalid Name"},
+        {"A\\\\B", "Invalid Name"},
+        {"A/", "Invalid Name"},
+        {"A\\B", nullptr},
+    };
+    for (const auto &row : rows) {
+        BoxAnswers boxes;
+        Type(page, "txtName", row.typed);
+        Click(page, "cmdadd");
+        ASSERT_EQ(boxes.seen().size(), row.title ? 1 : 0) << row.typed.toStdString();
+        if (row.title) {
+            EXPECT_EQ(boxes.seen()[0].title, row.title) << row.typed.toStdString();
+        }
+    }
+    EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", "A\\B"}));
+
+    AddEach(page, "txtName", "cmdadd", Names(15, "P"));
+    BoxAnswers boxes;
+    EXPECT_EQ(listed(page, "lstClient").size(), 16);
+    EXPECT_TRUE(boxes.seen().isEmpty()) << "the 17th player is ignored without a message";
+    EXPECT_EQ(gTeamSquads[1][16], "P14");
+}
+
+TEST_F(EntryPages, TeamNextChecksTheScoringSystemFirstThenTheCount)
+{
+    const struct {
+        int teams;
+        const char *scoring;
+        const char *subtitleTitle; // nullptr: accepted
+        int scoringCode, entries;
+    } rows[] = {
+        {5, "Select method", "Invalid entry", 0, 0},
+        {3, "Cumulative", "Invalid entry", 2, 0},
+        {5, "Cumulative+Games", nullptr, 3, 6},
+        {4, "WinLoseDraw", nullptr, 1, 4},
+    };
+    for (const auto &row : rows) {
+        OpenEntriesPage(true, 2);
+        Wizard2 *page = LoadedForm<Wizard2>();
+        AddEach(page, "Teamtxt", "TeamAdd", Names(row.teams, "Team "));
+        page->findChild<QComboBox *>("list1")->setCurrentText(row.scoring);
+        BoxAnswers boxes;
+        Click(page, "Command3");
+        if (row.subtitleTitle) {
+            ASSERT_EQ(boxes.seen().size(), 1) << row.scoring;
+            EXPECT_EQ(boxes.seen()[0].title, row.subtitleTitle);
+            const bool scoringRefused = row.scoringCode == 0;
+            EXPECT_EQ(boxes.seen()[0].text.startsWith("You must select a valid scoring type"), scoringRefused);
+            Click(LoadedForm<Wizard2>(), "command1");
+        } else {
+            EXPECT_TRUE(boxes.seen().isEmpty()) << row.scoring;
+            ASSERT_NE(LoadedForm<Wizard5>(), nullptr);
+            EXPECT_EQ(LoadedForm<Wizard2>(), nullptr);
+            EXPECT_EQ(gTeamScoring, row.scoringCode);
+            EXPECT_EQ(gNumSlots, row.entries);
+            EXPECT_EQ(gPlayerNames[1], "Team 1");
+            EXPECT_EQ(gPlayerNames[row.entries], row.teams % 2 ? "bye" : "Team " + QString::number(row.teams));
+            const int positions = 16 * row.entries * (row.entries - 1) * 2 + 1;
+            EXPECT_EQ(gScores.size(), positions);
+            EXPECT_EQ(gPosPlayer.size(), positions);
+            EXPECT_EQ(gPosScoreB.size(), positions);
+            UnloadForm<Wizard5>();
+            ProcessUnloads();
+            ShowMainMenu();
+        }
+    }
+}
