@@ -2,6 +2,7 @@
 // user refused to run below 1024x768), the event loop never runs.
 
 #include "fixtures/fixtureswindows.h"
+#include "fixtures/resultswindows.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
     fixtora::RegisterFixturesWindows();
+    fixtora::RegisterResultsWindows();
     fixtora::RegisterTableWindows();
     fixtora::RegisterTournamentWindows();
     fixtora::RegisterWizardWindows();

@@ -132,6 +132,7 @@ inline double gPageHeight = 0;
 inline int gPageCount = 0, gBoxRows = 0, gRowsPerPage = 0, gCurrentPage = 0, gDrawWeek = 0;
 inline int gEditSlot = 0, gWeekFirstSlot = 0, gEntryWeek = 0, gScoreWeek = 0, gFixturesPerWeek = 0;
 inline int gDatePickerCount = 0, gSwapMode = 0, gSwapButtonCount = 0;
+inline std::int16_t gTeamFixture = 0;   // home row (odd) of the round's team match being entered
 inline bool gPrinting = false;
 inline std::int16_t gSlot = 0;
 // League table screen.

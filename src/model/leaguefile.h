@@ -16,9 +16,16 @@
 //                   (team)
 //   players         1 record   Tablename, GAMESTOPLAY, startdate, skipdate,
 //                              player1..player32
+//   leaguepair      1 record   identity: shared with the companion
 // Companion: dates  W records  dates: date of round r
+//            leaguepair        identity: shared with the league file
 // Dates are stored as text "yyyy-MM-dd" (30 December 1899 is "1899-12-30");
 // a date the model does not hold is stored as the empty text.
+//
+// Every create and save gives both files a new shared identity; a pair
+// written before identities were kept has none in either file. How the pair
+// survives a process that dies while writing it: model/leaguepair.h. What
+// may be written and read: model/leaguerules.h.
 
 #include <QString>
 
@@ -45,17 +52,23 @@ void SetLeagueFileHooks(LeagueFileHooks hooks);
 QString CurrentLeagueCaption(const QString &leagueName);
 
 // Writes the open league into a new pair of files at gLeagueFile and its
-// companion; on failure the files on disk stay as they were.
+// companion, replacing a pair there; on failure the files on disk stay as
+// they were. A league LeagueProblem refuses is not written (its message is
+// the result's), and a pair another program holds is reported as in use.
 FileResult CreateLeagueFile();
 
 // Rewrites the open league's files in place. Whole: one transaction over both
 // files, so a failed save changes nothing. PerRecord commits every record on
-// its own (only for measuring what the transaction saves).
+// its own (only for measuring what the transaction saves). Refuses what
+// CreateLeagueFile refuses, and a pair whose halves do not belong together.
 enum class SaveCommit { Whole, PerRecord };
 FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
 
 // Asks for a league file and reads it into the model (after InitialiseGlobals).
-// A failure is shown through the hooks and leaves no league open.
+// The pair is checked whole (SQLite's integrity check of both files, their
+// shared identity, LeagueProblem) before it is taken; a failure is shown
+// through the hooks and leaves no league open. A pair another program holds
+// gives "The league file is in use by another program; try again".
 FileResult LoadLeague();
 
 struct PositionEntry {

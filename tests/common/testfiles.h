@@ -1,8 +1,9 @@
 #pragma once
-// Reading and writing whole files in tests.
+// Reading and writing whole files in tests, and the text of a printed PDF.
 
 #include <QByteArray>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <gtest/gtest.h>
 
@@ -19,6 +20,15 @@ inline void writeAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// The text of a PDF file as pdftotext reads it; pages end with a form feed.
+inline QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace fixtora::test

@@ -1,18 +1,13 @@
 #include "model/leaguefile.h"
 
-#include "model/filedialogs.h"
+#include "leaguefilefixture.h"
 #include "model/fixturelist.h"
-#include "model/league.h"
-#include "model/settings.h"
 #include "model/leaguerules.h"
 #include "platform/database.h"
 #include "testfiles.h"
 #include "testleague.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -23,36 +18,12 @@ namespace {
 const QByteArray kKey = "Rk8mQv3Zt6";
 const QDate kStart(2026, 1, 6);
 
-class LeagueFileTest : public ::testing::Test {
+class LeagueFileTest : public test::LeagueFileFixture {
 protected:
-    void SetUp() override
-    {
-        SetLeagueFileHooks({[this](const QString &m) { messages.append(m); },
-                            [this](const QString &c) { caption = c; }});
-        SetFileChooser([this](const FileDialogRequest &) { return chosen; });
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
-    }
-    void TearDown() override
-    {
-        SetLeagueFileHooks({});
-        SetFileChooser({});
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
     FileResult create(const QString &file)
     {
         gLeagueFile = path(file);
         return CreateLeagueFile();
-    }
-
-    FileResult load(const QString &file)
-    {
-        InitialiseGlobals();
-        chosen = path(file);
-        return LoadLeague();
     }
 
     // Runs one statement on a stored league file (keyed) or companion (plain).
@@ -106,10 +77,6 @@ protected:
         EXPECT_EQ(caption, "Fixtora         Current League : none");
     }
 
-    QTemporaryDir dir;
-    QString chosen;
-    QStringList messages;
-    QString caption;
 };
 
 // A custom fixture string for n entries: the stored pairings, each pair turned round.
@@ -576,7 +543,7 @@ TEST_F(LeagueFileTest, ALeagueTheLoaderWouldRefuseIsNeitherCreatedNorSaved)
         EXPECT_EQ(gLeagueType, type);
         EXPECT_EQ(test::readAll(path("club.tbl")), league);
         EXPECT_EQ(test::readAll(path("club.ext")), companion);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"club.ext", "club.tbl"}));
+        EXPECT_EQ(folder(), "club.ext club.tbl");
     }
 }
 
@@ -598,4 +565,23 @@ TEST_F(LeagueFileTest, ATruncatedFileIsRefusedWhereverItIsCut)
         test::writeAll(path(file), whole);
     }
     ASSERT_TRUE(load("club.tbl").ok);
+}
+
+TEST_F(LeagueFileTest, ALoadChangesNoByteAndOpensWriteProtectedFiles)
+{
+    test::BuildTestLeague(test::TeamLeague(4));
+    ASSERT_TRUE(create("club.tbl").ok);
+    const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+    for (const bool writeProtected : {false, true}) {
+        SCOPED_TRACE(writeProtected);
+        for (const char *file : {"club.tbl", "club.ext"})
+            if (writeProtected) {
+                ASSERT_TRUE(QFile::setPermissions(path(file), QFile::ReadOwner));
+            }
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_EQ(gNumSlots, 4);
+        EXPECT_EQ(test::readAll(path("club.tbl")), league);
+        EXPECT_EQ(test::readAll(path("club.ext")), companion);
+        EXPECT_EQ(folder(), "club.ext club.tbl");
+    }
 }

@@ -3,19 +3,13 @@
 // together, and files held by another program.
 #include "model/leaguepair.h"
 
-#include "model/filedialogs.h"
-#include "model/league.h"
-#include "model/leaguefile.h"
-#include "model/settings.h"
+#include "leaguefilefixture.h"
 #include "platform/database.h"
 #include "testfiles.h"
 #include "testleague.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
@@ -119,45 +113,13 @@ test::TestLeague savedLeague(bool changed)
     return league;
 }
 
-class LeaguePairTest : public ::testing::Test {
+class LeaguePairTest : public test::LeagueFileFixture {
 protected:
-    void SetUp() override
-    {
-        SetLeagueFileHooks({[this](const QString &m) { messages.append(m); }, {}});
-        SetFileChooser([this](const FileDialogRequest &) { return chosen; });
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
-    }
-    void TearDown() override
-    {
-        SetLeagueFileHooks({});
-        SetFileChooser({});
-        SetInstallStepHook({});
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    QStringList files() const
-    {
-        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
-    // The names of the folder's files, in order.
-    std::string folder() const { return files().join(' ').toStdString(); }
-
     FileResult create(const QString &file, const test::TestLeague &league)
     {
         test::BuildTestLeague(league);
         gLeagueFile = file;
         return CreateLeagueFile();
-    }
-
-    FileResult load(const QString &file)
-    {
-        InitialiseGlobals();
-        messages.clear();
-        chosen = file;
-        return LoadLeague();
     }
 
     // The model's fingerprint after loading file, or nothing when it does not load.
@@ -177,9 +139,52 @@ protected:
             ASSERT_TRUE(QFile::copy(from.filePath(name), path(name)));
     }
 
-    QTemporaryDir dir;
-    QString chosen;
-    QStringList messages;
+    // The league a create replaces, kept in oldPair, and the one it writes;
+    // the fingerprints of both as a load finds them.
+    const test::TestLeague oldLeague = test::PlayerLeague(10, 2), newLeague = test::TeamLeague(12, 2, 3);
+    QTemporaryDir oldPair;
+    QByteArray beforeCreate, afterCreate;
+    void keepBothLeagues()
+    {
+        QTemporaryDir fresh;
+        ASSERT_TRUE(create(QDir(oldPair.path()).filePath("club.tbl"), oldLeague).ok);
+        ASSERT_TRUE(create(QDir(fresh.path()).filePath("club.tbl"), newLeague).ok);
+        const auto before = loaded(QDir(oldPair.path()).filePath("club.tbl"));
+        const auto after = loaded(QDir(fresh.path()).filePath("club.tbl"));
+        ASSERT_TRUE(before && after);
+        beforeCreate = *before;
+        afterCreate = *after;
+    }
+
+    // Runs write (set up by prepare) in a child killed at random points of it,
+    // and checks after each kill that the next load finds the league as it
+    // was before the write or after it, whole, and nothing else in the folder.
+    void killAtRandomPoints(const std::function<void()> &prepare, const std::function<bool()> &write,
+                            const QByteArray &before, const QByteArray &after, unsigned seed)
+    {
+        prepare();
+        const ChildRun whole = runInChild(write);
+        ASSERT_TRUE(whole.succeeded);
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<long> delay(0, whole.took.count() * 6 / 5);
+        int interrupted = 0;
+        for (int kill = 0; kill < 30; ++kill) {
+            prepare();
+            const microseconds killAfter(delay(random));
+            SCOPED_TRACE(killAfter.count());
+            const ChildRun run = runInChild(write, killAfter);
+            ASSERT_TRUE(run.killed || run.succeeded);
+            interrupted += run.killed;
+            const auto now = loaded(path("club.tbl"));
+            ASSERT_TRUE(now.has_value()) << messages.join(' ').toStdString();
+            EXPECT_TRUE(*now == before || *now == after);
+            if (!run.killed) {
+                EXPECT_EQ(*now, after);
+            }
+            EXPECT_EQ(folder(), kPairOnly);
+        }
+        EXPECT_GE(interrupted, 10);
+    }
 };
 
 } // namespace
@@ -189,8 +194,8 @@ TEST_F(LeaguePairTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
     QTemporaryDir old;
     ASSERT_TRUE(create(old.filePath("club.tbl"), savedLeague(false)).ok);
     const auto before = loaded(old.filePath("club.tbl"));
-    restorePair(old);
-    auto prepareSave = [this] {
+    auto prepareSave = [&] {
+        restorePair(old);
         test::BuildTestLeague(savedLeague(true));
         changeEverything();
         gLeagueFile = path("club.tbl");
@@ -201,81 +206,23 @@ TEST_F(LeaguePairTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
     ASSERT_TRUE(before && after);
     ASSERT_NE(*before, *after);
 
-    restorePair(old);
-    prepareSave();
-    const ChildRun whole = runInChild([] { return SaveLeague().ok; });
-    ASSERT_TRUE(whole.succeeded);
-
-    std::mt19937 random(20260106);
-    std::uniform_int_distribution<long> delay(0, whole.took.count() * 6 / 5);
-    int interrupted = 0;
-    for (int kill = 0; kill < 30; ++kill) {
-        restorePair(old);
-        prepareSave();
-        const microseconds after_us(delay(random));
-        SCOPED_TRACE(after_us.count());
-        const ChildRun run = runInChild([] { return SaveLeague().ok; }, after_us);
-        ASSERT_TRUE(run.killed || run.succeeded);
-        interrupted += run.killed;
-        const auto now = loaded(path("club.tbl"));
-        ASSERT_TRUE(now.has_value()) << messages.join(' ').toStdString();
-        EXPECT_TRUE(*now == *before || *now == *after);
-        if (!run.killed) {
-            EXPECT_EQ(*now, *after);
-        }
-        EXPECT_EQ(folder(), kPairOnly);
-    }
-    EXPECT_GE(interrupted, 10);
+    killAtRandomPoints(prepareSave, [] { return SaveLeague().ok; }, *before, *after, 20260106);
 }
 
 TEST_F(LeaguePairTest, ACreateKilledAtAnyPointLeavesTheOldOrTheNewLeagueWhole)
 {
-    QTemporaryDir old, fresh;
-    const test::TestLeague oldLeague = test::PlayerLeague(10, 2), newLeague = test::TeamLeague(12, 2, 3);
-    ASSERT_TRUE(create(old.filePath("club.tbl"), oldLeague).ok);
-    ASSERT_TRUE(create(fresh.filePath("club.tbl"), newLeague).ok);
-    const auto before = loaded(old.filePath("club.tbl")), after = loaded(fresh.filePath("club.tbl"));
-    ASSERT_TRUE(before && after);
-
+    ASSERT_NO_FATAL_FAILURE(keepBothLeagues());
     auto createOverOld = [&] {
-        restorePair(old);
+        restorePair(oldPair);
         test::BuildTestLeague(newLeague);
         gLeagueFile = path("club.tbl");
     };
-    createOverOld();
-    const ChildRun whole = runInChild([] { return CreateLeagueFile().ok; });
-    ASSERT_TRUE(whole.succeeded);
-
-    std::mt19937 random(20260107);
-    std::uniform_int_distribution<long> delay(0, whole.took.count() * 6 / 5);
-    int interrupted = 0;
-    for (int kill = 0; kill < 30; ++kill) {
-        createOverOld();
-        const microseconds after_us(delay(random));
-        SCOPED_TRACE(after_us.count());
-        const ChildRun run = runInChild([] { return CreateLeagueFile().ok; }, after_us);
-        ASSERT_TRUE(run.killed || run.succeeded);
-        interrupted += run.killed;
-        const auto now = loaded(path("club.tbl"));
-        ASSERT_TRUE(now.has_value()) << messages.join(' ').toStdString();
-        EXPECT_TRUE(*now == *before || *now == *after);
-        if (!run.killed) {
-            EXPECT_EQ(*now, *after);
-        }
-        EXPECT_EQ(folder(), kPairOnly);
-    }
-    EXPECT_GE(interrupted, 10);
+    killAtRandomPoints(createOverOld, [] { return CreateLeagueFile().ok; }, beforeCreate, afterCreate, 20260107);
 }
 
 TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfTheFolder)
 {
-    QTemporaryDir old, fresh;
-    const test::TestLeague oldLeague = test::PlayerLeague(10, 2), newLeague = test::TeamLeague(12, 2, 3);
-    ASSERT_TRUE(create(old.filePath("club.tbl"), oldLeague).ok);
-    ASSERT_TRUE(create(fresh.filePath("club.tbl"), newLeague).ok);
-    const auto before = loaded(old.filePath("club.tbl")), after = loaded(fresh.filePath("club.tbl"));
-    ASSERT_TRUE(before && after);
-
+    ASSERT_NO_FATAL_FAILURE(keepBothLeagues());
     enum class NextUse { Load, CreateBeside, SaveBeside };
     const struct {
         const char *what;
@@ -294,7 +241,7 @@ TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfT
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        restorePair(old);
+        restorePair(oldPair);
         ASSERT_TRUE(create(path("other.tbl"), test::PlayerLeague(4)).ok);
         test::BuildTestLeague(newLeague);
         gLeagueFile = path("club.tbl");
@@ -327,7 +274,7 @@ TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfT
         EXPECT_EQ(folder(), "club.ext club.tbl other.ext other.tbl");
         if (!now)
             now = loaded(path("club.tbl"));
-        EXPECT_EQ(now, c.finished ? after : before);
+        EXPECT_EQ(now, c.finished ? afterCreate : beforeCreate);
         QFile::remove(path("other.tbl"));
         QFile::remove(path("other.ext"));
     }
@@ -335,21 +282,19 @@ TEST_F(LeaguePairTest, ACreateStoppedAtEachStepIsUndoneOrFinishedByTheNextUseOfT
 
 TEST_F(LeaguePairTest, ACreateThatFailsBeforeTheLeagueIsInPlaceLeavesTheOldPair)
 {
-    QTemporaryDir old;
-    ASSERT_TRUE(create(old.filePath("club.tbl"), test::PlayerLeague(10, 2)).ok);
-    const auto before = loaded(old.filePath("club.tbl"));
+    ASSERT_NO_FATAL_FAILURE(keepBothLeagues());
     for (const InstallStep failAt : {InstallStep::OldCompanionKept, InstallStep::CompanionInPlace}) {
-        restorePair(old);
+        restorePair(oldPair);
         SetInstallStepHook([failAt](InstallStep step) {
             if (step == failAt)
                 throw DatabaseError("Cannot write club.tbl: no space left");
         });
-        const FileResult result = create(path("club.tbl"), test::TeamLeague(12, 2));
+        const FileResult result = create(path("club.tbl"), newLeague);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.message, "Cannot write club.tbl: no space left");
         EXPECT_FALSE(gSaved);
         EXPECT_EQ(folder(), kPairOnly);
-        EXPECT_EQ(loaded(path("club.tbl")), before);
+        EXPECT_EQ(loaded(path("club.tbl")), beforeCreate);
     }
 
     // A first create that fails leaves no companion behind.

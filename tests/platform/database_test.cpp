@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "testfiles.h"
+
 using namespace fixtora;
 
 namespace {
@@ -141,4 +145,90 @@ TEST_F(DatabaseTest, ATransactionCoversAnAttachedPlainFileAndRollsBackUnlessComm
     Database plain;
     plain.Open(path("plain.db"), Database::Mode::ReadOnly);   // still a plain file
     EXPECT_EQ(names(plain), (QStringList{"p", "q"}));
+}
+
+TEST_F(DatabaseTest, EachFailureSaysWhatKindItIs)
+{
+    makeFile(path("a.db"), kKey, {"a"});
+    makeFile(path("plain.db"), {}, {"p"});
+    Database holder;
+    holder.Open(path("plain.db"), Database::Mode::ReadWrite);
+    holder.Execute("BEGIN EXCLUSIVE");
+    using Kind = DatabaseError::Kind;
+    const struct {
+        const char *what;
+        std::function<void(Database &)> step;
+        Kind kind;
+    } cases[] = {
+        {"wrong key", [&](Database &db) { db.Open(path("a.db"), Database::Mode::ReadOnly, "wrong"); }, Kind::Damaged},
+        {"no table", [&](Database &db) { Recordset(db, "nosuch"); }, Kind::Missing},
+        {"no field", [&](Database &db) { Recordset rs(db, "t"); rs.MoveFirst(); rs.Field("nosuch"); }, Kind::Missing},
+        {"no record", [&](Database &db) { Recordset rs(db, "t"); rs.MoveFirst(); rs.MoveNext(); rs.Edit(); },
+         Kind::Missing},
+        {"held elsewhere", [&](Database &db) { db.Attach(path("plain.db"), "other", {}); }, Kind::Busy},
+        {"bad statement", [&](Database &db) { db.Execute("SELECT FROM"); }, Kind::Other},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Database db;
+        db.Open(path("a.db"), Database::Mode::ReadWrite, kKey);
+        try {
+            c.step(db);
+            ADD_FAILURE() << "no error";
+        } catch (const DatabaseError &error) {
+            EXPECT_EQ(error.kind(), c.kind) << error.message().toStdString();
+        }
+    }
+}
+
+TEST_F(DatabaseTest, TheIntegrityCheckFindsShortAndDamagedFiles)
+{
+    makeFile(path("a.db"), {}, QStringList(400, QString(40, 'n')));
+    const QByteArray whole = test::readAll(path("a.db"));
+    Database db;
+    db.Open(path("a.db"), Database::Mode::ReadOnly);
+    db.CheckIntegrity();
+    db.Close();
+    const qsizetype pageSize = 4096;
+    ASSERT_GT(whole.size(), 3 * pageSize);
+    QByteArray damaged = whole;
+    damaged[pageSize] = 0x7f;   // the type of the second page
+    for (const QByteArray &bytes : {whole.left(whole.size() - 1), whole.left(2 * pageSize), damaged}) {
+        test::writeAll(path("a.db"), bytes);
+        try {
+            db.Open(path("a.db"), Database::Mode::ReadOnly);
+            db.CheckIntegrity();
+            ADD_FAILURE() << bytes.size();
+        } catch (const DatabaseError &error) {
+            EXPECT_EQ(error.kind(), DatabaseError::Kind::Damaged) << error.message().toStdString();
+        }
+        db.Close();
+    }
+}
+
+TEST_F(DatabaseTest, AFileLockIsHeldByOneOpenAtATime)
+{
+    test::writeAll(path("f"), "x");
+    {
+        const FileLock first(path("f"));
+        const FileLock second(path("f"));
+        EXPECT_TRUE(first.IsHeld());
+        EXPECT_FALSE(second.IsHeld());
+    }
+    EXPECT_TRUE(FileLock(path("f")).IsHeld());
+    EXPECT_FALSE(FileLock(path("missing")).IsHeld());
+}
+
+TEST_F(DatabaseTest, FilesAreLinkedAndReplacedWhole)
+{
+    test::writeAll(path("old"), "old");
+    test::writeAll(path("new"), "new");
+    LinkFile(path("old"), path("kept"));
+    ReplaceFile(path("new"), path("old"));
+    EXPECT_EQ(test::readAll(path("old")), "new");
+    EXPECT_EQ(test::readAll(path("kept")), "old");
+    EXPECT_FALSE(QFile::exists(path("new")));
+    EXPECT_THROW(LinkFile(path("old"), path("kept")), DatabaseError);
+    EXPECT_THROW(ReplaceFile(path("missing"), path("old")), DatabaseError);
+    EXPECT_EQ(test::readAll(path("old")), "new");
 }

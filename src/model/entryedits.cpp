@@ -1,0 +1,43 @@
+#include "model/entryedits.h"
+
+#include "model/league.h"
+#include "model/leaguerules.h"
+
+namespace fixtora {
+
+RenameRefusal RenameProblem(int entry, const QString &name)
+{
+    if (entry < 1 || entry > gNumSlots || entry > kMaxSlots)
+        return RenameRefusal::NoEntry;
+    if (!IsStorableName(name))
+        return RenameRefusal::BadLength;
+    for (int other = 1; other <= gNumSlots && other <= kMaxSlots; ++other)
+        if (other != entry && gPlayerNames[other] == name)
+            return RenameRefusal::Duplicate;
+    return RenameRefusal::None;
+}
+
+void RenameEntry(int entry, const QString &name)
+{
+    if (entry < 1 || entry > kMaxSlots)
+        return;
+    gPlayerNames[entry] = name;
+    if (gTeamLeague)
+        gTeamSquads[entry][0] = name;
+}
+
+std::optional<int> PenaltyValue(const QString &text)
+{
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 5)
+        return std::nullopt;
+    for (const QChar c : digits)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    const int value = digits.toInt();
+    if (value > kMaxPenaltyPoints)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace fixtora

@@ -1,0 +1,33 @@
+#pragma once
+// Edits of a stored league's entries that are written to its file at once:
+// a new name for an entry and its penalty points. The rules decide what may
+// be stored; the windows show the refusal and write the file.
+
+#include <QString>
+
+#include <optional>
+
+namespace fixtora {
+
+inline constexpr int kMaxPenaltyPoints = 32767;
+
+// Why a new name for an entry is refused. Every lookup by name (the lists of
+// the windows, the table's find) takes the first match, so two entries may
+// not share a name.
+enum class RenameRefusal {
+    None,
+    NoEntry,    // entry is not one of the league's 1..N
+    BadLength,  // empty, or longer than 16 characters
+    Duplicate,  // another entry already has this name
+};
+RenameRefusal RenameProblem(int entry, const QString &name);
+
+// Gives entry its new name; in a team league its squad carries the team's
+// name too. Check RenameProblem first.
+void RenameEntry(int entry, const QString &name);
+
+// The penalty points a typed text stands for: a whole number from 0 to
+// 32767, blanks around it allowed; nothing for anything else.
+std::optional<int> PenaltyValue(const QString &text);
+
+} // namespace fixtora

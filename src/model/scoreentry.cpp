@@ -1,0 +1,128 @@
+#include "model/scoreentry.h"
+
+#include "model/league.h"
+#include "model/legs.h"
+
+namespace fixtora {
+
+namespace {
+
+const QString kNotEntered = QStringLiteral("-1");
+
+int roundCount()
+{
+    return gNumSlots > 0 ? gGamesToPlay * (gNumSlots - 1) : 0;
+}
+
+// The first position of slot entry e's block of 16.
+qsizetype blockStart(int e)
+{
+    return qsizetype(kTeamGames) * (e - 1) + 1;
+}
+
+// The match of slot entries s and s + 1 fits every list it is stored in.
+bool matchFits(int s)
+{
+    const qsizetype lastPosition = blockStart(s + 1) + kTeamGames - 1;
+    return s >= 1 && s + 1 <= FixtureEntryCount(gNumSlots, gGamesToPlay) && s + 1 < gScores.size()
+        && s + 1 < gPosScoreB.size() && lastPosition < gPosPlayer.size() && lastPosition < gPosScoreA.size();
+}
+
+TeamSide sideOf(const std::array<QString, kMatchPositions> &scores, int first)
+{
+    TeamSide side;
+    for (int g = 0; g < kTeamGames; ++g)
+        side[g] = scores[first + g];
+    return side;
+}
+
+} // namespace
+
+int RoundFirstEntry(int round)
+{
+    if (round < 1 || round > roundCount() || round > kMaxRounds)
+        return 0;
+    return (round - 1) * gNumSlots + 1;
+}
+
+QList<RoundLine> RoundLines(int round)
+{
+    QList<RoundLine> lines;
+    const int first = RoundFirstEntry(round);
+    if (first == 0)
+        return lines;
+    for (int s = first; s < first + gNumSlots; s += 2) {
+        const FixtureSides sides = SidesOfFixture(s);
+        lines.append({s, EntryName(sides.left), EntryName(sides.right), gScores.value(s, kNotEntered),
+                      gScores.value(s + 1, kNotEntered)});
+    }
+    return lines;
+}
+
+bool StoreRoundScores(int round, const QStringList &boxes)
+{
+    const int first = RoundFirstEntry(round);
+    if (first == 0 || boxes.size() != gNumSlots || first + gNumSlots - 1 >= gScores.size())
+        return false;
+    for (int i = 0; i < gNumSlots; ++i)
+        gScores[first + i] = boxes[i].isEmpty() ? kNotEntered : boxes[i];
+    gLeagueChanged = true;
+    return true;
+}
+
+std::optional<TeamMatchPlace> TeamMatchOf(int round, int row)
+{
+    const int first = RoundFirstEntry(round);
+    if (first == 0 || row < 1 || row > gNumSlots)
+        return std::nullopt;
+    const int s = first + (row % 2 == 1 ? row : row - 1) - 1;
+    if (!matchFits(s))
+        return std::nullopt;
+    const FixtureSides sides = SidesOfFixture(s);
+    return TeamMatchPlace{s, sides.left, sides.right};
+}
+
+TeamSide TeamMatchEntries::LeftScores() const
+{
+    return sideOf(scores, 0);
+}
+
+TeamSide TeamMatchEntries::RightScores() const
+{
+    return sideOf(scores, kTeamGames);
+}
+
+TeamMatchEntries ReadTeamMatch(int homeEntry)
+{
+    TeamMatchEntries entries;
+    entries.scores.fill(kNotEntered);
+    if (!matchFits(homeEntry))
+        return entries;
+    const qsizetype base = blockStart(homeEntry);
+    for (int i = 0; i < kMatchPositions; ++i) {
+        entries.players[i] = gPosPlayer[base + i];
+        entries.scores[i] = gPosScoreA[base + i];
+    }
+    return entries;
+}
+
+bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries)
+{
+    if (homeEntry % 2 == 0 || !matchFits(homeEntry))
+        return false;
+    const qsizetype base = blockStart(homeEntry);
+    for (int i = 0; i < kMatchPositions; ++i) {
+        gPosPlayer[base + i] = entries.players[i];
+        gPosScoreA[base + i] = entries.scores[i].isEmpty() ? kNotEntered : entries.scores[i];
+    }
+    const TeamMatchResult result = StoredTeamResult(
+        ScoreTeamMatch(entries.LeftScores(), entries.RightScores(), gTeamScoring, PointsFromSettings()), gTeamScoring);
+    gScores[homeEntry] = result.homeScore;
+    gScores[homeEntry + 1] = result.awayScore;
+    gPosScoreB[homeEntry] = result.homeSecondary;
+    gPosScoreB[homeEntry + 1] = result.awaySecondary;
+    gLeagueChanged = true;
+    return true;
+}
+
+} // namespace fixtora

@@ -1,0 +1,59 @@
+#include "model/entryedits.h"
+
+#include "model/league.h"
+#include "testleague.h"
+
+#include <gtest/gtest.h>
+
+namespace fixtora {
+namespace {
+
+TEST(EntryEdits, ANewNameIsOneOfTheLeaguesEntriesStorableAndUnused)
+{
+    test::BuildTestLeague(test::PlayerLeague(6));
+    const struct {
+        int entry;
+        QString name;
+        RenameRefusal refusal;
+    } rows[] = {
+        {3, "Sixteen chars ok", RenameRefusal::None},
+        {3, "Seventeen chars!!", RenameRefusal::BadLength},
+        {3, "", RenameRefusal::BadLength},
+        {3, "Player 4", RenameRefusal::Duplicate},
+        {3, "player 4", RenameRefusal::None},
+        {3, "Player 3", RenameRefusal::None},  // its own name again
+        {0, "Anyone", RenameRefusal::NoEntry},
+        {7, "Anyone", RenameRefusal::NoEntry},
+        {-1, "Anyone", RenameRefusal::NoEntry},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(RenameProblem(row.entry, row.name), row.refusal) << row.entry << " " << row.name.toStdString();
+}
+
+TEST(EntryEdits, ATeamsSquadCarriesItsNewName)
+{
+    for (const bool team : {false, true}) {
+        test::BuildTestLeague(team ? test::TeamLeague(4) : test::PlayerLeague(4));
+        RenameEntry(2, "Riverside");
+        EXPECT_EQ(gPlayerNames[2], "Riverside");
+        EXPECT_EQ(gTeamSquads[2][0], team ? "Riverside" : "");
+        EXPECT_EQ(gPlayerNames[1], team ? "Team 1" : "Player 1");
+    }
+}
+
+TEST(EntryEdits, PenaltiesAreWholeNumbersFrom0To32767)
+{
+    const struct {
+        const char *text;
+        std::optional<int> value;
+    } rows[] = {
+        {"3", 3},      {"0", 0},         {" 12 ", 12},       {"32767", 32767}, {"007", 7},
+        {"32768", {}}, {"99999999", {}}, {"-1", {}},         {"", {}},         {"2.5", {}},
+        {"3a", {}},    {"three", {}},    {"1e3", {}},        {"+4", {}},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(PenaltyValue(row.text), row.value) << row.text;
+}
+
+} // namespace
+} // namespace fixtora
