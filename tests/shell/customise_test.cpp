@@ -454,6 +454,75 @@ TEST_F(CustomiseTest, PointsInZeroToNinetyNineAreStoredAsTyped)
     }
 }
 
+// Typing runs no check: a name typed in another letter case stays as typed
+// for Close to refuse, and a column typed twice is stored twice.
+TEST_F(CustomiseTest, TypedNamesStayAsTypedForCloseToCheck)
+{
+    const struct {
+        const char *box;
+        const char *typed;
+        QStringList atClose;
+        QString tableOrder;
+    } rows[] = {
+        {"Combo1_4", "wins", {"Not a valid column name, please change it!"}, "unchanged"},
+        {"Combo1_4", "Wins", {}, "Index,Name,Wins,Wins"},
+        {"Combo2_4", "points", {"Not a valid column name, please change it!"}, "unchanged"},
+        {"Combo2_2", "Points", {}, "Index,Name,Wins"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.typed);
+        SetReg(kRegTableOrder, "unchanged");
+        gTableOrder = {"", "Index", "Name", "Wins", "", "", "", "", ""};
+        Open();
+        EXPECT_TRUE(MessagesDuring([&] { Type(row.box, row.typed); }).isEmpty());
+        EXPECT_EQ(Combo(row.box)->currentText(), row.typed);
+        EXPECT_EQ(Close(), row.atClose);
+        EXPECT_EQ(Reg(kRegTableOrder), row.tableOrder);
+        EXPECT_EQ(LoadedForm<customise>() != nullptr, !row.atClose.isEmpty());
+        UnloadForm<customise>();
+        ProcessUnloads();
+    }
+}
+
+// A setting that cannot be written is reported, naming its file, and the
+// dialog stays open: nothing claims to be saved that was not.
+TEST_F(CustomiseTest, CloseReportsASettingThatCannotBeWrittenAndStays)
+{
+    for (const QString &file : {RegistryFile(), IniFilePath()}) {
+        SCOPED_TRACE(file.toStdString());
+        Open();
+        MakeUnwritable(file);
+        EXPECT_EQ(Close(), QStringList{"The settings could not be saved in " + QDir::toNativeSeparators(file)
+                                       + ". Check that its folder can be written to and that the disk is not full."});
+        EXPECT_NE(LoadedForm<customise>(), nullptr);
+        EXPECT_EQ(gTableRefresh, 0);
+        QDir(file).removeRecursively();
+        EXPECT_TRUE(Close().isEmpty());  // once it can be written, Close goes through
+        EXPECT_EQ(LoadedForm<customise>(), nullptr);
+        EXPECT_EQ(gTableRefresh, 50);
+        gTableRefresh = 0;
+        ProcessUnloads();
+    }
+}
+
+// The switches stored at once report the first failure only, and go back to
+// how they were.
+TEST_F(CustomiseTest, StoresMadeAtOnceThatFailChangeNothingAndAreReportedOnce)
+{
+    Open();
+    MakeUnwritable(RegistryFile());
+    const QStringList shown = MessagesDuring([&] {
+        Check("Check7")->click();
+        Button("Command14")->click();
+        QTest::keyClick(Text("Text5"), Qt::Key_Backspace);
+    });
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_FALSE(Check("Check7")->isChecked());
+    EXPECT_EQ(Button("Command14")->text(), "Off");
+    EXPECT_EQ(gWeekName, "Round");
+    EXPECT_EQ(Check("Check2")->text(), "Round is visible");
+}
+
 // Centred in what the window shows, whatever the screen: a main window smaller
 // than the tab control scrolls it rather than cut it off.
 TEST_F(CustomiseTest, TabsAreCentredInWhatTheWindowShows)

@@ -1,4 +1,5 @@
 #include "shelltest.h"
+#include "testleague.h"
 
 #include "model/filedialogs.h"
 #include "model/league.h"
@@ -162,18 +163,7 @@ TEST_F(MainMenu, OpenLeagueWithNoLeagueAsksNothingAndACancelLeavesTheButtonsOff)
 TEST_F(MainMenu, OpenLeagueLoadsTheFileAndNamesItInTheCaption)
 {
     QTemporaryDir dir;
-    InitialiseGlobals();
-    gTableName = "Tuesday Pool";
-    gNumSlots = 4;
-    gGamesToPlay = 1;
-    gStartDate = QDate(2026, 1, 6);
-    gLeagueType = kTypePlayers;
-    for (int i = 1; i <= 4; ++i)
-        gPlayerNames[i] = QString("Player %1").arg(i);
-    for (int r = 1; r <= 3; ++r)
-        gWeekDates[r] = gStartDate.addDays(7 * (r - 1));
-    gScores = QList<QString>(16 * FixtureEntryCount(4, 1) + 1, "-1");
-    gPosPlayer = gPosScoreB = QList<QString>(16 * FixtureEntryCount(4, 1) + 1);
+    test::BuildTestLeague(test::PlayerLeague(4));
     gLeagueFile = dir.filePath("pool.tbl");
     ASSERT_TRUE(CreateLeagueFile().ok);
     gTableName = "none";

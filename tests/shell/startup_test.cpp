@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -230,5 +231,41 @@ TEST_F(StartUp, AWrongPasswordAnsweredWithEnterCountsOnce)
     QTest::keyClick(password, Qt::Key_Return);
     EXPECT_TRUE(none.seen().isEmpty());
     EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(mainMenuShown());
+}
+
+// "config.ini" that cannot be written: the tick the user asked for is
+// reported and the intro screen stays, to be unticked; the login's write-back
+// is reported and lets the user in.
+TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsReported)
+{
+    const QString notSaved = "The settings could not be saved in " + QDir::toNativeSeparators(IniFilePath())
+                             + ". Check that its folder can be written to and that the disk is not full.";
+    storePassword("none");
+    ASSERT_TRUE(intro()->Load());
+    MakeUnwritable(IniFilePath());
+    auto *tick = intro()->findChild<QCheckBox *>("Check1");
+    tick->setChecked(true);
+    {
+        BoxAnswers boxes;
+        clickContinue();
+        EXPECT_EQ(boxes.texts(), QStringList{notSaved});
+    }
+    EXPECT_TRUE(intro()->isVisible());
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+    EXPECT_EQ(gShowSplash, "1");
+    tick->setChecked(false);
+    clickContinue();
+    EXPECT_TRUE(mainMenuShown());
+
+    UnloadForm<Main>();
+    UnloadForm<MainWizard>();
+    ProcessUnloads();
+    storePassword("Abc");
+    intro()->show();
+    clickContinue();
+    BoxAnswers boxes;
+    login("Abc");
+    EXPECT_EQ(boxes.texts(), QStringList{notSaved});
     EXPECT_TRUE(mainMenuShown());
 }
