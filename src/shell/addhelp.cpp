@@ -2,7 +2,6 @@
 
 #include "shell/forms.h"
 #include "shell/helppanel.h"
-
 #include "ui/chameleonbutton.h"
 
 namespace fixtora {

@@ -3,13 +3,12 @@
 #include "model/league.h"
 #include "model/settings.h"
 #include "platform/numbers.h"
+#include "platform/registry.h"
 #include "platform/systembox.h"
 #include "shell/forms.h"
 #include "shell/password.h"
-#include "shell/shellplatform.h"
-#include "ui/balloon.h"
 #include "shell/savesettings.h"
-#include "platform/registry.h"
+#include "ui/balloon.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
@@ -23,8 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
-
-#include <algorithm>
 
 namespace fixtora {
 

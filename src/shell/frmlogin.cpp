@@ -8,8 +8,8 @@
 #include "shell/shellplatform.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
-#include "ui/programbutton.h"
 #include "ui/messagebox.h"
+#include "ui/programbutton.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,6 @@
 #include "shell/frmmainhelp.h"
 
 #include "shell/helppanel.h"
-
 #include "ui/chameleonbutton.h"
 
 namespace fixtora {

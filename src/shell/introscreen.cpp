@@ -7,15 +7,14 @@
 #include "shell/forms.h"
 #include "shell/frmlogin.h"
 #include "shell/linklabel.h"
-#include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "shell/password.h"
 #include "shell/savesettings.h"
 #include "shell/shellplatform.h"
 #include "shell/versiontext.h"
 #include "ui/chameleonbutton.h"
-#include "ui/programbutton.h"
 #include "ui/messagebox.h"
+#include "ui/programbutton.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -183,13 +183,19 @@ void Main::ReportUnstoredPreferences()
         QTimer::singleShot(0, this, [] { ShowSettingsNotSaved(RegistryFile()); });
 }
 
-void Main::ShowMdiChild(QWidget *form, bool maximised)
+QMdiSubWindow *Main::AddMdiChild(QWidget *form)
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
     if (!frame || frame->mdiArea() != m_area) {
         frame = m_area->addSubWindow(form);
         frame->installEventFilter(this);
     }
+    return frame;
+}
+
+void Main::ShowMdiChild(QWidget *form, bool maximised)
+{
+    QMdiSubWindow *frame = AddMdiChild(form);
     ShowMaximisedOnScreen();
     form->show();
     if (maximised)

@@ -9,6 +9,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace fixtora {
@@ -27,6 +28,9 @@ public:
     // of the workspace is left showing. A task window that ends may still
     // call ShowMainMenu() itself; both ways give the same result.
     void ShowMdiChild(QWidget *form, bool maximised);
+    // Puts form into a window of the workspace (once) and returns that window,
+    // not shown yet: for a form that sets its window's flags before showing.
+    QMdiSubWindow *AddMdiChild(QWidget *form);
     // Hides form's window in the workspace; the form stays loaded.
     void HideMdiChild(QWidget *form);
 

@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QTimer>
 
 namespace fixtora {
@@ -143,9 +144,9 @@ void MainWizard::Form_Load()
 // its own and no close box; the program ends through Exit or Main's close.
 void MainWizard::ShowMainMenuFrame()
 {
-    LoadForm<Main>()->ShowMdiChild(this, true);
-    parentWidget()->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
-    parentWidget()->showMaximized();
+    Main *main = LoadForm<Main>();
+    main->AddMdiChild(this)->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    main->ShowMdiChild(this, true);
 }
 
 void MainWizard::closeEvent(QCloseEvent *event)
