@@ -10,6 +10,7 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -199,4 +200,35 @@ TEST_F(StartUp, TheWebLinkOpensThePublishersSite)
     QTest::mouseClick(intro()->findChild<QLabel *>("Label5"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], QUrl(kWebAddress));
+}
+
+// Typed and answered from the keyboard, as a user does: the Enter that
+// answers the message box is not taken for a second try.
+TEST_F(StartUp, AWrongPasswordAnsweredWithEnterCountsOnce)
+{
+    storePassword("Abc");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    frmLogin *window = LoadedForm<frmLogin>();
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto *password = window->findChild<QLineEdit *>("txtPassword");
+    password->setFocus();
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        BoxAnswers boxes({"<Return>"});
+        QTest::keyClicks(password, "abc");
+        QTest::keyClick(password, Qt::Key_Return);
+        EXPECT_EQ(boxes.texts(), QStringList{"Invalid password, please try again"});
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // the keyboard is back in the login
+        EXPECT_EQ(QApplication::focusWidget(), password);
+        EXPECT_EQ(password->selectedText(), "abc");
+    }
+    BoxAnswers none;
+    QTest::keyClicks(password, "Abc");  // typed over the selected wrong one
+    QTest::keyClick(password, Qt::Key_Return);
+    EXPECT_TRUE(none.seen().isEmpty());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(mainMenuShown());
 }
