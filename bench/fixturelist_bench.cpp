@@ -1,5 +1,6 @@
 #include "model/fixturelist.h"
 #include "model/league.h"
+#include "testleague.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,10 +9,7 @@ using namespace fixtora;
 // The fixture slot list is rebuilt at every table computation and score entry.
 static void BM_BuildFixtureList(benchmark::State &state)
 {
-    InitialiseGlobals();
-    gNumSlots = static_cast<int>(state.range(0));
-    gGamesToPlay = 4;
-    gLeagueType = kTypePlayers;
+    test::BuildTestLeague(test::PlayerLeague(static_cast<int>(state.range(0)), 4));
     for (auto _ : state) {
         BuildFixtureList();
         benchmark::DoNotOptimize(gFixtureSlots[1]);

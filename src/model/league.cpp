@@ -85,22 +85,18 @@ void resetWindowState()
     gDatePickerCount = gSwapMode = gSwapButtonCount = 0;
     gPrinting = false;
     gSlot = 0;
-    gPlayerRow1 = gPlayerRow2 = gFoundRow = gSortMode = gHtmlFileNum = 0;
-    gFindName.clear();
     gDatesFirst = gDatesLast = 0;
     gDatesEdited = gLastWeek = 0;
     gFreqCount = 0;
     gFreqUnit.clear();
     gEndDate = QDate();
-    gLegFound = gLeg = gLegSlot = 0;
-    gRenameIndex = gScratchIndex = 0;
+    gRenameIndex = 0;
     gLoopCounter = 0;
-    for (auto &row : gLeagueTable)
-        for (int code : kTableCounterCodes)
-            row[code] = 0;
 }
 
-void resetTournament()
+} // namespace
+
+void ResetTournament()
 {
     gTourNames.fill(QString());
     gTourDates.fill(QString());
@@ -109,20 +105,19 @@ void resetTournament()
     gClickX = gClickY = 0;
     gChartEntrants = 0;
     gChartLeft = gChartRight = gChartWidth = gChartHeight = 0;
-    gNameEscapement = gIntersectUA = gIntersectUB = 0;
+    gNameEscapement = 0;
+    gIntersectUA = gIntersectUB = 0;
     for (auto &plane : gChartGeometry)
         for (auto &row : plane)
             row.fill(0);
 }
-
-} // namespace
 
 void InitialiseGlobals()
 {
     resetLeague();
     resetFlagsAndFiles();
     resetWindowState();
-    resetTournament();
+    ResetTournament();
 }
 
 QString CleanString(const QString &s)

@@ -13,7 +13,6 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <QVariant>
 
 #include <array>
 #include <cstdint>
@@ -120,7 +119,8 @@ inline int gTourEntrants = 0, gTournieColumns = 0, gTourOpenOption = 0, gSelecte
 inline double gClickX = 0, gClickY = 0;
 inline int gChartEntrants = 0;
 inline double gChartLeft = 0, gChartRight = 0, gChartWidth = 0, gChartHeight = 0;
-inline int gNameEscapement = 0, gIntersectUA = 0, gIntersectUB = 0;
+inline int gNameEscapement = 0;
+inline double gIntersectUA = 0, gIntersectUB = 0;   // where the click's ray meets a slot's edges, 0..1
 inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
 
 // ---- Working state of the windows, cleared with the league -------------------------
@@ -135,9 +135,6 @@ inline int gDatePickerCount = 0, gSwapMode = 0, gSwapButtonCount = 0;
 inline std::int16_t gTeamFixture = 0;   // home row (odd) of the round's team match being entered
 inline bool gPrinting = false;
 inline std::int16_t gSlot = 0;
-// League table screen.
-inline int gPlayerRow1 = 0, gPlayerRow2 = 0, gFoundRow = 0, gSortMode = 0, gHtmlFileNum = 0;
-inline QString gFindName;
 // Round-date editor.
 inline int gDatesFirst = 0, gDatesLast = 0;
 inline std::int16_t gDatesEdited = 0, gLastWeek = 0;
@@ -145,17 +142,9 @@ inline std::int16_t gDatesEdited = 0, gLastWeek = 0;
 inline std::int16_t gFreqCount = 0;
 inline QString gFreqUnit;
 inline QDate gEndDate;
-// Leg scan.
-inline int gLegFound = 0, gLeg = 0, gLegSlot = 0;
 // Shared counters.
-inline int gRenameIndex = 0, gScratchIndex = 0;
+inline int gRenameIndex = 0;
 inline std::int16_t gLoopCounter = 0;
-
-// The league table: 33 rows (one per slot) of cells addressed by a column code
-// 0..255; code 0 is the name, the codes 1, 2, 4, 8, 16, 32, 63, 64 and 128 are
-// the counters of the table calculation.
-inline constexpr std::array<int, 9> kTableCounterCodes{1, 2, 4, 8, 16, 32, 63, 64, 128};
-inline std::array<std::array<QVariant, 256>, kMaxSlots + 1> gLeagueTable;
 
 // ---- Operations ----------------------------------------------------------------------
 
@@ -164,6 +153,10 @@ inline std::array<std::array<QVariant, 256>, kMaxSlots + 1> gLeagueTable;
 // parts sized by the loader, gImportPending, gLeagueOnDisk, gDialogResult,
 // gDialogExt, gSavePath and the settings as they were.
 void InitialiseGlobals();
+
+// Clears the tournament (its slot names and every chart value) and nothing of
+// the open league.
+void ResetTournament();
 
 // The characters of s that are letters a-z / A-Z, digits, space, ".", "\",
 // ":" or "/" (the folder separator here); everything else is dropped.

@@ -100,21 +100,6 @@ void SetUpTournament(int players)
         gTourNames[slot] = noneName();
 }
 
-void ResetTournament()
-{
-    gTourNames.fill(QString());
-    gTourDates.fill(QString());
-    gTourFile.clear();
-    gTourEntrants = gTournieColumns = gTourOpenOption = gSelectedSlot = 0;
-    gClickX = gClickY = 0;
-    gChartEntrants = 0;
-    gChartLeft = gChartRight = gChartWidth = gChartHeight = 0;
-    gNameEscapement = gIntersectUA = gIntersectUB = 0;
-    for (auto &plane : gChartGeometry)
-        for (auto &row : plane)
-            row.fill(0);
-}
-
 bool IsChartSize(int entrants)
 {
     return ChartLevels(entrants) > 0;

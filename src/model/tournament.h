@@ -42,10 +42,6 @@ int ChartSize(int players);
 // as they are.
 void SetUpTournament(int players);
 
-// Clears the tournament (its slot names and every chart value) and nothing of
-// the open league.
-void ResetTournament();
-
 // ---- Slot numbering ------------------------------------------------------------
 
 // True for the chart sizes 4, 8, 16, 32 and 64.

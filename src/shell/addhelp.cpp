@@ -2,8 +2,7 @@
 
 #include "shell/forms.h"
 #include "shell/helppanel.h"
-
-#include <QPushButton>
+#include "ui/chameleonbutton.h"
 
 namespace fixtora {
 
@@ -16,8 +15,8 @@ Addhelp::Addhelp()
                                "finished click on Next."),
                 false);
     AddHelpText(this, "lblDescription", QStringLiteral("You can have a maximum of 32 Names."), false);
-    QPushButton *cmdOK = AddHelpButton(this, QStringLiteral("OK"));
-    connect(cmdOK, &QPushButton::clicked, this, [] { UnloadForm<Addhelp>(); });
+    chameleonButton *cmdOK = AddHelpButton(this, QStringLiteral("OK"));
+    connect(cmdOK, &QAbstractButton::clicked, this, [] { UnloadForm<Addhelp>(); });
 }
 
 } // namespace fixtora

@@ -3,12 +3,15 @@
 #include "model/league.h"
 #include "model/settings.h"
 #include "platform/numbers.h"
+#include "platform/registry.h"
 #include "platform/systembox.h"
 #include "shell/forms.h"
 #include "shell/password.h"
-#include "shell/shellplatform.h"
+#include "shell/savesettings.h"
 #include "ui/balloon.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programbutton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,10 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
-
-#include <algorithm>
 
 namespace fixtora {
 
@@ -32,6 +32,14 @@ constexpr int kSortRows = 5;
 constexpr int kMaxScoreWordLength = 6;
 constexpr int kMaxWeekNameLength = 5;
 constexpr int kMaxPoints = 99;
+
+// Sizes of the layout, in pixels.
+constexpr int kSpacing = 6;
+constexpr int kRowSpacing = 2;
+constexpr int kPathWidth = 130;
+constexpr int kWordWidth = 70;
+constexpr int kCaptionWidth = 100;
+constexpr int kColumnBoxWidth = 100;
 
 const QString kSelect = QStringLiteral("Select");
 const QString kNone = QStringLiteral("None");
@@ -76,11 +84,6 @@ const HelpButton kHelpBalloons[] = {
      "You can display/hide the date in your League Fixtures.  This option affects all leagues."},
 };
 
-bool SaveSetting(const char *name, const QString &value)
-{
-    return SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value);
-}
-
 // Shows text in an editable box, selecting the list item of that name if any.
 void ShowText(QComboBox *box, const QString &text)
 {
@@ -116,9 +119,19 @@ customise::customise()
     setObjectName(QStringLiteral("customise"));
     setWindowTitle(QStringLiteral("options"));
     tabs->setObjectName(QStringLiteral("customise"));
+    BuildTabs();
+    ConnectHelpButtons();
+    Form_Load();
+}
 
+// The controls are laid out tightly enough for the whole tab control to fit
+// a main window on an 800x600 screen.
+void customise::BuildTabs()
+{
     auto *general = new QWidget;
     auto *grid = new QGridLayout(general);
+    grid->setSpacing(kSpacing);
+    grid->setContentsMargins(kSpacing, kSpacing, kSpacing, kSpacing);
     grid->addWidget(BuildLeagueOptions(), 0, 0);
     grid->addWidget(BuildColumns(), 0, 1, 2, 1);
     grid->addWidget(BuildPointsAndPassword(), 1, 0);
@@ -130,19 +143,14 @@ customise::customise()
     frame2Layout->addWidget(new QLabel(QStringLiteral("These settings apply to all Leagues"), Frame2));
     grid->addWidget(Frame2, 3, 0);
 
-    command5 = new chameleonButton;
-    command5->setObjectName(QStringLiteral("command5"));
-    command5->setCaption(QStringLiteral("Close"));
+    command5 = MakeButton(general, "command5", QStringLiteral("Close"));
     command5->setFixedSize(90, 30);
     grid->addWidget(command5, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
     connect(command5, &QAbstractButton::clicked, this, &customise::command5_Click);
 
     tabs->addTab(general, QStringLiteral("General"));
     tabs->resize(tabs->sizeHint());
-    resize(tabs->size() + QSize(40, 40));
-
-    ConnectHelpButtons();
-    Form_Load();
+    CentreInPage(this, tabs);
 }
 
 QWidget *customise::BuildLeagueOptions()
@@ -150,6 +158,7 @@ QWidget *customise::BuildLeagueOptions()
     auto *Frame3 = new QGroupBox(QStringLiteral("League options"));
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto *grid = new QGridLayout(Frame3);
+    grid->setVerticalSpacing(kRowSpacing);
 
     auto check = [&](QCheckBox *&box, const char *name, const char *caption, int row) {
         box = new QCheckBox(QString::fromLatin1(caption), Frame3);
@@ -162,26 +171,26 @@ QWidget *customise::BuildLeagueOptions()
     check(Check4, "Check4", "Start/End Date Summary", 3);
     check(Check5, "Check5", "Add Games per match", 4);
     check(Check6, "Check6", "Enable Home/Away Rule", 5);
-    grid->addWidget(NewHelpButton(QStringLiteral("chameleonButton5")), 0, 2);
-    grid->addWidget(NewHelpButton(QStringLiteral("chameleonButton6")), 1, 2);
-    grid->addWidget(NewHelpButton(QStringLiteral("chameleonButton7")), 2, 2);
-    grid->addWidget(NewHelpButton(QStringLiteral("chameleonButton3")), 3, 2);
-    Command7 = new QPushButton(QStringLiteral("?"), Frame3);
-    Command7->setObjectName(QStringLiteral("Command7"));
-    Command7->setFixedSize(20, 20);
+    grid->addWidget(NewHelpButton("chameleonButton5"), 0, 2);
+    grid->addWidget(NewHelpButton("chameleonButton6"), 1, 2);
+    grid->addWidget(NewHelpButton("chameleonButton7"), 2, 2);
+    grid->addWidget(NewHelpButton("chameleonButton3"), 3, 2);
+    Command7 = NewHelpButton("Command7");
     grid->addWidget(Command7, 4, 2);
-    grid->addWidget(NewHelpButton(QStringLiteral("chameleonButton4")), 5, 2);
+    grid->addWidget(NewHelpButton("chameleonButton4"), 5, 2);
 
     auto text = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
         box = NewTextBox(QString::fromLatin1(name));
         grid->addWidget(new QLabel(QString::fromLatin1(label), Frame3), row, 0);
         grid->addWidget(box, row, 1);
-        grid->addWidget(NewHelpButton(QString::fromLatin1(help)), row, 2);
+        grid->addWidget(NewHelpButton(help), row, 2);
     };
     text(Text1, "Text1", "Scores are known as:-", "chameleonButton2", 6);
     text(txtpath, "txtpath", "Default Path:-", "chameleonButton8", 7);
     text(Text5, "Text5", "Each group of games is called a:", "chameleonButton1", 8);
-    txtpath->setMinimumWidth(200);
+    txtpath->setMinimumWidth(kPathWidth);
+    Text1->setFixedWidth(kWordWidth);
+    Text5->setFixedWidth(kWordWidth);
     connect(Text5, &QLineEdit::textChanged, this, &customise::Text5_Change);
     return Frame3;
 }
@@ -191,16 +200,16 @@ QWidget *customise::BuildColumns()
     auto *Frame5 = new QGroupBox(QStringLiteral("Choose Columns to display for League Tables(in this order)"));
     Frame5->setObjectName(QStringLiteral("Frame5"));
     auto *grid = new QGridLayout(Frame5);
-    Command3_1 = new QPushButton(QStringLiteral("?"), Frame5);
-    Command3_1->setObjectName(QStringLiteral("Command3_1"));
-    Command3_1->setFixedSize(20, 20);
-    grid->addWidget(Command3_1, 0, 3);
+    grid->setVerticalSpacing(kRowSpacing);
+    Command3_1 = NewHelpButton("Command3_1");
+    grid->addWidget(Command3_1, 1, 3);
     for (int i = 1; i <= kColumnRows; ++i) {
         QComboBox *column = NewColumnBox(QStringLiteral("Combo1_%1").arg(i));
         QLineEdit *caption = NewTextBox(QStringLiteral("Text3_%1").arg(i));
+        caption->setFixedWidth(kCaptionWidth);
         grid->addWidget(column, i, 0);
         grid->addWidget(new QLabel(QStringLiteral("show as:-"), Frame5), i, 1);
-        grid->addWidget(caption, i, 2, 1, 2);
+        grid->addWidget(caption, i, 2);
         connect(column, &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
         Combo1.append(column);
         Text3.append(caption);
@@ -228,12 +237,13 @@ QWidget *customise::BuildPointsAndPassword()
     auto *Frame6 = new QGroupBox;
     Frame6->setObjectName(QStringLiteral("Frame6"));
     auto *grid = new QGridLayout(Frame6);
+    grid->setVerticalSpacing(kRowSpacing);
     auto points = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
         box = NewTextBox(QString::fromLatin1(name));
         box->setMaximumWidth(60);
         grid->addWidget(new QLabel(QString::fromLatin1(label), Frame6), row, 0);
         grid->addWidget(box, row, 1);
-        grid->addWidget(NewHelpButton(QString::fromLatin1(help)), row, 2);
+        grid->addWidget(NewHelpButton(help), row, 2);
     };
     points(Text8, "Text8", "Points for Win", "chameleonButton9", 0);
     points(Text7, "Text7", "Points for draw", "chameleonButton10", 1);
@@ -247,21 +257,34 @@ QWidget *customise::BuildPointsAndPassword()
     grid->addWidget(Text4, 3, 1, 1, 2);
     connect(Check7, &QCheckBox::clicked, this, &customise::Check7_Click);
 
-    Command14 = new QPushButton(Frame6);
-    Command14->setObjectName(QStringLiteral("Command14"));
+    Command14 = MakeButton(Frame6, "Command14", QString());
+    Command14->setFixedSize(60, 24);
     grid->addWidget(new QLabel(QStringLiteral("Bubble help is"), Frame6), 4, 0);
     grid->addWidget(Command14, 4, 1);
-    connect(Command14, &QPushButton::clicked, this, &customise::Command14_Click);
+    connect(Command14, &QAbstractButton::clicked, this, &customise::Command14_Click);
     return Frame6;
 }
 
+// A typed name stays exactly as typed: the box completes nothing, and leaving
+// it never turns the text into a pick from the list (the list's item is kept
+// current while the text matches one exactly), so only a real pick runs the
+// pick's checks.
 QComboBox *customise::NewColumnBox(const QString &name)
 {
     auto *box = new QComboBox;
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumWidth(110);
+    box->setCompleter(nullptr);
+    box->setMinimumWidth(kColumnBoxWidth);
+    connect(box->lineEdit(), &QLineEdit::textEdited, box, [box](const QString &typed) {
+        const int matching = box->findText(typed, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (matching >= 0 && matching != box->currentIndex()) {
+            const int cursor = box->lineEdit()->cursorPosition();
+            box->setCurrentIndex(matching);
+            box->lineEdit()->setCursorPosition(cursor);
+        }
+    });
     return box;
 }
 
@@ -272,11 +295,9 @@ QLineEdit *customise::NewTextBox(const QString &name)
     return box;
 }
 
-chameleonButton *customise::NewHelpButton(const QString &name)
+chameleonButton *customise::NewHelpButton(const char *name)
 {
-    auto *button = new chameleonButton;
-    button->setObjectName(name);
-    button->setCaption(QStringLiteral("?"));
+    chameleonButton *button = MakeButton(nullptr, name, QStringLiteral("?"));
     button->setFixedSize(20, 20);
     return button;
 }
@@ -291,9 +312,9 @@ void customise::ConnectHelpButtons()
 
 // ---- Loading -------------------------------------------------------------------------
 
+// The tab control is centred in what the window shows (CentreInPage).
 void customise::Form_Load()
 {
-    CentreTabs();
     txtpath->setText(gSavePath);
     LoadPassword();
     Check1->setChecked(gDateVisible);
@@ -303,7 +324,7 @@ void customise::Form_Load()
     Check5->setChecked(gAddGamesPerMatch);
     Check6->setChecked(gHomeAwayRule);
     Check2->setText(Text5->text() + QStringLiteral(" is visible"));
-    Command14->setText(gBubbleHelp == 0 ? QStringLiteral("Off") : QStringLiteral("On"));
+    Command14->setCaption(gBubbleHelp == 0 ? QStringLiteral("Off") : QStringLiteral("On"));
     Text1->setText(gEachGameIs);
     Text8->setText(gPointsForWin);
     Text7->setText(gPointsForDraw);
@@ -337,35 +358,33 @@ void customise::LoadColumns()
         ShowText(Combo2[i - 1], gSortOrder[i].isEmpty() ? kSelect : gSortOrder[i]);
 }
 
-// The tab control is centred on the whole screen, not on the window; on a
-// screen smaller than the tab control it starts at the window's corner, so
-// that every setting stays in reach.
-void customise::CentreTabs()
-{
-    const ScreenInfo screen = CurrentScreen();
-    const float left = screen.width / 2.0f - tabs->width() / 2.0f;
-    const float top = screen.height / 2.0f - tabs->height() / 2.0f;
-    tabs->move(std::max(qRound(left), 0), std::max(qRound(top), 0));
-}
-
-void customise::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    CentreTabs();
-}
-
 // ---- Settings stored at once -------------------------------------------------------
 
+// A store made at once that fails is reported the first time only (the round
+// word is stored at every keystroke) and changes nothing on screen; Close
+// stores everything again and reports any failure.
+bool customise::StoreAtOnce(const char *name, const QString &value)
+{
+    if (SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value))
+        return true;
+    if (!m_failureShown)
+        ShowSettingsNotSaved(RegistryFile());
+    m_failureShown = true;
+    return false;
+}
+
+// A switch whose value could not be stored goes back to how it was.
 void customise::Check7_Click(bool ticked)
 {
-    SaveSetting(kRegPassword, ticked ? Text4->text() : QString());
+    if (!StoreAtOnce(kRegPassword, ticked ? Text4->text() : QString()))
+        Check7->setChecked(!ticked);
 }
 
 void customise::Command14_Click()
 {
-    const bool turnOn = Command14->text() != QLatin1String("On");
-    Command14->setText(turnOn ? QStringLiteral("On") : QStringLiteral("Off"));
-    SaveSetting(kRegBubbleHelp, BoolText(turnOn));
+    const bool turnOn = Command14->Caption() != QLatin1String("On");
+    if (StoreAtOnce(kRegBubbleHelp, BoolText(turnOn)))
+        Command14->setCaption(turnOn ? QStringLiteral("On") : QStringLiteral("Off"));
 }
 
 void customise::Text5_Change(const QString &text)
@@ -374,8 +393,9 @@ void customise::Text5_Change(const QString &text)
         SystemMessage(QStringLiteral("'week' variable must be 5 or less characters"));
         return;
     }
+    if (!StoreAtOnce(kRegWeekName, text))
+        return;
     gWeekName = text;
-    SaveSetting(kRegWeekName, text);
     Check2->setText(text + QStringLiteral(" is visible"));
 }
 
@@ -430,12 +450,14 @@ bool customise::IsValidColumn(const QComboBox *box) const
 // ---- Close -------------------------------------------------------------------------------
 
 // Every check runs before anything is applied, so a refused Close changes no
-// setting.
+// setting. A setting that cannot be written is reported and the dialog stays
+// open: nothing claims to be saved that is not.
 void customise::command5_Click()
 {
     if (!SettingsPassChecks() || !ColumnsPassChecks())
         return;
-    ApplySettings();
+    if (!ApplySettings())
+        return;
     gTableRefresh = 50;
     UnloadForm<customise>();
 }
@@ -478,11 +500,12 @@ bool customise::ColumnsPassChecks()
     return true;
 }
 
-void customise::ApplySettings()
+bool customise::ApplySettings()
 {
     gSavePath = CleanFolderPath(txtpath->text());
-    SaveSetting(kRegDefaultSavePath, gSavePath);
-    SaveSetting(kRegPassword, Check7->isChecked() ? CleanString(Text4->text()) : QStringLiteral("none"));
+    if (!SavePreference(kRegDefaultSavePath, gSavePath)
+        || !SavePreference(kRegPassword, Check7->isChecked() ? CleanString(Text4->text()) : QStringLiteral("none")))
+        return false;
     gDateVisible = Check1->isChecked();
     gWeekVisible = Check2->isChecked();
     gTableNameVisible = Check3->isChecked();
@@ -490,18 +513,17 @@ void customise::ApplySettings()
     gAddGamesPerMatch = Check5->isChecked();
     gHomeAwayRule = Check6->isChecked();
     gWeekName = Text5->text();
-    SaveSetting(kRegWeekName, gWeekName);
-    ApplyTableColumns();
-    ApplySortOrder();
+    if (!SavePreference(kRegWeekName, gWeekName) || !ApplyTableColumns() || !ApplySortOrder())
+        return false;
     ApplyPoints();
     gEachGameIs = Text1->text();
-    WriteIniSettings();
+    return SaveIniSettings();
 }
 
 // The columns and their captions come from the same rows, so each heading
 // stays at the place of its column; a "," in a caption would split it in the
 // stored list and is dropped.
-void customise::ApplyTableColumns()
+bool customise::ApplyTableColumns()
 {
     QStringList columns;
     QStringList captions;
@@ -520,11 +542,11 @@ void customise::ApplyTableColumns()
         gTableOrder[columns.size()] = column;
         gTableShow[captions.size()] = caption;
     }
-    SaveSetting(kRegTableOrder, columns.join(QLatin1Char(',')));
-    SaveSetting(kRegTableShow, captions.join(QLatin1Char(',')));
+    return SavePreference(kRegTableOrder, columns.join(QLatin1Char(',')))
+        && SavePreference(kRegTableShow, captions.join(QLatin1Char(',')));
 }
 
-void customise::ApplySortOrder()
+bool customise::ApplySortOrder()
 {
     QStringList keys;
     gSortOrder.fill(QString());
@@ -535,7 +557,7 @@ void customise::ApplySortOrder()
         keys.append(key);
         gSortOrder[keys.size()] = key;
     }
-    SaveSetting(kRegSortOrder, keys.join(QLatin1Char(',')));
+    return SavePreference(kRegSortOrder, keys.join(QLatin1Char(',')));
 }
 
 // A points text is taken as typed when its leading number lies in 0..99;

@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 
 namespace fixtora {
@@ -26,10 +25,8 @@ public:
     // The thirteen columns the league table knows, in the order the lists offer them.
     static const QStringList &ColumnNames();
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
+    void BuildTabs();
     QWidget *BuildLeagueOptions();
     QWidget *BuildColumns();
     QWidget *BuildSortOrder();
@@ -37,13 +34,13 @@ private:
     void ConnectHelpButtons();
     QComboBox *NewColumnBox(const QString &name);
     QLineEdit *NewTextBox(const QString &name);
-    chameleonButton *NewHelpButton(const QString &name);
+    chameleonButton *NewHelpButton(const char *name);
 
     void Form_Load();
     void LoadPassword();
     void LoadColumns();
-    void CentreTabs();
 
+    bool StoreAtOnce(const char *name, const QString &value);
     void Check7_Click(bool ticked);
     void Command14_Click();
     void Text5_Change(const QString &text);
@@ -55,21 +52,22 @@ private:
     bool SettingsPassChecks();
     bool ColumnsPassChecks();
     void CheckDefaultPath();
-    void ApplySettings();
-    void ApplyTableColumns();
-    void ApplySortOrder();
+    bool ApplySettings();
+    bool ApplyTableColumns();
+    bool ApplySortOrder();
     void ApplyPoints();
 
     QTabWidget *tabs;
     QCheckBox *Check1, *Check2, *Check3, *Check4, *Check5, *Check6, *Check7;
     QLineEdit *Text1, *txtpath, *Text5, *Text8, *Text7, *Text6, *Text4;
-    QPushButton *Command14;
-    QPushButton *Command7;
-    QPushButton *Command3_1;
+    chameleonButton *Command14;
+    chameleonButton *Command7;
+    chameleonButton *Command3_1;
     chameleonButton *command5;
     QList<QComboBox *> Combo1;   // rows 1..8 at indices 0..7
     QList<QLineEdit *> Text3;    // rows 1..8 at indices 0..7
     QList<QComboBox *> Combo2;   // sort keys 1..5 at indices 0..4
+    bool m_failureShown = false; // a store made at once failed and was reported
 };
 
 } // namespace fixtora

@@ -4,10 +4,12 @@
 #include "platform/appinfo.h"
 #include "shell/introscreen.h"
 #include "shell/password.h"
+#include "shell/savesettings.h"
 #include "shell/shellplatform.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
+#include "ui/programbutton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -37,9 +39,9 @@ constexpr int kAllowedAttempts = 3;
 frmLogin::frmLogin()
     : lblLabels(new QLabel(QStringLiteral("&Password:"), this)),
       txtPassword(new QLineEdit(this)),
-      cmdok(new chameleonButton(this)),
-      cmdcancel(new chameleonButton(this)),
-      command4(new chameleonButton(this))
+      cmdok(MakeButton(this, "cmdok", QStringLiteral("&OK"))),
+      cmdcancel(MakeButton(this, "cmdcancel", QStringLiteral("&Cancel"))),
+      command4(MakeButton(this, "command4", QStringLiteral("?")))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Enter password"));
@@ -50,15 +52,9 @@ frmLogin::frmLogin()
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setGeometry(100, 20, 180, 26);
-    command4->setObjectName(QStringLiteral("command4"));
-    command4->setCaption(QStringLiteral("?"));
     command4->setGeometry(292, 18, 30, 30);
-    cmdok->setObjectName(QStringLiteral("cmdok"));
-    cmdok->setCaption(QStringLiteral("&OK"));
     cmdok->setGeometry(100, 70, 86, 32);
     cmdok->setDefault(true);
-    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
-    cmdcancel->setCaption(QStringLiteral("&Cancel"));
     cmdcancel->setGeometry(194, 70, 86, 32);
     cmdcancel->setCancel(true);
     connect(cmdok, &QAbstractButton::clicked, this, &frmLogin::cmdok_Click);
@@ -83,7 +79,9 @@ void frmLogin::cmdok_Click()
         return;
     }
     hide();
-    WriteIniSettings();
+    // The settings go back as they were read: a failure to write them is
+    // reported (by SaveIniSettings) but keeps no one out of the program.
+    static_cast<void>(SaveIniSettings());
     OpenMainWindow();
 }
 

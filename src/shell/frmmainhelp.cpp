@@ -1,8 +1,7 @@
 #include "shell/frmmainhelp.h"
 
 #include "shell/helppanel.h"
-
-#include <QPushButton>
+#include "ui/chameleonbutton.h"
 
 namespace fixtora {
 
@@ -17,8 +16,8 @@ frmmainhelp::frmmainhelp()
                 false);
     AddHelpText(this, "Label2", QStringLiteral("Open Table:"), true);
     AddHelpText(this, "Label4", QStringLiteral("Open a previous Table.  You can then print out tables."), false);
-    QPushButton *cmdOK = AddHelpButton(this, QStringLiteral("&Close"));
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::hide);
+    chameleonButton *cmdOK = AddHelpButton(this, QStringLiteral("&Close"));
+    connect(cmdOK, &QAbstractButton::clicked, this, &QWidget::hide);
 }
 
 } // namespace fixtora

@@ -7,6 +7,7 @@
 #include "shell/shellplatform.h"
 #include "shell/versiontext.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programbutton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -19,7 +20,7 @@ frmSplash::frmSplash()
       lblVersion(new QLabel(QStringLiteral("Version 1.0"), Frame1)),
       imgLogo(new QLabel(Frame1)),
       Label5(new LinkLabel(Frame1)),
-      command1(new chameleonButton(Frame1))
+      command1(MakeButton(Frame1, "command1", QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());
@@ -37,8 +38,6 @@ frmSplash::frmSplash()
     lblVersion->setGeometry(140, 76, 240, 22);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setGeometry(130, 110, 250, 22);
-    command1->setObjectName(QStringLiteral("command1"));
-    command1->setCaption(QStringLiteral("&Close"));
     command1->setGeometry(150, 156, 100, 34);
     connect(command1, &QAbstractButton::clicked, this, [] { UnloadForm<frmSplash>(); });
     connect(Label5, &LinkLabel::clicked, this, [] { StartExplorer(QLatin1String(kWebAddress)); });

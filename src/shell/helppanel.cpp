@@ -1,8 +1,10 @@
 #include "shell/helppanel.h"
 
+#include "ui/chameleonbutton.h"
+#include "ui/programbutton.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace fixtora {
@@ -34,10 +36,10 @@ void AddHelpText(QWidget *panel, const char *name, const QString &text, bool hea
     panelLayout(panel)->addWidget(label);
 }
 
-QPushButton *AddHelpButton(QWidget *panel, const QString &caption)
+chameleonButton *AddHelpButton(QWidget *panel, const QString &caption)
 {
-    auto *button = new QPushButton(caption, panel);
-    button->setObjectName(QStringLiteral("cmdOK"));
+    chameleonButton *button = MakeButton(panel, "cmdOK", caption);
+    button->setFixedSize(90, 28);
     auto *row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(button);

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-class QPushButton;
 class QWidget;
 
 namespace fixtora {
@@ -12,7 +11,9 @@ namespace fixtora {
 // Adds a word-wrapped label named name to panel; a heading is bold.
 void AddHelpText(QWidget *panel, const char *name, const QString &text, bool heading);
 
+class chameleonButton;
+
 // Adds the panel's "cmdOK" button below its texts.
-QPushButton *AddHelpButton(QWidget *panel, const QString &caption);
+chameleonButton *AddHelpButton(QWidget *panel, const QString &caption);
 
 } // namespace fixtora

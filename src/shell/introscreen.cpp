@@ -7,16 +7,19 @@
 #include "shell/forms.h"
 #include "shell/frmlogin.h"
 #include "shell/linklabel.h"
-#include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "shell/password.h"
+#include "shell/savesettings.h"
 #include "shell/shellplatform.h"
 #include "shell/versiontext.h"
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
+#include "ui/programbutton.h"
 
 #include <QCheckBox>
 #include <QLabel>
+
+#include <utility>
 
 namespace fixtora {
 
@@ -47,8 +50,6 @@ void OpenMainWindow()
 {
     if (IntroScreen *intro = LoadedForm<IntroScreen>())
         intro->hide();
-    Main *main = LoadForm<Main>();
-    main->show();
     ShowMainMenu();
 }
 
@@ -61,7 +62,7 @@ IntroScreen::IntroScreen()
       Label5(new LinkLabel(this)),
       Check1(new QCheckBox(this)),
       Label4(new QLabel(QStringLiteral("don't show next time"), this)),
-      command1(new chameleonButton(this)),
+      command1(MakeButton(this, "command1", QStringLiteral("&Continue"))),
       Picture5(new QLabel(this)),
       Picture3(new QLabel(this))
 {
@@ -94,8 +95,6 @@ IntroScreen::IntroScreen()
     Check1->setGeometry(165, 276, 20, 20);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(188, 276, 180, 20);
-    command1->setObjectName(QStringLiteral("command1"));
-    command1->setCaption(QStringLiteral("&Continue"));
     command1->setGeometry(420, 268, 120, 36);
     connect(command1, &QAbstractButton::clicked, this, &IntroScreen::command1_Click);
     connect(Label5, &LinkLabel::clicked, this, &IntroScreen::Label5_Click);
@@ -149,9 +148,14 @@ void IntroScreen::command1_Click()
         login->raise();
         return;
     }
+    // The tick is the user's own choice: when it cannot be stored the user is
+    // told and the intro screen stays, so the box can be unticked.
     if (Check1->isChecked()) {
-        gShowSplash = QStringLiteral("0");
-        WriteIniSettings();
+        const QString shown = std::exchange(gShowSplash, QStringLiteral("0"));
+        if (!SaveIniSettings()) {
+            gShowSplash = shown;
+            return;
+        }
     }
     OpenMainWindow();
 }

@@ -41,7 +41,7 @@ private:
     QLabel *Picture3;
 };
 
-// Hides the intro screen, shows Main (its first showing runs the start-up
+// Hides the intro screen, shows Main maximised (its loading runs the start-up
 // work) and the main menu inside it.
 void OpenMainWindow();
 

@@ -3,20 +3,27 @@
 #include "model/league.h"
 #include "model/leaguefile.h"
 #include "model/settings.h"
+#include "platform/registry.h"
 #include "shell/addhelp.h"
 #include "shell/customise.h"
 #include "shell/forms.h"
 #include "shell/frmsplash.h"
 #include "shell/introscreen.h"
 #include "shell/mainwizard.h"
+#include "shell/savesettings.h"
 #include "shell/shellplatform.h"
 #include "shell/taskwindows.h"
 #include "shell/versiontext.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace fixtora {
 
@@ -29,9 +36,9 @@ void readRegValue(const char *name)
     GetRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), QString());
 }
 
-void saveRegValue(const char *name, const QString &value)
+bool saveRegValue(const char *name, const QString &value)
 {
-    SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
+    return SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
 }
 
 } // namespace
@@ -46,14 +53,15 @@ QString WhatsNewFile()
     return ProgramFolder() + QStringLiteral("/whatsnew.htm");
 }
 
-void ReadRegList(const char *name, std::span<QString> items, const char *defaultText)
+bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText)
 {
     readRegValue(name);
     QString rest = gRegValue;
     for (QString &slot : items)
         slot.clear();
+    bool stored = true;
     if (rest.isEmpty()) {
-        saveRegValue(name, QLatin1String(defaultText));
+        stored = saveRegValue(name, QLatin1String(defaultText));
         rest = QLatin1String(defaultText) + QChar(0);
     }
     for (std::size_t k = 1; k < items.size() && !rest.isEmpty(); ++k) {
@@ -63,6 +71,7 @@ void ReadRegList(const char *name, std::span<QString> items, const char *default
         items[k] = rest.left(end);
         rest = rest.mid(end + 1);
     }
+    return stored;
 }
 
 Main::Main() : m_area(new QMdiArea(this))
@@ -70,7 +79,6 @@ Main::Main() : m_area(new QMdiArea(this))
     setObjectName(QStringLiteral("Main"));
     m_area->setObjectName(QStringLiteral("MDIArea"));
     setCentralWidget(m_area);
-    resize(1024, 740);
     CreateMenus();
     SetCaption(QStringLiteral("Fixtora"));
     SetLeagueFileHooks({nullptr, [](const QString &caption) {
@@ -111,9 +119,10 @@ void Main::Form_Load()
     ReadDefaultFolder();
     gBubbleHelp = 0;
     ReadWeekName();
-    ReadRegList(kRegTableOrder, gTableOrder, kDefaultTableColumns);
-    ReadRegList(kRegSortOrder, gSortOrder, kDefaultSortOrder);
-    ReadRegList(kRegTableShow, gTableShow, kDefaultTableColumns);
+    m_preferencesStored = ReadRegList(kRegTableOrder, gTableOrder, kDefaultTableColumns) && m_preferencesStored;
+    m_preferencesStored = ReadRegList(kRegSortOrder, gSortOrder, kDefaultSortOrder) && m_preferencesStored;
+    m_preferencesStored = ReadRegList(kRegTableShow, gTableShow, kDefaultTableColumns) && m_preferencesStored;
+    ReportUnstoredPreferences();
     InitialiseGlobals();
     gTableName = QStringLiteral("none");
     gLeagueOnDisk = false;
@@ -130,7 +139,7 @@ void Main::CheckVersion()
     readRegValue(kRegVersion);
     if (CleanString(gRegValue) == StoredVersionText())
         return;
-    saveRegValue(kRegVersion, StoredVersionText());
+    StorePreference(kRegVersion, StoredVersionText());
     StartExplorer(WhatsNewFile());
 }
 
@@ -141,7 +150,7 @@ void Main::ReadDefaultFolder()
         gSavePath = gRegValue;
     } else {
         gSavePath = DefaultSavePath();
-        saveRegValue(kRegDefaultSavePath, gSavePath);
+        StorePreference(kRegDefaultSavePath, gSavePath);
     }
     gSavePath = CleanFolderPath(gSavePath);
 }
@@ -154,23 +163,79 @@ void Main::ReadWeekName()
         gWeekName = gRegValue.left(kRoundWordLength);
     } else {
         gWeekName = QLatin1String(kDefaultWeekName);
-        saveRegValue(kRegWeekName, gWeekName);
+        StorePreference(kRegWeekName, gWeekName);
     }
     gWeekName = CleanString(gWeekName);
 }
 
-void Main::ShowMdiChild(QWidget *form, bool maximised)
+void Main::StorePreference(const char *name, const QString &value)
+{
+    if (!saveRegValue(name, value))
+        m_preferencesStored = false;
+}
+
+// The start-up itself shows nothing; a preference it could not store is
+// reported once the main window is up, so the user knows why it will be asked
+// or reset again next time.
+void Main::ReportUnstoredPreferences()
+{
+    if (!m_preferencesStored)
+        QTimer::singleShot(0, this, [] { ShowSettingsNotSaved(RegistryFile()); });
+}
+
+QMdiSubWindow *Main::AddMdiChild(QWidget *form)
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
-    if (!frame || frame->mdiArea() != m_area)
+    if (!frame || frame->mdiArea() != m_area) {
         frame = m_area->addSubWindow(form);
-    show();
+        frame->installEventFilter(this);
+    }
+    return frame;
+}
+
+void Main::ShowMdiChild(QWidget *form, bool maximised)
+{
+    QMdiSubWindow *frame = AddMdiChild(form);
+    ShowMaximisedOnScreen();
     form->show();
     if (maximised)
         frame->showMaximized();
     else
         frame->show();
     m_area->setActiveSubWindow(frame);
+}
+
+// The main window is the program's desktop: it fills the screen's available
+// area, also where no window manager maximises it.
+void Main::ShowMaximisedOnScreen()
+{
+    if (isVisible())
+        return;
+    setGeometry(screen()->availableGeometry());
+    showMaximized();
+}
+
+bool Main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
+        QMetaObject::invokeMethod(this, &Main::KeepMainMenuInView, Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Runs once the window that went away has had its chance to show the next
+// one (a wizard page its successor): when nothing but the main menu is left
+// to show, the menu is shown maximised.
+void Main::KeepMainMenuInView()
+{
+    if (m_ending || LoadedForm<Main>() != this)
+        return;
+    MainWizard *menu = LoadedForm<MainWizard>();
+    const QList<QMdiSubWindow *> frames = m_area->subWindowList();
+    const bool othersShown = std::any_of(frames.begin(), frames.end(), [menu](const QMdiSubWindow *frame) {
+        return frame->isVisible() && (!menu || frame->widget() != menu);
+    });
+    if (!othersShown)
+        ShowMainMenu();
 }
 
 void Main::HideMdiChild(QWidget *form)
@@ -194,11 +259,23 @@ void Main::changeEvent(QEvent *event)
         setWindowTitle(m_caption);
 }
 
+// Closing the main window is Exit; it stays open when the user keeps an
+// unsaved league.
+void Main::closeEvent(QCloseEvent *event)
+{
+    Exit_Click();
+    if (m_ending)
+        event->accept();
+    else
+        event->ignore();
+}
+
 // Ends the program; unsaved changes of the open league are asked about first.
 void Main::Exit_Click()
 {
     if (!MayDiscardLeague())
         return;
+    m_ending = true;
     UnloadForm<MainWizard>();
     UnloadForm<IntroScreen>();
     UnloadTaskWindow(TaskWindow::Wizard3);

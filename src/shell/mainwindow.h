@@ -9,6 +9,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace fixtora {
@@ -19,8 +20,17 @@ public:
     Main();
 
     // Puts form into a window of the workspace the first time, then shows it,
-    // maximised when asked (and this window with it).
+    // maximised when asked, on top of the others. This window is shown with
+    // it, maximised on the screen the first time.
+    //
+    // Whenever a window of the workspace is hidden, closed or unloaded, by
+    // whatever path, the main menu comes back maximised once no other window
+    // of the workspace is left showing. A task window that ends may still
+    // call ShowMainMenu() itself; both ways give the same result.
     void ShowMdiChild(QWidget *form, bool maximised);
+    // Puts form into a window of the workspace (once) and returns that window,
+    // not shown yet: for a form that sets its window's flags before showing.
+    QMdiSubWindow *AddMdiChild(QWidget *form);
     // Hides form's window in the workspace; the form stays loaded.
     void HideMdiChild(QWidget *form);
 
@@ -31,13 +41,19 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
     void CheckVersion();
     void ReadDefaultFolder();
     void ReadWeekName();
+    void StorePreference(const char *name, const QString &value);
+    void ReportUnstoredPreferences();
     void CreateMenus();
+    void ShowMaximisedOnScreen();
+    void KeepMainMenuInView();
 
     void Exit_Click();
     void Customize_Click();
@@ -48,6 +64,8 @@ private:
 
     QMdiArea *m_area;
     QString m_caption;
+    bool m_ending = false;            // Exit has run: nothing is brought back
+    bool m_preferencesStored = true;  // every default of the start-up was stored
 };
 
 // The help page and the release notes beside the program.
@@ -56,7 +74,8 @@ QString WhatsNewFile();
 
 // Reads a comma-separated preference into slots 1 and up (slot 0 is not
 // used); slots that receive no item are empty. A missing preference gets its
-// default written, and the default is read.
-void ReadRegList(const char *name, std::span<QString> items, const char *defaultText);
+// default written, and the default is read. False when that default could not
+// be stored.
+[[nodiscard]] bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText);
 
 } // namespace fixtora

@@ -11,11 +11,14 @@
 #include "shell/taskwindows.h"
 #include "shell/versiontext.h"
 #include "ui/balloon.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programbutton.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
+#include <QMdiSubWindow>
 #include <QTimer>
 
 namespace fixtora {
@@ -69,43 +72,49 @@ MainWizard::MainWizard()
       printtable(AddTaskButton("printtable", QStringLiteral("&League Fixtures/Scores"), 2)),
       printweeklyscores(AddTaskButton("printweeklyscores", QStringLiteral("League &Table"), 3)),
       tournie(AddTaskButton("tournie", QStringLiteral("&Tournament"), 4)),
-      Wiz2Help(new QPushButton(QStringLiteral("&Help"), FrameMainWizard)),
+      Wiz2Help(MakeButton(FrameMainWizard, "Wiz2Help", QStringLiteral("&Help"))),
       lblVersion(new QLabel(FrameMainWizard)),
       Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("MainWizard"));
     setWindowTitle(QStringLiteral("Main Menu"));
+    BuildFrame();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void MainWizard::BuildFrame()
+{
     FrameMainWizard->setObjectName(QStringLiteral("FrameMainWizard"));
     FrameMainWizard->setFrameShape(QFrame::StyledPanel);
     FrameMainWizard->resize(kFrameWidth, kFrameHeight);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont heading(QStringLiteral("Arial"), 14, QFont::Bold);
-    Label1->setFont(heading);
+    Label1->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
     Label1->setGeometry(kButtonLeft, 16, kButtonWidth, 30);
     AddHelpButtons();
-    Wiz2Help->setObjectName(QStringLiteral("Wiz2Help"));
     Wiz2Help->setFont(QFont(QStringLiteral("Arial"), 9));
     Wiz2Help->setGeometry(kButtonLeft, kButtonTop + 5 * kRowHeight + 4, 90, 28);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblVersion->setGeometry(kFrameWidth - 140, kButtonTop + 5 * kRowHeight + 4, 120, 28);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    CentreInPage(this, FrameMainWizard);
+}
 
+void MainWizard::ConnectHandlers()
+{
     connect(createtable, &QAbstractButton::clicked, this, &MainWizard::createtable_Click);
     connect(opentable, &QAbstractButton::clicked, this, &MainWizard::opentable_Click);
     connect(printtable, &QAbstractButton::clicked, this, &MainWizard::printtable_Click);
     connect(printweeklyscores, &QAbstractButton::clicked, this, &MainWizard::printweeklyscores_Click);
     connect(tournie, &QAbstractButton::clicked, this, &MainWizard::tournie_Click);
-    connect(Wiz2Help, &QPushButton::clicked, this, &MainWizard::Wiz2Help_Click);
+    connect(Wiz2Help, &QAbstractButton::clicked, this, &MainWizard::Wiz2Help_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWizard::Timer1_Timer);
-    Form_Load();
 }
 
 chameleonButton *MainWizard::AddTaskButton(const char *name, const QString &caption, int row)
 {
-    auto *button = new chameleonButton(FrameMainWizard);
-    button->setObjectName(QLatin1String(name));
-    button->setCaption(caption);
+    chameleonButton *button = MakeButton(FrameMainWizard, name, caption);
     button->setGeometry(kButtonLeft, kButtonTop + row * kRowHeight, kButtonWidth, kButtonHeight);
     return button;
 }
@@ -114,35 +123,38 @@ void MainWizard::AddHelpButtons()
 {
     for (const HelpButton &help : kHelpBalloons) {
         QWidget *anchor = FrameMainWizard->findChild<QWidget *>(QLatin1String(help.anchor));
-        auto *button = new chameleonButton(FrameMainWizard);
-        button->setObjectName(QLatin1String(help.button));
-        button->setCaption(QStringLiteral("?"));
+        chameleonButton *button = MakeButton(FrameMainWizard, help.button, QStringLiteral("?"));
         button->setGeometry(anchor->x() + kButtonWidth + 12, anchor->y(), kButtonHeight, kButtonHeight);
         ConnectHelpButton(this, help);
     }
 }
 
+// The frame stays centred in the menu as it resizes (CentreInPage). The
+// league buttons get their state at once, not only at the first tick.
 void MainWizard::Form_Load()
 {
     lblVersion->setText(QStringLiteral("V ") + VersionNumber());
-    LoadForm<Main>()->ShowMdiChild(this, true);
+    ShowMainMenuFrame();
     Timer1->start(kTimerMs);
     LoadForm<Main>()->SetCaption(CurrentLeagueCaption(gTableName));
-    CentreFrame();
+    ShowLeagueButtons();
 }
 
-void MainWizard::resizeEvent(QResizeEvent *event)
+// The menu is the workspace's background: always maximised, with no frame of
+// its own and no close box; the program ends through Exit or Main's close.
+void MainWizard::ShowMainMenuFrame()
 {
-    QWidget::resizeEvent(event);
-    CentreFrame();
+    Main *main = LoadForm<Main>();
+    main->AddMdiChild(this)->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    main->ShowMdiChild(this, true);
 }
 
-void MainWizard::CentreFrame()
+void MainWizard::closeEvent(QCloseEvent *event)
 {
-    FrameMainWizard->move(width() / 2 - FrameMainWizard->width() / 2, height() / 2 - FrameMainWizard->height() / 2);
+    event->ignore();
 }
 
-void MainWizard::Timer1_Timer()
+void MainWizard::ShowLeagueButtons()
 {
     printtable->setEnabled(gLeagueOnDisk);
     printweeklyscores->setEnabled(gLeagueOnDisk);
@@ -150,6 +162,11 @@ void MainWizard::Timer1_Timer()
         printtable->setToolTip(QLatin1String(kNoLeagueTip));
         printweeklyscores->setToolTip(QLatin1String(kNoLeagueTip));
     }
+}
+
+void MainWizard::Timer1_Timer()
+{
+    ShowLeagueButtons();
     if (gFixturesClosed) {
         LoadForm<Main>()->SetCaption(CurrentLeagueCaption(gTableName));
         gFixturesClosed = false;
@@ -206,7 +223,9 @@ void MainWizard::opentable_Click()
     gLeagueOnDisk = false;
     gFixturesClosed = true;
     CloseTaskWindows();
-    LoadLeague();
+    // A failure was shown by the loader, which then leaves no league open.
+    if (LoadLeague().ok)
+        ShowLeagueButtons();
 }
 
 void MainWizard::printtable_Click()

@@ -8,7 +8,6 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
 class QTimer;
 
 namespace fixtora {
@@ -21,13 +20,16 @@ public:
     MainWizard();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void BuildFrame();
+    void ConnectHandlers();
     chameleonButton *AddTaskButton(const char *name, const QString &caption, int row);
     void AddHelpButtons();
     void Form_Load();
-    void CentreFrame();
+    void ShowMainMenuFrame();
+    void ShowLeagueButtons();
     void Timer1_Timer();
     bool CloseQuestion();
     void CloseTaskWindows();
@@ -47,12 +49,14 @@ private:
     chameleonButton *printtable;
     chameleonButton *printweeklyscores;
     chameleonButton *tournie;
-    QPushButton *Wiz2Help;
+    chameleonButton *Wiz2Help;
     QLabel *lblVersion;
     QTimer *Timer1;
 };
 
-// Loads the main menu when needed and shows it maximised inside Main.
+// Loads the main menu when needed and shows it maximised inside Main, on top
+// of the workspace. Every task window that ends brings the menu back this way
+// (Main also does it by itself once no other window of the workspace shows).
 void ShowMainMenu();
 
 } // namespace fixtora

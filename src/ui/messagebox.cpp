@@ -34,6 +34,7 @@ struct ButtonPlace {
     int width;
 };
 constexpr std::array<ButtonPlace, 4> kButtonPlaces{{{2895, 1095}, {4080, 1095}, {600, 975}, {1680, 1095}}};
+constexpr std::array<int, 4> kPlacesLeftToRight{2, 3, 0, 1};
 constexpr int kIconPixels = 32;
 const QColor kNavy(0, 0, 0x80);
 constexpr qint32 kButtonFace = 0xC0C0C0;
@@ -88,6 +89,7 @@ QPlainTextEdit *MessageText(QWidget *parent, const char *name, Qt::ScrollBarPoli
     auto *text = new QPlainTextEdit(parent);
     text->setObjectName(name);
     text->setReadOnly(true);
+    text->setFocusPolicy(Qt::NoFocus);
     text->setFrameShape(QFrame::NoFrame);
     QPalette colours = text->palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Window));
@@ -127,6 +129,7 @@ int ShowMessage(MessageArgs &args)
 {
     const QList<QPointer<QWidget>> disabled =
         args.DisableForms == 1 ? DisableOpenWindows() : QList<QPointer<QWidget>>();
+    const QPointer<QWidget> asking = QApplication::activeWindow();
     const auto box = std::make_unique<frmMSGBOX>();
     box->Present(args);
     QEventLoop wait;
@@ -135,6 +138,9 @@ int ShowMessage(MessageArgs &args)
         wait.exec();
     const int answer = gMsgResult;
     EnableWindows(disabled);
+    // The keyboard goes back to the window that asked.
+    if (asking && asking->isVisible())
+        asking->activateWindow();
     return answer;
 }
 
@@ -210,10 +216,26 @@ void frmMSGBOX::Present(MessageArgs &args)
     move(screenArea.center() - rect().center());
     show();
     MoveToPosition(args.Top, args.Left);
+    TakeKeyboard();
     if (args.TimeoutMs > 0) {
         etimer->setInterval(args.TimeoutMs);
         etimer->start();
     }
+}
+
+// The box takes the keyboard from the window that asked, so that Enter and Esc
+// answer the box instead of pressing that window's buttons again.
+void frmMSGBOX::TakeKeyboard()
+{
+    raise();
+    activateWindow();
+    QWidget *focus = this;
+    for (const int place : kPlacesLeftToRight) {
+        chameleonButton *button = command1[place];
+        if (button->isVisible() && (button->isDefault() || focus == this))
+            focus = button;
+    }
+    focus->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmMSGBOX::SetTexts(const MessageArgs &args)

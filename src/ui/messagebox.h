@@ -76,7 +76,10 @@ struct MessageArgs {
 // The answer code of the last box, as ShowMessage returns it.
 inline qint16 gMsgResult = 0;
 
-// Shows the box and returns the answer code (MessageResult).
+// Shows the box and returns the answer code (MessageResult). The box takes
+// the keyboard while it is up (its default button, else its leftmost button,
+// has the focus, so Enter and Esc answer it) and gives it back to the window
+// that was active before.
 int ShowMessage(MessageArgs &args);
 
 // The message window. Made and deleted by ShowMessage for each call.
@@ -104,6 +107,7 @@ private:
     void SetIcon(int icon);
     void SetButtonSet(int code);
     void MoveToPosition(int top, int left);
+    void TakeKeyboard();
     void command1_Click(int index);
     void MakeDefault(int place);
     void Finish(int answer);

@@ -39,10 +39,10 @@ QLabel *heading(QWidget *parent, const char *name, const QString &caption)
 
 QPlainTextEdit *fixedText(QWidget *parent, const char *name, const QStringList &lines)
 {
-    auto *text = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
+    auto *text = new QPlainTextEdit(lines.join(QString()), parent);
     text->setObjectName(QLatin1String(name));
     text->setReadOnly(true);
-    text->setFont(QFont(QStringLiteral("Arial"), 9));
+    text->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
     return text;
 }
 
@@ -120,6 +120,7 @@ void customdates::BuildFrames()
         DTPicker1.append(picker);
     }
     auto *paging = new QHBoxLayout;
+    paging->setSpacing(8);
     paging->addWidget(leftclick);
     paging->addWidget(rightclick);
     paging->addStretch();
@@ -135,7 +136,7 @@ void customdates::BuildFrames()
     help->addWidget(helptext, 0, 0, 1, 2);
     help->addWidget(showhelp, 1, 0);
     help->addWidget(helpclose, 1, 1, Qt::AlignRight);
-    helptext->setFixedHeight(90);
+    helptext->setFixedHeight(130);
 
     auto *side = new QVBoxLayout;
     side->addWidget(Frame2);

@@ -36,8 +36,8 @@ void ShowImport()
 }
 
 import::import() :WizardPage("import", "importframe", QString()),
-    Label1(new QLabel(QStringLiteral("Copy your Text in the box below && click on check"), frame)),
-    Text1(new QLineEdit(frame)), Label2(new QLabel(QStringLiteral("string length should be"), frame)),
+    Label1(PageLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below & click on check"))),
+    Text1(new QLineEdit(frame)), Label2(PageLabel(frame, "Label2", QStringLiteral("string length should be"))),
     Text2(new QLineEdit(frame)), command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
     Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel"))){
         setWindowTitle(QStringLiteral("Import Fixtures"));
@@ -48,17 +48,14 @@ Form_Load();
 
 void import::BuildFrame()
 {
-    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Text1->setMinimumWidth(420);
-    Label2->setObjectName(QStringLiteral("Label2"));
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
     Text2->setFixedWidth(64);
-    for (QWidget *control : std::initializer_list<QWidget *>{Label1, Text1, Label2, Text2})
-        control->setFont(QFont(QStringLiteral("Arial"), 9));
+    UsePlainFont();
 
     auto *grid = new QGridLayout(frame);
     grid->addWidget(Label1, 0, 0, 1, 3);

@@ -63,14 +63,14 @@ void ShowWizard1()
 
 Wizard1::Wizard1()
     : WizardPage("Wizard1", "Wizard1frame", QStringLiteral("Create New League")),
-      Label1(new QLabel(QStringLiteral("Name of League:"), frame)),
+      Label1(PageLabel(frame, "Label1", QStringLiteral("Name of League:"))),
       Text1(new QLineEdit(frame)),
-      Label5(new QLabel(QStringLiteral("Games to Play:"), frame)),
+      Label5(PageLabel(frame, "Label5", QStringLiteral("Games to Play:"))),
       text2(editableList(frame, "text2", {QStringLiteral("1"), QStringLiteral("2")})),
-      Label3(new QLabel(QStringLiteral("Start Date:"), frame)),
+      Label3(PageLabel(frame, "Label3", QStringLiteral("Start Date:"))),
       text3(new QLineEdit(frame)),
-      Label4(new QLabel(QStringLiteral("Frequency:"), frame)),
-      Label2(new QLabel(QStringLiteral("every"), frame)),
+      Label4(PageLabel(frame, "Label4", QStringLiteral("Frequency:"))),
+      Label2(PageLabel(frame, "Label2", QStringLiteral("every"))),
       Combo1(editableList(frame, "Combo1",
                           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
@@ -89,18 +89,11 @@ Wizard1::Wizard1()
 
 void Wizard1::BuildFrame()
 {
-    Label1->setObjectName(QStringLiteral("Label1"));
     Text1->setObjectName(QStringLiteral("Text1"));
-    Label5->setObjectName(QStringLiteral("Label5"));
-    Label3->setObjectName(QStringLiteral("Label3"));
     text3->setObjectName(QStringLiteral("text3"));
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label2->setObjectName(QStringLiteral("Label2"));
     Check1->setObjectName(QStringLiteral("Check1"));
     Text1->setMinimumWidth(220);
-    for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<chameleonButton *>(control))
-            control->setFont(QFont(QStringLiteral("Arial"), 9));
+    UsePlainFont();
 
     auto *grid = new QGridLayout(frame);
     grid->addWidget(Label1, 0, 0);
@@ -114,6 +107,7 @@ void Wizard1::BuildFrame()
     grid->addWidget(QuestionButton(frame, "command6"), 2, 4);
     auto *frequency = new QHBoxLayout;
     frequency->addWidget(Label4);
+    frequency->addSpacing(8);
     frequency->addStretch();
     frequency->addWidget(Label2);
     grid->addLayout(frequency, 3, 0);
@@ -123,6 +117,7 @@ void Wizard1::BuildFrame()
     grid->addWidget(Check1, 4, 1, 1, 3);
     grid->addWidget(QuestionButton(frame, "command3"), 4, 4);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     buttons->addStretch();
     buttons->addWidget(command1);
     buttons->addWidget(command2);
@@ -130,6 +125,7 @@ void Wizard1::BuildFrame()
     grid->setVerticalSpacing(10);
     for (const HelpButton &help : kHelpBalloons)
         ConnectHelpButton(this, help);
+    ChainTabOrder({Text1, text2, text3, Combo1, Combo2, Check1, command1, command2});
     setFocusProxy(Text1);
 }
 

@@ -37,22 +37,6 @@ const QStringList kScoringSystems{QStringLiteral("WinLoseDraw"), QStringLiteral(
 const QString kNoTeamChosen = QStringLiteral("Names in Team: non selected");
 const QString kError = QStringLiteral("Error!");
 
-QLabel *namedLabel(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QLabel *countLabel(QWidget *parent, const char *name)
-{
-    QLabel *label = namedLabel(parent, name, QString());
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(48);
-    return label;
-}
-
 } // namespace
 
 void ShowWizard2()
@@ -62,25 +46,25 @@ void ShowWizard2()
 
 Wizard2::Wizard2()
     : WizardPage("Wizard2", "Wizard2frame", QStringLiteral("Create Teams")),
-      Label10(namedLabel(frame, "Label10", QStringLiteral("Number of Teams:"))),
-      lblteam(countLabel(frame, "lblteam")),
-      Label13(namedLabel(frame, "Label13", QStringLiteral("Team Name:"))),
+      Label10(PageLabel(frame, "Label10", QStringLiteral("Number of Teams:"))),
+      lblteam(CountLabel(frame, "lblteam")),
+      Label13(PageLabel(frame, "Label13", QStringLiteral("Team Name:"))),
       Teamtxt(new QLineEdit(frame)),
       TeamAdd(PageButton(frame, "TeamAdd", QStringLiteral("Add"))),
       TeamDelete(PageButton(frame, "TeamDelete", QStringLiteral("Delete"))),
       teamEdit(PageButton(frame, "teamEdit", QStringLiteral("Edit"))),
       teamlist(new QListWidget(frame)),
-      Label11(namedLabel(frame, "Label11", QStringLiteral("Names in Team"))),
-      Label12(namedLabel(frame, "Label12", kNoTeamChosen)),
-      Label16(namedLabel(frame, "Label16", QStringLiteral("Player/Name"))),
+      Label11(PageLabel(frame, "Label11", QStringLiteral("Names in Team"))),
+      Label12(PageLabel(frame, "Label12", kNoTeamChosen)),
+      Label16(PageLabel(frame, "Label16", QStringLiteral("Player/Name"))),
       txtName(new QLineEdit(frame)),
       cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
       cmdremove(PageButton(frame, "cmdremove", QStringLiteral("&Remove"))),
       cmdclear(PageButton(frame, "cmdclear", QStringLiteral("C&lear"))),
       lstClient(new QListWidget(frame)),
-      Label15(namedLabel(frame, "Label15", QStringLiteral("Names in this team:"))),
-      lblDisplay(countLabel(frame, "lblDisplay")),
-      Label1(namedLabel(frame, "Label1", QStringLiteral("Set scoring system to"))),
+      Label15(PageLabel(frame, "Label15", QStringLiteral("Names in this team:"))),
+      lblDisplay(CountLabel(frame, "lblDisplay")),
+      Label1(PageLabel(frame, "Label1", QStringLiteral("Set scoring system to"))),
       list1(new QComboBox(frame)),
       Command3(PageButton(frame, "Command3", QStringLiteral("&Next"))),
       command1(PageButton(frame, "command1", QStringLiteral("&Cancel")))
@@ -100,10 +84,8 @@ void Wizard2::BuildFrame()
     list1->setObjectName(QStringLiteral("list1"));
     list1->addItem(QStringLiteral("Select method"));
     list1->addItems(kScoringSystems);
+    UsePlainFont();
     Label11->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<chameleonButton *>(control) && control != Label11)
-            control->setFont(QFont(QStringLiteral("Arial"), 9));
     Label12->setMinimumWidth(260);
     teamlist->setMinimumSize(220, 240);
     lstClient->setMinimumSize(220, 240);
@@ -114,6 +96,7 @@ void Wizard2::BuildFrame()
     teams->addWidget(Label13, 1, 0);
     teams->addWidget(Teamtxt, 1, 1);
     auto *teamButtons = new QHBoxLayout;
+    teamButtons->setSpacing(8);
     teamButtons->addWidget(TeamAdd);
     teamButtons->addWidget(TeamDelete);
     teamButtons->addWidget(teamEdit);
@@ -126,6 +109,7 @@ void Wizard2::BuildFrame()
     players->addWidget(Label16, 2, 0);
     players->addWidget(txtName, 2, 1);
     auto *playerButtons = new QHBoxLayout;
+    playerButtons->setSpacing(8);
     playerButtons->addWidget(cmdadd);
     playerButtons->addWidget(cmdremove);
     playerButtons->addWidget(cmdclear);
@@ -135,6 +119,7 @@ void Wizard2::BuildFrame()
     players->addWidget(lblDisplay, 5, 1, Qt::AlignLeft);
 
     auto *scoring = new QHBoxLayout;
+    scoring->setSpacing(8);
     scoring->addWidget(Label1);
     scoring->addWidget(list1);
     scoring->addWidget(QuestionButton(frame, "command7"));
@@ -149,6 +134,8 @@ void Wizard2::BuildFrame()
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(14);
     ConnectHelpButton(this, kScoringHelp);
+    ChainTabOrder({Teamtxt, TeamAdd, TeamDelete, teamEdit, teamlist, txtName, cmdadd, cmdremove, cmdclear, lstClient,
+                   list1, command1, Command3});
     setFocusProxy(Teamtxt);
 }
 

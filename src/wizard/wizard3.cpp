@@ -44,11 +44,11 @@ void ShowWizard3()
 
 Wizard3::Wizard3()
     : WizardPage("Wizard3", "wizard3frame", QStringLiteral("Add Names")),
-      lblName(new QLabel(QStringLiteral("&Name to add:"), frame)),
+      lblName(PageLabel(frame, "lblName", QStringLiteral("&Name to add:"))),
       txtName(new QLineEdit(frame)),
-      lblClients(new QLabel(QStringLiteral("Names:"), frame)),
+      lblClients(PageLabel(frame, "lblClients", QStringLiteral("Names:"))),
       lstClient(new QListWidget(frame)),
-      lblDisplay(new QLabel(frame)),
+      lblDisplay(CountLabel(frame, "lblDisplay")),
       cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
       cmdremove(PageButton(frame, "cmdremove", QStringLiteral("&Remove"))),
       cmdclear(PageButton(frame, "cmdclear", QStringLiteral("C&lear"))),
@@ -63,19 +63,12 @@ Wizard3::Wizard3()
 
 void Wizard3::BuildFrame()
 {
-    lblName->setObjectName(QStringLiteral("lblName"));
     lblName->setBuddy(txtName);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMinimumWidth(200);
-    lblClients->setObjectName(QStringLiteral("lblClients"));
     lstClient->setObjectName(QStringLiteral("lstClient"));
     lstClient->setMinimumHeight(220);
-    lblDisplay->setObjectName(QStringLiteral("lblDisplay"));
-    lblDisplay->setFrameShape(QFrame::Panel);
-    lblDisplay->setFrameShadow(QFrame::Sunken);
-    lblDisplay->setMinimumWidth(48);
-    for (QWidget *control : std::initializer_list<QWidget *>{lblName, txtName, lblClients, lstClient, lblDisplay})
-        control->setFont(QFont(QStringLiteral("Arial"), 9));
+    UsePlainFont();
 
     auto *grid = new QGridLayout(frame);
     grid->addWidget(lblName, 0, 0);
@@ -99,6 +92,7 @@ void Wizard3::BuildFrame()
     grid->setRowStretch(5, 1);
     for (const HelpButton &help : kHelpBalloons)
         ConnectHelpButton(this, help);
+    ChainTabOrder({txtName, cmdadd, lstClient, cmdremove, cmdclear, command1, cmdclose});
     setFocusProxy(txtName);
 }
 

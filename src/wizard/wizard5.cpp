@@ -26,17 +26,16 @@ namespace {
 
 constexpr int kTimerMs = 30;
 
-QLabel *namedLabel(QWidget *parent, const char *name, const QString &caption = QString())
+QLabel *summaryLabel(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(QFont(QStringLiteral("Arial"), 10));
+    QLabel *label = PageLabel(parent, name, caption);
+    label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Normal));
     return label;
 }
 
 QLabel *valueLabel(QWidget *parent, const char *name)
 {
-    QLabel *label = namedLabel(parent, name);
+    QLabel *label = PageLabel(parent, name);
     label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     label->setMinimumWidth(110);
     return label;
@@ -63,18 +62,18 @@ void UnloadSummaryPage()
 
 Wizard5::Wizard5()
     : WizardPage("Wizard5", "FrmSummary", QString()),
-      Label6(namedLabel(frame, "Label6", QStringLiteral("No. of Names:"))),
+      Label6(summaryLabel(frame, "Label6", QStringLiteral("No. of Names:"))),
       lb1(valueLabel(frame, "lb1")),
-      Label4(namedLabel(frame, "Label4", QStringLiteral("Play each other"))),
+      Label4(summaryLabel(frame, "Label4", QStringLiteral("Play each other"))),
       lb2(valueLabel(frame, "lb2")),
-      Label5(namedLabel(frame, "Label5", QStringLiteral("time(s)"))),
-      Label3(namedLabel(frame, "Label3", QStringLiteral("Start Date"))),
+      Label5(summaryLabel(frame, "Label5", QStringLiteral("time(s)"))),
+      Label3(summaryLabel(frame, "Label3", QStringLiteral("Start Date"))),
       lb3(valueLabel(frame, "lb3")),
-      Label1(namedLabel(frame, "Label1", QStringLiteral("End Date:"))),
+      Label1(summaryLabel(frame, "Label1", QStringLiteral("End Date:"))),
       lb4(valueLabel(frame, "lb4")),
-      Label8(namedLabel(frame, "Label8", QStringLiteral("Each week there will be:"))),
+      Label8(summaryLabel(frame, "Label8", QStringLiteral("Each week there will be:"))),
       lb6(valueLabel(frame, "lb6")),
-      Label10(namedLabel(frame, "Label10", QStringLiteral("matches"))),
+      Label10(summaryLabel(frame, "Label10", QStringLiteral("matches"))),
       command1(PageButton(frame, "command1", QStringLiteral("&View Fixtures"))),
       command2(PageButton(frame, "command2", QStringLiteral("&Import Names"))),
       Timer1(new QTimer(this))
@@ -104,6 +103,7 @@ void Wizard5::BuildFrame()
     grid->addWidget(lb6, 4, 1);
     grid->addWidget(Label10, 4, 2);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     buttons->addStretch();
     buttons->addWidget(command2);
     buttons->addWidget(command1);

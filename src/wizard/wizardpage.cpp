@@ -9,6 +9,7 @@
 #include "ui/programbutton.h"
 
 #include <QGroupBox>
+#include <QLabel>
 
 #include <algorithm>
 
@@ -20,6 +21,22 @@ constexpr QSize kButtonSize(96, 30);
 constexpr QSize kQuestionSize(26, 26);
 
 } // namespace
+
+QLabel *PageLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QLabel *CountLabel(QWidget *parent, const char *name)
+{
+    QLabel *label = PageLabel(parent, name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(48);
+    return label;
+}
 
 chameleonButton *PageButton(QWidget *parent, const char *name, const QString &caption)
 {
@@ -59,6 +76,23 @@ void WizardPage::CentreFrame()
 {
     frame->adjustSize();
     frame->move(std::max(0, width() / 2 - frame->width() / 2), std::max(0, height() / 2 - frame->height() / 2));
+}
+
+void WizardPage::UsePlainFont()
+{
+    for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<chameleonButton *>(control))
+            control->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
+}
+
+void ChainTabOrder(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void ShowWizardPage(QWidget *page)

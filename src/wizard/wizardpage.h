@@ -8,7 +8,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
+
 class QGroupBox;
+class QLabel;
 
 namespace fixtora {
 
@@ -23,14 +26,24 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void CentreFrame();
+    // The frame's controls (buttons aside) in the page's plain font; the
+    // frame's caption stays bold.
+    void UsePlainFont();
 
     QGroupBox *frame;
 };
+
+// A label named name; a count label is a small sunken panel.
+QLabel *PageLabel(QWidget *parent, const char *name, const QString &caption = QString());
+QLabel *CountLabel(QWidget *parent, const char *name);
 
 // The program's button at the size the wizard's layouts give it; a "?" help
 // button is a small square one.
 chameleonButton *PageButton(QWidget *parent, const char *name, const QString &caption);
 chameleonButton *QuestionButton(QWidget *parent, const char *name);
+
+// The keyboard visits controls in the order given.
+void ChainTabOrder(std::initializer_list<QWidget *> controls);
 
 // Shows page maximised inside Main.
 void ShowWizardPage(QWidget *page);

@@ -1,70 +1,62 @@
-#include "shell/customise.h"
-#include "shell/shellplatform.h"
+#include "shelltest.h"
 
 #include "model/league.h"
 #include "model/settings.h"
+#include "platform/registry.h"
+#include "shell/customise.h"
 #include "shell/forms.h"
+#include "shell/mainwindow.h"
 #include "shell/password.h"
 #include "ui/balloon.h"
+#include "ui/chameleonbutton.h"
 
-#include <QApplication>
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 using namespace fixtora;
 
 namespace {
 
 QString Reg(const char *name) { return GetRegString(kHKeyLocalMachine, kSoftwareKey, name, "<missing>"); }
-void SetReg(const char *name, const QString &value) { SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value); }
+void SetReg(const char *name, const QString &value) { ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value)); }
 
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-// Runs action and answers every message box it shows with OK; returns their
-// texts. Each box must be the program's own: its title, no icon, OK only.
+// Runs action, answers every box it shows with OK and returns their texts.
+// Every box of this dialog is the system's, with the program's name.
 QStringList MessagesDuring(const std::function<void()> &action)
 {
-    QStringList texts;
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        EXPECT_EQ(box->windowTitle(), "Fixtora");
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-        texts.append(box->text());
-        box->button(QMessageBox::Ok)->click();
-    });
-    answer.start();
+    BoxAnswers boxes;
     action();
-    return texts;
+    for (const SeenBox &box : boxes.seen()) {
+        EXPECT_EQ(box.kind, "system");
+        EXPECT_EQ(box.title, "Fixtora");
+    }
+    return boxes.texts();
 }
 
-class CustomiseTest : public ::testing::Test
+class CustomiseTest : public ShellTest
 {
 protected:
     void SetUp() override
     {
-        gIniFile = iniFolder.filePath("config.ini");
+        ShellTest::SetUp();
+        LoadForm<Main>();  // its start-up reads the preferences; the test's own come after
         gSavePath = iniFolder.path();
         gDateVisible = true;
         gWeekVisible = false;
@@ -89,22 +81,11 @@ protected:
         SetReg(kRegSortOrder, "unchanged");
     }
 
-    void TearDown() override
-    {
-        UnloadForm<customise>();
-        FlushDeletes();
-    }
-
-    // The dialog as the main window shows it: maximised in its MDI area.
+    // The dialog as the user opens it: Edit, Customise, maximised in Main.
     customise *Open()
     {
-        auto *area = new QMdiArea;
-        host.setCentralWidget(area);
-        host.resize(1024, 768);
-        host.show();
-        customise *form = LoadForm<customise>();
-        area->addSubWindow(form)->showMaximized();
-        return form;
+        LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+        return LoadedForm<customise>();
     }
 
     template <class T>
@@ -117,6 +98,7 @@ protected:
     QLineEdit *Text(const QString &name) { return Child<QLineEdit>(name); }
     QComboBox *Combo(const QString &name) { return Child<QComboBox>(name); }
     QCheckBox *Check(const QString &name) { return Child<QCheckBox>(name); }
+    QAbstractButton *Button(const QString &name) { return Child<QAbstractButton>(name); }
 
     // Picks item text from a column or sort box's list, as the user does.
     void Pick(const QString &box, const QString &item)
@@ -128,14 +110,26 @@ protected:
         emit combo->activated(index);
     }
 
+    // Types text into a column or sort box with the keyboard, replacing what
+    // it held, and leaves the box with Tab.
+    void Type(const QString &box, const QString &text)
+    {
+        QLineEdit *edit = Combo(box)->lineEdit();
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Tab);
+    }
+
     QStringList Close()
     {
-        return MessagesDuring([this] { Child<QAbstractButton>("command5")->click(); });
+        return MessagesDuring([this] { QTest::mouseClick(Button("command5"), Qt::LeftButton); });
     }
 
     QTemporaryDir iniFolder;
-    QMainWindow host;
 };
+
 
 TEST_F(CustomiseTest, LoadFillsEveryControlFromTheSettings)
 {
@@ -156,7 +150,7 @@ TEST_F(CustomiseTest, LoadFillsEveryControlFromTheSettings)
         EXPECT_EQ(Check(QString("Check%1").arg(i))->isChecked(), expected[i - 1]) << i;
     EXPECT_EQ(Check("Check2")->text(), "Round is visible");
     EXPECT_EQ(Reg(kRegWeekName), "Round");  // the load's change of Text5 writes it back
-    EXPECT_EQ(Child<QPushButton>("Command14")->text(), "Off");  // whatever "bubblehelp" holds
+    EXPECT_EQ(Button("Command14")->text(), "Off");  // whatever "bubblehelp" holds
 
     const QStringList columns{"Index", "Name", "Wins", "Lost", "Draw", "Difference", "+",
                               "-", "Points", "Played", "Points +", "Points -", "Points +/-"};
@@ -213,7 +207,7 @@ TEST_F(CustomiseTest, PasswordShownOnlyWhenSetAndNeverInClear)
         EXPECT_EQ(Text("Text4")->echoMode(), QLineEdit::Password);
         EXPECT_EQ(Reg(kRegPassword), c.stored);  // loading stores nothing
         UnloadForm<customise>();
-        FlushDeletes();
+        ProcessUnloads();
     }
 }
 
@@ -250,14 +244,14 @@ TEST_F(CustomiseTest, LeavingWithoutCloseKeepsThePassword)
     Open();
     Text("Text4")->setText("other");
     UnloadForm<customise>();
-    FlushDeletes();
+    ProcessUnloads();
     EXPECT_EQ(Reg(kRegPassword), "secret");
 }
 
 TEST_F(CustomiseTest, BubbleHelpButtonFlipsAndStoresAtOnce)
 {
     Open();
-    auto *button = Child<QPushButton>("Command14");
+    QAbstractButton *button = Button("Command14");
     button->click();
     EXPECT_EQ(button->text(), "On");
     EXPECT_EQ(Reg(kRegBubbleHelp), "1");
@@ -331,7 +325,7 @@ TEST_F(CustomiseTest, LongScoreWordRefusesCloseBeforeAnything)
     EXPECT_EQ(Text("txtpath")->text(), iniFolder.filePath("missing"));
     EXPECT_NE(LoadedForm<customise>(), nullptr);
     EXPECT_EQ(gTableRefresh, 0);
-    EXPECT_FALSE(QFile::exists(gIniFile));
+    EXPECT_FALSE(QFile::exists(IniFilePath()));
 }
 
 // A refused Close applies nothing, at whatever check it stops.
@@ -365,7 +359,7 @@ TEST_F(CustomiseTest, RefusedCloseChangesNoSetting)
     EXPECT_EQ(Close(), QStringList{"Not a valid column name, please change it!"});
     EXPECT_EQ(Combo("Combo1_2")->currentText(), "Select");
     EXPECT_EQ(gSortOrder[3], "Name");
-    EXPECT_FALSE(QFile::exists(gIniFile));
+    EXPECT_FALSE(QFile::exists(IniFilePath()));
     EXPECT_NE(LoadedForm<customise>(), nullptr);
 }
 
@@ -456,27 +450,98 @@ TEST_F(CustomiseTest, PointsInZeroToNinetyNineAreStoredAsTyped)
         Text("Text8")->setText(c.typed);
         Close();
         EXPECT_EQ(gPointsForWin, c.stored) << c.typed.toStdString();
-        FlushDeletes();
+        ProcessUnloads();
     }
 }
 
-TEST_F(CustomiseTest, TabsAreCentredOnTheScreen)
+// Typing runs no check: a name typed in another letter case stays as typed
+// for Close to refuse, and a column typed twice is stored twice.
+TEST_F(CustomiseTest, TypedNamesStayAsTypedForCloseToCheck)
 {
-    SetScreenForTests(ScreenInfo{1024, 768, 15, 15});
-    customise *form = Open();
-    auto *tabs = Child<QTabWidget>("customise");
-    for (const QSize size : {QSize(1000, 700), QSize(900, 650)}) {
-        form->resize(size);
-        EXPECT_NEAR(tabs->x(), 1024 / 2.0 - tabs->width() / 2.0, 0.5);
-        EXPECT_NEAR(tabs->y(), 768 / 2.0 - tabs->height() / 2.0, 0.5);
+    const struct {
+        const char *box;
+        const char *typed;
+        QStringList atClose;
+        QString tableOrder;
+    } rows[] = {
+        {"Combo1_4", "wins", {"Not a valid column name, please change it!"}, "unchanged"},
+        {"Combo1_4", "Wins", {}, "Index,Name,Wins,Wins"},
+        {"Combo2_4", "points", {"Not a valid column name, please change it!"}, "unchanged"},
+        {"Combo2_2", "Points", {}, "Index,Name,Wins"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.typed);
+        SetReg(kRegTableOrder, "unchanged");
+        gTableOrder = {"", "Index", "Name", "Wins", "", "", "", "", ""};
+        Open();
+        EXPECT_TRUE(MessagesDuring([&] { Type(row.box, row.typed); }).isEmpty());
+        EXPECT_EQ(Combo(row.box)->currentText(), row.typed);
+        EXPECT_EQ(Close(), row.atClose);
+        EXPECT_EQ(Reg(kRegTableOrder), row.tableOrder);
+        EXPECT_EQ(LoadedForm<customise>() != nullptr, !row.atClose.isEmpty());
+        UnloadForm<customise>();
+        ProcessUnloads();
     }
+}
 
-    // A screen narrower than the tab control keeps its left edge in the window.
-    SetScreenForTests(ScreenInfo{tabs->width() - 100, 300, 15, 15});
-    form->resize(QSize(1000, 700));
-    EXPECT_EQ(tabs->x(), 0);
-    EXPECT_EQ(tabs->y(), 0);
-    SetScreenForTests(std::nullopt);
+// A setting that cannot be written is reported, naming its file, and the
+// dialog stays open: nothing claims to be saved that was not.
+TEST_F(CustomiseTest, CloseReportsASettingThatCannotBeWrittenAndStays)
+{
+    for (const QString &file : {RegistryFile(), IniFilePath()}) {
+        SCOPED_TRACE(file.toStdString());
+        Open();
+        MakeUnwritable(file);
+        EXPECT_EQ(Close(), QStringList{"The settings could not be saved in " + QDir::toNativeSeparators(file)
+                                       + ". Check that its folder can be written to and that the disk is not full."});
+        EXPECT_NE(LoadedForm<customise>(), nullptr);
+        EXPECT_EQ(gTableRefresh, 0);
+        QDir(file).removeRecursively();
+        EXPECT_TRUE(Close().isEmpty());  // once it can be written, Close goes through
+        EXPECT_EQ(LoadedForm<customise>(), nullptr);
+        EXPECT_EQ(gTableRefresh, 50);
+        gTableRefresh = 0;
+        ProcessUnloads();
+    }
+}
+
+// The switches stored at once report the first failure only, and go back to
+// how they were.
+TEST_F(CustomiseTest, StoresMadeAtOnceThatFailChangeNothingAndAreReportedOnce)
+{
+    Open();
+    MakeUnwritable(RegistryFile());
+    const QStringList shown = MessagesDuring([&] {
+        Check("Check7")->click();
+        Button("Command14")->click();
+        QTest::keyClick(Text("Text5"), Qt::Key_Backspace);
+    });
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_FALSE(Check("Check7")->isChecked());
+    EXPECT_EQ(Button("Command14")->text(), "Off");
+    EXPECT_EQ(gWeekName, "Round");
+    EXPECT_EQ(Check("Check2")->text(), "Round is visible");
+}
+
+// Centred in what the window shows, whatever the screen: a main window smaller
+// than the tab control scrolls it rather than cut it off.
+TEST_F(CustomiseTest, TabsAreCentredInWhatTheWindowShows)
+{
+    customise *form = Open();
+    Main *main = LoadForm<Main>();
+    auto *tabs = Child<QTabWidget>("customise");
+    for (const QSize size : {QSize(1000, 700), QSize(1366, 768), QSize(600, 400)}) {
+        main->showNormal();
+        main->resize(size);
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(size.width());
+        const QPoint at = tabs->mapTo(form, QPoint(0, 0));
+        const bool fits = form->width() >= tabs->width() && form->height() >= tabs->height();
+        EXPECT_NEAR(at.x(), fits ? (form->width() - tabs->width()) / 2.0 : 0, 0.5);
+        EXPECT_NEAR(at.y(), fits ? (form->height() - tabs->height()) / 2.0 : 0, 0.5);
+        const QWidget *viewport = form->findChild<QAbstractScrollArea *>("pageArea")->viewport();
+        EXPECT_EQ(viewport->size() != form->size(), !fits);  // scroll bars only where it does not fit
+    }
 }
 
 // ---- Help balloons ---------------------------------------------------------------------------
@@ -529,7 +594,7 @@ const BalloonCase kBalloons[] = {
 class CustomiseBalloonTest : public CustomiseTest
 {
 protected:
-    QList<frmTip *> Balloons() { return host.findChildren<frmTip *>(); }
+    QList<frmTip *> Balloons() { return LoadForm<Main>()->findChildren<frmTip *>(); }
 
     void TearDown() override
     {
@@ -558,8 +623,8 @@ TEST_F(CustomiseBalloonTest, EveryHelpButtonOpensItsBalloonUnderItsSetting)
 TEST_F(CustomiseBalloonTest, BalloonsAreIndependentOfTheDialogAndTheBubbleSetting)
 {
     Open();
-    EXPECT_EQ(Child<QPushButton>("Command14")->text(), "Off");
-    Child<QAbstractButton>("Command7")->click();
+    EXPECT_EQ(Button("Command14")->text(), "Off");
+    Button("Command7")->click();
     EXPECT_TRUE(Balloons().isEmpty());
 
     Child<QAbstractButton>("chameleonButton8")->click();
@@ -569,7 +634,7 @@ TEST_F(CustomiseBalloonTest, BalloonsAreIndependentOfTheDialogAndTheBubbleSettin
     EXPECT_EQ(tips[0]->pos(), tips[1]->pos());
 
     Close();
-    FlushDeletes();
+    ProcessUnloads();
     ASSERT_EQ(LoadedForm<customise>(), nullptr);
     tips = Balloons();
     ASSERT_EQ(tips.size(), 2);

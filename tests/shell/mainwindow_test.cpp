@@ -13,13 +13,14 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace fixtora;
@@ -226,14 +227,42 @@ TEST(HelpPanels, MainHelpHidesAndAddNamesHelpUnloads)
     frmmainhelp *help = LoadForm<frmmainhelp>();
     help->show();
     EXPECT_EQ(help->windowTitle(), "Fixtora Help");
-    QTest::mouseClick(help->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(help->findChild<QAbstractButton *>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
 
     Addhelp *names = LoadForm<Addhelp>();
     EXPECT_EQ(names->findChild<QLabel *>("lblDescription")->text(), "You can have a maximum of 32 Names.");
-    QTest::mouseClick(names->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(names->findChild<QAbstractButton *>("cmdOK"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<Addhelp>(), nullptr);
     UnloadForm<frmmainhelp>();
     ProcessUnloads();
+}
+
+TEST_F(MainWindow, OpensMaximisedOnTheScreensAvailableArea)
+{
+    ShowMainMenu();
+    Main *main = loadMain();
+    EXPECT_TRUE(main->isMaximized());
+    // Within what a window frame takes (none without a window manager).
+    const QRect available = main->screen()->availableGeometry();
+    EXPECT_NEAR(main->width(), available.width(), 8);
+    EXPECT_NEAR(main->height(), available.height(), 8);
+}
+
+// The start-up shows nothing while it runs; what it could not store is
+// reported once, when the main window is up.
+TEST_F(MainWindow, PreferencesThatCannotBeStoredAreReportedOnce)
+{
+    MakeUnwritable(RegistryFile());
+    BoxAnswers boxes;
+    ShowMainMenu();
+    EXPECT_TRUE(boxes.seen().isEmpty());
+    ProcessUnloads();
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_EQ(boxes.seen()[0].kind, "system");
+    EXPECT_EQ(boxes.seen()[0].text, "The settings could not be saved in " + QDir::toNativeSeparators(RegistryFile())
+                                        + ". Check that its folder can be written to and that the disk is not full.");
+    EXPECT_EQ(gWeekName, "Week");  // the defaults are in use all the same
+    EXPECT_EQ(gSortOrder[1], "Points");
 }

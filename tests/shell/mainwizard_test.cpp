@@ -1,4 +1,5 @@
 #include "shelltest.h"
+#include "testleague.h"
 
 #include "model/filedialogs.h"
 #include "model/league.h"
@@ -10,11 +11,17 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
-#include <QPushButton>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+
+#include <functional>
 
 using namespace fixtora;
 
@@ -65,15 +72,16 @@ TEST_F(MainMenu, AtFirstShowNoLeagueIsOpenAndTheLeagueButtonsAreOff)
     }
     EXPECT_TRUE(button("createtable")->isEnabled());
     const QWidget *frame = menu()->findChild<QWidget *>("FrameMainWizard");
-    EXPECT_EQ(frame->pos(), QPoint(menu()->width() / 2 - frame->width() / 2, menu()->height() / 2 - frame->height() / 2));
-    EXPECT_GT(frame->x(), 0);
+    EXPECT_EQ(frame->mapTo(menu(), QPoint(0, 0)),
+              QPoint(menu()->width() / 2 - frame->width() / 2, menu()->height() / 2 - frame->height() / 2));
+    EXPECT_GT(frame->mapTo(menu(), QPoint(0, 0)).x(), 0);
 }
 
 TEST_F(MainMenu, AReloadAfterAResetNamesNoLeague)
 {
     UnloadForm<MainWizard>();
-    ProcessUnloads();
     gTableName.clear();
+    ProcessUnloads();  // nothing else shows: the menu comes back, loaded anew
     ShowMainMenu();
     EXPECT_EQ(caption(), "Fixtora         Current League : none");
 }
@@ -155,18 +163,7 @@ TEST_F(MainMenu, OpenLeagueWithNoLeagueAsksNothingAndACancelLeavesTheButtonsOff)
 TEST_F(MainMenu, OpenLeagueLoadsTheFileAndNamesItInTheCaption)
 {
     QTemporaryDir dir;
-    InitialiseGlobals();
-    gTableName = "Tuesday Pool";
-    gNumSlots = 4;
-    gGamesToPlay = 1;
-    gStartDate = QDate(2026, 1, 6);
-    gLeagueType = kTypePlayers;
-    for (int i = 1; i <= 4; ++i)
-        gPlayerNames[i] = QString("Player %1").arg(i);
-    for (int r = 1; r <= 3; ++r)
-        gWeekDates[r] = gStartDate.addDays(7 * (r - 1));
-    gScores = QList<QString>(16 * FixtureEntryCount(4, 1) + 1, "-1");
-    gPosPlayer = gPosScoreB = QList<QString>(16 * FixtureEntryCount(4, 1) + 1);
+    test::BuildTestLeague(test::PlayerLeague(4));
     gLeagueFile = dir.filePath("pool.tbl");
     ASSERT_TRUE(CreateLeagueFile().ok);
     gTableName = "none";
@@ -241,12 +238,134 @@ TEST_F(MainMenu, EachHelpButtonOpensItsBalloonUnderItsTask)
 
 TEST_F(MainMenu, HelpShowsTheSamePanelAgainAfterClose)
 {
-    QTest::mouseClick(menu()->findChild<QPushButton *>("Wiz2Help"), Qt::LeftButton);
+    click("Wiz2Help");
     frmmainhelp *help = LoadedForm<frmmainhelp>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    QTest::mouseClick(help->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
-    QTest::mouseClick(menu()->findChild<QPushButton *>("Wiz2Help"), Qt::LeftButton);
+    QTest::mouseClick(help->findChild<QAbstractButton *>("cmdOK"), Qt::LeftButton);
+    click("Wiz2Help");
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
     EXPECT_TRUE(help->isVisible());
+}
+
+// ---- The menu is never lost ---------------------------------------------------------------
+
+namespace {
+
+// The menu is up, maximised, filling the workspace, on top.
+void ExpectMenuShownMaximised()
+{
+    MainWizard *menu = LoadedForm<MainWizard>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    auto *frame = qobject_cast<QMdiSubWindow *>(menu->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isMaximized());
+    const QMdiArea *area = LoadForm<Main>()->findChild<QMdiArea *>();
+    EXPECT_EQ(frame->size(), area->viewport()->size());
+    EXPECT_EQ(area->currentSubWindow(), frame);
+}
+
+// A stand-in task page, shown maximised over the menu like the real ones.
+QWidget *ShowPage(bool hideMenu)
+{
+    auto *page = new QWidget;
+    page->setObjectName("page");
+    LoadForm<Main>()->ShowMdiChild(page, true);
+    if (hideMenu)
+        LoadForm<Main>()->HideMdiChild(LoadForm<MainWizard>());
+    return page;
+}
+
+// Unloads a page the way UnloadForm does.
+void Unload(QWidget *page)
+{
+    page->parentWidget()->hide();
+    page->parentWidget()->deleteLater();
+}
+
+} // namespace
+
+TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
+{
+    const struct {
+        const char *path;
+        std::function<void()> leave;
+        bool menuBack;
+    } paths[] = {
+        {"options, Close",
+         [] {
+             LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+             QTest::mouseClick(LoadedForm<customise>()->findChild<QAbstractButton *>("command5"), Qt::LeftButton);
+         },
+         true},
+        {"options, its close box",
+         [] {
+             LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+             LoadedForm<customise>()->parentWidget()->close();
+         },
+         true},
+        {"a page over the menu, unloaded", [] { Unload(ShowPage(false)); }, true},
+        {"a page that hid the menu, unloaded", [] { Unload(ShowPage(true)); }, true},
+        {"a page that hid the menu, its close box", [] { ShowPage(true)->parentWidget()->close(); }, true},
+        {"a page that hid the menu, hidden", [] { LoadForm<Main>()->HideMdiChild(ShowPage(true)); }, true},
+        {"a page handing over to the next", [] {
+             QWidget *first = ShowPage(true);
+             Unload(first);
+             ShowPage(false);
+         },
+         false},
+    };
+    for (const auto &path : paths) {
+        SCOPED_TRACE(path.path);
+        ShowMainMenu();
+        path.leave();
+        ProcessUnloads();
+        if (path.menuBack) {
+            ExpectMenuShownMaximised();
+        } else {
+            EXPECT_FALSE(menu()->isVisible());
+            QWidget *page = LoadForm<Main>()->findChild<QWidget *>("page");
+            ASSERT_NE(page, nullptr);
+            Unload(page);
+            ProcessUnloads();
+        }
+    }
+}
+
+TEST_F(MainMenu, HasNoCloseBoxAndCannotBeClosed)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(menu()->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(frame->windowFlags() & Qt::FramelessWindowHint);
+    // No window buttons are drawn beside the menus: that corner is all one colour.
+    if (QWidget *corner = LoadForm<Main>()->menuBar()->cornerWidget(Qt::TopRightCorner)) {
+        const QImage drawn = corner->grab().toImage();
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                ASSERT_EQ(drawn.pixel(x, y), drawn.pixel(0, 0)) << x << "," << y;
+    }
+    EXPECT_FALSE(frame->close());
+    QTest::keyClick(menu(), Qt::Key_F4, Qt::ControlModifier);
+    ProcessUnloads();
+    ExpectMenuShownMaximised();
+}
+
+TEST_F(MainMenu, ExitAndMainsCloseEndTheProgramAndBringNothingBack)
+{
+    for (const bool byClose : {false, true}) {
+        SCOPED_TRACE(byClose);
+        programEnds = 0;
+        ShowMainMenu();
+        if (byClose)
+            LoadForm<Main>()->close();
+        else
+            LoadForm<Main>()->findChild<QAction *>("Exit")->trigger();
+        ProcessUnloads();
+        EXPECT_EQ(programEnds, 1);
+        EXPECT_EQ(LoadedForm<MainWizard>(), nullptr);
+        UnloadForm<Main>();
+        ProcessUnloads();
+    }
 }

@@ -10,7 +10,9 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -199,4 +201,71 @@ TEST_F(StartUp, TheWebLinkOpensThePublishersSite)
     QTest::mouseClick(intro()->findChild<QLabel *>("Label5"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], QUrl(kWebAddress));
+}
+
+// Typed and answered from the keyboard, as a user does: the Enter that
+// answers the message box is not taken for a second try.
+TEST_F(StartUp, AWrongPasswordAnsweredWithEnterCountsOnce)
+{
+    storePassword("Abc");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    frmLogin *window = LoadedForm<frmLogin>();
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    auto *password = window->findChild<QLineEdit *>("txtPassword");
+    password->setFocus();
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        BoxAnswers boxes({"<Return>"});
+        QTest::keyClicks(password, "abc");
+        QTest::keyClick(password, Qt::Key_Return);
+        EXPECT_EQ(boxes.texts(), QStringList{"Invalid password, please try again"});
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // the keyboard is back in the login
+        EXPECT_EQ(QApplication::focusWidget(), password);
+        EXPECT_EQ(password->selectedText(), "abc");
+    }
+    BoxAnswers none;
+    QTest::keyClicks(password, "Abc");  // typed over the selected wrong one
+    QTest::keyClick(password, Qt::Key_Return);
+    EXPECT_TRUE(none.seen().isEmpty());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(mainMenuShown());
+}
+
+// "config.ini" that cannot be written: the tick the user asked for is
+// reported and the intro screen stays, to be unticked; the login's write-back
+// is reported and lets the user in.
+TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsReported)
+{
+    const QString notSaved = "The settings could not be saved in " + QDir::toNativeSeparators(IniFilePath())
+                             + ". Check that its folder can be written to and that the disk is not full.";
+    storePassword("none");
+    ASSERT_TRUE(intro()->Load());
+    MakeUnwritable(IniFilePath());
+    auto *tick = intro()->findChild<QCheckBox *>("Check1");
+    tick->setChecked(true);
+    {
+        BoxAnswers boxes;
+        clickContinue();
+        EXPECT_EQ(boxes.texts(), QStringList{notSaved});
+    }
+    EXPECT_TRUE(intro()->isVisible());
+    EXPECT_EQ(LoadedForm<Main>(), nullptr);
+    EXPECT_EQ(gShowSplash, "1");
+    tick->setChecked(false);
+    clickContinue();
+    EXPECT_TRUE(mainMenuShown());
+
+    UnloadForm<Main>();
+    UnloadForm<MainWizard>();
+    ProcessUnloads();
+    storePassword("Abc");
+    intro()->show();
+    clickContinue();
+    BoxAnswers boxes;
+    login("Abc");
+    EXPECT_EQ(boxes.texts(), QStringList{notSaved});
+    EXPECT_TRUE(mainMenuShown());
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QFontMetrics>
 #include <gtest/gtest.h>
+#include <array>
 #include <memory>
 
 using namespace fixtora;
@@ -378,7 +379,10 @@ TEST(chameleonButtonPictures, AHoverPictureOfAnotherSizeIsDrawnAtItsOwnSize)
     EXPECT_EQ(At(*b, 59, 19), 0x0000FFu);
 }
 
-// Renders every type in every state onto one panel and saves it for a look.
+// Renders every type in every state. Each type must look unlike every other
+// in at least one state (a type drawn with another's look is a fault), and the
+// gradient type's default button has a bold caption. The panel is also saved
+// as chameleon_panel.png, to be looked at.
 TEST(chameleonButtonPanel, EveryTypeInEveryState)
 {
     const QStringList states = {"up", "hover", "pressed", "disabled", "focus", "default"};
@@ -393,6 +397,7 @@ TEST(chameleonButtonPanel, EveryTypeInEveryState)
     picture.fill(Qt::transparent);
     QPainter(&picture).fillRect(2, 2, 8, 8, QColor(0, 128, 0));
 
+    std::array<QList<QImage>, 15> faces;  // by type, one face per state
     for (int type = 1; type <= 14; ++type) {
         painter.drawText(4, 16 + (type - 1) * cellH + 20, QString::number(type));
         for (int s = 0; s < states.size(); ++s) {
@@ -412,6 +417,7 @@ TEST(chameleonButtonPanel, EveryTypeInEveryState)
                 QApplication::sendEvent(b.get(), &in);
             } else if (state == "default")
                 b->setDefault(true);
+            faces[type].append(b->face());
             const QPoint at(labelW + s * cellW, 16 + (type - 1) * cellH + 4);
             painter.setClipRegion(b->mask().translated(at));
             painter.drawImage(at, b->face());
@@ -419,6 +425,10 @@ TEST(chameleonButtonPanel, EveryTypeInEveryState)
         }
     }
     painter.end();
-    const QString path = QDir::current().filePath("chameleon_panel.png");
-    EXPECT_TRUE(panel.save(path));
+    for (int type = 1; type <= 14; ++type)
+        for (int other = type + 1; other <= 14; ++other)
+            EXPECT_NE(faces[type], faces[other]) << "types " << type << " and " << other << " look the same";
+    const int up = states.indexOf("up"), byDefault = states.indexOf("default");
+    EXPECT_NE(faces[14][byDefault], faces[14][up]);
+    EXPECT_TRUE(panel.save(QDir::current().filePath("chameleon_panel.png")));
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -321,4 +322,58 @@ TEST(MessageBox, OtherWindowsKeepWorkingDuringTheWait)
     });
     ShowMessage(args);
     EXPECT_GE(ticks, 3);
+}
+
+// The window that asked keeps its own default button and a text box with the
+// focus; the keys the user presses next must answer the box, not that window.
+TEST(MessageBox, TakesTheKeyboardFromTheWindowThatAsked)
+{
+    QWidget asking;
+    auto *typing = new QLineEdit(&asking);
+    auto *ok = new chameleonButton(&asking);
+    ok->setDefault(true);
+    int pressedBehind = 0;
+    QObject::connect(ok, &chameleonButton::clicked, [&] { ++pressedBehind; });
+    asking.show();
+    asking.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&asking));
+    typing->setFocus();
+
+    const struct {
+        int code;
+        const char *focused;  // the button that has the focus
+        Qt::Key key;
+        int answer;
+    } cases[] = {
+        {MessageButtons::OKOnly, "OK", Qt::Key_Return, MessageResult::OK},
+        {16, "Yes", Qt::Key_Enter, MessageResult::Yes},
+        {26, "No", Qt::Key_Return, MessageResult::No},
+        {MessageButtons::YesNoCancel, "Yes", Qt::Key_Escape, MessageResult::Cancel},
+        {MessageButtons::YesNo, "Yes", Qt::Key_Space, MessageResult::Yes},
+        {MessageButtons::OKCancel, "OK", Qt::Key_Escape, MessageResult::Cancel},
+    };
+    for (const auto &c : cases) {
+        MessageArgs args = Args(c.code);
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, &c] {
+            frmMSGBOX *box = VisibleBox();
+            if (!box)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            // A key that goes astray must not leave the box waiting for ever.
+            QTimer::singleShot(2000, box, [box] {
+                ADD_FAILURE() << "the key did not answer the box";
+                box->close();
+            });
+            EXPECT_TRUE(QTest::qWaitForWindowActive(box)) << c.code;
+            auto *focused = qobject_cast<chameleonButton *>(QApplication::focusWidget());
+            EXPECT_TRUE(focused && focused->window() == box) << c.code;
+            EXPECT_EQ(focused ? focused->Caption() : QString(), c.focused) << c.code;
+            QTest::keyClick(QApplication::focusWidget(), c.key);
+        });
+        poll->start(5);
+        EXPECT_EQ(ShowMessage(args), c.answer) << c.code;
+    }
+    EXPECT_EQ(pressedBehind, 0);
 }

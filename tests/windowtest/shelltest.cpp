@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -26,6 +27,8 @@
 namespace fixtora {
 
 namespace {
+
+constexpr int kPollMs = 10;  // the windows' polling timers
 
 constexpr TaskWindow kTaskWindows[] = {
     TaskWindow::Wizard1,   TaskWindow::Wizard3,     TaskWindow::Wizard5, TaskWindow::changename,
@@ -84,10 +87,29 @@ void ShellTest::SetUp()
 void ShellTest::TearDown()
 {
     unloadShellForms();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        ADD_FAILURE() << "the test left a window open: " << window->metaObject()->className() << " \""
+                      << window->objectName().toStdString() << "\" \"" << window->windowTitle().toStdString()
+                      << "\"";
+        window->close();
+        window->deleteLater();
+    }
+    ProcessUnloads();
+    for (const QString &file : std::as_const(m_unwritable))
+        QDir(file).removeRecursively();
     SetScreenForTests(std::nullopt);
     SetUrlOpenerForTests([](const QUrl &) {});
     SetProgramEndForTests([] {});
     QFile::remove(IniFilePath());
+}
+
+void ShellTest::MakeUnwritable(const QString &file)
+{
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file)) << file.toStdString();
+    m_unwritable.append(file);
 }
 
 void ShellTest::RecordTaskWindows()
@@ -111,40 +133,79 @@ BoxAnswers::~BoxAnswers()
     delete m_timer;
 }
 
+QStringList BoxAnswers::texts() const
+{
+    QStringList shown;
+    for (const SeenBox &box : m_seen)
+        shown.append(box.text);
+    return shown;
+}
+
 void BoxAnswers::poll()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || m_answered.contains(window))
             continue;
-        const QString answer = m_answers.isEmpty() ? QString() : m_answers.first();
         if (window->objectName() == QLatin1String("frmMSGBOX")) {
             m_seen.append({"program", window->findChild<QLabel *>("Label1")->text(),
                            window->findChild<QPlainTextEdit *>("lblMessage")->toPlainText()});
-            QAbstractButton *button = buttonCaptioned(window, answer);
-            if (!button)
-                button = buttonCaptioned(window, "OK");
-            if (!button)
-                button = buttonCaptioned(window, "No");
-            QTest::mouseClick(button, Qt::LeftButton);
         } else if (auto *box = qobject_cast<QMessageBox *>(window)) {
             m_seen.append({"system", box->windowTitle(), box->text()});
-            QMessageBox::StandardButton pick = QMessageBox::Ok;
-            if (box->button(QMessageBox::No))
-                pick = answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No;
-            box->button(pick)->click();
         } else {
             continue;
         }
         m_answered.append(window);
-        if (!m_answers.isEmpty())
-            m_answers.removeFirst();
+        answer(window, m_answers.isEmpty() ? QString() : m_answers.takeFirst());
         return;
     }
 }
 
+void BoxAnswers::answer(QWidget *box, const QString &answer)
+{
+    if (answer.startsWith(QLatin1Char('<')) && answer.endsWith(QLatin1Char('>'))) {
+        const QKeySequence key = QKeySequence::fromString(answer.mid(1, answer.size() - 2));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box)) << "the box did not take the keyboard";
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : box, key[0].key(), key[0].keyboardModifiers());
+        // A key that went elsewhere must not leave the test waiting for ever.
+        QTimer::singleShot(2000, box, [box, answer] {
+            ADD_FAILURE() << answer.toStdString() << " did not answer the box";
+            box->close();
+        });
+        return;
+    }
+    if (auto *system = qobject_cast<QMessageBox *>(box)) {
+        QMessageBox::StandardButton pick = QMessageBox::Ok;
+        if (system->button(QMessageBox::No))
+            pick = answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No;
+        system->button(pick)->click();
+        return;
+    }
+    QAbstractButton *button = buttonCaptioned(box, answer);
+    if (!button)
+        button = buttonCaptioned(box, "OK");
+    if (!button)
+        button = buttonCaptioned(box, "No");
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The timers are run by hand rather than waited for: a test process that gets
+// no processor time for 30 ms must still see every timer run.
 void Tick()
 {
-    QTest::qWait(30);
+    QCoreApplication::processEvents();
+    QList<QPointer<QTimer>> polls;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        for (QTimer *timer : window->findChildren<QTimer *>())
+            if (timer->isActive() && timer->interval() == kPollMs)
+                polls.append(timer);
+    for (const QPointer<QTimer> &timer : polls) {
+        if (!timer || !timer->isActive())
+            continue;
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+    }
+    QCoreApplication::processEvents();
 }
 
 void ProcessUnloads()

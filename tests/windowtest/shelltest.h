@@ -3,6 +3,11 @@
 // fresh preference store and "config.ini", recorders in place of the browser
 // and of the program's end, and helpers that answer the boxes the real code
 // shows.
+//
+// A test fails when it leaves a window open: after a derived fixture's
+// TearDown has unloaded its own windows, the shell's forms are unloaded and
+// no window of the program may still be showing (a box left unanswered, a
+// window the test forgot).
 
 #include "shell/shellplatform.h"
 #include "shell/taskwindows.h"
@@ -35,9 +40,17 @@ protected:
     // Records every show and unload of the task windows, as "show Wizard1".
     void RecordTaskWindows();
 
+    // Puts a folder where file should be, so that writing it fails (as a
+    // read-only folder or a full disk would, even for root); undone at the
+    // end of the test.
+    void MakeUnwritable(const QString &file);
+
     QList<QUrl> opened;       // what would have been opened in the browser
     int programEnds = 0;      // how often the program was ended
     QStringList taskEvents;   // RecordTaskWindows()
+
+private:
+    QStringList m_unwritable;
 };
 
 // One box the code showed, as the answer helper saw it.
@@ -49,22 +62,29 @@ struct SeenBox {
 
 // Answers the next boxes, in order, each by the caption of the button to
 // press ("Yes", "No", "OK"), and records what they showed. Boxes beyond the
-// answers given are answered "OK" (or "No") and recorded too.
+// answers given are answered "OK" (or "No") and recorded too. An answer
+// written as a key in angle brackets ("<Return>", "<Escape>", "<Space>") is
+// typed as a real key where the keyboard focus is, once the box is the active
+// window: the way a user answers from the keyboard.
 class BoxAnswers {
 public:
     explicit BoxAnswers(QStringList answers = {});
     ~BoxAnswers();
     const QList<SeenBox> &seen() const { return m_seen; }
+    // The texts of the boxes seen, in order.
+    QStringList texts() const;
 
 private:
     void poll();
+    void answer(QWidget *box, const QString &answer);
     QStringList m_answers;
     QList<SeenBox> m_seen;
     QList<QPointer<QWidget>> m_answered;  // a box stays up a moment after its answer
     QObject *m_timer;
 };
 
-// Runs the 10 ms timers once or twice.
+// Runs every running 10 ms timer (the main menu's, the table screen's) once,
+// with the events before and after it.
 void Tick();
 
 // Deletes windows unloaded with deleteLater().
