@@ -206,6 +206,7 @@ SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second)
     SegmentCrossing crossing;
     if (d == 0)
         return crossing;
+    crossing.measured = true;
     crossing.ua = ((x4 - x3) * (y1 - y3) - (y4 - y3) * (x1 - x3)) / d;
     crossing.ub = ((x2 - x1) * (y1 - y3) - (y2 - y1) * (x1 - x3)) / d;
     if (crossing.ua > 0 && crossing.ua < 1 && crossing.ub > 0 && crossing.ub < 1) {
@@ -220,9 +221,10 @@ SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second)
 // boundary it does not cross is the one below the click.
 ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click)
 {
+    ChartHit result;
     const int levels = ChartLevels(entrants);
     if (levels == 0 || columns.size() < levels + 2)
-        return {};
+        return result;
     const QLineF upwards(click, QPointF(click.x(), 0));
     for (int level = 1; level <= levels; ++level) {
         const ChartColumn &left = columns[level];
@@ -232,16 +234,22 @@ ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click)
         const int count = LevelSlotCount(entrants, level);
         for (int k = 1; k <= count + 1; ++k) {
             const QLineF divider = levelDivider(left, right, count, k);
-            if (SegmentsIntersect(upwards, divider).hit)
+            const SegmentCrossing crossing = SegmentsIntersect(upwards, divider);
+            if (crossing.measured)
+                result.lastMeasured = crossing;
+            if (crossing.hit)
                 continue;
-            // Not even the strip's top edge lies above the click: it is above the chart.
-            if (k == 1)
-                return {};
-            return {LevelFirstSlot(entrants, level) + k - 2, divider};
+            // k = 1: not even the strip's top edge lies above the click, which is
+            // above the chart.
+            if (k > 1) {
+                result.slot = LevelFirstSlot(entrants, level) + k - 2;
+                result.divider = divider;
+            }
+            return result;
         }
-        return {};
+        return result;  // below the chart
     }
-    return {};
+    return result;
 }
 
 QString MarkerText(int slot)

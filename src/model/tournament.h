@@ -98,11 +98,13 @@ QList<NameAnchor> NameAnchors(int entrants, int firstEscapement);
 // ---- Clicks on the chart --------------------------------------------------------
 
 // The crossing of two segments. A crossing at an end point of either is no
-// crossing; parallel or degenerate segments never cross. ua and ub are the
-// crossing's positions along the first and the second segment (0..1); they
-// stay 0 for parallel segments.
+// crossing; parallel or degenerate segments never cross. ua and ub are where
+// the two lines meet, as positions along the first and the second segment
+// (a crossing has both strictly between 0 and 1); measured is false, and they
+// stay 0, for parallel or degenerate segments.
 struct SegmentCrossing {
     bool hit = false;
+    bool measured = false;
     QPointF at;
     double ua = 0;
     double ub = 0;
@@ -110,10 +112,13 @@ struct SegmentCrossing {
 SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second);
 
 // The slot a click selects and the cell boundary below the click, from which
-// the marker takes its angle. slot 0: the click selects nothing.
+// the marker takes its angle. slot 0: the click selects nothing. lastMeasured:
+// the last boundary test whose lines were not parallel (measured false when
+// no test measured anything).
 struct ChartHit {
     int slot = 0;
     QLineF divider;
+    SegmentCrossing lastMeasured;
 };
 
 // The slot whose cell holds click, found with the chart's columns (1..C+1, as

@@ -178,6 +178,10 @@ void Tournieform::piccy_Click()
 {
     const ChartHit hit =
         HitTest(gTourEntrants, StoredChartColumns(gTournieColumns), QPointF(gClickX, gClickY));
+    if (hit.lastMeasured.measured) {
+        gIntersectUA = hit.lastMeasured.ua;
+        gIntersectUB = hit.lastMeasured.ub;
+    }
     if (hit.slot == 0)
         return;
     gSelectedSlot = hit.slot;

@@ -38,7 +38,8 @@ public:
     // (gChartGeometry) for the hit test.
     void render(DrawTarget &surface);
     // Turns the surface's font for each slot's name and records where each
-    // slot's name is anchored. Writes no text; the surface's font is restored.
+    // slot's name is anchored. Writes no text; the last slot's font stays on
+    // the surface.
     void donames(DrawTarget &surface);
     // Writes the marker of a selected slot at its name's anchor.
     void WriteMarker(DrawTarget &surface, const ChartHit &hit);

@@ -185,20 +185,25 @@ TEST(ChartClicks, SegmentCrossings)
         QLineF a, b;
         bool hit;
         QPointF at;
+        bool measured;
+        double ua, ub;
     };
     const Row rows[] = {
-        {{0, 0, 2, 2}, {0, 2, 2, 0}, true, {1, 1}},
-        {{1, 3, 1, 0}, {0, 1, 4, 1}, true, {1, 1}},
-        {{0, 0, 2, 2}, {0, 1, 2, 3}, false, {}},  // parallel
-        {{1, 1, 1, 1}, {0, 0, 2, 2}, false, {}},  // a single point
-        {{1, 2, 1, 0}, {1, 1, 3, 1}, false, {}},  // at an end point of one
-        {{1, 1, 1, 0}, {0, 1, 2, 1}, false, {}},  // at an end point of the other
-        {{0, 0, 1, 1}, {3, 0, 2, 1}, false, {}},  // the lines cross beyond both
+        {{0, 0, 2, 2}, {0, 2, 2, 0}, true, {1, 1}, true, 0.5, 0.5},
+        {{1, 3, 1, 0}, {0, 1, 4, 1}, true, {1, 1}, true, 2.0 / 3, 0.25},
+        {{0, 0, 2, 2}, {0, 1, 2, 3}, false, {}, false, 0, 0},  // parallel
+        {{1, 1, 1, 1}, {0, 0, 2, 2}, false, {}, false, 0, 0},  // a single point
+        {{1, 2, 1, 0}, {1, 1, 3, 1}, false, {}, true, 0.5, 0},  // at an end point of one
+        {{1, 1, 1, 0}, {0, 1, 2, 1}, false, {}, true, 0, 0.5},  // at an end point of the other
+        {{0, 0, 1, 1}, {3, 0, 2, 1}, false, {}, true, 1.5, 1.5},  // the lines cross beyond both
     };
     for (const Row &row : rows) {
         const SegmentCrossing crossing = SegmentsIntersect(row.a, row.b);
         EXPECT_EQ(crossing.hit, row.hit) << row.a.y1() << " " << row.b.x1();
         EXPECT_EQ(crossing.at, row.at);
+        EXPECT_EQ(crossing.measured, row.measured);
+        EXPECT_NEAR(crossing.ua, row.ua, kNear);
+        EXPECT_NEAR(crossing.ub, row.ub, kNear);
     }
 }
 

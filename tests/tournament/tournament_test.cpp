@@ -224,6 +224,14 @@ TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
         const bool marked = piccy->Image() != before;
         EXPECT_EQ(marked, row.x < 7.9 && row.y > 0.5) << "a marker is written only for a selected slot";
     }
+    // The line parameters are those of the last boundary tested: for a click
+    // in the final, its bottom edge.
+    clickChart(form, 7.5, 5.25);
+    const QLineF upwards(gClickX, gClickY, gClickX, 0);
+    const SegmentCrossing last = SegmentsIntersect(upwards, HitTest(16, columns, {gClickX, gClickY}).divider);
+    EXPECT_DOUBLE_EQ(gIntersectUA, last.ua);
+    EXPECT_DOUBLE_EQ(gIntersectUB, last.ub);
+    EXPECT_LT(gIntersectUA, 0) << "the edge lies below the click";
 }
 
 TEST_F(Tournament, TheMarkerIsWrittenAtTheSlotsAnchorAlongItsBoundary)
