@@ -7,6 +7,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
+#include "testfiles.h"
 #include "testleague.h"
 #include "tournament/tournamentwindows.h"
 #include "tournament/tournieform.h"
@@ -34,14 +35,6 @@ QString pdfInfo(const QString &path)
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});
     pdfinfo.waitForFinished();
     return QString::fromUtf8(pdfinfo.readAllStandardOutput());
-}
-
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 int lineCount(const RecordingTarget &target)
@@ -267,7 +260,7 @@ TEST_F(Tournament, PrintingSendsTheBareChartInLandscapeOnePagePerCopy)
     const QRegularExpressionMatch size = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(info);
     ASSERT_TRUE(size.hasMatch());
     EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
-    EXPECT_TRUE(pdfText(pdf).trimmed().isEmpty()) << "no names and no markers";
+    EXPECT_TRUE(test::pdfText(pdf).trimmed().isEmpty()) << "no names and no markers";
     EXPECT_TRUE(boxes.seen().isEmpty());
 }
 
