@@ -1,6 +1,7 @@
 #include "model/wizardrules.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/rounddates.h"
 #include "platform/numbers.h"
 
@@ -47,6 +48,27 @@ QString IntervalUnitCode(const QString &typed)
 bool IsLeagueNameLength(const QString &name)
 {
     return name.size() >= 4 && name.size() <= kMaxNameLength;
+}
+
+int CustomFixtureLength(int n)
+{
+    return 2 * FixtureEntryCount(n, 1);
+}
+
+std::optional<PageRefusal> CustomFixtureRefusal(const QString &fixtures, int n)
+{
+    const FixtureStringCheck check = CheckCustomFixtureString(fixtures, n);
+    switch (check.verdict) {
+    case FixtureStringCheck::Verdict::Valid:
+        return std::nullopt;
+    case FixtureStringCheck::Verdict::WrongLength:
+        return PageRefusal{QStringLiteral("Invalid Input String"), QStringLiteral("Invalid String"),
+                           QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length)};
+    case FixtureStringCheck::Verdict::BadCode:
+        break;
+    }
+    return PageRefusal{QStringLiteral("Invalid value"), QStringLiteral("Invalid Value"),
+                       check.badCode + QStringLiteral(" isn't a valid value, please check\r\n")};
 }
 
 void CompleteEntries(bool teamLeague)

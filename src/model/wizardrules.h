@@ -1,7 +1,7 @@
 #pragma once
-// The checks of the new-league wizard's definition page and the hand-over of
-// its entries to the league: plain functions, so every rule is tested without
-// a window. Numbers are read the program's way (leading number, halves to the
+// The checks of the new-league wizard's pages and the hand-over of its
+// entries to the league: plain functions, so every rule is tested without a
+// window. Numbers are read the program's way (leading number, halves to the
 // even neighbour).
 
 #include <QString>
@@ -26,6 +26,21 @@ QString IntervalUnitCode(const QString &typed);
 
 // A league name has 4 to 16 characters.
 bool IsLeagueNameLength(const QString &name);
+
+// A refusal on a wizard page: the message box's title line, subtitle line and
+// text.
+struct PageRefusal {
+    QString title, subtitle, text;
+};
+
+// The characters of one cycle of a custom fixture string for n entries: two
+// for each entry code, n * (n - 1) codes.
+int CustomFixtureLength(int n);
+
+// The refusal of a pasted custom fixture string for a league of n entries (the
+// length first, then the first code that is not an entry); nothing when the
+// league file accepts the string.
+std::optional<PageRefusal> CustomFixtureRefusal(const QString &fixtures, int n);
 
 // The entries of a new league are complete (gNumSlots names in gPlayerNames,
 // 4 to 32): an odd count gets one more entry named "bye" (gOddCount), the

@@ -1,10 +1,11 @@
 #include "wizard/import.h"
 
 #include "model/league.h"
-#include "model/leaguerules.h"
+#include "model/wizardrules.h"
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "wizard/wizard5.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,6 +29,15 @@ const HelpButton kFormatHelp = {
 
 const QString kError = QStringLiteral("Error!");
 
+// The window closes onto the summary page, maximised again: the workspace
+// gave it back its normal size when this window was maximised over it.
+void closeOntoSummary()
+{
+    UnloadForm<import>();
+    if (Wizard5 *summary = LoadedForm<Wizard5>())
+        ShowWizardPage(summary);
+}
+
 } // namespace
 
 void ShowImport()
@@ -35,16 +45,20 @@ void ShowImport()
     ShowWizardPage(LoadForm<import>());
 }
 
-import::import() :WizardPage("import", "importframe", QString()),
-    Label1(PageLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below & click on check"))),
-    Text1(new QLineEdit(frame)), Label2(PageLabel(frame, "Label2", QStringLiteral("string length should be"))),
-    Text2(new QLineEdit(frame)), command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
-    Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel"))){
-        setWindowTitle(QStringLiteral("Import Fixtures"));
-BuildFrame();
-ConnectHandlers();
-Form_Load();
-} // namespace fixtora
+import::import()
+    : WizardPage("import", "importframe", QString()),
+      Label1(PageLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below & click on check"))),
+      Text1(new QLineEdit(frame)),
+      Label2(PageLabel(frame, "Label2", QStringLiteral("string length should be"))),
+      Text2(new QLineEdit(frame)),
+      command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
+      Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel")))
+{
+    setWindowTitle(QStringLiteral("Import Fixtures"));
+    BuildFrame();
+    ConnectHandlers();
+    Form_Load();
+}
 
 void import::BuildFrame()
 {
@@ -79,7 +93,7 @@ void import::ConnectHandlers()
 void import::Form_Load()
 {
     Text1->setText(QStringLiteral("paste your custom fixtures in here"));
-    Text2->setText(QString::number(2 * gNumSlots * (gNumSlots - 1)));
+    Text2->setText(QString::number(CustomFixtureLength(gNumSlots)));
     CentreFrame();
 }
 
@@ -89,15 +103,8 @@ void import::Form_Load()
 void import::command1_Click()
 {
     const QString fixtures = Text1->text();
-    const FixtureStringCheck check = CheckCustomFixtureString(fixtures, gNumSlots);
-    if (check.verdict == FixtureStringCheck::Verdict::WrongLength) {
-        PageMessage(QStringLiteral("Invalid Input String"), QStringLiteral("Invalid String"),
-                    QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length), kError);
-        return;
-    }
-    if (check.verdict == FixtureStringCheck::Verdict::BadCode) {
-        PageMessage(QStringLiteral("Invalid value"), QStringLiteral("Invalid Value"),
-                    check.badCode + QStringLiteral(" isn't a valid value, please check\r\n"), kError);
+    if (const std::optional<PageRefusal> refusal = CustomFixtureRefusal(fixtures, gNumSlots)) {
+        PageMessage(refusal->title, refusal->subtitle, refusal->text, kError);
         return;
     }
     PageMessage(
@@ -109,12 +116,12 @@ void import::command1_Click()
     gAltFixtureString = fixtures;
     gAltFixtures = true;
     gLeagueType = gTeamLeague ? TeamTypeCode(gTeamScoring, true) : kTypePlayersCustomOld;
-    UnloadForm<import>();
+    closeOntoSummary();
 }
 
 void import::Command2_Click()
 {
-    UnloadForm<import>();
+    closeOntoSummary();
 }
 
 } // namespace fixtora

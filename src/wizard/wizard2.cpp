@@ -102,6 +102,7 @@ void Wizard2::BuildFrame()
     teamButtons->addWidget(teamEdit);
     teams->addLayout(teamButtons, 2, 0, 1, 2);
     teams->addWidget(teamlist, 3, 0, 1, 2);
+    teams->setSpacing(8);
 
     auto *players = new QGridLayout;
     players->addWidget(Label11, 0, 0, 1, 2);
@@ -117,6 +118,7 @@ void Wizard2::BuildFrame()
     players->addWidget(lstClient, 4, 0, 1, 2);
     players->addWidget(Label15, 5, 0);
     players->addWidget(lblDisplay, 5, 1, Qt::AlignLeft);
+    players->setSpacing(8);
 
     auto *scoring = new QHBoxLayout;
     scoring->setSpacing(8);

@@ -55,6 +55,49 @@ TEST(WizardRules, ALeagueNameHas4To16Characters)
         EXPECT_EQ(IsLeagueNameLength(QString(row.length, QLatin1Char('L'))), row.accepted) << row.length;
 }
 
+TEST(WizardRules, TheImportAsksForOneCycleOfTwoCharacterCodes)
+{
+    const struct {
+        int entries, length;
+    } rows[] = {{4, 24}, {6, 60}, {22, 924}, {32, 1984}};
+    for (const auto &row : rows)
+        EXPECT_EQ(CustomFixtureLength(row.entries), row.length) << row.entries;
+}
+
+TEST(WizardRules, APastedFixtureStringIsRefusedByItsLengthThenByItsFirstBadCode)
+{
+    const QString four = QStringLiteral("010203040103020401040203");
+    const QString six = QStringLiteral("0102030405060403060501020506").repeated(2) + QStringLiteral("0102");
+    const struct {
+        int entries;
+        QString pasted;
+        const char *title; // nullptr: accepted
+        const char *text;
+    } rows[] = {
+        {4, four, nullptr, ""},
+        {4, four.left(23), "Invalid Input String", "not valid, you entered a string of length 23\r\n"},
+        {4, four + "0", "Invalid Input String", "not valid, you entered a string of length 25\r\n"},
+        {4, "05" + four.mid(2), "Invalid value", "05 isn't a valid value, please check\r\n"},
+        {4, "00" + four.mid(2), "Invalid value", "00 isn't a valid value, please check\r\n"},
+        {4, four.left(4) + "ab" + four.mid(6), "Invalid value", "ab isn't a valid value, please check\r\n"},
+        {4, "0506" + four.mid(4), "Invalid value", "05 isn't a valid value, please check\r\n"}, // the first only
+        {4, " 1" + four.mid(2, 20) + "3 ", nullptr, ""}, // blank then one, three then blank
+        {6, six, nullptr, ""},
+        {6, six.left(58) + "06", nullptr, ""},
+        {6, six.left(58) + "07", "Invalid value", "07 isn't a valid value, please check\r\n"},
+        {6, four, "Invalid Input String", "not valid, you entered a string of length 24\r\n"},
+    };
+    for (const auto &row : rows) {
+        const std::optional<PageRefusal> refusal = CustomFixtureRefusal(row.pasted, row.entries);
+        ASSERT_EQ(refusal.has_value(), row.title != nullptr) << row.pasted.toStdString();
+        if (!refusal)
+            continue;
+        EXPECT_EQ(refusal->title, row.title);
+        EXPECT_EQ(refusal->subtitle, QString(row.title) == "Invalid value" ? "Invalid Value" : "Invalid String");
+        EXPECT_EQ(refusal->text, row.text) << row.pasted.toStdString();
+    }
+}
+
 TEST(WizardRules, RoundsAreDatedFromTheStartAndTheLeagueEndsOnTheLastRound)
 {
     const struct {

@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
+#include "wizard/import.h"
 #include "wizard/wizard1.h"
 #include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTextEdit>
 
 using namespace fixtora;
 
@@ -81,13 +83,17 @@ TEST_F(EntryPages, CreateNewLeagueOpensTheDefinitionPageInTheMenusPlace)
 
 TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
 {
+    // 28 February 2004 as the system writes it, with the day made 31.
+    const QString february31 = ShortDate(QDate(2004, 2, 28)).replace("28", "31");
     const struct {
-        const char *name, *games, *start, *count, *unit;
+        const char *name, *games;
+        QString start;
+        const char *count, *unit;
         const char *title, *textStart;
     } rows[] = {
         {"Division 1", "5", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value"},
         {"Division 1", "x", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value"},
-        {"Division 1", "2", "31/02/2004", "1", "week(s)", "Invalid value entered", "The format that you entered"},
+        {"Division 1", "2", february31, "1", "week(s)", "Invalid value entered", "The format that you entered"},
         {"Div", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a League Name"},
         {"Seventeen chars..", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a Leag"},
         {"Division 1", "2", "today", "0.5", "week(s)", "Invalid days/weeks/months",
@@ -486,5 +492,63 @@ TEST_F(EntryPages, TeamNextChecksTheScoringSystemFirstThenTheCount)
             ProcessUnloads();
             ShowMainMenu();
         }
+    }
+}
+
+// ---- Help balloons ----------------------------------------------------------------
+
+TEST_F(EntryPages, EachHelpButtonOpensABalloonUnderTheControlItExplains)
+{
+    enum Page { Definition, PlayerNames, Teams, Import };
+    const struct {
+        Page page;
+        const char *button, *anchor, *title, *textStart;
+    } rows[] = {
+        {Definition, "command3", "Check1", "Team Leagues", "By ticking the 'this is a team league' option"},
+        {Definition, "command4", "Text1", "Name of League", "This is the name displayed at the top"},
+        {Definition, "command5", "text2", "Games to Play", "The number of times a player/team plays"},
+        {Definition, "command6", "text3", "Start date", "The date of the first match."},
+        {Definition, "command7", "Combo1", "Frequency", "This is the frequency between Matches"},
+        {PlayerNames, "command4", "cmdadd", "Add names", "Enter your name & click Add"},
+        {PlayerNames, "command5", "cmdremove", "Remove name", "Select the name in the list"},
+        {PlayerNames, "command6", "cmdclear", "Remove names", "Removes all names from the list"},
+        {PlayerNames, "command7", "txtName", "Name to add", "This is the name you want to add"},
+        {PlayerNames, "command8", "command8", "Number of names in League", "This box shows you the names"},
+        {Teams, "command7", "command7", "Scoring System", "There are 3 scoring systems for Team Leagues"},
+        {Import, "command4", "command4", "Import Fixtures", "To create a custom fixtures list"},
+    };
+    QWidget *form = nullptr;
+    std::optional<Page> shown;
+    for (const auto &row : rows) {
+        if (row.page != shown) {
+            shown = row.page;
+            if (row.page == Definition) {
+                Click(LoadForm<MainWizard>(), "createtable");
+                form = LoadedForm<Wizard1>();
+            } else if (row.page == Import) {
+                Click(LoadedForm<Wizard2>(), "command1");
+                OpenSummary(Names(4));
+                Click(LoadedForm<Wizard5>(), "command2");
+                form = LoadedForm<import>();
+            } else {
+                Click(form, "command1"); // Cancel: back to the main menu
+                OpenEntriesPage(row.page == Teams);
+                form = row.page == Teams ? static_cast<QWidget *>(LoadedForm<Wizard2>()) : LoadedForm<Wizard3>();
+            }
+            ASSERT_NE(form, nullptr) << row.button;
+        }
+        Click(form, row.button);
+        Click(form, row.button);
+        const QList<QWidget *> balloons = VisibleBalloons();
+        ASSERT_EQ(balloons.size(), 2) << row.title << ": a new balloon each click";
+        const QWidget *anchor = form->findChild<QWidget *>(row.anchor);
+        for (QWidget *tip : balloons) {
+            EXPECT_EQ(tip->findChild<QLabel *>("lblTitle")->text(), row.title);
+            EXPECT_TRUE(tip->findChild<QTextEdit *>("txtTip")->toPlainText().startsWith(row.textStart)) << row.title;
+            EXPECT_EQ(tip->pos(), anchor->mapToGlobal(QPoint(0, anchor->height()))) << row.title;
+            EXPECT_EQ(tip->parentWidget(), LoadedForm<Main>());
+            tip->deleteLater();
+        }
+        ProcessUnloads();
     }
 }

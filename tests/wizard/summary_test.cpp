@@ -37,6 +37,13 @@ QString box(QWidget *form, const char *name)
     return form->findChild<QLineEdit *>(name)->text();
 }
 
+// The summary page fills the workspace again.
+bool summaryShownMaximised()
+{
+    const Wizard5 *page = LoadedForm<Wizard5>();
+    return page && page->isVisible() && page->parentWidget()->isMaximized();
+}
+
 class Summary : public WizardTest {
 protected:
     void SetUp() override
@@ -211,6 +218,7 @@ TEST_F(Summary, TheImportRefusesAStringThatDoesNotFitTheLeague)
         EXPECT_EQ(gLeagueType, kTypePlayers);
         Click(LoadedForm<import>(), "Command2");
         EXPECT_EQ(LoadedForm<import>(), nullptr);
+        EXPECT_TRUE(summaryShownMaximised()) << "Cancel goes back to the summary page";
         UnloadForm<Wizard5>();
         ProcessUnloads();
         ShowMainMenu();
@@ -247,6 +255,7 @@ TEST_F(Summary, TheImportShowsTheLengthToPasteAndTakesAFittingString)
         ASSERT_EQ(boxes.seen().size(), 1);
         EXPECT_EQ(boxes.seen()[0].title, "Valid Input String");
         EXPECT_EQ(LoadedForm<import>(), nullptr) << "the window closes";
+        EXPECT_TRUE(summaryShownMaximised()) << "onto the summary page";
         EXPECT_TRUE(gImportPending);
         EXPECT_TRUE(gAltFixtures);
         EXPECT_EQ(gAltFixtureString, row.pasted);
