@@ -17,13 +17,15 @@ RenameRefusal RenameProblem(int entry, const QString &name)
     return RenameRefusal::None;
 }
 
-void RenameEntry(int entry, const QString &name)
+RenameRefusal RenameEntry(int entry, const QString &name)
 {
-    if (entry < 1 || entry > kMaxSlots)
-        return;
+    const RenameRefusal refusal = RenameProblem(entry, name);
+    if (refusal != RenameRefusal::None)
+        return refusal;
     gPlayerNames[entry] = name;
     if (gTeamLeague)
         gTeamSquads[entry][0] = name;
+    return RenameRefusal::None;
 }
 
 std::optional<int> PenaltyValue(const QString &text)

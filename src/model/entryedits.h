@@ -23,8 +23,9 @@ enum class RenameRefusal {
 RenameRefusal RenameProblem(int entry, const QString &name);
 
 // Gives entry its new name; in a team league its squad carries the team's
-// name too. Check RenameProblem first.
-void RenameEntry(int entry, const QString &name);
+// name too. A name RenameProblem refuses changes nothing; the refusal is
+// returned (None when the name is given).
+[[nodiscard]] RenameRefusal RenameEntry(int entry, const QString &name);
 
 // The penalty points a typed text stands for: a whole number from 0 to
 // 32767, blanks around it allowed; nothing for anything else.

@@ -15,6 +15,6 @@ namespace fixtora {
 // list is rebuilt. A second swap of the same pairing restores the order; the
 // league stays custom. Returns false, changing nothing, when homeEntry names
 // no fixture of the league or the pairing has nothing to exchange.
-bool SwapFixtureSides(int homeEntry);
+[[nodiscard]] bool SwapFixtureSides(int homeEntry);
 
 } // namespace fixtora

@@ -30,14 +30,29 @@ TEST(EntryEdits, ANewNameIsOneOfTheLeaguesEntriesStorableAndUnused)
         EXPECT_EQ(RenameProblem(row.entry, row.name), row.refusal) << row.entry << " " << row.name.toStdString();
 }
 
-TEST(EntryEdits, ATeamsSquadCarriesItsNewName)
+TEST(EntryEdits, ATeamsSquadCarriesItsNewNameAndARefusedNameChangesNothing)
 {
-    for (const bool team : {false, true}) {
-        test::BuildTestLeague(team ? test::TeamLeague(4) : test::PlayerLeague(4));
-        RenameEntry(2, "Riverside");
-        EXPECT_EQ(gPlayerNames[2], "Riverside");
-        EXPECT_EQ(gTeamSquads[2][0], team ? "Riverside" : "");
-        EXPECT_EQ(gPlayerNames[1], team ? "Team 1" : "Player 1");
+    const struct {
+        bool team;
+        int entry;
+        QString name;
+        RenameRefusal refusal;
+    } rows[] = {
+        {false, 2, "Riverside", RenameRefusal::None},
+        {true, 2, "Riverside", RenameRefusal::None},
+        {true, 2, "Team 1", RenameRefusal::Duplicate},
+        {true, 2, "", RenameRefusal::BadLength},
+        {true, 0, "Riverside", RenameRefusal::NoEntry},
+    };
+    for (const auto &row : rows) {
+        test::BuildTestLeague(row.team ? test::TeamLeague(4) : test::PlayerLeague(4));
+        const QString before = row.team ? "Team 2" : "Player 2";
+        const QString after = row.refusal == RenameRefusal::None ? row.name : before;
+        EXPECT_EQ(RenameEntry(row.entry, row.name), row.refusal) << row.name.toStdString();
+        EXPECT_EQ(gPlayerNames[2], after);
+        EXPECT_EQ(gTeamSquads[2][0], row.team ? after : "");
+        EXPECT_EQ(gPlayerNames[0], "");
+        EXPECT_EQ(gPlayerNames[1], row.team ? "Team 1" : "Player 1");
     }
 }
 
