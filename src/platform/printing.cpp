@@ -13,6 +13,14 @@ PrintDialogStandIn &standIn()
     return current;
 }
 
+// The print dialog offers the document's name as the name of a PDF file: a
+// slash would put that file into a folder that is not there.
+QString fileSafeName(const QString &name)
+{
+    QString safe = name;
+    return safe.replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+
 bool askPrintDialog(QPrinter &printer, QWidget *parent)
 {
     if (standIn())
@@ -26,7 +34,7 @@ bool askPrintDialog(QPrinter &printer, QWidget *parent)
 PrintOutcome PrintCopies(const PrintJob &job, const std::function<void(DrawTarget &printer)> &drawCopy)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(job.documentName);
+    printer.setDocName(fileSafeName(job.documentName));
     printer.setPageOrientation(job.orientation);
     if (!askPrintDialog(printer, job.parent))
         return {PrintStatus::Cancelled, {}};

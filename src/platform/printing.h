@@ -47,7 +47,7 @@ namespace fixtora {
 struct PrintJob {
     QWidget *parent = nullptr;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QString documentName = QStringLiteral("Fixtora");
+    QString documentName = QStringLiteral("Fixtora");  // also the PDF file the dialog offers ("/" as "-")
 };
 
 enum class PrintStatus { Printed, Cancelled, Failed };

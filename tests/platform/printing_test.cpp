@@ -1,6 +1,7 @@
 #include "platform/printing.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,4 +106,21 @@ TEST_F(Printing, TheChosenOrientationReachesThePrinter)
     });
     EXPECT_EQ(outcome.status, PrintStatus::Printed);
     EXPECT_GT(width, height);
+}
+
+TEST_F(Printing, TheDocumentNameCanNameAFileInTheChosenFolder)
+{
+    const std::pair<QString, QString> rows[] = {
+        {"Tuesday Pool", "Tuesday Pool"}, {"Div 1/2", "Div 1-2"}, {"a//b/", "a--b-"}, {"Club & <Pool>", "Club & <Pool>"}};
+    for (const auto &[name, shown] : rows) {
+        QString offered;
+        SetPrintDialogForTests([&offered](QPrinter &printer) {
+            offered = printer.docName();
+            return false;
+        });
+        PrintJob job;
+        job.documentName = name;
+        EXPECT_EQ(PrintCopies(job, [](DrawTarget &) {}).status, PrintStatus::Cancelled);
+        EXPECT_EQ(offered.toStdString(), shown.toStdString());
+    }
 }
