@@ -197,18 +197,23 @@ TEST(TableDrawing, ATableLargerThanThePictureIsDrawnSmallerAndWhole)
     }
 }
 
-TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndRows)
+// A ranking longer than the picture reaches further down; its picture box
+// grows with it, so a row keeps its height.
+TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndEveryRow)
 {
     const struct {
         int players;
-        double bottom;
-    } cases[] = {{0, 1.23}, {2, 1.69}};
+        double bottom, depth;
+    } cases[] = {{0, 1.23, 7.5}, {2, 1.69, 7.5}, {26, 7.21, 7.5}, {27, 7.44, 7.54}, {512, 118.99, 119.09}};
     for (const auto &c : cases) {
         PlayerRanking ranking;
         for (int i = 1; i <= c.players; ++i)
             ranking << PlayerStanding{QStringLiteral("T1 P%1").arg(i), 7.5, 2, i, 0, 1, 0};
-        RecordingTarget target;
+        EXPECT_NEAR(RankingDepth(c.players), c.depth, 1e-9) << c.players;
+        RecordingTarget target({800, int(1000 * c.depth / 7.5)});
         DrawPlayerRanking(target, ranking, "Tuesday Pool", QString(), "Frame");
+        EXPECT_DOUBLE_EQ(target.ScaleWidth(), 6);
+        EXPECT_NEAR(target.ScaleHeight(), c.depth, 1e-9) << c.players;
         const QList<Item> boxes = itemsOf(target, Kind::Rectangle);
         ASSERT_EQ(boxes.size(), 1);
         EXPECT_NEAR(boxes[0].x1, 1, 1e-9);
@@ -220,25 +225,6 @@ TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndRows)
             expected << QStringLiteral(" %1 ").arg(i) << QStringLiteral("T1 P%1").arg(i)
                      << QStringLiteral(" %1 ").arg(i) << " 1 " << " 0 " << " 7.5 " << " 0 ";
         EXPECT_EQ(target.Texts(), expected) << c.players << " players";
-    }
-}
-
-TEST(TableDrawing, TheRankingReachesAsFarDownAsItsRowsNeed)
-{
-    const struct {
-        int players;
-        double depth;
-    } cases[] = {{0, 7.5}, {26, 7.5}, {27, 1 + 28 * 0.23 + 0.1}, {512, 1 + 513 * 0.23 + 0.1}};
-    for (const auto &c : cases) {
-        EXPECT_NEAR(RankingDepth(c.players), c.depth, 1e-9) << c.players;
-        PlayerRanking ranking;
-        for (int i = 1; i <= c.players; ++i)
-            ranking << PlayerStanding{QStringLiteral("P%1").arg(i)};
-        // The picture box grows with the ranking, so a row keeps its height.
-        RecordingTarget target({800, int(1000 * c.depth / 7.5)});
-        DrawPlayerRanking(target, ranking, "Tuesday Pool", QString(), "Frame");
-        EXPECT_DOUBLE_EQ(target.ScaleWidth(), 6) << c.players;
-        EXPECT_NEAR(target.ScaleHeight(), c.depth, 1e-9) << c.players;
         const std::string label = std::to_string(c.players) + " players";
         expectWithinPicture(target, label.c_str());
     }
