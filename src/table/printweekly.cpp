@@ -28,6 +28,9 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace fixtora {
 
@@ -165,8 +168,10 @@ QWidget *PrintWeekly::BuildSidePanel()
     Command5 = MakeButton(Frame1, "Command5", QStringLiteral("Show Player stats"));
     auto *buttons = new QHBoxLayout;
     for (chameleonButton *button : {command2, command3, Command5}) {
+        // Wide enough for the caption on one line.
+        const QString caption = button->Caption().remove(QLatin1Char('&'));
         button->setFixedHeight(30);
-        button->setMinimumWidth(90);
+        button->setMinimumWidth(std::max(90, button->fontMetrics().horizontalAdvance(caption) + 24));
         buttons->addWidget(button);
     }
     frame1Layout->addLayout(buttons);
@@ -243,6 +248,7 @@ void PrintWeekly::calculate_table()
 {
     m_table = ComputeLeagueTable();
     sort_table(m_table, gSortOrder);
+    Picture1->setFixedSize(pictureSize());
     advanced_display(*Picture1);
 }
 
@@ -279,9 +285,13 @@ void PrintWeekly::command3_Click()
     UnloadForm<PrintWeekly>();
 }
 
+// A ranking longer than the picture makes the picture as much taller; the
+// page scrolls to the last player, and the next table brings the size back.
 void PrintWeekly::Command5_Click()
 {
     m_ranking = ComputePlayerRanking();
+    const QSize size = pictureSize();
+    Picture1->setFixedSize(size.width(), qCeil(size.height() * RankingDepth(m_ranking.size()) / kPictureHeight));
     displayit(*Picture1);
 }
 

@@ -2,48 +2,67 @@
 
 #include "platform/drawtarget.h"
 
+#include <algorithm>
+
 namespace fixtora {
 
 namespace {
 
-constexpr double kPictureWidth = 6;
-constexpr double kPictureHeight = 7.5;
 constexpr double kTitleTop = 0.35;
 constexpr double kDateX = 4.3;
 constexpr double kDateY = 0.8;
 constexpr double kRowHeight = 0.23;
+constexpr double kGridTop = 1;
+// The room kept between a grid and the edge of the picture.
+constexpr double kEdge = 0.1;
 
 const QString kFont = QStringLiteral("Arial");
 
-// Clears the target, scales it, and draws the title centred in its own font
-// and the date line; leaves the target in Arial 8.
-void drawHeader(DrawTarget &target, const QString &title, const QString &dateText)
+// Clears the target, scales it to width by height, and draws the title
+// centred in its own font and the date line; leaves the target in Arial 8.
+void drawHeader(DrawTarget &target, double width, double height, const QString &title, const QString &dateText)
 {
     target.Cls();
-    target.Scale(0, 0, kPictureWidth, kPictureHeight);
+    target.Scale(0, 0, width, height);
     target.SetFont(kFont, true, 16);
-    target.PrintAt((kPictureWidth - target.TextWidth(title)) / 2, kTitleTop, title);
+    target.PrintAt((width - target.TextWidth(title)) / 2, kTitleTop, title);
     target.SetFont(kFont, false, 8);
     if (!dateText.isEmpty())
         target.PrintAt(kDateX, kDateY, dateText);
 }
 
+double gridBottom(qsizetype rows)
+{
+    return kGridTop + double(rows + 1) * kRowHeight;
+}
+
 } // namespace
+
+double RankingDepth(qsizetype players)
+{
+    return std::max(kPictureHeight, gridBottom(players) + kEdge);
+}
 
 ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const TableDrawing &drawing)
 {
-    constexpr double left = 0.7, top = 1, textInset = 0.1, textDrop = 0.03;
+    constexpr double left = 0.7, top = kGridTop, textInset = 0.1, textDrop = 0.03;
     ColumnWidths widths{};
-    drawHeader(target, drawing.title, drawing.dateText);
-
+    double right = left;
+    for (int c = 1; c <= kTablePlaces; ++c) {
+        widths[c] = column_width(drawing.columns[c]);
+        right += widths[c];
+    }
     const auto rows = table.size();
-    const double bottom = top + double(rows + 1) * kRowHeight;
+    const double bottom = gridBottom(rows);
+    // A grid that would cross an edge of the picture is drawn smaller, whole.
+    const double fit = std::max({1.0, (right + kEdge) / kPictureWidth, (bottom + kEdge) / kPictureHeight});
+    drawHeader(target, kPictureWidth * fit, kPictureHeight * fit, drawing.title, drawing.dateText);
+
     double x = left;
     for (int c = 1; c <= kTablePlaces; ++c) {
-        const double w = column_width(drawing.columns[c]);
+        const double w = widths[c];
         if (w == 0)
             continue;
-        widths[c] = w;
         target.Rectangle(x, top, x + w, bottom);
         for (qsizetype k = 0; k <= rows; ++k)
             target.Line(x, top + double(k) * kRowHeight, x + w, top + double(k) * kRowHeight);
@@ -75,11 +94,11 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
 void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const QString &title,
                        const QString &dateText, const QString &scoreWord)
 {
-    constexpr double left = 1, right = 5, top = 1;
-    drawHeader(target, title, dateText);
-
+    constexpr double left = 1, right = 5, top = kGridTop;
     const auto rows = ranking.size();
-    const double bottom = top + double(rows + 1) * kRowHeight;
+    drawHeader(target, kPictureWidth, RankingDepth(rows), title, dateText);
+
+    const double bottom = gridBottom(rows);
     target.Rectangle(left, top, right, bottom);
     for (qsizetype j = 0; j <= rows; ++j)
         target.Line(left, top + double(j) * kRowHeight, right, top + double(j) * kRowHeight);

@@ -2,7 +2,9 @@
 // Drawing the league table and the player ranking on a drawing target: the
 // screen's picture box or the printer. Both pictures are 6 units across and
 // 7.5 down; the league name is centred at the top in Arial 16 bold, the rest
-// is Arial 8.
+// is Arial 8. A table whose grid would cross the picture's right or bottom
+// edge is drawn smaller, whole; the ranking reaches as far down as its rows
+// need (RankingDepth), and its picture box is made that much taller.
 
 #include "model/leaguetable.h"
 #include "model/playerranking.h"
@@ -14,6 +16,9 @@
 namespace fixtora {
 
 class DrawTarget;
+
+inline constexpr double kPictureWidth = 6;
+inline constexpr double kPictureHeight = 7.5;
 
 // What the table drawing shows besides the rows.
 struct TableDrawing {
@@ -33,8 +38,13 @@ using ColumnWidths = std::array<double, kTablePlaces + 1>;
 // cells. Returns the columns' widths.
 ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const TableDrawing &drawing);
 
-// Clears and scales the target, then draws the title, the date line and the
-// ranking's grid: position, name, wins, draws, lost, score total and points.
+// How far down the ranking of players reaches, in drawing units: the
+// picture's height, or more when its rows need more.
+double RankingDepth(qsizetype players);
+
+// Clears the target and scales it to 6 units across and RankingDepth down,
+// then draws the title, the date line and the ranking's grid: position, name,
+// wins, draws, lost, score total and points.
 void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const QString &title,
                        const QString &dateText, const QString &scoreWord);
 

@@ -1,5 +1,6 @@
 #include "model/leaguetable.h"
 
+#include "model/entryedits.h"
 #include "model/league.h"
 #include "model/settings.h"
 #include "model/teamscoring.h"
@@ -123,6 +124,23 @@ TEST(LeagueTable, PenaltiesComeOffThePlusTotalOnceWhateverTheResults)
         EXPECT_EQ(one.points, row.scores ? 3 : 0) << "penalty " << row.penalty;
         for (int e = 2; e <= 4; ++e)
             EXPECT_EQ(rowOfEntry(table, e).plus, row.scores && e != 3 ? (e == 2 ? 1 : 2) : 0);
+    }
+}
+
+// A penalty reaches the table as the penalties window stores it: a text the
+// rule refuses stores nothing, and the table shows no penalty.
+TEST(LeagueTable, TypedPenaltiesCountOnlyAsTheWholeNumbersStored)
+{
+    const struct {
+        const char *typed;
+        double plus;
+    } rows[] = {{"3", 6 - 3}, {"0", 6}, {"-2", 6}, {"abc", 6}, {"3x", 6}, {" 4 ", 6 - 4}};
+    for (const auto &row : rows) {
+        buildCustomLeague();
+        setScores({"5", "1", "-1", "-1", "-1", "-1", "-1", "-1", "1", "2", "-1", "-1"});
+        if (const auto stored = PenaltyValue(row.typed))
+            gPenalties[1] = *stored;
+        EXPECT_EQ(rowOfEntry(ComputeLeagueTable(), 1).plus, row.plus) << row.typed;
     }
 }
 

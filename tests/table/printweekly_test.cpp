@@ -3,6 +3,8 @@
 #include "table/tablewindows.h"
 
 #include "model/league.h"
+#include "model/legs.h"
+#include "model/teamscoring.h"
 #include "model/settings.h"
 #include "platform/drawtarget.h"
 #include "platform/printing.h"
@@ -24,6 +26,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 
 namespace fixtora {
 namespace {
@@ -228,6 +231,38 @@ TEST_F(TableScreen, PlayerStatsDrawTheRankingInThePicture)
     DrawPlayerRanking(expected, ComputePlayerRanking(), gTableName, QString(), gEachGameIs);
     EXPECT_NE(picture->Image(), table);
     EXPECT_EQ(picture->Image(), expected.Image());
+}
+
+TEST_F(TableScreen, ALongRankingMakesThePictureTallerUntilTheTableIsDrawnAgain)
+{
+    test::TestLeague league = test::TeamLeague(8);
+    league.scoresEntered = true;
+    test::BuildTestLeague(league);
+    // The first positions of every side played by the team's own squad.
+    auto playPositions = [](int positions) {
+        for (int k = 1; k < gPosPlayer.size(); ++k) {
+            const int slot = (k - 1) / kTeamGames + 1, position = (k - 1) % kTeamGames + 1;
+            gPosPlayer[k] = position <= positions ? gTeamSquads[EntryOfCode(gFixtureSlots[slot])][position] : QString();
+        }
+    };
+    open();
+    auto *picture = control<PictureBox>("Picture1");
+    const QSize table = picture->size();
+    const struct {
+        int positions, players;
+        QSize ranking;
+    } cases[] = {
+        {3, 24, table},
+        {8, 64, QSize(table.width(), qCeil(table.height() * RankingDepth(64) / 7.5))},
+    };
+    for (const auto &c : cases) {
+        playPositions(c.positions);
+        click("Command5");
+        EXPECT_EQ(ComputePlayerRanking().size(), c.players);
+        EXPECT_EQ(picture->size(), c.ranking) << c.players << " players";
+        click("Command1");
+        EXPECT_EQ(picture->size(), table) << "the table after " << c.players << " players";
+    }
 }
 
 TEST_F(TableScreen, AFailedExportIsReportedAndNothingIsUploaded)

@@ -14,10 +14,10 @@ namespace {
 using Kind = RecordingTarget::Kind;
 using Item = RecordingTarget::Item;
 
-LeagueTable fourRows()
+LeagueTable fourRows(int rows = 4)
 {
     LeagueTable table;
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= rows; ++i) {
         TableRow row;
         row.entry = i;
         row.name = QStringLiteral("Player %1").arg(i);
@@ -152,18 +152,68 @@ TEST(TableDrawing, TheTitleIsCentredInItsOwnFontAndTheDateIsOptional)
     }
 }
 
-TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndRows)
+// Every line and rectangle lies inside the scaled picture, and the last text
+// drawn (the bottom row's last cell) ends above its bottom edge.
+void expectWithinPicture(const RecordingTarget &target, const char *label)
+{
+    for (const Item &item : target.items) {
+        if (item.kind != Kind::Line && item.kind != Kind::Rectangle)
+            continue;
+        EXPECT_TRUE(std::max(item.x1, item.x2) <= target.ScaleWidth() &&
+                    std::max(item.y1, item.y2) <= target.ScaleHeight())
+            << label << ": (" << item.x2 << ", " << item.y2 << ") outside " << target.ScaleWidth() << " x "
+            << target.ScaleHeight();
+    }
+    const Item &last = target.TextItems().last();
+    EXPECT_LT(last.y1 + target.TextHeight(), target.ScaleHeight() + 1e-9) << label;
+}
+
+TEST(TableDrawing, ATableLargerThanThePictureIsDrawnSmallerAndWhole)
+{
+    const QStringList widest{"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Points"};
+    const struct {
+        const char *label;
+        int rows;
+        QStringList columns;
+        double scale;  // of the picture's 6 by 7.5 units
+    } cases[] = {
+        {"default", 4, {"Index", "Name", "Wins", "Lost", "Points"}, 1},
+        {"26 rows still fit", 26, {"Index", "Name", "Wins", "Lost", "Points"}, 1},
+        {"28 rows", 28, {"Index", "Name", "Wins", "Lost", "Points"}, (1 + 29 * 0.23 + 0.1) / 7.5},
+        {"eight wide columns", 4, widest, (0.7 + 7.86 + 0.1) / 6},
+        {"32 rows of eight wide columns", 32, widest, (0.7 + 7.86 + 0.1) / 6},
+    };
+    for (const auto &c : cases) {
+        RecordingTarget target({533, 626});
+        DrawLeagueTable(target, fourRows(c.rows), drawing(c.columns));
+        EXPECT_NEAR(target.ScaleWidth(), 6 * c.scale, 1e-9) << c.label;
+        EXPECT_NEAR(target.ScaleHeight(), 7.5 * c.scale, 1e-9) << c.label;
+        expectWithinPicture(target, c.label);
+        const Item *title = textAt(target, QStringLiteral("Tuesday Pool"));
+        ASSERT_NE(title, nullptr);
+        target.SetFont("Arial", true, 16);
+        EXPECT_NEAR(title->x1 + target.TextWidth(title->text) / 2, target.ScaleWidth() / 2, 1e-9) << c.label;
+        EXPECT_EQ(target.TextItems().size(), 1 + c.columns.size() * (c.rows + 1)) << c.label;
+    }
+}
+
+// A ranking longer than the picture reaches further down; its picture box
+// grows with it, so a row keeps its height.
+TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndEveryRow)
 {
     const struct {
         int players;
-        double bottom;
-    } cases[] = {{0, 1.23}, {2, 1.69}};
+        double bottom, depth;
+    } cases[] = {{0, 1.23, 7.5}, {2, 1.69, 7.5}, {26, 7.21, 7.5}, {27, 7.44, 7.54}, {512, 118.99, 119.09}};
     for (const auto &c : cases) {
         PlayerRanking ranking;
         for (int i = 1; i <= c.players; ++i)
             ranking << PlayerStanding{QStringLiteral("T1 P%1").arg(i), 7.5, 2, i, 0, 1, 0};
-        RecordingTarget target;
+        EXPECT_NEAR(RankingDepth(c.players), c.depth, 1e-9) << c.players;
+        RecordingTarget target({800, int(1000 * c.depth / 7.5)});
         DrawPlayerRanking(target, ranking, "Tuesday Pool", QString(), "Frame");
+        EXPECT_DOUBLE_EQ(target.ScaleWidth(), 6);
+        EXPECT_NEAR(target.ScaleHeight(), c.depth, 1e-9) << c.players;
         const QList<Item> boxes = itemsOf(target, Kind::Rectangle);
         ASSERT_EQ(boxes.size(), 1);
         EXPECT_NEAR(boxes[0].x1, 1, 1e-9);
@@ -175,6 +225,8 @@ TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndRows)
             expected << QStringLiteral(" %1 ").arg(i) << QStringLiteral("T1 P%1").arg(i)
                      << QStringLiteral(" %1 ").arg(i) << " 1 " << " 0 " << " 7.5 " << " 0 ";
         EXPECT_EQ(target.Texts(), expected) << c.players << " players";
+        const std::string label = std::to_string(c.players) + " players";
+        expectWithinPicture(target, label.c_str());
     }
 }
 
