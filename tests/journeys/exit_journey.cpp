@@ -42,20 +42,25 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     EXPECT_EQ(Text("Tableform", "Label12"), "8");
     EXPECT_EQ(LoadedForm<Main>()->Caption(), "League Wizard          Current League :" + kLeague);
 
-    // Saved, then a result entered: Exit offers to save it, "Yes" does.
+    // Saved, then the result of the last round entered on the last page:
+    // Exit offers to save it, "Yes" does.
     const QString league = File(QStringLiteral("quiz.tbl"));
     {
         FileAnswers files({league});
         Click("Tableform", "save");
     }
-    Click("Tableform", "Cmdscore_1");
+    Click("Tableform", "Picture3");  // ">": rounds 22 to 28
+    EXPECT_EQ(Text("Tableform", "Label6"), "page 2/2");
+    Click("Tableform", "Cmdscore_7");
     ASSERT_TRUE(Shows("Enter_Scores"));
-    EXPECT_EQ(Text("Enter_Scores", "disname_1"), "Ann");
-    EXPECT_EQ(Text("Enter_Scores", "disname_2"), "Ben");
+    EXPECT_EQ(Text("Enter_Scores", "Label1"), "Week 28");
+    EXPECT_EQ(Text("Enter_Scores", "disname_1"), "Flo");
+    EXPECT_EQ(Text("Enter_Scores", "disname_2"), "Ann");
     Fill("Enter_Scores", "Text1_1", QStringLiteral("5"));
     Fill("Enter_Scores", "Text1_2", QStringLiteral("2"));
     Click("Enter_Scores", "update");
     ASSERT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to close"));
+    EXPECT_EQ(Text("Tableform", "Label6"), "page 1/2") << "the screen shows page 1 afresh";
     {
         BoxAnswers boxes({"Yes"});
         ChooseMenu("File", "Exit");
@@ -65,6 +70,7 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     EXPECT_EQ(programEnds, 1);
 
     RestartProgram();
+    EXPECT_EQ(opened.size(), 1) << "the release notes open on the first start only";
     {
         FileAnswers files({league});
         Click("MainWizard", "opentable");
@@ -72,10 +78,10 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("MainWizard", "printweeklyscores")->isEnabled(); },
                         "the table button"));
     OpenTable();
-    // Ann beat Ben; the rest have no points and no wins and stand by name.
-    Rows table{{"1", "Ann", "1", "0", "3"}, {"2", "Ben", "0", "1", "0"}};
-    for (int place = 3; place <= 8; ++place)
-        table.append({QString::number(place), kPlayers[place - 1], "0", "0", "0"});
+    // Flo beat Ann; the rest have no points and no wins and stand by name.
+    Rows table{{"1", "Flo", "1", "0", "3"}, {"2", "Ann", "0", "1", "0"}};
+    for (const char *name : {"Ben", "Cy", "Di", "Ed", "Gus", "Hal"})
+        table.append({QString::number(table.size() + 1), name, "0", "0", "0"});
     EXPECT_EQ(TableOnScreen(8), table);
     Click("PrintWeekly", "command3");
     ASSERT_TRUE(Shows("MainWizard"));

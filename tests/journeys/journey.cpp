@@ -6,6 +6,7 @@
 #include "fixtures/resultswindows.h"
 #include "platform/drawtarget.h"
 #include "platform/printing.h"
+#include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
 #include "shell/mainwindow.h"
@@ -19,9 +20,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -155,10 +158,13 @@ void Journey::TearDown()
 
 void Journey::StartProgram()
 {
+    QApplication::setWindowIcon(QIcon(LogoPicture(64)));
     ASSERT_TRUE(LoadForm<IntroScreen>()->Load()) << "the intro screen ended the program";
     ASSERT_TRUE(Shows("IntroScreen"));
+    Snapshot("intro");
     Press(Qt::Key_C, Qt::AltModifier);  // "&Continue"
     ASSERT_TRUE(Shows("MainWizard"));
+    Snapshot("main-menu");
     ASSERT_TRUE(Gone("IntroScreen"));
 }
 
@@ -184,6 +190,7 @@ void Journey::DefineLeague(const QString &name, const QString &games, const QDat
     EXPECT_EQ(Text("Wizard1", "Combo2"), "week(s)");
     if (team)
         Click("Wizard1", "Check1");  // "This is a Team League"
+    Snapshot("definition");
     Press(Qt::Key_N, Qt::AltModifier);  // "&Next"
     ASSERT_TRUE(Shows(team ? "Wizard2" : "Wizard3"));
     EXPECT_TRUE(Gone("Wizard1"));
@@ -203,8 +210,10 @@ void Journey::AddNames(const QStringList &names)
     }
     Press(Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(Text("Wizard3", "lblDisplay"), QString::number(names.size()));
+    Snapshot("names");
     Click("Wizard3", "cmdclose");  // "&Next>" (Alt+N is also "&Name to add:")
     ASSERT_TRUE(Shows("Wizard5"));
+    Snapshot("summary");
 }
 
 int Journey::PageThrough()
@@ -242,6 +251,7 @@ void Journey::OpenTable()
     EXPECT_TRUE(Gone("MainWizard"));
     QWidget *picture = Control<QWidget>("PrintWeekly", "Picture1");
     WaitFor([picture] { return Ink(picture) > 0; }, "the table to be drawn");
+    Snapshot("table");
 }
 
 QList<QStringList> Journey::TableOnScreen(int rows)
@@ -485,6 +495,17 @@ QString Journey::ShortForm(const QDate &date)
 int Journey::PdfPages(const QString &path)
 {
     return static_cast<int>(test::pdfText(path).count(QLatin1Char('\f')));
+}
+
+void Journey::Snapshot(const char *step)
+{
+    const QString folder = qEnvironmentVariable("FIXTORA_JOURNEY_SHOTS");
+    if (folder.isEmpty() || Stopped())
+        return;
+    QTest::qWait(50);  // every window painted
+    const QString journey = QString::fromLatin1(testing::UnitTest::GetInstance()->current_test_info()->test_suite_name());
+    const QString name = QStringLiteral("%1-%2-%3.png").arg(journey).arg(++m_snapshots, 2, 10, QLatin1Char('0')).arg(step);
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name))) << name.toStdString();
 }
 
 int Journey::Ink(QWidget *pictureBox)

@@ -43,7 +43,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The program's start, as main() does it, up to the main menu.
+    // The program's start, as main() does it (with the task windows
+    // registered by SetUp), up to the main menu.
     void StartProgram();
     // Starts the program again after an Exit, on the same settings and files.
     void RestartProgram();
@@ -127,6 +128,10 @@ protected:
     // The number of pages of a printed PDF file.
     static int PdfPages(const QString &path);
 
+    // When FIXTORA_JOURNEY_SHOTS names a folder: the whole screen as it
+    // shows now, saved there as <journey>-<count>-<step>.png, to look at.
+    void Snapshot(const char *step);
+
     // The folder of the journey's files.
     QString File(const QString &name) const { return dir.filePath(name); }
     // The number of dark pixels in a picture box's drawing.
@@ -140,6 +145,7 @@ private:
 
     QTemporaryDir dir;
     std::unique_ptr<QObject> m_windowManager;
+    int m_snapshots = 0;
 };
 
 // Answers the program's file dialogs in order, each with a path typed into

@@ -52,6 +52,7 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
     Fill("customise", "Text8", QStringLiteral("2"));  // points for a win
     Pick("customise", "Combo2_1", QStringLiteral("+"));
     Pick("customise", "Combo2_2", QStringLiteral("Points"));
+    Snapshot("options");
     {
         BoxAnswers boxes;
         Click("customise", "command5");  // "Close"
@@ -69,6 +70,7 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
                         {"4", "Player 1", "1", "2", "2"}};
     EXPECT_TRUE(WaitFor([&] { return TableOnScreen(4) == followed; }, "the open table to follow the options"));
     EXPECT_EQ(TableOnScreen(4), followed);
+    Snapshot("table-followed");
     EXPECT_NE(Ink(picture), before) << "and it is drawn again";
 
     Click("PrintWeekly", "command3");

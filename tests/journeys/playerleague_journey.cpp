@@ -49,6 +49,7 @@ protected:
             Press(Qt::Key_Tab);
         }
         expectRoundShown(lines);
+        Snapshot("round-scores");
         Click("Enter_Scores", "update");  // "&Close"
         EXPECT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to close"));
         ASSERT_TRUE(Shows("Tableform"));
@@ -95,6 +96,7 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     EXPECT_EQ(Text("Tableform", "Label14"), ShortForm(roundDate(kRounds)));
     EXPECT_EQ(Text("Tableform", "Label10"), "disabled");
     EXPECT_FALSE(Control<QWidget>("Tableform", "Cmdscore_1")->isEnabled()) << "no scores before the first save";
+    Snapshot("fixtures");
     EXPECT_EQ(PageThrough(), 1) << "ten rounds of three fixtures fill one page";
     for (int round = 1; round <= 3; ++round)
         EXPECT_EQ(Text("Tableform", QStringLiteral("dateshow_%1").arg(round - 1).toLatin1()), ShortForm(roundDate(round)));
@@ -115,6 +117,7 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     // Its picker opens a calendar: the next day, Return.
     Click("Tableform", "dateshow_2");
     ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, "the calendar"));
+    Snapshot("calendar");
     Press(Qt::Key_Right);
     Press(Qt::Key_Return);
     ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() == nullptr; }, "the calendar to close"));
@@ -182,6 +185,7 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     ASSERT_TRUE(Shows("changename"));
     Pick("changename", "Combo1", QStringLiteral("Cara"));
     Fill("changename", "Text1", QStringLiteral("Zoe"));
+    Snapshot("rename");
     Click("changename", "command1");
     ASSERT_TRUE(WaitFor([] { return Gone("changename"); }, "the rename window to close"));
     ASSERT_TRUE(Shows("Tableform"));
@@ -192,6 +196,7 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     ASSERT_TRUE(Shows("ShowPenalty"));
     Pick("ShowPenalty", "Combo1", QStringLiteral("Bob"));
     Fill("ShowPenalty", "Text1", QStringLiteral("2"));
+    Snapshot("penalty");
     {
         BoxAnswers boxes;
         Click("ShowPenalty", "Command1");

@@ -48,6 +48,7 @@ protected:
             EXPECT_EQ(Text("Wizard2", "lblDisplay"), QString::number(team.squad.size()));
         }
         Pick("Wizard2", "list1", QStringLiteral("Cumulative+Games"));
+        Snapshot("teams");
         Press(Qt::Key_N, Qt::AltModifier);  // "&Next"
         ASSERT_TRUE(Shows("Wizard5"));
         EXPECT_EQ(Text("Wizard5", "lb1"), "4");
@@ -89,6 +90,7 @@ protected:
         EXPECT_EQ(Text("TeamScoreentry", "lblgames"), "Games");
         EXPECT_EQ(Text("TeamScoreentry", "totalscore_1"), "6");
         EXPECT_EQ(Text("TeamScoreentry", "totalscore_2"), "3");
+        Snapshot("match");
     }
 
     void expectGamesShown()
@@ -124,6 +126,7 @@ protected:
         Pick("customise", "Combo1_6", QStringLiteral("Points +"));
         Pick("customise", "Combo1_7", QStringLiteral("Points -"));
         EXPECT_EQ(Text("customise", "Text3_6"), "Points +");
+        Snapshot("options");
         Click("customise", "command5");
         ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
         ASSERT_TRUE(Shows("MainWizard"));
@@ -181,6 +184,7 @@ TEST_F(TeamLeagueJourney, OneMatchGameByGameThenTheTableAndThePlayers)
     // The players by first appearance: position, name, wins, draws, lost,
     // their scores, points.
     Click("PrintWeekly", "Command5");
+    Snapshot("players");
     EXPECT_EQ(RankingOnScreen(6),
               (Rows{{"1", "Ann", "1", "0", "0", "3", "0"},
                     {"2", "Ben", "0", "0", "1", "1", "0"},

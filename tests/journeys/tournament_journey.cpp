@@ -55,6 +55,7 @@ TEST_F(TournamentJourney, SixteenEntrantsThreeMarksAndTwoPrintedCopies)
         EXPECT_GT(Ink(chart), ink) << "the marker of slot " << cell.slot << " is written";
         ink = Ink(chart);
     }
+    Snapshot("marks");
     ClickAt(chart, chartPoint(chart, 7.95, 5.0));  // right of the chart's right edge
     EXPECT_EQ(gSelectedSlot, 31) << "a click beside the chart selects nothing";
     EXPECT_EQ(Ink(chart), ink) << "and writes nothing";
