@@ -254,22 +254,31 @@ void Journey::OpenTable()
     Snapshot("table");
 }
 
-QList<QStringList> Journey::TableOnScreen(int rows)
+void Journey::CloseTable()
+{
+    Click("PrintWeekly", "command3");  // "&Close"
+    ASSERT_TRUE(Shows("MainWizard"));
+    EXPECT_TRUE(Gone("PrintWeekly"));
+}
+
+// The last lines a drawing of the open table screen puts on its picture.
+QList<QStringList> Journey::LastLinesOnScreen(void (PrintWeekly::*drawing)(DrawTarget &), int rows)
 {
     PrintWeekly *screen = LoadedForm<PrintWeekly>();
     if (!screen)
         return {};
-    const QList<QStringList> lines = DrawnLines([screen](DrawTarget &target) { screen->advanced_display(target); });
+    const QList<QStringList> lines = DrawnLines([screen, drawing](DrawTarget &target) { (screen->*drawing)(target); });
     return lines.mid(std::max<qsizetype>(0, lines.size() - rows));
+}
+
+QList<QStringList> Journey::TableOnScreen(int rows)
+{
+    return LastLinesOnScreen(&PrintWeekly::advanced_display, rows);
 }
 
 QList<QStringList> Journey::RankingOnScreen(int rows)
 {
-    PrintWeekly *screen = LoadedForm<PrintWeekly>();
-    if (!screen)
-        return {};
-    const QList<QStringList> lines = DrawnLines([screen](DrawTarget &target) { screen->displayit(target); });
-    return lines.mid(std::max<qsizetype>(0, lines.size() - rows));
+    return LastLinesOnScreen(&PrintWeekly::displayit, rows);
 }
 
 QWidget *Journey::Form(const char *form)

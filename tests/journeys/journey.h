@@ -37,6 +37,7 @@ class QWindow;
 namespace fixtora {
 
 class DrawTarget;
+class PrintWeekly;
 
 class Journey : public ShellTest {
 protected:
@@ -108,8 +109,10 @@ protected:
     // Pages the fixtures screen from page 1 to its last page and back, with
     // a click past each end that must change nothing; the number of pages.
     int PageThrough();
-    // Main menu "League &Table": the table screen shows its first table.
+    // Main menu "League &Table": the table screen shows its first table;
+    // its Close brings the main menu back.
     void OpenTable();
+    void CloseTable();
     // The last lines the table screen draws for its table (the rows below
     // the headings) and for its player ranking, from left to right.
     QList<QStringList> TableOnScreen(int rows);
@@ -141,6 +144,7 @@ private:
     QWidget *FindControl(const char *form, const char *name);
     bool Stopped() const { return HasFatalFailure(); }
     QWindow *KeyboardWindow();
+    QList<QStringList> LastLinesOnScreen(void (PrintWeekly::*drawing)(DrawTarget &), int rows);
     void ExpectOnScreen(QWidget *control, const QPoint &at);
 
     QTemporaryDir dir;
