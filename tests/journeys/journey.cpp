@@ -366,9 +366,10 @@ void Journey::ClickAt(QWidget *control, QPoint at)
         << describe(hit) << " lies over " << describe(control) << " at " << inWindow.x() << "," << inWindow.y();
     ExpectOnScreen(control, top->mapToGlobal(inWindow));
     ASSERT_NE(top->windowHandle(), nullptr);
+    // The window system gives the keyboard to a window in its own time.
     if (!QApplication::activePopupWidget() && WindowManager::Manages(top) && QApplication::activeWindow() != top) {
         WindowManager::Activate(top);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(top)) << describe(top) << " did not take the keyboard when clicked";
+        WaitFor([top] { return QApplication::activeWindow() == top; }, "the window clicked to take the keyboard");
     }
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
 }
