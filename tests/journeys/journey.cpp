@@ -92,15 +92,18 @@ QStringList htmlCells(const QString &row)
 }
 
 // What a desktop's window manager does that a bare X display does not: a
-// window newly shown gets the keyboard, and so does a window clicked into.
-// It also checks what the user would see: every window the program shows,
-// lists and menus included, lies wholly on the screen.
+// window newly shown gets the keyboard, and so does a window clicked into
+// (lists, menus, tips and help balloons are left without it, as the program
+// gives the keyboard back to the page under a balloon). It also checks what
+// the user would see: every window the program shows, lists and menus
+// included, lies wholly on the screen.
 class WindowManager : public QObject {
 public:
     static bool Manages(const QWidget *window)
     {
         const Qt::WindowType type = window->windowType();
-        return window->isWindow() && type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen;
+        return window->isWindow() && type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen &&
+               type != Qt::Tool;
     }
 
     static void Activate(QWidget *window)

@@ -197,7 +197,7 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     Fill("ShowPenalty", "Text1", QStringLiteral("2"));
     Snapshot("penalty");
     {
-        BoxAnswers boxes;
+        BoxAnswers boxes({"<Return>"});  // the notice has the keyboard
         Click("ShowPenalty", "Command1");
         EXPECT_EQ(boxes.texts(), QStringList{"player 2 penalties = 2"});
     }
@@ -210,7 +210,7 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     const QString fixtures = File(QStringLiteral("fixtures.html"));
     Fill("Tableform", "htmlout", fixtures);
     {
-        BoxAnswers boxes;
+        BoxAnswers boxes({"<Return>"});
         Click("Tableform", "htmlfix");
         EXPECT_EQ(boxes.texts(), QStringList{"HTML file created"});
     }
