@@ -69,7 +69,6 @@ protected:
                 << "line " << k + 1;
         }
     }
-
 };
 
 TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
@@ -113,8 +112,8 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     EXPECT_EQ(Text("Tableform", "showsave"), "League Saved");
     EXPECT_TRUE(Control<QWidget>("Tableform", "Cmdscore_1")->isEnabled());
 
-    // Round 3 a day later, then the scores of rounds 1 and 2.
-    // Its picker opens a calendar: the next day, Return.
+    // Round 3 a day later (its picker opens a calendar: the next day,
+    // Return), then the scores of rounds 1 and 2.
     Click("Tableform", "dateshow_2");
     ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, "the calendar"));
     Snapshot("calendar");
