@@ -16,9 +16,13 @@ function(fixtora_library name)
   endif()
 endfunction()
 
-# One GoogleTest executable per test folder, each test case registered with CTest.
+# One GoogleTest executable per test folder, each test case registered with CTest,
+# on the offscreen platform unless ENVIRONMENT says otherwise.
 function(fixtora_tests name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "ENVIRONMENT" "DEPENDS;LABELS" ${ARGN})
+  if(NOT ARG_ENVIRONMENT)
+    set(ARG_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
@@ -29,5 +33,5 @@ function(fixtora_tests name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}")
+    PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}" LABELS "${ARG_LABELS}")
 endfunction()

@@ -1,0 +1,82 @@
+// The options dialog opened over the open league table: new points for a
+// win and new sort keys, and the table on the screen follows.
+
+#include "journey.h"
+
+#include "model/league.h"
+#include "model/leaguefile.h"
+#include "testleague.h"
+
+namespace fixtora {
+namespace {
+
+using Rows = QList<QStringList>;
+
+class OptionsJourney : public Journey {};
+
+TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
+{
+    // A league of four players in a file, every score entered: side k of
+    // the fixture list scored k % 5. By the pairing table of four, the
+    // fixtures are 1-2 (1:2), 3-4 (3:4), 3-1 (0:1), 2-4 (2:3), 4-1 (4:0) and
+    // 2-3 (1:2): Player 4 won three, each of the others won one and lost two.
+    // Their own scores ("+"): 2, 5, 5 and 11.
+    test::TestLeague stored = test::PlayerLeague(4);
+    stored.scoresEntered = true;
+    test::BuildTestLeague(stored);
+    const QString league = File(QStringLiteral("four.tbl"));
+    gLeagueFile = league;
+    ASSERT_TRUE(CreateLeagueFile().ok);  // a new file holds no scores yet
+    ASSERT_TRUE(SaveLeague().ok);
+
+    StartProgram();
+    {
+        BoxAnswers boxes;  // no league is open: nothing to ask
+        FileAnswers files({league});
+        Click("MainWizard", "opentable");
+        EXPECT_TRUE(boxes.seen().isEmpty());
+    }
+    ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("MainWizard", "printweeklyscores")->isEnabled(); },
+                        "the table button"));
+    OpenTable();
+    // Index, name, wins, lost, points at 3 a win; by points, wins and name.
+    EXPECT_EQ(TableOnScreen(4), (Rows{{"1", "Player 4", "3", "0", "9"},
+                                      {"2", "Player 1", "1", "2", "3"},
+                                      {"3", "Player 2", "1", "2", "3"},
+                                      {"4", "Player 3", "1", "2", "3"}}));
+
+    QWidget *picture = Control<QWidget>("PrintWeekly", "Picture1");
+    const int before = Ink(picture);
+    ChooseMenu("Edit", "Customize");
+    ASSERT_TRUE(Shows("customise"));
+    Fill("customise", "Text8", QStringLiteral("2"));  // points for a win
+    Pick("customise", "Combo2_1", QStringLiteral("+"));
+    Pick("customise", "Combo2_2", QStringLiteral("Points"));
+    Snapshot("options");
+    {
+        BoxAnswers boxes;
+        Click("customise", "command5");  // "Close"
+        EXPECT_TRUE(boxes.seen().isEmpty()) << boxes.texts().join(" / ").toStdString();
+    }
+    ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
+    ASSERT_TRUE(Shows("PrintWeekly"));
+    EXPECT_TRUE(Gone("MainWizard")) << "the table stays in front";
+
+    // By "+" now (Player 2 and Player 3 tie on it and on points, and keep
+    // their order by name), 2 points a win.
+    const Rows followed{{"1", "Player 4", "3", "0", "6"},
+                        {"2", "Player 2", "1", "2", "2"},
+                        {"3", "Player 3", "1", "2", "2"},
+                        {"4", "Player 1", "1", "2", "2"}};
+    EXPECT_TRUE(WaitFor([&] { return TableOnScreen(4) == followed; }, "the open table to follow the options"));
+    EXPECT_EQ(TableOnScreen(4), followed);
+    Snapshot("table-followed");
+    EXPECT_NE(Ink(picture), before) << "and it is drawn again";
+
+    CloseTable();
+    ChooseMenu("File", "Exit");
+    EXPECT_EQ(programEnds, 1);
+}
+
+} // namespace
+} // namespace fixtora
