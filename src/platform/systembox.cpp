@@ -7,9 +7,10 @@ namespace fixtora {
 
 namespace {
 
-QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::StandardButtons buttons,
+                                      const QString &title = QApplication::applicationName())
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, buttons);
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -23,6 +24,11 @@ void SystemMessage(const QString &text)
 bool SystemQuestion(const QString &text)
 {
     return askSystem(text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void SystemNotice(const QString &text, const QString &title)
+{
+    askSystem(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, title);
 }
 
 } // namespace fixtora
