@@ -170,7 +170,7 @@ void customdates::ConnectHandlers()
 void customdates::Form_Load()
 {
     m_page = 1;
-    Frame1->setTitle(QStringLiteral("Dates for ") + gTableName);
+    Frame1->setTitle(QStringLiteral("Dates for ") + CaptionText(gTableName));
     m_rounds = LeagueRounds();
     gLastWeek = static_cast<std::int16_t>(m_rounds);
     rightclick->setEnabled(m_rounds > kRowsPerPage);

@@ -126,7 +126,7 @@ void Wizard5::Form_Load()
     UnloadForm<MainWizard>();
     UnloadForm<Wizard3>();
     UnloadForm<Wizard2>();
-    frame->setTitle(QStringLiteral("Summary of ") + gTableName);
+    frame->setTitle(QStringLiteral("Summary of ") + CaptionText(gTableName));
     CentreFrame();
     Timer1->start(kTimerMs);
     if (gDatesPending)

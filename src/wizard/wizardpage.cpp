@@ -85,6 +85,11 @@ void WizardPage::UsePlainFont()
             control->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
 }
 
+QString CaptionText(const QString &name)
+{
+    return QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 void ChainTabOrder(std::initializer_list<QWidget *> controls)
 {
     QWidget *previous = nullptr;

@@ -42,6 +42,10 @@ QLabel *CountLabel(QWidget *parent, const char *name);
 chameleonButton *PageButton(QWidget *parent, const char *name, const QString &caption);
 chameleonButton *QuestionButton(QWidget *parent, const char *name);
 
+// A name as it stands in a frame's caption: each "&" doubled, so none of
+// them turns into an access key.
+QString CaptionText(const QString &name);
+
 // The keyboard visits controls in the order given.
 void ChainTabOrder(std::initializer_list<QWidget *> controls);
 

@@ -299,6 +299,18 @@ TEST_F(Summary, AnImportStaysPendingAcrossTheEditorsReloadButNotIntoANewLeague)
     EXPECT_FALSE(gImportPending);
 }
 
+TEST_F(Summary, AnAmpersandInTheLeagueNameIsShownAsTyped)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Definition definition;
+    definition.name = QStringLiteral("Pool & Darts");
+    Define(definition);
+    AddNames(Names(4));
+    Click(LoadedForm<Wizard3>(), "cmdclose");
+    ASSERT_NE(LoadedForm<Wizard5>(), nullptr);
+    EXPECT_EQ(LoadedForm<Wizard5>()->findChild<QGroupBox *>("FrmSummary")->title(), "Summary of Pool && Darts");
+}
+
 // ---- Round-date editor -------------------------------------------------------------
 
 TEST_F(RoundDates, FortySixRoundsShowOnThreePagesOfTwentyTwo)
