@@ -15,6 +15,7 @@
 #include "shell/taskwindows.h"
 #include "shell/versiontext.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMdiArea>
@@ -217,9 +218,22 @@ void Main::ShowMaximisedOnScreen()
 
 bool Main::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Hide)
+        ReleaseKeyboard(static_cast<QWidget *>(watched));
     if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
         QMetaObject::invokeMethod(this, &Main::KeepMainMenuInView, Qt::QueuedConnection);
     return QMainWindow::eventFilter(watched, event);
+}
+
+// A window of the workspace that goes away lets go of the keyboard: the
+// window activated next then gives it to a control of its own (the main menu
+// to its first button), not Qt to whatever control of the workspace happens
+// to follow the hidden one.
+void Main::ReleaseKeyboard(QWidget *frame)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && frame->isAncestorOf(focus))
+        focus->clearFocus();
 }
 
 // Runs once the window that went away has had its chance to show the next

@@ -53,6 +53,7 @@ private:
     void ReportUnstoredPreferences();
     void CreateMenus();
     void ShowMaximisedOnScreen();
+    void ReleaseKeyboard(QWidget *frame);
     void KeepMainMenuInView();
 
     void Exit_Click();

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -316,13 +317,19 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
          },
          false},
     };
+    LoadForm<Main>()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(LoadForm<Main>()));
     for (const auto &path : paths) {
         SCOPED_TRACE(path.path);
         ShowMainMenu();
+        button("opentable")->setFocus();
         path.leave();
         ProcessUnloads();
         if (path.menuBack) {
             ExpectMenuShownMaximised();
+            // The keyboard is back in the menu, on its first button, not
+            // on whichever control followed the window that went away.
+            EXPECT_EQ(QApplication::focusWidget(), button("createtable"));
         } else {
             EXPECT_FALSE(menu()->isVisible());
             QWidget *page = LoadForm<Main>()->findChild<QWidget *>("page");
