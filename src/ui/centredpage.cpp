@@ -22,6 +22,8 @@ QScrollArea *CentreInPage(QWidget *page, QWidget *frame)
 
 void CentreOnScreen(QWidget *window)
 {
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
     window->move(window->screen()->availableGeometry().center() - window->rect().center());
 }
 

@@ -23,7 +23,7 @@ QScrollArea *CentreInPage(QWidget *page, QWidget *frame);
 
 // Moves a top-level window to the middle of its screen's available area (the
 // screen less what a desktop's panels take), where no window manager would
-// place it otherwise.
+// place it otherwise. A window not given a size yet takes its layout's.
 void CentreOnScreen(QWidget *window);
 
 } // namespace fixtora
