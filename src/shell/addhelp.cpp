@@ -2,6 +2,7 @@
 
 #include "shell/forms.h"
 #include "shell/helppanel.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 
 namespace fixtora {
@@ -17,6 +18,7 @@ Addhelp::Addhelp()
     AddHelpText(this, "lblDescription", QStringLiteral("You can have a maximum of 32 Names."), false);
     chameleonButton *cmdOK = AddHelpButton(this, QStringLiteral("OK"));
     connect(cmdOK, &QAbstractButton::clicked, this, [] { UnloadForm<Addhelp>(); });
+    CentreOnScreen(this);
 }
 
 } // namespace fixtora

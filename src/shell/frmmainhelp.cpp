@@ -1,6 +1,7 @@
 #include "shell/frmmainhelp.h"
 
 #include "shell/helppanel.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 
 namespace fixtora {
@@ -18,6 +19,7 @@ frmmainhelp::frmmainhelp()
     AddHelpText(this, "Label4", QStringLiteral("Open a previous Table.  You can then print out tables."), false);
     chameleonButton *cmdOK = AddHelpButton(this, QStringLiteral("&Close"));
     connect(cmdOK, &QAbstractButton::clicked, this, &QWidget::hide);
+    CentreOnScreen(this);
 }
 
 } // namespace fixtora

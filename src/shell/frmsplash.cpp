@@ -6,6 +6,7 @@
 #include "shell/linklabel.h"
 #include "shell/shellplatform.h"
 #include "shell/versiontext.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
 
@@ -42,6 +43,7 @@ frmSplash::frmSplash()
     connect(command1, &QAbstractButton::clicked, this, [] { UnloadForm<frmSplash>(); });
     connect(Label5, &LinkLabel::clicked, this, [] { StartExplorer(QLatin1String(kWebAddress)); });
     Form_Load();
+    CentreOnScreen(this);
 }
 
 void frmSplash::Form_Load()

@@ -12,6 +12,7 @@
 #include "shell/savesettings.h"
 #include "shell/shellplatform.h"
 #include "shell/versiontext.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
@@ -115,6 +116,7 @@ bool IntroScreen::Load()
     if (!CheckResolution(size))
         return false;
     ReadIniSettings();
+    CentreOnScreen(this);
     show();
     return true;
 }

@@ -15,6 +15,7 @@
 #include "shell/taskwindows.h"
 #include "shell/versiontext.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QMdiArea>
@@ -79,6 +80,8 @@ Main::Main() : m_area(new QMdiArea(this))
     setObjectName(QStringLiteral("Main"));
     m_area->setObjectName(QStringLiteral("MDIArea"));
     setCentralWidget(m_area);
+    m_area->viewport()->installEventFilter(this);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &Main::KeepMainMenuMaximised);
     CreateMenus();
     SetCaption(QStringLiteral("Fixtora"));
     SetLeagueFileHooks({nullptr, [](const QString &caption) {
@@ -215,16 +218,49 @@ void Main::ShowMaximisedOnScreen()
     showMaximized();
 }
 
+// The windows of the workspace and its viewport are watched: whatever hides,
+// closes, minimises or restores a window, or resizes the workspace, the main
+// menu is looked after once the events it caused have run.
 bool Main::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
-        QMetaObject::invokeMethod(this, &Main::KeepMainMenuInView, Qt::QueuedConnection);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Hide && watched != m_area->viewport())
+        ReleaseKeyboard(static_cast<QWidget *>(watched));
+    if (type == QEvent::Hide || type == QEvent::Close || type == QEvent::WindowStateChange || type == QEvent::Resize)
+        QueueMainMenuCheck();
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Runs once the window that went away has had its chance to show the next
-// one (a wizard page its successor): when nothing but the main menu is left
-// to show, the menu is shown maximised.
+void Main::QueueMainMenuCheck()
+{
+    if (m_menuCheckQueued)
+        return;
+    m_menuCheckQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_menuCheckQueued = false;
+            KeepMainMenuInView();
+        },
+        Qt::QueuedConnection);
+}
+
+// A window of the workspace that goes away lets go of the keyboard: the
+// window activated next then gives it to a control of its own (the main menu
+// to its first button), not Qt to whatever control of the workspace happens
+// to follow the hidden one.
+void Main::ReleaseKeyboard(QWidget *frame)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && frame->isAncestorOf(focus))
+        focus->clearFocus();
+}
+
+// Runs once the window that went away (or was minimised) has had its chance
+// to show the next one (a wizard page its successor): when nothing but the
+// main menu is left to show, the menu is shown maximised. A window restored to
+// a smaller size leaves the menu showing behind it, filling the workspace all
+// the same.
 void Main::KeepMainMenuInView()
 {
     if (m_ending || LoadedForm<Main>() != this)
@@ -232,10 +268,25 @@ void Main::KeepMainMenuInView()
     MainWizard *menu = LoadedForm<MainWizard>();
     const QList<QMdiSubWindow *> frames = m_area->subWindowList();
     const bool othersShown = std::any_of(frames.begin(), frames.end(), [menu](const QMdiSubWindow *frame) {
-        return frame->isVisible() && (!menu || frame->widget() != menu);
+        return frame->isVisible() && !frame->isMinimized() && (!menu || frame->widget() != menu);
     });
-    if (!othersShown)
+    if (!othersShown) {
         ShowMainMenu();
+        return;
+    }
+    auto *menuFrame = menu ? qobject_cast<QMdiSubWindow *>(menu->parentWidget()) : nullptr;
+    if (menuFrame && menuFrame->isVisible() && !menuFrame->isMaximized())
+        menuFrame->setGeometry(m_area->viewport()->rect());
+}
+
+// A main menu the user brings to the front (by a click on it beside a window
+// restored to a smaller size) is maximised again: it has no frame of its own
+// to do it with.
+void Main::KeepMainMenuMaximised(QMdiSubWindow *frame)
+{
+    MainWizard *menu = LoadedForm<MainWizard>();
+    if (frame && menu && frame->widget() == menu && !frame->isMaximized())
+        frame->showMaximized();
 }
 
 void Main::HideMdiChild(QWidget *form)

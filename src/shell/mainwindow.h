@@ -23,10 +23,11 @@ public:
     // maximised when asked, on top of the others. This window is shown with
     // it, maximised on the screen the first time.
     //
-    // Whenever a window of the workspace is hidden, closed or unloaded, by
-    // whatever path, the main menu comes back maximised once no other window
-    // of the workspace is left showing. A task window that ends may still
-    // call ShowMainMenu() itself; both ways give the same result.
+    // Whenever a window of the workspace is hidden, closed, unloaded or
+    // minimised, by whatever path, the main menu comes back maximised once no
+    // other window of the workspace is left showing; behind a window restored
+    // to a smaller size it still fills the workspace. A task window that ends
+    // may still call ShowMainMenu() itself; both ways give the same result.
     void ShowMdiChild(QWidget *form, bool maximised);
     // Puts form into a window of the workspace (once) and returns that window,
     // not shown yet: for a form that sets its window's flags before showing.
@@ -53,7 +54,10 @@ private:
     void ReportUnstoredPreferences();
     void CreateMenus();
     void ShowMaximisedOnScreen();
+    void ReleaseKeyboard(QWidget *frame);
+    void QueueMainMenuCheck();
     void KeepMainMenuInView();
+    void KeepMainMenuMaximised(QMdiSubWindow *frame);
 
     void Exit_Click();
     void Customize_Click();
@@ -65,6 +69,7 @@ private:
     QMdiArea *m_area;
     QString m_caption;
     bool m_ending = false;            // Exit has run: nothing is brought back
+    bool m_menuCheckQueued = false;   // KeepMainMenuInView is about to run
     bool m_preferencesStored = true;  // every default of the start-up was stored
 };
 

@@ -1,5 +1,6 @@
 #include "ui/centredpage.h"
 
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -17,6 +18,13 @@ QScrollArea *CentreInPage(QWidget *page, QWidget *frame)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(area);
     return area;
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    window->move(window->screen()->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace fixtora

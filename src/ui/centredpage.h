@@ -1,4 +1,6 @@
 #pragma once
+// Where the program's windows are placed so that the user can reach them.
+//
 // A page shown maximised inside the main window keeps its controls in one frame
 // that stays centred in what the page shows. When the page is smaller than the
 // frame (a small screen, a main window made small), the page scrolls instead,
@@ -18,5 +20,10 @@ namespace fixtora {
 // have no layout yet). The frame stays a descendant of page, so findChild on
 // page still finds its controls.
 QScrollArea *CentreInPage(QWidget *page, QWidget *frame);
+
+// Moves a top-level window to the middle of its screen's available area (the
+// screen less what a desktop's panels take), where no window manager would
+// place it otherwise. A window not given a size yet takes its layout's.
+void CentreOnScreen(QWidget *window);
 
 } // namespace fixtora

@@ -1,5 +1,6 @@
 #include "ui/messagebox.h"
 
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/twips.h"
 
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
@@ -212,8 +212,7 @@ void frmMSGBOX::Present(MessageArgs &args)
         args.Buttons = MessageButtons::OKOnly;
     SetButtonSet(args.Buttons);
 
-    const QRect screenArea = screen()->availableGeometry();
-    move(screenArea.center() - rect().center());
+    CentreOnScreen(this);
     show();
     MoveToPosition(args.Top, args.Left);
     TakeKeyboard();

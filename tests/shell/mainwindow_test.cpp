@@ -222,7 +222,7 @@ TEST_F(MainWindow, AMaximisedWindowDoesNotChangeTheCaption)
     EXPECT_EQ(loadMain()->windowTitle(), "Fixtora         Current League :Div 1");
 }
 
-TEST(HelpPanels, MainHelpHidesAndAddNamesHelpUnloads)
+TEST_F(MainWindow, MainHelpHidesAndAddNamesHelpUnloads)
 {
     frmmainhelp *help = LoadForm<frmmainhelp>();
     help->show();
@@ -235,8 +235,6 @@ TEST(HelpPanels, MainHelpHidesAndAddNamesHelpUnloads)
     EXPECT_EQ(names->findChild<QLabel *>("lblDescription")->text(), "You can have a maximum of 32 Names.");
     QTest::mouseClick(names->findChild<QAbstractButton *>("cmdOK"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<Addhelp>(), nullptr);
-    UnloadForm<frmmainhelp>();
-    ProcessUnloads();
 }
 
 TEST_F(MainWindow, OpensMaximisedOnTheScreensAvailableArea)

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -305,7 +306,14 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
              LoadedForm<customise>()->parentWidget()->close();
          },
          true},
+        {"options, minimised",
+         [] {
+             LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+             LoadedForm<customise>()->parentWidget()->showMinimized();
+         },
+         true},
         {"a page over the menu, unloaded", [] { Unload(ShowPage(false)); }, true},
+        {"a page over the menu, minimised", [] { ShowPage(false)->parentWidget()->showMinimized(); }, true},
         {"a page that hid the menu, unloaded", [] { Unload(ShowPage(true)); }, true},
         {"a page that hid the menu, its close box", [] { ShowPage(true)->parentWidget()->close(); }, true},
         {"a page that hid the menu, hidden", [] { LoadForm<Main>()->HideMdiChild(ShowPage(true)); }, true},
@@ -316,21 +324,47 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
          },
          false},
     };
+    LoadForm<Main>()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(LoadForm<Main>()));
     for (const auto &path : paths) {
         SCOPED_TRACE(path.path);
         ShowMainMenu();
+        button("opentable")->setFocus();
         path.leave();
         ProcessUnloads();
         if (path.menuBack) {
             ExpectMenuShownMaximised();
+            // The keyboard is back in the menu, on its first button, not
+            // on whichever control followed the window that went away.
+            EXPECT_EQ(QApplication::focusWidget(), button("createtable"));
         } else {
             EXPECT_FALSE(menu()->isVisible());
-            QWidget *page = LoadForm<Main>()->findChild<QWidget *>("page");
-            ASSERT_NE(page, nullptr);
-            Unload(page);
-            ProcessUnloads();
+            ASSERT_NE(LoadForm<Main>()->findChild<QWidget *>("page"), nullptr);
         }
+        // What a path left minimised or shown goes before the next one.
+        UnloadForm<customise>();
+        for (QWidget *page : LoadForm<Main>()->findChildren<QWidget *>("page"))
+            Unload(page);
+        ProcessUnloads();
     }
+}
+
+// The options restored to a smaller size stay in front; the menu behind them
+// still fills the workspace, and comes to the front maximised when clicked.
+TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
+{
+    LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+    QWidget *options = LoadedForm<customise>()->parentWidget();
+    options->showNormal();
+    ProcessUnloads();
+    const QMdiArea *area = LoadForm<Main>()->findChild<QMdiArea *>();
+    EXPECT_EQ(area->currentSubWindow(), options);
+    EXPECT_TRUE(menu()->isVisible());
+    // The workspace settles its own frame a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu()->parentWidget()->geometry() == area->viewport()->rect(); }, 1000));
+    QTest::mouseClick(menu(), Qt::LeftButton, {}, QPoint(5, 5));
+    ProcessUnloads();
+    ExpectMenuShownMaximised();
 }
 
 TEST_F(MainMenu, HasNoCloseBoxAndCannotBeClosed)
