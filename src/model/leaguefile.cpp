@@ -11,7 +11,6 @@
 #include "platform/systembox.h"
 
 #include <QFileInfo>
-#include <QStringBuilder>
 
 #include <algorithm>
 #include <cmath>
@@ -99,9 +98,9 @@ QString piece(const QString &s, int index)
     return index < 3 ? s.mid(index * kPieceLength, kPieceLength) : s.mid(3 * kPieceLength);
 }
 
-QString listItem(const QList<QString> &list, qsizetype i, const QString &fallback)
+QStringView listItem(const QList<QString> &list, qsizetype i, QStringView fallback)
 {
-    return i >= 0 && i < list.size() ? list[i] : fallback;
+    return i >= 0 && i < list.size() ? QStringView(list[i]) : fallback;
 }
 
 bool knownType(int code)
@@ -206,9 +205,9 @@ void setPositions(RecordWriter &positions, int i, bool withScores)
 {
     for (int j = 1; j <= kTeamGames; ++j) {
         const int p = (i - 1) * kTeamGames + j;
-        const QString &first = withScores ? listItem(gPosScoreA, p, kNotEntered) : kNotEntered;
-        const QString &second = withScores ? listItem(gPosScoreB, p, kNotEntered) : kNotEntered;
-        positions.SetText(j - 1, listItem(gPosPlayer, p, QString()) % u"//" % first % u"\\\\" % second);
+        const QStringView first = withScores ? listItem(gPosScoreA, p, kNotEntered) : kNotEntered;
+        const QStringView second = withScores ? listItem(gPosScoreB, p, kNotEntered) : kNotEntered;
+        positions.SetJoined(j - 1, {listItem(gPosPlayer, p, {}), u"//", first, u"\\\\", second});
     }
 }
 
@@ -422,9 +421,9 @@ void readPositions(Database &db, int e)
         if (!positions.Next())
             throw LoadError{kNotValid};
         for (int p = 1; p <= kTeamGames; ++p) {
-            const PositionEntry entry = ParsePositionEntry(positions.Text(p - 1));
-            gPosPlayer[k + p - 1] = entry.who;
-            gPosScoreA[k + p - 1] = entry.first;
+            PositionEntry entry = ParsePositionEntry(positions.Text(p - 1));
+            gPosPlayer[k + p - 1] = std::move(entry.who);
+            gPosScoreA[k + p - 1] = std::move(entry.first);
             gPosScoreB[k + p - 1] = scoreText(entry.second);
         }
     }
@@ -643,28 +642,29 @@ FileResult LoadLeague()
     return {true, {}};
 }
 
-PositionEntry ParsePositionEntry(const QString &entry)
+PositionEntry ParsePositionEntry(const QString &text)
 {
-    const QString nameSeparator = QStringLiteral("//");
-    const QString scoreSeparator = QStringLiteral("\\\\");
+    const QStringView entry = text;
+    const QStringView nameSeparator = u"//";
+    const QStringView scoreSeparator = u"\\\\";
     PositionEntry parsed;
-    const qsizetype i = entry.indexOf(nameSeparator);
+    QStringView rest;
     if (entry == nameSeparator) {
         parsed.who = QStringLiteral("empty");
-        parsed.first = kNotEntered;
+        rest = kNotEntered;
     } else {
-        parsed.who = i < 0 ? entry : entry.left(i);
-        parsed.first = i < 0 ? QString() : entry.mid(i + nameSeparator.size());
+        const qsizetype i = entry.indexOf(nameSeparator);
+        parsed.who = (i < 0 ? entry : entry.left(i)).toString();
+        rest = i < 0 ? QStringView() : entry.mid(i + nameSeparator.size());
     }
-    const QString rest = parsed.first;
     if (rest == scoreSeparator) {
         parsed.first = kNotEntered;
         parsed.second = -1;
         return parsed;
     }
     const qsizetype j = rest.indexOf(scoreSeparator);
-    parsed.first = j < 0 ? rest : rest.left(j);
-    parsed.second = j < 0 ? 0 : scoreValue(QStringView(rest).mid(j + scoreSeparator.size()));
+    parsed.first = (j < 0 ? rest : rest.left(j)).toString();
+    parsed.second = j < 0 ? 0 : scoreValue(rest.mid(j + scoreSeparator.size()));
     return parsed;
 }
 

@@ -199,7 +199,7 @@ void recover(const InterruptedCreate &create)
 void OpenPair(Database &db, const QString &leaguePath, const QString &companionPath)
 {
     db.Open(leaguePath, Database::Mode::ReadWrite, kLeagueKey);
-    db.Attach(companionPath, kCompanionSchema, {});
+    db.Attach(companionPath, kCompanionSchema);
 }
 
 bool IsOnePair(Database &db)
@@ -346,7 +346,7 @@ void NewLeaguePair::settleOldPair()
             m_oldPair = std::make_unique<Database>();
             m_oldPair->Open(m_league, Database::Mode::ReadWrite, kLeagueKey);
             if (isFile(m_companion))
-                m_oldPair->Attach(m_companion, kCompanionSchema, {});
+                m_oldPair->Attach(m_companion, kCompanionSchema);
             m_oldLock = std::make_unique<Transaction>(*m_oldPair);
             RemoveDeadSaveJournals(*m_oldPair, m_league, m_companion);
             return;
