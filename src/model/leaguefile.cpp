@@ -80,8 +80,12 @@ QString encodeDate(const QDate &date)
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
 }
 
+// Every date is written as a text, so anything else (a NULL among them) is
+// damage, not a missing date.
 std::optional<QDate> decodeDate(const QVariant &value)
 {
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
     const QString text = value.toString();
     if (text.isEmpty())
         return QDate();

@@ -385,6 +385,8 @@ TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
         {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, notValid},
         {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, notValid},
         {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, notValid},
+        {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); }, notValid},
+        {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, notValid},
         {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, notValid},
         {"custom string too short", [&] {
              alter("club.tbl", "UPDATE customfixtures SET Value = 2");
