@@ -580,7 +580,7 @@ FileResult CreateLeagueFile()
         NewLeaguePair pair(gLeagueFile);
         {
             Database db;
-            OpenPair(db, pair.LeagueTemp(), pair.CompanionTemp());
+            pair.Open(db);
             Transaction transaction(db);
             createSchema(db);
             writeNewLeague(db, code);

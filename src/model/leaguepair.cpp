@@ -307,6 +307,13 @@ NewLeaguePair::~NewLeaguePair()
                       m_leagueTemp);
 }
 
+void NewLeaguePair::Open(Database &db) const
+{
+    OpenPair(db, m_leagueTemp, m_companionTemp);
+    for (const QString &schema : {kMainSchema, kCompanionSchema})
+        db.Execute(QStringLiteral("PRAGMA %1.journal_mode = MEMORY").arg(schema));
+}
+
 void NewLeaguePair::Install()
 {
     settleOldPair();
