@@ -31,6 +31,9 @@ const QString kEmpty = QStringLiteral("error database empty");
 const QString kNotFound = QStringLiteral("File not found - Database copy");
 const QString kNoAccess = QStringLiteral("A League with that name already exists, please use another Name");
 const QString kBusy = QStringLiteral("The league file is in use by another program; try again");
+const QString kCannotRollBack = QStringLiteral(
+    "A save of this league did not finish, and it cannot be undone while the league's files or folder are "
+    "write-protected");
 const QString kNotOnePair =
     QStringLiteral("The league file and its companion file do not belong together; nothing was saved");
 
@@ -290,10 +293,22 @@ QString folderOf(const QString &path)
     return QFileInfo(path).absolutePath();
 }
 
-// What a failed create or save tells its caller.
+// What a failed create, save or load tells its caller.
+QString storageFailure(const DatabaseError &error, const QString &otherwise)
+{
+    switch (error.kind()) {
+    case DatabaseError::Kind::Busy:
+        return kBusy;
+    case DatabaseError::Kind::CannotRollBack:
+        return kCannotRollBack;
+    default:
+        return otherwise;
+    }
+}
+
 QString writeFailure(const DatabaseError &error)
 {
-    return error.kind() == DatabaseError::Kind::Busy ? kBusy : error.message();
+    return storageFailure(error, error.message());
 }
 
 // ---- Reading -----------------------------------------------------------------------
@@ -636,7 +651,7 @@ FileResult LoadLeague()
     } catch (const LoadError &error) {
         return abandonLoad(error.message);
     } catch (const DatabaseError &error) {
-        return abandonLoad(error.kind() == DatabaseError::Kind::Busy ? kBusy : kNotValid);
+        return abandonLoad(storageFailure(error, kNotValid));
     }
     BuildFixtureList();
     gLeagueOnDisk = true;

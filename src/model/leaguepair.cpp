@@ -358,7 +358,10 @@ void NewLeaguePair::settleOldPair()
             RemoveDeadSaveJournals(*m_oldPair, m_league, m_companion);
             return;
         } catch (const DatabaseError &error) {
-            if (error.kind() == DatabaseError::Kind::Busy)
+            // A save of the old league that died and cannot be rolled back
+            // yet keeps its journal: should the create fail, it is still
+            // needed.
+            if (error.kind() == DatabaseError::Kind::Busy || error.kind() == DatabaseError::Kind::CannotRollBack)
                 throw;
             m_oldLock.reset();   // not a league: nothing of it to keep whole
             m_oldPair.reset();

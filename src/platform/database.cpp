@@ -37,8 +37,11 @@ QString quotedLiteral(const QString &text)
 // How long a lock held elsewhere is waited for before the step fails.
 constexpr int kBusyTimeoutMs = 1000;
 
+// code: an extended result code.
 DatabaseError::Kind kindOf(int code)
 {
+    if (code == SQLITE_READONLY_ROLLBACK)
+        return DatabaseError::Kind::CannotRollBack;
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -55,7 +58,7 @@ DatabaseError::Kind kindOf(int code)
 {
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
     throw DatabaseError(what + QStringLiteral(": ") + detail,
-                        db ? kindOf(sqlite3_errcode(db)) : DatabaseError::Kind::Other);
+                        db ? kindOf(sqlite3_extended_errcode(db)) : DatabaseError::Kind::Other);
 }
 
 [[noreturn]] void missing(const QString &what)

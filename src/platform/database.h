@@ -30,6 +30,8 @@ public:
         Missing,   // no such table, field or current record
         Busy,      // another connection or program holds a lock on the file
         Damaged,   // not a database with this key, or its pages are damaged
+        CannotRollBack,   // a write that did not finish is in the file, and the
+                          // file or its folder is write-protected
     };
     explicit DatabaseError(const QString &message, Kind kind = Kind::Other);
     QString message() const { return QString::fromUtf8(what()); }

@@ -352,6 +352,13 @@ TEST_F(DatabaseTest, NewEncryptedFilesHaveLargePagesAndEarlierFilesKeepTheirOwn)
     makeFile(path("ours.db"), kKey, {"a", "b"});
     makeWithPassphrase(path("theirs.db"), kKey, 300);
     ASSERT_NO_FATAL_FAILURE(leaveHalfWritten());
+    try {
+        Database readOnly;   // cannot roll the half-written file back: not damage
+        readOnly.Open(path("died.db"), Database::Mode::ReadOnly, kKey);
+        ADD_FAILURE() << "opened";
+    } catch (const DatabaseError &error) {
+        EXPECT_EQ(error.kind(), DatabaseError::Kind::CannotRollBack) << error.message().toStdString();
+    }
     const struct {
         const char *file;
         int pageSize, records;
