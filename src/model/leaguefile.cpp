@@ -11,7 +11,6 @@
 #include "platform/systembox.h"
 
 #include <QFileInfo>
-#include <QStringBuilder>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +31,9 @@ const QString kEmpty = QStringLiteral("error database empty");
 const QString kNotFound = QStringLiteral("File not found - Database copy");
 const QString kNoAccess = QStringLiteral("A League with that name already exists, please use another Name");
 const QString kBusy = QStringLiteral("The league file is in use by another program; try again");
+const QString kCannotRollBack = QStringLiteral(
+    "A save of this league did not finish, and it cannot be undone while the league's files or folder are "
+    "write-protected");
 const QString kNotOnePair =
     QStringLiteral("The league file and its companion file do not belong together; nothing was saved");
 
@@ -81,8 +83,12 @@ QString encodeDate(const QDate &date)
     return date.isValid() ? date.toString(Qt::ISODate) : QString();
 }
 
+// Every date is written as a text, so anything else (a NULL among them) is
+// damage, not a missing date.
 std::optional<QDate> decodeDate(const QVariant &value)
 {
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
     const QString text = value.toString();
     if (text.isEmpty())
         return QDate();
@@ -99,9 +105,9 @@ QString piece(const QString &s, int index)
     return index < 3 ? s.mid(index * kPieceLength, kPieceLength) : s.mid(3 * kPieceLength);
 }
 
-QString listItem(const QList<QString> &list, qsizetype i, const QString &fallback)
+QStringView listItem(const QList<QString> &list, qsizetype i, QStringView fallback)
 {
-    return i >= 0 && i < list.size() ? list[i] : fallback;
+    return i >= 0 && i < list.size() ? QStringView(list[i]) : fallback;
 }
 
 bool knownType(int code)
@@ -206,9 +212,9 @@ void setPositions(RecordWriter &positions, int i, bool withScores)
 {
     for (int j = 1; j <= kTeamGames; ++j) {
         const int p = (i - 1) * kTeamGames + j;
-        const QString &first = withScores ? listItem(gPosScoreA, p, kNotEntered) : kNotEntered;
-        const QString &second = withScores ? listItem(gPosScoreB, p, kNotEntered) : kNotEntered;
-        positions.SetText(j - 1, listItem(gPosPlayer, p, QString()) % u"//" % first % u"\\\\" % second);
+        const QStringView first = withScores ? listItem(gPosScoreA, p, kNotEntered) : kNotEntered;
+        const QStringView second = withScores ? listItem(gPosScoreB, p, kNotEntered) : kNotEntered;
+        positions.SetJoined(j - 1, {listItem(gPosPlayer, p, {}), u"//", first, u"\\\\", second});
     }
 }
 
@@ -287,10 +293,22 @@ QString folderOf(const QString &path)
     return QFileInfo(path).absolutePath();
 }
 
-// What a failed create or save tells its caller.
+// What a failed create, save or load tells its caller.
+QString storageFailure(const DatabaseError &error, const QString &otherwise)
+{
+    switch (error.kind()) {
+    case DatabaseError::Kind::Busy:
+        return kBusy;
+    case DatabaseError::Kind::CannotRollBack:
+        return kCannotRollBack;
+    default:
+        return otherwise;
+    }
+}
+
 QString writeFailure(const DatabaseError &error)
 {
-    return error.kind() == DatabaseError::Kind::Busy ? kBusy : error.message();
+    return storageFailure(error, error.message());
 }
 
 // ---- Reading -----------------------------------------------------------------------
@@ -422,9 +440,9 @@ void readPositions(Database &db, int e)
         if (!positions.Next())
             throw LoadError{kNotValid};
         for (int p = 1; p <= kTeamGames; ++p) {
-            const PositionEntry entry = ParsePositionEntry(positions.Text(p - 1));
-            gPosPlayer[k + p - 1] = entry.who;
-            gPosScoreA[k + p - 1] = entry.first;
+            PositionEntry entry = ParsePositionEntry(positions.Text(p - 1));
+            gPosPlayer[k + p - 1] = std::move(entry.who);
+            gPosScoreA[k + p - 1] = std::move(entry.first);
             gPosScoreB[k + p - 1] = scoreText(entry.second);
         }
     }
@@ -577,7 +595,7 @@ FileResult CreateLeagueFile()
         NewLeaguePair pair(gLeagueFile);
         {
             Database db;
-            OpenPair(db, pair.LeagueTemp(), pair.CompanionTemp());
+            pair.Open(db);
             Transaction transaction(db);
             createSchema(db);
             writeNewLeague(db, code);
@@ -633,7 +651,7 @@ FileResult LoadLeague()
     } catch (const LoadError &error) {
         return abandonLoad(error.message);
     } catch (const DatabaseError &error) {
-        return abandonLoad(error.kind() == DatabaseError::Kind::Busy ? kBusy : kNotValid);
+        return abandonLoad(storageFailure(error, kNotValid));
     }
     BuildFixtureList();
     gLeagueOnDisk = true;
@@ -643,28 +661,29 @@ FileResult LoadLeague()
     return {true, {}};
 }
 
-PositionEntry ParsePositionEntry(const QString &entry)
+PositionEntry ParsePositionEntry(const QString &text)
 {
-    const QString nameSeparator = QStringLiteral("//");
-    const QString scoreSeparator = QStringLiteral("\\\\");
+    const QStringView entry = text;
+    const QStringView nameSeparator = u"//";
+    const QStringView scoreSeparator = u"\\\\";
     PositionEntry parsed;
-    const qsizetype i = entry.indexOf(nameSeparator);
+    QStringView rest;
     if (entry == nameSeparator) {
         parsed.who = QStringLiteral("empty");
-        parsed.first = kNotEntered;
+        rest = kNotEntered;
     } else {
-        parsed.who = i < 0 ? entry : entry.left(i);
-        parsed.first = i < 0 ? QString() : entry.mid(i + nameSeparator.size());
+        const qsizetype i = entry.indexOf(nameSeparator);
+        parsed.who = (i < 0 ? entry : entry.left(i)).toString();
+        rest = i < 0 ? QStringView() : entry.mid(i + nameSeparator.size());
     }
-    const QString rest = parsed.first;
     if (rest == scoreSeparator) {
         parsed.first = kNotEntered;
         parsed.second = -1;
         return parsed;
     }
     const qsizetype j = rest.indexOf(scoreSeparator);
-    parsed.first = j < 0 ? rest : rest.left(j);
-    parsed.second = j < 0 ? 0 : scoreValue(QStringView(rest).mid(j + scoreSeparator.size()));
+    parsed.first = (j < 0 ? rest : rest.left(j)).toString();
+    parsed.second = j < 0 ? 0 : scoreValue(rest.mid(j + scoreSeparator.size()));
     return parsed;
 }
 

@@ -70,7 +70,9 @@ FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
 // The pair is checked whole (SQLite's integrity check of both files, their
 // shared identity, LeagueProblem) before it is taken; a failure is shown
 // through the hooks and leaves no league open. A pair another program holds
-// gives "The league file is in use by another program; try again".
+// gives "The league file is in use by another program; try again"; a pair
+// that a save which died left half-written and that cannot be written (so
+// cannot be rolled back) says so rather than that it is not valid.
 FileResult LoadLeague();
 
 struct PositionEntry {

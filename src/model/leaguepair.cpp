@@ -199,7 +199,7 @@ void recover(const InterruptedCreate &create)
 void OpenPair(Database &db, const QString &leaguePath, const QString &companionPath)
 {
     db.Open(leaguePath, Database::Mode::ReadWrite, kLeagueKey);
-    db.Attach(companionPath, kCompanionSchema, {});
+    db.Attach(companionPath, kCompanionSchema);
 }
 
 bool IsOnePair(Database &db)
@@ -307,6 +307,13 @@ NewLeaguePair::~NewLeaguePair()
                       m_leagueTemp);
 }
 
+void NewLeaguePair::Open(Database &db) const
+{
+    OpenPair(db, m_leagueTemp, m_companionTemp);
+    for (const QString &schema : {kMainSchema, kCompanionSchema})
+        db.Execute(QStringLiteral("PRAGMA %1.journal_mode = MEMORY").arg(schema));
+}
+
 void NewLeaguePair::Install()
 {
     settleOldPair();
@@ -346,12 +353,15 @@ void NewLeaguePair::settleOldPair()
             m_oldPair = std::make_unique<Database>();
             m_oldPair->Open(m_league, Database::Mode::ReadWrite, kLeagueKey);
             if (isFile(m_companion))
-                m_oldPair->Attach(m_companion, kCompanionSchema, {});
+                m_oldPair->Attach(m_companion, kCompanionSchema);
             m_oldLock = std::make_unique<Transaction>(*m_oldPair);
             RemoveDeadSaveJournals(*m_oldPair, m_league, m_companion);
             return;
         } catch (const DatabaseError &error) {
-            if (error.kind() == DatabaseError::Kind::Busy)
+            // A save of the old league that died and cannot be rolled back
+            // yet keeps its journal: should the create fail, it is still
+            // needed.
+            if (error.kind() == DatabaseError::Kind::Busy || error.kind() == DatabaseError::Kind::CannotRollBack)
                 throw;
             m_oldLock.reset();   // not a league: nothing of it to keep whole
             m_oldPair.reset();

@@ -12,7 +12,9 @@
 //   .club.tbl.XXXXXX.league     the new league file (locked while the create runs)
 //   .club.tbl.XXXXXX.companion  the new companion
 //   .club.tbl.XXXXXX.previous   the old companion (empty when there was none)
-// and SQLite's journals of the first two ("-journal", "-mj...").
+// and any journal SQLite keeps on disk beside the first two ("-journal",
+// "-mj...": a create keeps its journals in memory, but the names are cleared
+// with the rest).
 
 #include "platform/database.h"
 
@@ -62,8 +64,11 @@ public:
     NewLeaguePair(const NewLeaguePair &) = delete;
     NewLeaguePair &operator=(const NewLeaguePair &) = delete;
 
-    const QString &LeagueTemp() const { return m_leagueTemp; }
-    const QString &CompanionTemp() const { return m_companionTemp; }
+    // Opens the new pair as OpenPair opens a league's. Its changes are
+    // journalled in memory only: nothing reads the pair before Install, and
+    // a create that fails or dies leaves it to be removed, so a journal on
+    // disk would only cost the create its writes and syncs.
+    void Open(Database &db) const;
 
     // Puts the built pair in place of the league's files. Throws DatabaseError
     // when it could not; the old pair then stands as it was (or, should even

@@ -10,6 +10,21 @@ namespace {
 const QString kNameSeparator = QStringLiteral("//");
 const QString kScoreSeparator = QStringLiteral("\\\\");
 
+// Neither "/" nor "\\" anywhere: true of nearly every name and score, which
+// then needs no closer look at its separators.
+bool withoutSlashes(QStringView text)
+{
+    for (const QChar c : text)
+        if (c == u'/' || c == u'\\')
+            return false;
+    return true;
+}
+
+QStringView listItem(const QList<QString> &list, qsizetype i)
+{
+    return i >= 0 && i < list.size() ? QStringView(list[i]) : QStringView();
+}
+
 bool validSize(int n, int games)
 {
     return n >= kMinSlots && n <= kMaxSlots && n % 2 == 0 && games >= 1 && games <= kMaxGames;
@@ -72,11 +87,11 @@ QString positionsProblem()
 {
     const int positions = kSquadSize * FixtureEntryCount(gNumSlots, gGamesToPlay);
     for (int p = 1; p <= positions; ++p) {
-        const QString name = gPosPlayer.value(p);
-        const QString first = gPosScoreA.value(p);
+        const QStringView name = listItem(gPosPlayer, p);
+        const QStringView first = listItem(gPosScoreA, p);
         if (!IsStorableSquadName(name))
             return QStringLiteral("The player \"%1\" of position %2 cannot be stored").arg(name).arg(p);
-        if (first.contains(kScoreSeparator) || first.endsWith(QLatin1Char('\\')))
+        if (!withoutSlashes(first) && (first.contains(kScoreSeparator) || first.endsWith(u'\\')))
             return QStringLiteral("The score \"%1\" of position %2 cannot be stored").arg(first).arg(p);
     }
     return {};
@@ -115,15 +130,17 @@ FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n)
     return check;
 }
 
-bool IsStorableName(const QString &name)
+bool IsStorableName(QStringView name)
 {
     return !name.isEmpty() && name.size() <= kMaxNameLength;
 }
 
-bool IsStorableSquadName(const QString &name)
+bool IsStorableSquadName(QStringView name)
 {
-    return (name.isEmpty() || IsStorableName(name)) && !name.contains(kNameSeparator)
-        && !name.contains(kScoreSeparator) && !name.endsWith(QLatin1Char('/'));
+    if (name.size() > kMaxNameLength)
+        return false;
+    return withoutSlashes(name)
+        || (!name.contains(kNameSeparator) && !name.contains(kScoreSeparator) && !name.endsWith(u'/'));
 }
 
 QString LeagueDefinitionProblem()

@@ -20,12 +20,12 @@ struct FixtureStringCheck {
 FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n);
 
 // A name that a league file can hold: not empty, at most kMaxNameLength (16) characters.
-bool IsStorableName(const QString &name);
+bool IsStorableName(QStringView name);
 
 // A squad player name a position entry can hold: IsStorableName's rule (an
 // empty name is allowed: no player) and neither "//" nor "\\" inside, nor a
 // "/" at its end (the entry "name//score" would then split one place early).
-bool IsStorableSquadName(const QString &name);
+bool IsStorableSquadName(QStringView name);
 
 // Empty when the open league (the model in league.h) may be written and read
 // back; otherwise the message to show. Create, save and load all use it.

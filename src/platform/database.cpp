@@ -37,8 +37,11 @@ QString quotedLiteral(const QString &text)
 // How long a lock held elsewhere is waited for before the step fails.
 constexpr int kBusyTimeoutMs = 1000;
 
+// code: an extended result code.
 DatabaseError::Kind kindOf(int code)
 {
+    if (code == SQLITE_READONLY_ROLLBACK)
+        return DatabaseError::Kind::CannotRollBack;
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -55,7 +58,7 @@ DatabaseError::Kind kindOf(int code)
 {
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
     throw DatabaseError(what + QStringLiteral(": ") + detail,
-                        db ? kindOf(sqlite3_errcode(db)) : DatabaseError::Kind::Other);
+                        db ? kindOf(sqlite3_extended_errcode(db)) : DatabaseError::Kind::Other);
 }
 
 [[noreturn]] void missing(const QString &what)
@@ -251,6 +254,25 @@ QByteArray saltOf(sqlite3 *db, bool fresh)
     return salt;
 }
 
+// The page size of the rollback journal that a write which did not finish
+// left beside the file at path (0 when there is none, or none SQLite would
+// read). SQLite rolls such a journal back in the page size it records, so the
+// file must be opened in that size: keyed for another, SQLCipher would then
+// read pages larger than the ones SQLite holds.
+int journalPageSize(const QString &path)
+{
+    static const QByteArray magic = QByteArray::fromHex("d9d505f920a163d7");
+    constexpr int kPageSizeAt = 24;
+    QFile journal(path + QStringLiteral("-journal"));
+    if (!journal.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray header = journal.read(kPageSizeAt + 4);
+    if (header.size() < kPageSizeAt + 4 || !header.startsWith(magic))
+        return 0;
+    const auto *size = reinterpret_cast<const unsigned char *>(header.constData() + kPageSizeAt);
+    return static_cast<int>((quint32(size[0]) << 24) | (quint32(size[1]) << 16) | (quint32(size[2]) << 8) | size[3]);
+}
+
 // What db's main file is keyed with: the raw key derived from passphrase and
 // the file's salt, or the passphrase itself where that cannot be had.
 QByteArray keyFor(sqlite3 *db, const QByteArray &passphrase)
@@ -279,6 +301,27 @@ Database::~Database()
 
 void Database::Open(const QString &path, Mode mode, const QByteArray &key)
 {
+    if (key.isEmpty()) {
+        openIn(path, mode, key, 0);
+        return;
+    }
+    const int journal = journalPageSize(path);
+    if (journal == kCipherPageSize || journal == kEarlierCipherPageSize) {
+        openIn(path, mode, key, journal);
+        return;
+    }
+    try {
+        openIn(path, mode, key, kCipherPageSize);
+    } catch (const DatabaseError &error) {
+        // A file in the earlier pages does not read as a database in these.
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        openIn(path, mode, key, kEarlierCipherPageSize);
+    }
+}
+
+void Database::openIn(const QString &path, Mode mode, const QByteArray &key, int pageSize)
+{
     Close();
     int flags = SQLITE_OPEN_READONLY;
     if (mode == Mode::ReadWrite)
@@ -294,6 +337,7 @@ void Database::Open(const QString &path, Mode mode, const QByteArray &key)
             const QByteArray fileKey = keyFor(m_db, key);
             if (sqlite3_key(m_db, fileKey.constData(), static_cast<int>(fileKey.size())) != SQLITE_OK)
                 fail(m_db, QStringLiteral("Cannot key ") + path);
+            runStatement(m_db, QStringLiteral("PRAGMA cipher_page_size = %1").arg(pageSize), [](sqlite3_stmt *) {});
         }
         // The first read tells a database with this key from anything else.
         runStatement(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master"), [](sqlite3_stmt *) {});
@@ -303,10 +347,10 @@ void Database::Open(const QString &path, Mode mode, const QByteArray &key)
     }
 }
 
-void Database::Attach(const QString &path, const QString &alias, const QByteArray &key)
+void Database::Attach(const QString &path, const QString &alias)
 {
-    Execute(QStringLiteral("ATTACH DATABASE %1 AS %2 KEY %3")
-                .arg(quotedLiteral(path), quoted(alias), quotedLiteral(QString::fromUtf8(key))));
+    // Without an empty key SQLCipher would key the file with the main file's.
+    Execute(QStringLiteral("ATTACH DATABASE %1 AS %2 KEY ''").arg(quotedLiteral(path), quoted(alias)));
     runStatement(m_db, QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(quoted(alias)),
                  [](sqlite3_stmt *) {});
 }
@@ -382,10 +426,9 @@ Statement::~Statement()
     sqlite3_finalize(m_stmt);
 }
 
-void Statement::BindText(int parameter, const QString &text)
+void Statement::BindKeptText(int parameter, const QByteArray &utf8)
 {
-    const QByteArray utf8 = text.toUtf8();
-    if (sqlite3_bind_text(m_stmt, parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT)
+    if (sqlite3_bind_text(m_stmt, parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_STATIC)
         != SQLITE_OK)
         fail(m_db, m_sql);
 }
@@ -639,6 +682,7 @@ RecordWriter::RecordWriter(Database &db, const QString &table, const QStringList
       m_fieldCount(static_cast<int>(fields.size())),
       m_rowIdParameter(mode == Mode::Append ? 0 : m_fieldCount + 1)
 {
+    m_texts.resize(m_fieldCount);
     if (mode == Mode::Append)
         return;
     Statement rowIds(db, QStringLiteral("SELECT rowid FROM %1.%2 ORDER BY rowid").arg(quoted(schema), quoted(table)));
@@ -646,9 +690,19 @@ RecordWriter::RecordWriter(Database &db, const QString &table, const QStringList
         m_rowIds.append(rowIds.Value(0).toLongLong());
 }
 
-void RecordWriter::SetText(int field, const QString &text)
+void RecordWriter::SetJoined(int field, std::initializer_list<QStringView> parts)
 {
-    m_statement.BindText(parameterOf(field), text);
+    const int parameter = parameterOf(field);
+    QByteArray &text = m_texts[field];
+    qsizetype room = 0;
+    for (const QStringView part : parts)
+        room += m_utf8.requiredSpace(part.size());
+    text.resize(room);   // keeps what the buffer has grown to
+    char *end = text.data();
+    for (const QStringView part : parts)
+        end = m_utf8.appendToBuffer(end, part);
+    text.resize(end - text.constData());
+    m_statement.BindKeptText(parameter, text);
 }
 
 void RecordWriter::Set(int field, const QVariant &value)

@@ -9,11 +9,13 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 #include <QVariant>
 
 #include <functional>
 #include <future>
+#include <initializer_list>
 #include <stdexcept>
 
 struct sqlite3;
@@ -28,6 +30,8 @@ public:
         Missing,   // no such table, field or current record
         Busy,      // another connection or program holds a lock on the file
         Damaged,   // not a database with this key, or its pages are damaged
+        CannotRollBack,   // a write that did not finish is in the file, and the
+                          // file or its folder is write-protected
     };
     explicit DatabaseError(const QString &message, Kind kind = Kind::Other);
     QString message() const { return QString::fromUtf8(what()); }
@@ -52,10 +56,13 @@ public:
     // A file left half-written by a process that died is rolled back to its
     // last committed state when it is first read (ReadWrite only). A lock
     // held elsewhere is waited for briefly, then reported as Busy.
+    // An encrypted file is made in pages of kCipherPageSize bytes; one made
+    // in SQLCipher's default pages of kEarlierCipherPageSize is read and
+    // written in those.
     void Open(const QString &path, Mode mode, const QByteArray &key = {});
-    // Opens a second file on the same connection under alias, so one
-    // transaction covers both files; an empty key attaches a plain file.
-    void Attach(const QString &path, const QString &alias, const QByteArray &key);
+    // Opens a second, plain file on the same connection under alias, so one
+    // transaction covers both files.
+    void Attach(const QString &path, const QString &alias);
     void Close();
     bool IsOpen() const { return m_db != nullptr; }
     // True while a transaction begun on the connection is open.
@@ -72,8 +79,13 @@ public:
     sqlite3 *Handle() const { return m_db; }
 
 private:
+    void openIn(const QString &path, Mode mode, const QByteArray &key, int pageSize);
+
     sqlite3 *m_db = nullptr;
 };
+
+inline constexpr int kCipherPageSize = 4096;
+inline constexpr int kEarlierCipherPageSize = 1024;
 
 // A statement prepared once and run many times. Parameters are numbered from
 // 1 and keep their values from run to run; columns are numbered from 0. A
@@ -85,7 +97,9 @@ public:
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
 
-    void BindText(int parameter, const QString &text);
+    // Binds utf8 as it stands, without a copy: it must stay as it is until the
+    // parameter is bound again or the statement goes.
+    void BindKeptText(int parameter, const QByteArray &utf8);
     void Bind(int parameter, const QVariant &value);
     // Steps to the next row of a query; false at its end, where the statement
     // is ready to run again.
@@ -208,8 +222,11 @@ public:
     // Records the table held when the writer opened (rewriting only).
     int RecordCount() const { return static_cast<int>(m_rowIds.size()); }
     // Sets field (its place in fields) for the next Write; a value stays set
-    // until it is set again.
-    void SetText(int field, const QString &text);
+    // until it is set again. A text is kept in the writer's own buffer for
+    // the field, so setting one costs no allocation once the buffer is grown.
+    void SetText(int field, QStringView text) { SetJoined(field, {text}); }
+    // Sets field to the parts joined into one text.
+    void SetJoined(int field, std::initializer_list<QStringView> parts);
     void Set(int field, const QVariant &value);
     // Appends a record, or rewrites the next one in record order.
     void Write();
@@ -217,6 +234,8 @@ public:
 private:
     int parameterOf(int field) const;
 
+    QList<QByteArray> m_texts;   // bound to the statement as they stand
+    QStringEncoder m_utf8{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     Statement m_statement;
     QList<qint64> m_rowIds;
     qsizetype m_next = 0;

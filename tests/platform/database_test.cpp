@@ -120,7 +120,7 @@ TEST_F(DatabaseTest, ATransactionCoversAnAttachedPlainFileAndRollsBackUnlessComm
     makeFile(path("plain.db"), {}, {"p"});
     Database db;
     db.Open(path("main.db"), Database::Mode::ReadWrite, kKey);
-    db.Attach(path("plain.db"), "ext", {});
+    db.Attach(path("plain.db"), "ext");
     {
         Transaction transaction(db);
         Recordset mainRows(db, "t");
@@ -167,7 +167,7 @@ TEST_F(DatabaseTest, EachFailureSaysWhatKindItIs)
         {"no field", [&](Database &db) { Recordset rs(db, "t"); rs.MoveFirst(); rs.Field("nosuch"); }, Kind::Missing},
         {"no record", [&](Database &db) { Recordset rs(db, "t"); rs.MoveFirst(); rs.MoveNext(); rs.Edit(); },
          Kind::Missing},
-        {"held elsewhere", [&](Database &db) { db.Attach(path("plain.db"), "other", {}); }, Kind::Busy},
+        {"held elsewhere", [&](Database &db) { db.Attach(path("plain.db"), "other"); }, Kind::Busy},
         {"bad statement", [&](Database &db) { db.Execute("SELECT FROM"); }, Kind::Other},
     };
     for (const auto &c : cases) {
@@ -239,14 +239,16 @@ TEST_F(DatabaseTest, FilesAreLinkedAndReplacedWhole)
 
 namespace {
 
-// Opens file with SQLCipher's own derivation of the passphrase and counts the
-// records of t; -1 when it cannot be read.
-int countWithPassphrase(const QString &file, const QByteArray &passphrase)
+// Opens file with SQLCipher's own derivation of the passphrase, in pages of
+// pageSize, and counts the records of t; -1 when it cannot be read.
+int countWithPassphrase(const QString &file, const QByteArray &passphrase, int pageSize = kCipherPageSize)
 {
     sqlite3 *db = nullptr;
     int count = -1;
+    const QByteArray pages = "PRAGMA cipher_page_size = " + QByteArray::number(pageSize);
     if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
-        && sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) == SQLITE_OK) {
+        && sqlite3_key(db, passphrase.constData(), static_cast<int>(passphrase.size())) == SQLITE_OK
+        && sqlite3_exec(db, pages.constData(), nullptr, nullptr, nullptr) == SQLITE_OK) {
         sqlite3_stmt *stmt = nullptr;
         if (sqlite3_prepare_v2(db, "SELECT count(*) FROM t", -1, &stmt, nullptr) == SQLITE_OK
             && sqlite3_step(stmt) == SQLITE_ROW)
@@ -257,7 +259,8 @@ int countWithPassphrase(const QString &file, const QByteArray &passphrase)
     return count;
 }
 
-// A file made by SQLCipher from the passphrase alone, with table t of count records.
+// A file made by SQLCipher from the passphrase alone, in its default pages,
+// with table t of count records.
 void makeWithPassphrase(const QString &file, const QByteArray &passphrase, int count)
 {
     sqlite3 *db = nullptr;
@@ -330,6 +333,54 @@ TEST_F(DatabaseTest, EveryNewFileGetsASaltOfItsOwnAndIsKeyedByIt)
     }
 }
 
+TEST_F(DatabaseTest, NewEncryptedFilesHaveLargePagesAndEarlierFilesKeepTheirOwn)
+{
+    // A copy of theirs.db (SQLCipher's own pages) as a write that died in the
+    // middle left it: part of the change in the file, the rest in its journal.
+    auto leaveHalfWritten = [this] {
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(path("theirs.db")).constData(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_key(db, kKey.constData(), static_cast<int>(kKey.size())), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, "PRAGMA cache_size = 1; BEGIN; UPDATE t SET name = 'changed';"
+                                   "INSERT INTO t (name) SELECT name FROM t;", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        ASSERT_TRUE(QFile::exists(path("theirs.db-journal")));
+        ASSERT_TRUE(QFile::copy(path("theirs.db"), path("died.db")));
+        ASSERT_TRUE(QFile::copy(path("theirs.db-journal"), path("died.db-journal")));
+        sqlite3_close(db);   // rolls the original back
+    };
+    makeFile(path("ours.db"), kKey, {"a", "b"});
+    makeWithPassphrase(path("theirs.db"), kKey, 300);
+    ASSERT_NO_FATAL_FAILURE(leaveHalfWritten());
+    try {
+        Database readOnly;   // cannot roll the half-written file back: not damage
+        readOnly.Open(path("died.db"), Database::Mode::ReadOnly, kKey);
+        ADD_FAILURE() << "opened";
+    } catch (const DatabaseError &error) {
+        EXPECT_EQ(error.kind(), DatabaseError::Kind::CannotRollBack) << error.message().toStdString();
+    }
+    const struct {
+        const char *file;
+        int pageSize, records;
+    } cases[] = {{"ours.db", kCipherPageSize, 2}, {"theirs.db", kEarlierCipherPageSize, 300},
+                 {"died.db", kEarlierCipherPageSize, 300}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        {
+            Database db;
+            db.Open(path(c.file), Database::Mode::ReadWrite, kKey);
+            EXPECT_EQ(db.Value("PRAGMA page_size").toInt(), c.pageSize);
+            EXPECT_EQ(db.Value("SELECT count(*) FROM t").toInt(), c.records);
+            db.CheckIntegrity();
+            Transaction transaction(db);
+            db.Execute("INSERT INTO t (name) VALUES ('added')");
+            transaction.Commit();
+        }
+        EXPECT_FALSE(QFile::exists(path(c.file) + "-journal"));
+        EXPECT_EQ(countWithPassphrase(path(c.file), kKey, c.pageSize), c.records + 1);
+    }
+}
+
 TEST_F(DatabaseTest, AKeyPreparedAheadOpensTheFile)
 {
     makeFile(path("a.db"), kKey, {"a"});
@@ -376,6 +427,21 @@ TEST_F(DatabaseTest, RecordWritersAppendAndRewriteInRecordOrder)
         EXPECT_EQ(names(db), c.after);
         EXPECT_EQ(names(db, "written"), c.written);
     }
+
+    // Joined parts, a text that outgrows the one before it, a value that stays
+    // set for the next record, and text beyond ASCII.
+    RecordWriter joined(db, "t", {"name", "n"}, Mode::Rewrite);
+    joined.SetJoined(0, {u"Jo", u"//", u"", u"3"});
+    joined.Set(1, 7);
+    joined.Write();
+    joined.SetJoined(0, {u"Zo\u00eb Ste\u0301phane", u"//", u"-1\\\\-1"});
+    joined.Write();
+    joined.SetText(0, u"x");
+    joined.Write();
+    EXPECT_EQ(names(db), (QStringList{"Jo//3", QString::fromUtf8("Zo\u00eb Ste\u0301phane//-1\\\\-1"), "x", "e"}));
+    EXPECT_EQ(db.Value("SELECT sum(n) FROM t").toInt(), 3 * 7);   // the appended record has no n
+    EXPECT_EQ(db.Value("SELECT name FROM t WHERE n = 7 ORDER BY rowid LIMIT 1 OFFSET 1").toString(),
+              QString::fromUtf8("Zo\u00eb Ste\u0301phane//-1\\\\-1"));
 
     RecordWriter full(db, "t", {"name", "n"}, Mode::Rewrite);
     EXPECT_THROW(full.Set(2, 1), DatabaseError);   // no third field
