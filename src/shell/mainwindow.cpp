@@ -42,6 +42,17 @@ bool saveRegValue(const char *name, const QString &value)
     return SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
 }
 
+// The first control of form that takes the keyboard by Tab.
+void focusFirstControl(QWidget *form)
+{
+    for (QWidget *next = form->nextInFocusChain(); next != form; next = next->nextInFocusChain()) {
+        if (form->isAncestorOf(next) && next->isEnabled() && next->isVisible() && (next->focusPolicy() & Qt::TabFocus)) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 QString HelpFile()
@@ -80,8 +91,12 @@ Main::Main() : m_area(new QMdiArea(this))
     setObjectName(QStringLiteral("Main"));
     m_area->setObjectName(QStringLiteral("MDIArea"));
     setCentralWidget(m_area);
-    m_area->viewport()->installEventFilter(this);
-    connect(m_area, &QMdiArea::subWindowActivated, this, &Main::KeepMainMenuMaximised);
+    // Each window keeps its own state: a maximised window stays maximised
+    // while another is in front of it and is found so when that one goes.
+    // The window that had the keyboard before the one that goes gets it back
+    // (not the next one in the order they were made).
+    m_area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     CreateMenus();
     SetCaption(QStringLiteral("Fixtora"));
     SetLeagueFileHooks({nullptr, [](const QString &caption) {
@@ -192,6 +207,7 @@ QMdiSubWindow *Main::AddMdiChild(QWidget *form)
     if (!frame || frame->mdiArea() != m_area) {
         frame = m_area->addSubWindow(form);
         frame->installEventFilter(this);
+        form->installEventFilter(this);
     }
     return frame;
 }
@@ -218,75 +234,64 @@ void Main::ShowMaximisedOnScreen()
     showMaximized();
 }
 
-// The windows of the workspace and its viewport are watched: whatever hides,
-// closes, minimises or restores a window, or resizes the workspace, the main
-// menu is looked after once the events it caused have run.
+// The windows of the workspace and their forms are watched: whatever hides,
+// closes or minimises a window, the workspace is looked after once the events
+// it caused have run.
 bool Main::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Hide && watched != m_area->viewport())
+    if (type == QEvent::Hide)
         ReleaseKeyboard(static_cast<QWidget *>(watched));
-    if (type == QEvent::Hide || type == QEvent::Close || type == QEvent::WindowStateChange || type == QEvent::Resize)
-        QueueMainMenuCheck();
+    auto *frame = qobject_cast<QMdiSubWindow *>(watched);
+    if (frame && (type == QEvent::Hide || type == QEvent::Close ||
+                  (type == QEvent::WindowStateChange && frame->isMinimized())))
+        QueueWorkspaceCheck();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Main::QueueMainMenuCheck()
+void Main::QueueWorkspaceCheck()
 {
-    if (m_menuCheckQueued)
+    if (m_workspaceCheckQueued)
         return;
-    m_menuCheckQueued = true;
+    m_workspaceCheckQueued = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_menuCheckQueued = false;
-            KeepMainMenuInView();
+            m_workspaceCheckQueued = false;
+            KeepWorkspaceInUse();
         },
         Qt::QueuedConnection);
 }
 
-// A window of the workspace that goes away lets go of the keyboard: the
-// window activated next then gives it to a control of its own (the main menu
-// to its first button), not Qt to whatever control of the workspace happens
-// to follow the hidden one.
-void Main::ReleaseKeyboard(QWidget *frame)
+// A window of the workspace (or its form) that goes away lets go of the
+// keyboard, so that Qt does not hand it to whatever control of the workspace
+// follows the hidden one, bringing that control's window to the front.
+void Main::ReleaseKeyboard(QWidget *window)
 {
     QWidget *focus = QApplication::focusWidget();
-    if (focus && frame->isAncestorOf(focus))
+    if (focus && window->isAncestorOf(focus))
         focus->clearFocus();
 }
 
 // Runs once the window that went away (or was minimised) has had its chance
-// to show the next one (a wizard page its successor): when nothing but the
-// main menu is left to show, the menu is shown maximised. A window restored to
-// a smaller size leaves the menu showing behind it, filling the workspace all
-// the same.
-void Main::KeepMainMenuInView()
+// to show the next one (a wizard page its successor). The window in front of
+// those left showing gets the keyboard, in the state it had. When nothing but
+// the main menu is left, the menu is shown maximised, with the keyboard on its
+// first control rather than on the one it had before it was covered.
+void Main::KeepWorkspaceInUse()
 {
     if (m_ending || LoadedForm<Main>() != this)
         return;
     MainWizard *menu = LoadedForm<MainWizard>();
-    const QList<QMdiSubWindow *> frames = m_area->subWindowList();
-    const bool othersShown = std::any_of(frames.begin(), frames.end(), [menu](const QMdiSubWindow *frame) {
-        return frame->isVisible() && !frame->isMinimized() && (!menu || frame->widget() != menu);
-    });
-    if (!othersShown) {
+    QList<QMdiSubWindow *> shown = m_area->subWindowList(QMdiArea::StackingOrder);
+    shown.removeIf([](const QMdiSubWindow *frame) { return !frame->isVisible() || frame->isMinimized(); });
+    if (std::all_of(shown.begin(), shown.end(), [menu](const QMdiSubWindow *frame) { return menu && frame->widget() == menu; })) {
         ShowMainMenu();
+        focusFirstControl(LoadedForm<MainWizard>());
         return;
     }
-    auto *menuFrame = menu ? qobject_cast<QMdiSubWindow *>(menu->parentWidget()) : nullptr;
-    if (menuFrame && menuFrame->isVisible() && !menuFrame->isMaximized())
-        menuFrame->setGeometry(m_area->viewport()->rect());
-}
-
-// A main menu the user brings to the front (by a click on it beside a window
-// restored to a smaller size) is maximised again: it has no frame of its own
-// to do it with.
-void Main::KeepMainMenuMaximised(QMdiSubWindow *frame)
-{
-    MainWizard *menu = LoadedForm<MainWizard>();
-    if (frame && menu && frame->widget() == menu && !frame->isMaximized())
-        frame->showMaximized();
+    if (!shown.contains(m_area->activeSubWindow()))
+        m_area->setActiveSubWindow(shown.last());
 }
 
 void Main::HideMdiChild(QWidget *form)

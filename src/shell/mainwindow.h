@@ -23,11 +23,15 @@ public:
     // maximised when asked, on top of the others. This window is shown with
     // it, maximised on the screen the first time.
     //
+    // A window keeps its state while others come and go in front of it: a
+    // maximised one is still maximised when the window over it goes.
+    //
     // Whenever a window of the workspace is hidden, closed, unloaded or
-    // minimised, by whatever path, the main menu comes back maximised once no
-    // other window of the workspace is left showing; behind a window restored
-    // to a smaller size it still fills the workspace. A task window that ends
-    // may still call ShowMainMenu() itself; both ways give the same result.
+    // minimised, by whatever path, the window in front of those left showing
+    // gets the keyboard; the main menu comes back maximised once no other
+    // window of the workspace is left showing, with the keyboard on its first
+    // control. A task window that ends may still call ShowMainMenu() itself;
+    // both ways give the same result.
     void ShowMdiChild(QWidget *form, bool maximised);
     // Puts form into a window of the workspace (once) and returns that window,
     // not shown yet: for a form that sets its window's flags before showing.
@@ -54,10 +58,9 @@ private:
     void ReportUnstoredPreferences();
     void CreateMenus();
     void ShowMaximisedOnScreen();
-    void ReleaseKeyboard(QWidget *frame);
-    void QueueMainMenuCheck();
-    void KeepMainMenuInView();
-    void KeepMainMenuMaximised(QMdiSubWindow *frame);
+    void ReleaseKeyboard(QWidget *window);
+    void QueueWorkspaceCheck();
+    void KeepWorkspaceInUse();
 
     void Exit_Click();
     void Customize_Click();
@@ -68,9 +71,9 @@ private:
 
     QMdiArea *m_area;
     QString m_caption;
-    bool m_ending = false;            // Exit has run: nothing is brought back
-    bool m_menuCheckQueued = false;   // KeepMainMenuInView is about to run
-    bool m_preferencesStored = true;  // every default of the start-up was stored
+    bool m_ending = false;                // Exit has run: nothing is brought back
+    bool m_workspaceCheckQueued = false;  // KeepWorkspaceInUse is about to run
+    bool m_preferencesStored = true;      // every default of the start-up was stored
 };
 
 // The help page and the release notes beside the program.

@@ -8,9 +8,9 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "tournament/tourwiz.h"
-#include "tournament/twipsplace.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
+#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -6,10 +6,10 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "tournament/tournieform.h"
-#include "tournament/twipsplace.h"
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
+#include "ui/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -9,10 +9,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace fixtora {
 
@@ -267,12 +270,25 @@ bool DragForm(QWidget *window)
     return window->windowHandle()->startSystemMove();
 }
 
+QPoint BalloonPlace(const QRect &anchor, const QSize &size, const QRect &area)
+{
+    int x = anchor.left();
+    if (x + size.width() > area.left() + area.width())
+        x = area.left() + area.width() - size.width();
+    int y = anchor.top() + anchor.height();
+    if (y + size.height() > area.top() + area.height())
+        y = anchor.top() - size.height();
+    return {std::max(x, area.left()), std::max(y, area.top())};
+}
+
 frmTip *ShowHelpBalloon(QWidget *anchor, const QString &title, const QString &text, QWidget *owner)
 {
-    const QPoint corner = anchor->mapToGlobal(QPoint(0, anchor->height()));
     BalloonArgs args;
     args.Title = title;
     args.Text = text;
+    const QRect control(anchor->mapToGlobal(QPoint(0, 0)), anchor->size());
+    const QSize size(TwipsToPixelsX(args.Width), TwipsToPixelsY(args.Height));
+    const QPoint corner = BalloonPlace(control, size, anchor->screen()->availableGeometry());
     args.X = PixelsToTwipsX(corner.x());
     args.Y = PixelsToTwipsY(corner.y());
     auto *tip = new frmTip;

@@ -78,8 +78,16 @@ private:
 // mouse. Nothing happens for a maximised window. Returns whether a move began.
 bool DragForm(QWidget *window);
 
-// The balloon of a "?" button: a new frmTip whose top-left corner sits at the
-// lower-left corner of anchor (the control the button explains), 4680 x 1620
+// Where a balloon of size opens for the control at anchor (both in screen
+// pixels) so that it is wholly inside area, the screen's available part: its
+// top-left corner at the control's lower-left corner, moved left as far as
+// needed to end at area's right edge, and put above the control instead when
+// it would run past area's bottom. A balloon larger than area keeps its
+// top-left corner inside it.
+QPoint BalloonPlace(const QRect &anchor, const QSize &size, const QRect &area);
+
+// The balloon of a "?" button: a new frmTip placed by BalloonPlace under
+// anchor (the control the button explains) on anchor's screen, 4680 x 1620
 // twips, "Tahoma", icon "i", a close button and no auto-close, shown modeless
 // and owned by owner (anchor's window when null). The focus then goes back to
 // anchor's window. The balloon deletes itself when it closes.

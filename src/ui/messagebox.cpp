@@ -39,12 +39,6 @@ constexpr int kIconPixels = 32;
 const QColor kNavy(0, 0, 0x80);
 constexpr qint32 kButtonFace = 0xC0C0C0;
 
-QRect ToPixels(const QRect &twips)
-{
-    return QRect(TwipsToPixelsX(twips.x()), TwipsToPixelsY(twips.y()),
-                 TwipsToPixelsX(twips.width()), TwipsToPixelsY(twips.height()));
-}
-
 // Captions of the button places 0 to 3 for each button set (null: hidden),
 // and the place Esc presses.
 struct ButtonSet {
@@ -80,7 +74,7 @@ QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect 
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, kNavy);
     label->setPalette(colours);
-    label->setGeometry(ToPixels(twips));
+    PlaceInTwips(label, twips);
     return label;
 }
 
@@ -96,7 +90,7 @@ QPlainTextEdit *MessageText(QWidget *parent, const char *name, Qt::ScrollBarPoli
     text->setPalette(colours);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(scrollBars);
-    text->setGeometry(ToPixels(kMessage));
+    PlaceInTwips(text, kMessage);
     return text;
 }
 
@@ -172,13 +166,12 @@ frmMSGBOX::frmMSGBOX()
     Label1->setIndent(TwipsToPixelsX(kLabel2.x()));
 
     Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(ToPixels(kPicture1));
+    PlaceInTwips(Picture1, kPicture1);
 
     for (int place = 0; place < 4; ++place) {
         auto *button = new chameleonButton(this);
         button->setObjectName(QString("command1_%1").arg(place));
-        button->setGeometry(ToPixels(QRect(kButtonPlaces[place].left, kButtonTop,
-                                           kButtonPlaces[place].width, kButtonHeight)));
+        PlaceInTwips(button, QRect(kButtonPlaces[place].left, kButtonTop, kButtonPlaces[place].width, kButtonHeight));
         button->setColorScheme(1);
         button->setBackColor(kButtonFace);
         button->setBackOver(kButtonFace);

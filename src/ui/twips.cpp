@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <QtMath>
 
 namespace fixtora {
@@ -30,5 +31,16 @@ int TwipsToPixelsX(int twips) { return qRound(twips / TwipsPerPixelX()); }
 int TwipsToPixelsY(int twips) { return qRound(twips / TwipsPerPixelY()); }
 int PixelsToTwipsX(int pixels) { return qRound(pixels * TwipsPerPixelX()); }
 int PixelsToTwipsY(int pixels) { return qRound(pixels * TwipsPerPixelY()); }
+
+QRect TwipsToPixels(const QRect &twips)
+{
+    return QRect(TwipsToPixelsX(twips.x()), TwipsToPixelsY(twips.y()), TwipsToPixelsX(twips.width()),
+                 TwipsToPixelsY(twips.height()));
+}
+
+void PlaceInTwips(QWidget *widget, const QRect &twips)
+{
+    widget->setGeometry(TwipsToPixels(twips));
+}
 
 } // namespace fixtora

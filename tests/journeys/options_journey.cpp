@@ -5,39 +5,53 @@
 
 #include "model/league.h"
 #include "model/leaguefile.h"
+#include "shell/forms.h"
+#include "shell/mainwindow.h"
 #include "testleague.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <functional>
 
 namespace fixtora {
 namespace {
 
 using Rows = QList<QStringList>;
 
-class OptionsJourney : public Journey {};
+class OptionsJourney : public Journey {
+protected:
+    // A league of four players in a file, every score entered, opened from
+    // the main menu.
+    void OpenStoredLeague()
+    {
+        test::TestLeague stored = test::PlayerLeague(4);
+        stored.scoresEntered = true;
+        test::BuildTestLeague(stored);
+        const QString league = File(QStringLiteral("four.tbl"));
+        gLeagueFile = league;
+        ASSERT_TRUE(CreateLeagueFile().ok);  // a new file holds no scores yet
+        ASSERT_TRUE(SaveLeague().ok);
+
+        StartProgram();
+        {
+            BoxAnswers boxes;  // no league is open: nothing to ask
+            FileAnswers files({league});
+            Click("MainWizard", "opentable");
+            EXPECT_TRUE(boxes.seen().isEmpty());
+        }
+        ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("MainWizard", "printweeklyscores")->isEnabled(); },
+                            "the table button"));
+    }
+};
 
 TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
 {
-    // A league of four players in a file, every score entered: side k of
-    // the fixture list scored k % 5. By the pairing table of four, the
-    // fixtures are 1-2 (1:2), 3-4 (3:4), 3-1 (0:1), 2-4 (2:3), 4-1 (4:0) and
-    // 2-3 (1:2): Player 4 won three, each of the others won one and lost two.
-    // Their own scores ("+"): 2, 5, 5 and 11.
-    test::TestLeague stored = test::PlayerLeague(4);
-    stored.scoresEntered = true;
-    test::BuildTestLeague(stored);
-    const QString league = File(QStringLiteral("four.tbl"));
-    gLeagueFile = league;
-    ASSERT_TRUE(CreateLeagueFile().ok);  // a new file holds no scores yet
-    ASSERT_TRUE(SaveLeague().ok);
-
-    StartProgram();
-    {
-        BoxAnswers boxes;  // no league is open: nothing to ask
-        FileAnswers files({league});
-        Click("MainWizard", "opentable");
-        EXPECT_TRUE(boxes.seen().isEmpty());
-    }
-    ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("MainWizard", "printweeklyscores")->isEnabled(); },
-                        "the table button"));
+    // Side k of the fixture list scored k % 5. By the pairing table of four,
+    // the fixtures are 1-2 (1:2), 3-4 (3:4), 3-1 (0:1), 2-4 (2:3), 4-1 (4:0)
+    // and 2-3 (1:2): Player 4 won three, each of the others won one and lost
+    // two. Their own scores ("+"): 2, 5, 5 and 11.
+    OpenStoredLeague();
     OpenTable();
     // Index, name, wins, lost, points at 3 a win; by points, wins and name.
     EXPECT_EQ(TableOnScreen(4), (Rows{{"1", "Player 4", "3", "0", "9"},
@@ -74,6 +88,56 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
     EXPECT_NE(Ink(picture), before) << "and it is drawn again";
 
     CloseTable();
+    ChooseMenu("File", "Exit");
+    EXPECT_EQ(programEnds, 1);
+}
+
+// The options opened over each screen of the program and closed again: the
+// screen is found as it was, filling the workspace, in front.
+TEST_F(OptionsJourney, EveryScreenFillsTheWorkspaceAgainWhenTheOptionsClose)
+{
+    OpenStoredLeague();
+    const struct {
+        const char *screen;
+        std::function<void()> open;
+        std::function<void()> close;
+    } screens[] = {
+        {"Tableform", [this] { Click("MainWizard", "printtable"); }, [this] { Click("Tableform", "command3"); }},
+        {"PrintWeekly", [this] { OpenTable(); }, [this] { CloseTable(); }},
+        {"tourwiz", [this] { Click("MainWizard", "tournie"); }, [this] { Click("tourwiz", "command1"); }},
+        {"Tournieform",
+         [this] {
+             Click("MainWizard", "tournie");
+             ASSERT_TRUE(Shows("tourwiz"));
+             Fill("tourwiz", "txtName", QStringLiteral("8"));
+             Click("tourwiz", "cmdclose");  // "&Next"
+         },
+         [this] { Click("Tournieform", "command5"); }},
+    };
+    const QMdiArea *workspace = LoadedForm<Main>()->findChild<QMdiArea *>();
+    for (const auto &screen : screens) {
+        SCOPED_TRACE(screen.screen);
+        screen.open();
+        ASSERT_TRUE(Shows(screen.screen));
+        ChooseMenu("Edit", "Customize");
+        ASSERT_TRUE(Shows("customise"));
+        {
+            BoxAnswers boxes;
+            Click("customise", "command5");  // "Close"
+            EXPECT_TRUE(boxes.seen().isEmpty()) << boxes.texts().join(" / ").toStdString();
+        }
+        ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
+        auto *frame = qobject_cast<QMdiSubWindow *>(Form(screen.screen)->parentWidget());
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->isMaximized());
+        EXPECT_EQ(frame->geometry(), workspace->viewport()->rect());
+        EXPECT_EQ(workspace->activeSubWindow(), frame);
+        EXPECT_EQ(workspace->subWindowList(QMdiArea::StackingOrder).last(), frame);
+        Snapshot(screen.screen);
+        screen.close();
+        ASSERT_TRUE(Shows("MainWizard"));
+        EXPECT_TRUE(Gone(screen.screen));
+    }
     ChooseMenu("File", "Exit");
     EXPECT_EQ(programEnds, 1);
 }

@@ -367,6 +367,60 @@ TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
     ExpectMenuShownMaximised();
 }
 
+// A screen keeps the state it had once the options over it are gone: a
+// maximised one (the table screen hides the menu, the fixtures screen leaves
+// it behind) fills the workspace again, however the options went; one the
+// user restored to a smaller size keeps that size.
+TEST_F(MainMenu, TheScreenUnderTheOptionsKeepsItsStateWhenTheyGo)
+{
+    const std::function<void()> close = [] {
+        QTest::mouseClick(LoadedForm<customise>()->findChild<QAbstractButton *>("command5"), Qt::LeftButton);
+    };
+    const std::function<void()> closeBox = [] { LoadedForm<customise>()->parentWidget()->close(); };
+    const std::function<void()> minimise = [] { LoadedForm<customise>()->parentWidget()->showMinimized(); };
+    const struct {
+        const char *path;
+        bool hideMenu;
+        bool restored;  // the user restored the screen before the options opened
+        std::function<void()> leave;
+    } paths[] = {
+        {"hid the menu, Close", true, false, close},
+        {"hid the menu, close box", true, false, closeBox},
+        {"hid the menu, minimised", true, false, minimise},
+        {"over the menu, Close", false, false, close},
+        {"over the menu, close box", false, false, closeBox},
+        {"over the menu, minimised", false, false, minimise},
+        {"restored, Close", true, true, close},
+    };
+    LoadForm<Main>()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(LoadForm<Main>()));
+    const QMdiArea *area = LoadForm<Main>()->findChild<QMdiArea *>();
+    for (const auto &path : paths) {
+        SCOPED_TRACE(path.path);
+        ShowMainMenu();
+        auto *screen = qobject_cast<QMdiSubWindow *>(ShowPage(path.hideMenu)->parentWidget());
+        if (path.restored) {
+            screen->showNormal();
+            screen->resize(300, 200);
+        }
+        const QRect before = screen->geometry();
+        ProcessUnloads();
+        LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+        ProcessUnloads();
+        path.leave();
+        ProcessUnloads();
+        EXPECT_EQ(screen->isMaximized(), !path.restored);
+        EXPECT_EQ(screen->geometry(), path.restored ? before : area->viewport()->rect());
+        EXPECT_EQ(menu()->isVisible(), !path.hideMenu);
+        // In front and active, not the menu.
+        EXPECT_EQ(area->activeSubWindow(), screen);
+        EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), screen);
+        UnloadForm<customise>();
+        Unload(screen->widget());
+        ProcessUnloads();
+    }
+}
+
 TEST_F(MainMenu, HasNoCloseBoxAndCannotBeClosed)
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(menu()->parentWidget());

@@ -142,6 +142,40 @@ TEST(Balloon, QuestionMarkOpensAtTheControlsLowerLeftCornerAndBalloonsCloseIndep
     EXPECT_TRUE(IsGoneWithin(first, 1000));
 }
 
+TEST(Balloon, StaysWhollyInsideTheScreensAvailableArea)
+{
+    const QSize balloon(312, 108);
+    const QRect screen(0, 0, 800, 600);
+    const struct {
+        const char *where;
+        QRect anchor;
+        QRect area;
+        QPoint place;
+    } rows[] = {
+        {"room below and to the right", {200, 200, 100, 24}, screen, {200, 224}},
+        {"ends exactly at the right edge", {488, 100, 100, 24}, screen, {488, 124}},
+        {"past the right edge: moved left", {600, 100, 100, 24}, screen, {488, 124}},
+        {"a control partly off the left edge", {-20, 100, 100, 24}, screen, {0, 124}},
+        {"ends exactly at the bottom", {100, 468, 100, 24}, screen, {100, 492}},
+        {"past the bottom: above the control", {100, 500, 100, 24}, screen, {100, 392}},
+        {"the bottom right corner", {700, 560, 80, 24}, screen, {488, 452}},
+        {"a panel along the bottom", {100, 460, 100, 24}, {0, 0, 800, 560}, {100, 352}},
+        {"a panel along the top", {100, 30, 100, 24}, {0, 28, 800, 572}, {100, 54}},
+        {"a second screen on the right", {1700, 100, 100, 24}, {1024, 0, 800, 600}, {1512, 124}},
+        {"an area smaller than the balloon", {0, 50, 50, 20}, {0, 0, 300, 100}, {0, 0}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.where);
+        const QPoint place = BalloonPlace(row.anchor, balloon, row.area);
+        EXPECT_EQ(place, row.place);
+        if (row.area.width() >= balloon.width() && row.area.height() >= balloon.height()) {
+            EXPECT_TRUE(row.area.contains(QRect(place, balloon)));
+            // Under or over the control, never across it.
+            EXPECT_FALSE(QRect(place, balloon).intersects(row.anchor));
+        }
+    }
+}
+
 TEST(Balloon, BodyKeepsItsTextWhenEmptyAndNeverGetsANegativeSize)
 {
     BalloonArgs args;
