@@ -12,16 +12,20 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 using namespace fixtora;
 
@@ -41,6 +45,22 @@ protected:
     }
     Main *loadMain() { return LoadForm<Main>(); }
     void trigger(const char *item) { loadMain()->findChild<QAction *>(item)->trigger(); }
+};
+
+// A page of the workspace whose button refuses what was typed in the
+// program's box and then goes on with its own controls, as the wizard pages
+// do; Exit unloads it as it unloads the tournament wizard.
+class RefusingPage : public QWidget {
+public:
+    RefusingPage() : typed(new QLineEdit(QStringLiteral("3"), this)) {}
+    void Next()
+    {
+        MessageArgs refusal;
+        refusal.Text = QStringLiteral("Please enter a value from 4 to 64");
+        ShowMessage(refusal);
+        typed->clear();
+    }
+    QLineEdit *typed;
 };
 
 QStringList slotsOf(std::span<const QString> list)
@@ -209,6 +229,51 @@ TEST_F(MainWindow, ExitUnloadsWithoutAQuestionAndEndsTheProgram)
         EXPECT_EQ(form, nullptr);
     EXPECT_EQ(taskEvents, QStringList({"unload Wizard3", "unload Wizard5", "unload Tableform", "unload PrintWeekly",
                                        "unload tourwiz"}));
+}
+
+TEST_F(MainWindow, ExitAndTheCloseBoxWaitForTheBoxOnScreenAndItsWindow)
+{
+    Main *main = loadMain();
+    ShowMainMenu();
+    RegisterTaskWindow(TaskWindow::tourwiz, {nullptr, UnloadForm<RefusingPage>});
+    int leagueQuestions = 0;
+    SetUnsavedLeagueCheck([&leagueQuestions] {
+        ++leagueQuestions;
+        return true;
+    });
+    QPointer<RefusingPage> page = LoadForm<RefusingPage>();
+    main->ShowMdiChild(page, true);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *box = QApplication::activeWindow();
+        if (!box || box->objectName() != "frmMSGBOX")
+            return;
+        poll.stop();
+        // File > Exit with the mouse, the close box, Exit by any other way.
+        QMenuBar *bar = main->menuBar();
+        const QPoint file = bar->actionGeometry(main->findChild<QMenu *>("File")->menuAction()).center();
+        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, bar->mapTo(main, file));
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu opened under the box";
+        EXPECT_FALSE(main->close());
+        trigger("Exit");
+        ProcessUnloads();
+        EXPECT_TRUE(page) << "the window that asked went while its box was up";
+        EXPECT_TRUE(box->isVisible());
+        QTest::mouseClick(box->findChild<chameleonButton *>("command1_0"), Qt::LeftButton);
+    });
+    poll.start(5);
+    page->Next();
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(page->typed->text().isEmpty());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(leagueQuestions, 0);
+
+    trigger("Exit");  // the box answered: Exit asks about the league, then ends
+    ProcessUnloads();
+    EXPECT_EQ(leagueQuestions, 1);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_FALSE(page);
+    SetUnsavedLeagueCheck({});
 }
 
 TEST_F(MainWindow, AMaximisedWindowDoesNotChangeTheCaption)
