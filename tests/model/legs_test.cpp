@@ -2,6 +2,7 @@
 
 #include "model/league.h"
 #include "model/settings.h"
+#include "model/teamscoring.h"
 #include "testleague.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,99 @@ TEST(Legs, TheRuleExchangesTheNamesOfEvenLegsOnly)
     gHomeAwayRule = false;
     EXPECT_EQ(EntryName(3), "Player 3");
     EXPECT_EQ(EntryName(0), "");
+}
+
+// A fixture as the fixtures screen shows it: left name and score, right score
+// and name.
+QString shown(int home)
+{
+    const FixtureSides sides = SidesOfFixture(home);
+    return QStringLiteral("%1 %2 - %3 %4")
+        .arg(EntryName(sides.left), gScores[home], gScores[home + 1], EntryName(sides.right));
+}
+
+// Alice and Bob play the first fixture of every leg of a six-player league;
+// Alice scored 0 and Bob 2 each time, entered under one setting of the rule. Whatever the setting turns to, the result
+// stays theirs: only which of them stands on the left may change.
+TEST(Legs, AResultKeepsItsEntriesWhenTheRuleChanges)
+{
+    const struct {
+        bool enteredUnder, rule;
+        int games;
+        bool entered;
+        bool moved;
+        const char *evenLeg;  // the fixture in legs 2 and 4
+    } rows[] = {
+        {false, false, 2, true, false, "Alice 0 - 2 Bob"},
+        {false, true, 2, true, true, "Bob 2 - 0 Alice"},
+        {true, false, 2, true, true, "Alice 0 - 2 Bob"},
+        {true, true, 4, true, false, "Bob 2 - 0 Alice"},
+        {false, true, 4, true, true, "Bob 2 - 0 Alice"},
+        {true, false, 4, true, true, "Alice 0 - 2 Bob"},
+        {false, true, 2, false, false, "Bob -1 - -1 Alice"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(::testing::Message() << "entered under " << row.enteredUnder << ", rule " << row.rule << ", "
+                                          << row.games << " games, entered " << row.entered);
+        test::BuildTestLeague(test::PlayerLeague(6, row.games));
+        const int cycle = 30;
+        gPlayerNames[EntryOfCode(gFixtureSlots[1])] = "Alice";
+        gPlayerNames[EntryOfCode(gFixtureSlots[2])] = "Bob";
+        gHomeAwayRule = row.enteredUnder;
+        for (int leg = 1; leg <= row.games && row.entered; ++leg) {
+            const int home = (leg - 1) * cycle + 1;
+            const bool aliceLeft = EntryName(SidesOfFixture(home).left) == "Alice";
+            gScores[home] = aliceLeft ? "0" : "2";
+            gScores[home + 1] = aliceLeft ? "2" : "0";
+        }
+        gHomeAwayRule = row.rule;
+        EXPECT_EQ(ConvertResultsToRule(row.enteredUnder), row.moved);
+        const QString oddLeg = row.entered ? "Alice 0 - 2 Bob" : "Alice -1 - -1 Bob";
+        for (int leg = 1; leg <= row.games; ++leg)
+            EXPECT_EQ(shown((leg - 1) * cycle + 1), leg % 2 ? oddLeg : QString(row.evenLeg)) << "leg " << leg;
+    }
+    gHomeAwayRule = false;
+}
+
+// Everything one side of a team match holds moves with it: its result, its
+// secondary total, its players and their scores; a second conversion
+// brings every value back.
+TEST(Legs, EveryValueOfATeamMatchSideMovesWithIt)
+{
+    test::TestLeague league = test::TeamLeague(4, 2, 3);
+    league.scoresEntered = true;
+    test::BuildTestLeague(league);
+    const int home = 13, away = 14;   // the first fixture of the second leg
+    for (int j = 1; j <= kTeamGames; ++j) {
+        gPosPlayer[kTeamGames * (home - 1) + j] = QString("H%1").arg(j);
+        gPosPlayer[kTeamGames * (away - 1) + j] = QString("A%1").arg(j);
+    }
+    gPosScoreB[home] = "9";
+    gPosScoreB[away] = "4";
+    const QList<QString> scores = gScores, players = gPosPlayer, first = gPosScoreA, second = gPosScoreB;
+
+    gHomeAwayRule = true;
+    ASSERT_TRUE(ConvertResultsToRule(false));
+    EXPECT_EQ(gScores[home], scores[away]);
+    EXPECT_EQ(gScores[away], scores[home]);
+    EXPECT_EQ(gPosScoreB[home], "4");
+    EXPECT_EQ(gPosScoreB[away], "9");
+    for (int j = 1; j <= kTeamGames; ++j) {
+        const int h = kTeamGames * (home - 1) + j, a = kTeamGames * (away - 1) + j;
+        EXPECT_EQ(gPosPlayer[h], QString("A%1").arg(j));
+        EXPECT_EQ(gPosPlayer[a], QString("H%1").arg(j));
+        EXPECT_EQ(gPosScoreA[h], first[a]);
+        EXPECT_EQ(gPosScoreA[a], first[h]);
+    }
+    EXPECT_EQ(gScores[1], scores[1]) << "the first leg stays as it is";
+    EXPECT_EQ(gPosPlayer[1], players[1]);
+
+    gHomeAwayRule = false;
+    ASSERT_TRUE(ConvertResultsToRule(true));
+    EXPECT_EQ(gScores, scores);
+    EXPECT_EQ(gPosPlayer, players);
+    EXPECT_EQ(gPosScoreA, first);
+    EXPECT_EQ(gPosScoreB, second);
 }
 
 } // namespace
