@@ -274,14 +274,22 @@ TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsReported)
     EXPECT_TRUE(mainMenuShown());
 }
 
-// The league file the desktop passes when one is opened from the file manager.
+// The league file the desktop passes when one is opened from the file manager:
+// a league of four players written at path, and no league open.
+namespace {
+void writeLeagueAt(const QString &path)
+{
+    test::BuildTestLeague(test::PlayerLeague(4));
+    gLeagueFile = path;
+    ASSERT_TRUE(CreateLeagueFile().ok);
+    InitialiseGlobals();
+}
+} // namespace
+
 TEST_F(StartUp, ALeagueNamedOnTheCommandLineOpensOnceTheLoginLetsTheUserIn)
 {
     QTemporaryDir dir;
-    test::BuildTestLeague(test::PlayerLeague(4));
-    gLeagueFile = dir.filePath("pool.tbl");
-    ASSERT_TRUE(CreateLeagueFile().ok);
-    InitialiseGlobals();
+    writeLeagueAt(dir.filePath("pool.tbl"));
     SetLeagueToOpen(dir.filePath("pool.tbl"));
     storePassword("Abc");
     ASSERT_TRUE(intro()->Load());
@@ -296,10 +304,7 @@ TEST_F(StartUp, ALeagueNamedOnTheCommandLineOpensOnceTheLoginLetsTheUserIn)
 TEST_F(StartUp, ADamagedLeagueOnTheCommandLineGetsOpenLeaguesMessageAndNoLeagueOpens)
 {
     QTemporaryDir dir;
-    test::BuildTestLeague(test::PlayerLeague(4));
-    gLeagueFile = dir.filePath("damaged.tbl");
-    ASSERT_TRUE(CreateLeagueFile().ok);
-    InitialiseGlobals();
+    writeLeagueAt(dir.filePath("damaged.tbl"));
     test::writeAll(dir.filePath("damaged.tbl"), "not a league");
     SetLeagueToOpen(dir.filePath("damaged.tbl"));
     ASSERT_TRUE(intro()->Load());
