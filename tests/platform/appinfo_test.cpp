@@ -5,67 +5,48 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <utility>
 
 using namespace fixtora;
 
 namespace {
 
-// Makes the folders (ending in "/") and files, relative to root.
-void lay(const QTemporaryDir &root, std::initializer_list<const char *> paths)
+// Makes each path under root: a folder when it ends in "/", else an empty file.
+void lay(const QTemporaryDir &root, const QStringList &paths)
 {
-    for (const char *path : paths) {
-        const QString full = root.filePath(QString::fromLatin1(path));
-        if (full.endsWith(QLatin1Char('/'))) {
-            ASSERT_TRUE(QDir().mkpath(full));
-            continue;
+    for (const QString &path : paths) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(root.filePath(path)).path()));
+        if (!path.endsWith('/')) {
+            ASSERT_TRUE(QFile(root.filePath(path)).open(QIODevice::WriteOnly));
         }
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(full).path()));
-        QFile file(full);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
 }
-
-// Runs the test with the program in a folder of root.
-class ProgramIn : public ::testing::Test {
-protected:
-    void TearDown() override { SetProgramFolder(saved); }
-    void runFrom(const char *folder) { SetProgramFolder(root.filePath(QString::fromLatin1(folder))); }
-
-    QTemporaryDir root;
-    QString saved = ProgramFolder();
-};
 
 } // namespace
 
 TEST(InstalledCopy, IsKnownByItsPagesBesideTheProgramsFolder)
 {
-    struct Row {
-        std::initializer_list<const char *> layout;
-        const char *program;
-        bool installed;
+    const std::pair<QStringList, bool> rows[] = {
+        {{"p/bin/", "p/share/fixtora/"}, true},
+        {{"p/bin/"}, false},  // a build folder
+        {{"p/bin/", "p/share/"}, false},
+        {{"p/bin/", "p/share/fixtora"}, false},  // a file, not a folder
+        {{"p/bin/share/fixtora/"}, false},       // inside the folder, not beside it
     };
-    const Row rows[] = {
-        {{"usr/bin/", "usr/share/fixtora/"}, "usr/bin", true},
-        {{"stage/opt/club/bin/", "stage/opt/club/share/fixtora/"}, "stage/opt/club/bin", true},
-        {{"build/bin/"}, "build/bin", false},
-        {{"p/bin/", "p/share/"}, "p/bin", false},
-        {{"p/bin/", "p/share/fixtora"}, "p/bin", false},  // a file, not a folder
-        {{"p/bin/share/fixtora/"}, "p/bin", false},       // inside the folder, not beside it
-    };
-    for (const Row &row : rows) {
-        QTemporaryDir layout;
-        lay(layout, row.layout);
-        EXPECT_EQ(IsInstalledCopy(layout.filePath(QString::fromLatin1(row.program))), row.installed) << row.program;
+    for (const auto &[layout, installed] : rows) {
+        QTemporaryDir root;
+        lay(root, layout);
+        EXPECT_EQ(IsInstalledCopy(root.filePath("p/bin")), installed) << layout.join(' ').toStdString();
     }
 }
 
-TEST_F(ProgramIn, APageBesideTheProgramComesFirstThenTheInstalledOne)
+TEST(InstalledCopy, TakesAPageBesideTheProgramFirstThenTheInstalledOne)
 {
-    lay(root, {"usr/bin/help.html", "usr/share/fixtora/help.html", "usr/share/fixtora/whatsnew.htm", "build/bin/"});
-    runFrom("usr/bin");
+    const QString saved = ProgramFolder();
+    QTemporaryDir root;
+    lay(root, {"usr/bin/help.html", "usr/share/fixtora/help.html", "usr/share/fixtora/whatsnew.htm"});
+    SetProgramFolder(root.filePath("usr/bin"));
     EXPECT_EQ(ProgramPage("help.html"), root.filePath("usr/bin/help.html"));
     EXPECT_EQ(ProgramPage("whatsnew.htm"), root.filePath("usr/share/fixtora/whatsnew.htm"));
-    runFrom("build/bin");
-    EXPECT_EQ(ProgramPage("whatsnew.htm"), root.filePath("build/bin/whatsnew.htm"));
+    SetProgramFolder(saved);
 }
