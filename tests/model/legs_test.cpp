@@ -2,7 +2,6 @@
 
 #include "model/league.h"
 #include "model/settings.h"
-#include "model/teamscoring.h"
 #include "testleague.h"
 
 #include <gtest/gtest.h>
@@ -105,47 +104,6 @@ TEST(Legs, AResultKeepsItsEntriesWhenTheRuleChanges)
             EXPECT_EQ(shown((leg - 1) * cycle + 1), leg % 2 ? oddLeg : QString(row.evenLeg)) << "leg " << leg;
     }
     gHomeAwayRule = false;
-}
-
-// Everything one side of a team match holds moves with it: its result, its
-// secondary total, its players and their scores; a second conversion
-// brings every value back.
-TEST(Legs, EveryValueOfATeamMatchSideMovesWithIt)
-{
-    test::TestLeague league = test::TeamLeague(4, 2, 3);
-    league.scoresEntered = true;
-    test::BuildTestLeague(league);
-    const int home = 13, away = 14;   // the first fixture of the second leg
-    for (int j = 1; j <= kTeamGames; ++j) {
-        gPosPlayer[kTeamGames * (home - 1) + j] = QString("H%1").arg(j);
-        gPosPlayer[kTeamGames * (away - 1) + j] = QString("A%1").arg(j);
-    }
-    gPosScoreB[home] = "9";
-    gPosScoreB[away] = "4";
-    const QList<QString> scores = gScores, players = gPosPlayer, first = gPosScoreA, second = gPosScoreB;
-
-    gHomeAwayRule = true;
-    ASSERT_TRUE(ConvertResultsToRule(false));
-    EXPECT_EQ(gScores[home], scores[away]);
-    EXPECT_EQ(gScores[away], scores[home]);
-    EXPECT_EQ(gPosScoreB[home], "4");
-    EXPECT_EQ(gPosScoreB[away], "9");
-    for (int j = 1; j <= kTeamGames; ++j) {
-        const int h = kTeamGames * (home - 1) + j, a = kTeamGames * (away - 1) + j;
-        EXPECT_EQ(gPosPlayer[h], QString("A%1").arg(j));
-        EXPECT_EQ(gPosPlayer[a], QString("H%1").arg(j));
-        EXPECT_EQ(gPosScoreA[h], first[a]);
-        EXPECT_EQ(gPosScoreA[a], first[h]);
-    }
-    EXPECT_EQ(gScores[1], scores[1]) << "the first leg stays as it is";
-    EXPECT_EQ(gPosPlayer[1], players[1]);
-
-    gHomeAwayRule = false;
-    ASSERT_TRUE(ConvertResultsToRule(true));
-    EXPECT_EQ(gScores, scores);
-    EXPECT_EQ(gPosPlayer, players);
-    EXPECT_EQ(gPosScoreA, first);
-    EXPECT_EQ(gPosScoreB, second);
 }
 
 } // namespace
