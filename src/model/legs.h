@@ -36,10 +36,10 @@ FixtureSides SidesOfFixture(int homeEntry);
 // The name of an entry number (empty for 0 or a number outside 1..32).
 QString EntryName(int entry);
 
-// Moves everything stored for one side of the fixture whose home entry is
-// slot entry s to the other side and back: both score texts, both secondary
-// totals and both blocks of 16 position entries (players and first scores).
-// True when the two sides held anything different.
+// Exchanges everything stored for the two sides of the fixture whose home
+// side is slot entry homeEntry: both score texts, both secondary totals and
+// both blocks of 16 position entries (players and first scores). True when
+// the two sides held anything different.
 bool ExchangeFixtureResults(int homeEntry);
 
 // Turns the open league's results, stored under the home-and-away rule
