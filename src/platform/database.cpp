@@ -37,10 +37,12 @@ QString quotedLiteral(const QString &text)
 // How long a lock held elsewhere is waited for before the step fails.
 constexpr int kBusyTimeoutMs = 1000;
 
-// code: an extended result code.
+// code: an extended result code. A journal that cannot be removed (its
+// folder is write-protected) stays hot: the write it undoes is not undone
+// for good, so it is what a write-protected file gives.
 DatabaseError::Kind kindOf(int code)
 {
-    if (code == SQLITE_READONLY_ROLLBACK)
+    if (code == SQLITE_READONLY_ROLLBACK || code == SQLITE_IOERR_DELETE)
         return DatabaseError::Kind::CannotRollBack;
     switch (code & 0xff) {
     case SQLITE_BUSY:
