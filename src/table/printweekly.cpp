@@ -311,14 +311,19 @@ void PrintWeekly::htmlfix_Click()
     WriteHtml();
 }
 
-// The page is written first; only a complete page is sent. The transfer runs
-// in the background and its outcome is shown when it ends.
+// The page is written first; only a complete page is sent, and only when the
+// upload boxes hold what may be sent. The transfer runs in the background and
+// its outcome is shown when it ends.
 void PrintWeekly::webme_Click()
 {
     if (!WriteHtml())
         return;
-    webme->setEnabled(false);
     const FtpUploadRequest request{Text2->text(), Text3->text(), Text4->text(), htmlout->text(), Text1->text()};
+    if (const QString problem = UploadProblem(request); !problem.isEmpty()) {
+        SystemMessage(problem);
+        return;
+    }
+    webme->setEnabled(false);
     StartUpload(request, this, [this](const UploadResult &result) {
         webme->setEnabled(true);
         SystemMessage(result.ok ? QStringLiteral("The table was uploaded.") : result.message);
