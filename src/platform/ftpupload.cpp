@@ -18,6 +18,8 @@ namespace {
 // Without progress for this long, a transfer is given up.
 constexpr long kStallSeconds = 60;
 
+constexpr int kMaxPort = 65535;
+
 struct Upload {
     QByteArray bytes;
     qsizetype sent = 0;
@@ -37,8 +39,6 @@ UploadResult failure(const QString &message)
 {
     return {false, message};
 }
-
-constexpr int kMaxPort = 65535;
 
 bool holdsControl(const QString &text)
 {
