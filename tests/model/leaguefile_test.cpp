@@ -171,7 +171,6 @@ TEST_F(LeagueFileTest, NamesComeBackExactlyAsTheyWereStored)
         test::BuildTestLeague(test::TeamLeague(4));
         gTableName = name;
         gPlayerNames[2] = name;
-        gTeamSquads[2][0] = name;
         gTeamSquads[3][2] = name;
         gPosPlayer[5] = name;
         ASSERT_TRUE(create("names.tbl").ok);
