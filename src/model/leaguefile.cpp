@@ -639,10 +639,10 @@ FileResult SaveLeague(SaveCommit commit)
     }
 }
 
-FileResult LoadLeague()
+FileResult LoadLeague(const QString &chosen)
 {
     gDialogFilter = QStringLiteral("Fixtora Leagues (*.tbl)") + QChar(u'\0') + QStringLiteral("*.tbl") + QChar(u'\0');
-    ShowOpenDialog();
+    ShowOpenDialog(chosen);
     if (gDialogResult == 0)
         return abandonLoad(QString());
     setCaption(QStringLiteral("Fixtora          League Name :") + gFileFolder);

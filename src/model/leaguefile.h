@@ -66,14 +66,15 @@ FileResult CreateLeagueFile();
 enum class SaveCommit { Whole, PerRecord };
 FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
 
-// Asks for a league file and reads it into the model (after InitialiseGlobals).
+// Asks for a league file, or takes the one given, and reads it into the model
+// (after InitialiseGlobals).
 // The pair is checked whole (SQLite's integrity check of both files, their
 // shared identity, LeagueProblem) before it is taken; a failure is shown
 // through the hooks and leaves no league open. A pair another program holds
 // gives "The league file is in use by another program; try again"; a pair
 // that a save which died left half-written and that cannot be written (so
 // cannot be rolled back) says so rather than that it is not valid.
-FileResult LoadLeague();
+FileResult LoadLeague(const QString &chosen = QString());
 
 struct PositionEntry {
     QString who;
