@@ -93,9 +93,12 @@ void runStatement(sqlite3 *db, const QString &sql, OnRow onRow)
 // U+FEFF as a byte-order mark.
 QString columnText(sqlite3_stmt *stmt, int column)
 {
+    const QByteArrayView bytes(reinterpret_cast<const char *>(sqlite3_column_text(stmt, column)),
+                               sqlite3_column_bytes(stmt, column));
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return utf8(QByteArrayView(reinterpret_cast<const char *>(sqlite3_column_text(stmt, column)),
-                               sqlite3_column_bytes(stmt, column)));
+    return utf8(bytes);
 }
 
 QVariant columnValue(sqlite3_stmt *stmt, int column)
