@@ -269,6 +269,28 @@ TEST_F(LeagueFileTest, RoundDatesChangedOutsideTheProgramOpenWithANotice)
     }
 }
 
+TEST_F(LeagueFileTest, NamesComeBackExactlyAsTheyWereStored)
+{
+    const QString rows[] = {
+        QString(QChar(0xFEFF)) + "Ann", QString(2, QChar(0xFEFF)) + "Ann", QString("Ann") + QChar(0xFEFF),
+        "<b>Bold</b>", "R&D", QString::fromUtf8("Zo\u00eb"), QString::fromUtf8("Zoe\u0308"),
+    };
+    for (const QString &name : rows) {
+        SCOPED_TRACE(name.toStdString());
+        test::BuildTestLeague(test::TeamLeague(4));
+        gTableName = name;
+        gPlayerNames[2] = name;
+        gTeamSquads[3][2] = name;
+        gPosPlayer[5] = name;
+        ASSERT_TRUE(create("names.tbl").ok);
+        ASSERT_TRUE(load("names.tbl").ok);
+        EXPECT_EQ(gTableName, name);
+        EXPECT_EQ(gPlayerNames[2], name);
+        EXPECT_EQ(gTeamSquads[3][2], name);
+        EXPECT_EQ(gPosPlayer[5], name);
+    }
+}
+
 TEST_F(LeagueFileTest, SaveInPlaceRewritesResultsButNotTheDefinition)
 {
     test::BuildTestLeague(test::PlayerLeague(4, 2));
