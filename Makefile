@@ -1,9 +1,10 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; `make package`
+# builds the Debian package.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test bench deps configure build clean
+.PHONY: run test bench package deps configure build clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -26,6 +27,10 @@ test: build $(ASAN_BUILD)/build.ninja
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target test_platform test_model
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) -L core
+
+# The .deb lands in $(BUILD): install it with `apt install ./$(BUILD)/fixtora_*.deb`.
+package: build
+	cd $(BUILD) && cpack
 
 bench: build
 	$(BUILD)/bench/fixtora_bench

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Fixtora needs to build, test and run.
+# Installs the Debian packages Fixtora needs to build, test, run and package
+# (qt6-svg-dev draws the icon, dpkg-dev works out the package's dependencies;
+# the desktop tools check the installed files).
 # Idempotent: asks apt only for what is missing.
 set -euo pipefail
 
@@ -10,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-pyftpdlib poppler-utils
   fonts-liberation xvfb xauth
+  qt6-svg-dev dpkg-dev file
+  desktop-file-utils appstream shared-mime-info xdotool
 )
 
 missing=()

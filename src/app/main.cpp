@@ -1,5 +1,8 @@
 // The program starts with the intro screen. When its load ends the program (the
 // user refused to run below 1024x768), the event loop never runs.
+//
+// The one argument taken is a league file, as the desktop passes it when one
+// is opened from the file manager: it opens once the main menu is up.
 
 #include "fixtures/fixtureswindows.h"
 #include "fixtures/resultswindows.h"
@@ -11,6 +14,7 @@
 #include "wizard/wizardwindows.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 #include <cstdlib>
@@ -19,7 +23,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.fixtora.Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        fixtora::SetLeagueToOpen(QFileInfo(arguments[1]).absoluteFilePath());
     fixtora::RegisterFixturesWindows();
     fixtora::RegisterResultsWindows();
     fixtora::RegisterTableWindows();

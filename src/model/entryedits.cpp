@@ -5,10 +5,11 @@
 
 namespace fixtora {
 
-RenameRefusal RenameProblem(int entry, const QString &name)
+RenameRefusal RenameProblem(int entry, const QString &typed)
 {
     if (entry < 1 || entry > gNumSlots || entry > kMaxSlots)
         return RenameRefusal::NoEntry;
+    const QString name = TypedName(typed);
     if (!IsStorableName(name))
         return RenameRefusal::BadLength;
     for (int other = 1; other <= gNumSlots && other <= kMaxSlots; ++other)
@@ -17,11 +18,12 @@ RenameRefusal RenameProblem(int entry, const QString &name)
     return RenameRefusal::None;
 }
 
-RenameRefusal RenameEntry(int entry, const QString &name)
+RenameRefusal RenameEntry(int entry, const QString &typed)
 {
-    const RenameRefusal refusal = RenameProblem(entry, name);
+    const RenameRefusal refusal = RenameProblem(entry, typed);
     if (refusal != RenameRefusal::None)
         return refusal;
+    const QString name = TypedName(typed);
     gPlayerNames[entry] = name;
     if (gTeamLeague)
         gTeamSquads[entry][0] = name;

@@ -23,12 +23,14 @@ QString nameFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-// Runs the dialog; the chosen path with blanks trimmed, or nothing when cancelled.
+// Runs the dialog, unless a path was chosen already; the chosen path with
+// blanks trimmed, or nothing when cancelled.
 bool runDialog(bool save, QString &path)
 {
     const FileDialogRequest request{save, save ? QStringLiteral("save file") : QStringLiteral("Open file"), gSavePath,
                                     nameFilter(gDialogFilter)};
-    path = ChooseFile(request);
+    if (path.isEmpty())
+        path = ChooseFile(request);
     while (path.startsWith(QLatin1Char(' ')))
         path.remove(0, 1);
     while (path.endsWith(QLatin1Char(' ')))
@@ -56,9 +58,9 @@ QString CompanionPath(const QString &leaguePath)
     return leaguePath + kCompanionExt;
 }
 
-void ShowOpenDialog()
+void ShowOpenDialog(const QString &chosen)
 {
-    QString path;
+    QString path = chosen;
     if (!runDialog(false, path))
         return;
     gLeagueFile = path;

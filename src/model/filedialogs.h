@@ -15,7 +15,9 @@ QString WithExtension(const QString &path, const QString &ext);
 // ".ext" added when it has none.
 QString CompanionPath(const QString &leaguePath);
 
-void ShowOpenDialog();
+// Asks for a league file to open; a path given is taken as the answer without
+// asking (a file named on the command line).
+void ShowOpenDialog(const QString &chosen = QString());
 void ShowSaveDialog();
 
 } // namespace fixtora

@@ -5,11 +5,15 @@
 #include "model/league.h"
 #include "model/leaguepair.h"
 #include "model/leaguerules.h"
+#include "model/legs.h"
+#include "model/settings.h"
 #include "model/teamscoring.h"
 #include "platform/database.h"
 #include "platform/numbers.h"
 #include "platform/systembox.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -75,6 +79,9 @@ const Table kSquadsTable{QStringLiteral("teamplayers"), kTeamFields};
 const Table kPlayersTable{QStringLiteral("players"), kDefinitionFields + kPlayerFields};
 const Table kPlayerNamesTable{QStringLiteral("players"), kPlayerFields};
 const Table kDatesTable{QStringLiteral("dates"), {QStringLiteral("dates")}, kCompanionSchema};
+const Table kWrittenWithTable{QStringLiteral("writtenwith"), {QStringLiteral("homeaway"), QStringLiteral("datedigest")}};
+const QString kWrittenWithSchema =
+    QStringLiteral("writtenwith (id INTEGER PRIMARY KEY, homeaway INTEGER, datedigest TEXT)");
 
 // ---- Encodings ---------------------------------------------------------------------
 
@@ -96,6 +103,17 @@ std::optional<QDate> decodeDate(const QVariant &value)
     if (!date.isValid())
         return std::nullopt;
     return date;
+}
+
+// The digest of the first w round dates as the companion stores them.
+QString datesDigest(int w)
+{
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    for (int r = 1; r <= w; ++r) {
+        digest.addData(encodeDate(gWeekDates[r]).toUtf8());
+        digest.addData(QByteArrayView("\n"));
+    }
+    return QString::fromLatin1(digest.result().toHex());
 }
 
 // The custom fixture string in the four fields: 250 characters in each of the
@@ -147,6 +165,7 @@ void createSchema(Database &db)
             + QStringLiteral("Tablename TEXT, GAMESTOPLAY INTEGER, startdate TEXT, skipdate INTEGER, ")
             + textColumns(kPlayerFields) + QLatin1Char(')'),
         kCompanionSchema + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
+        kWrittenWithSchema,
     };
     for (const QString &table : tables)
         db.Execute(QStringLiteral("CREATE TABLE ") + table);
@@ -218,6 +237,23 @@ void setPositions(RecordWriter &positions, int i, bool withScores)
     }
 }
 
+// The rule the league's results are stored under and the digest of its dates.
+void setHowWritten(RecordWriter &written, int w)
+{
+    written.Set(0, gHomeAwayRule ? 1 : 0);
+    written.SetText(1, datesDigest(w));
+}
+
+// A league first written before these were kept gets them at its next save.
+void rewriteHowWritten(Database &db, WriteMode mode, int w)
+{
+    if (!db.HasTable(kWrittenWithTable.name)) {
+        db.Execute(QStringLiteral("CREATE TABLE ") + kWrittenWithSchema);
+        mode = WriteMode::Append;
+    }
+    writeRecords(db, kWrittenWithTable, 1, mode, [w](RecordWriter &written, int) { setHowWritten(written, w); });
+}
+
 void writeNewLeague(Database &db, std::int16_t code)
 {
     const int n = gNumSlots;
@@ -234,6 +270,7 @@ void writeNewLeague(Database &db, std::int16_t code)
     writeRecords(db, kPenaltiesTable, n, append, [](RecordWriter &penalties, int) { penalties.Set(0, 0); });
     writeRecords(db, kDatesTable, w, append,
                  [](RecordWriter &dates, int r) { dates.SetText(0, encodeDate(gWeekDates[r])); });
+    writeRecords(db, kWrittenWithTable, 1, append, [w](RecordWriter &written, int) { setHowWritten(written, w); });
     writeRecords(db, kScoresTable, e, append, [](RecordWriter &scores, int) { scores.SetText(0, kNotEntered); });
     if (gTeamLeague) {
         writeRecords(db, kPositionsTable, e, append,
@@ -266,6 +303,7 @@ void rewriteLeague(Database &db, WriteMode mode)
                      [](RecordWriter &positions, int i) { setPositions(positions, i, true); });
     writeRecords(db, kDatesTable, w, mode,
                  [](RecordWriter &dates, int r) { dates.SetText(0, encodeDate(gWeekDates[r])); });
+    rewriteHowWritten(db, mode, w);
     writeRecords(db, kPenaltiesTable, n, mode, [](RecordWriter &penalties, int i) {
         penalties.Set(0, std::clamp(gPenalties[i], 0, kMaxPenalty));
     });
@@ -375,6 +413,32 @@ std::int16_t readTypeCode(Database &db)
     return static_cast<std::int16_t>(code);
 }
 
+// What the league file says of how it was written; nothing for a file
+// written before that was kept.
+struct HowWritten {
+    bool homeAwayRule = false;
+    QString datesDigest;
+};
+
+std::optional<HowWritten> readHowWritten(Database &db)
+{
+    if (!db.HasTable(kWrittenWithTable.name))
+        return std::nullopt;
+    Recordset written(db, kWrittenWithTable.name);
+    requireRecords(written, 1);
+    written.MoveFirst();
+    return HowWritten{integerField(written, QStringLiteral("homeaway"), 0, 1) == 1,
+                      textField(written, QStringLiteral("datedigest"))};
+}
+
+QString datesChangedNotice(const QString &companionPath)
+{
+    return QStringLiteral("The round dates in %1 are not the dates this league was last saved with: that file has "
+                          "changed since. The league is open with the dates it holds now. Check the date of every "
+                          "round on the fixtures screen, then save the league.")
+        .arg(QDir::toNativeSeparators(companionPath));
+}
+
 // Definition and names; sets N and G.
 void readPlayers(Database &db)
 {
@@ -478,7 +542,9 @@ void rebuildTeamResults(int e)
     }
 }
 
-void readLeague(const QString &leaguePath, const QString &companionPath)
+// Reads the pair into the model; what the user should be told of a league
+// that opened (a notice), or nothing.
+QString readLeague(const QString &leaguePath, const QString &companionPath)
 {
     RecoverInterruptedCreates(folderOf(leaguePath));
     checkFile(leaguePath);
@@ -499,6 +565,7 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
     Recordset dates(league, QStringLiteral("dates"), kCompanionSchema);
 
     gLeagueType = readTypeCode(league);
+    const std::optional<HowWritten> written = readHowWritten(league);
     gTeamLeague = IsTeamType(gLeagueType);
     if (gTeamLeague)
         gTeamScoring = scoringOfType(gLeagueType);
@@ -542,6 +609,10 @@ void readLeague(const QString &leaguePath, const QString &companionPath)
         throw LoadError{kNotValid};
     league.Execute(QStringLiteral("COMMIT"));
     RemoveDeadSaveJournals(league, leaguePath, companionPath);
+    if (!written)
+        return {};
+    ConvertResultsToRule(written->homeAwayRule);
+    return written->datesDigest == datesDigest(w) ? QString() : datesChangedNotice(companionPath);
 }
 
 void setCaption(const QString &caption)
@@ -639,15 +710,16 @@ FileResult SaveLeague(SaveCommit commit)
     }
 }
 
-FileResult LoadLeague()
+FileResult LoadLeague(const QString &chosen)
 {
     gDialogFilter = QStringLiteral("Fixtora Leagues (*.tbl)") + QChar(u'\0') + QStringLiteral("*.tbl") + QChar(u'\0');
-    ShowOpenDialog();
+    ShowOpenDialog(chosen);
     if (gDialogResult == 0)
         return abandonLoad(QString());
     setCaption(QStringLiteral("Fixtora          League Name :") + gFileFolder);
+    QString notice;
     try {
-        readLeague(gLeagueFile, gExtFileName);
+        notice = readLeague(gLeagueFile, gExtFileName);
     } catch (const LoadError &error) {
         return abandonLoad(error.message);
     } catch (const DatabaseError &error) {
@@ -658,7 +730,9 @@ FileResult LoadLeague()
     gDatesPending = false;
     gFixturesClosed = false;
     setCaption(CurrentLeagueCaption(gTableName));
-    return {true, {}};
+    if (!notice.isEmpty())
+        showMessage(notice);
+    return {true, notice};
 }
 
 PositionEntry ParsePositionEntry(const QString &text)

@@ -17,13 +17,25 @@
 //   players         1 record   Tablename, GAMESTOPLAY, startdate, skipdate,
 //                              player1..player32
 //   leaguepair      1 record   identity: shared with the companion
+//   writtenwith     1 record   homeaway: 1 when the scores are stored under
+//                              the home-and-away rule, else 0;
+//                              datedigest: SHA-256 (hex) of the companion's
+//                              round dates as written, each followed by "\n"
 // Companion: dates  W records  dates: date of round r
 //            leaguepair        identity: shared with the league file
 // Dates are stored as text "yyyy-MM-dd" (30 December 1899 is "1899-12-30");
 // a date the model does not hold is stored as the empty text.
 //
 // Every create and save gives both files a new shared identity; a pair
-// written before identities were kept has none in either file. How the pair
+// written before identities were kept has none in either file.
+//
+// Every create and save also writes "writtenwith" (a save adds it to a file
+// that has none). A league opened under the other setting of the
+// home-and-away rule has its results converted (model/legs.h), so each stays
+// with the entry that made it; dates that do not match the digest are taken
+// as the companion holds them, and the user is told to check them. A file
+// without "writtenwith" is read as it always was: under today's rule and
+// without a check of its dates. How the pair
 // survives a process that dies while writing it: model/leaguepair.h. What
 // may be written and read: model/leaguerules.h.
 
@@ -66,14 +78,17 @@ FileResult CreateLeagueFile();
 enum class SaveCommit { Whole, PerRecord };
 FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
 
-// Asks for a league file and reads it into the model (after InitialiseGlobals).
+// Asks for a league file, or takes the one given, and reads it into the model
+// (after InitialiseGlobals). A league that opened with something to tell (its
+// dates changed outside the program) shows the notice through the hooks and
+// returns it as the message.
 // The pair is checked whole (SQLite's integrity check of both files, their
 // shared identity, LeagueProblem) before it is taken; a failure is shown
 // through the hooks and leaves no league open. A pair another program holds
 // gives "The league file is in use by another program; try again"; a pair
 // that a save which died left half-written and that cannot be written (so
 // cannot be rolled back) says so rather than that it is not valid.
-FileResult LoadLeague();
+FileResult LoadLeague(const QString &chosen = QString());
 
 struct PositionEntry {
     QString who;

@@ -48,6 +48,20 @@ bool storableDate(const QDate &date)
     return !date.isValid() || (date.year() >= 1 && date.year() <= 9999);
 }
 
+// A character no name holds: it breaks a line or a record, or controls a device.
+bool breaksText(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
+// A character that shows nothing at the start or the end of a name.
+bool invisibleAtAnEnd(char32_t c)
+{
+    return QChar::isSpace(c) || QChar::category(c) == QChar::Other_Format;
+}
+
 // what: "the league", "entry 3".
 QString nameProblem(const QString &what, const QString &name)
 {
@@ -130,14 +144,37 @@ FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n)
     return check;
 }
 
+QString TypedName(const QString &typed)
+{
+    QList<char32_t> kept;
+    kept.reserve(typed.size());
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        char32_t c = typed[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < typed.size() && typed[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(typed[i], typed[i + 1]);
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            continue;  // half a character
+        }
+        if (!breaksText(c))
+            kept.append(c);
+    }
+    qsizetype first = 0, end = kept.size();
+    while (first < end && invisibleAtAnEnd(kept[first]))
+        ++first;
+    while (end > first && invisibleAtAnEnd(kept[end - 1]))
+        --end;
+    return QString::fromUcs4(kept.constData() + first, end - first);
+}
+
 bool IsStorableName(QStringView name)
 {
-    return !name.isEmpty() && name.size() <= kMaxNameLength;
+    return !name.isEmpty() && name.size() <= kMaxNameLength && name.isValidUtf16();
 }
 
 bool IsStorableSquadName(QStringView name)
 {
-    if (name.size() > kMaxNameLength)
+    if (name.size() > kMaxNameLength || !name.isValidUtf16())
         return false;
     return withoutSlashes(name)
         || (!name.contains(kNameSeparator) && !name.contains(kScoreSeparator) && !name.endsWith(u'/'));

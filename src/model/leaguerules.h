@@ -19,7 +19,21 @@ struct FixtureStringCheck {
 };
 FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n);
 
-// A name that a league file can hold: not empty, at most kMaxNameLength (16) characters.
+// A name as typed, made into the name that is checked and stored: what would
+// show nothing is taken out, so that a name pasted with a byte-order mark, a
+// tab or a trailing blank is compared with the others as the name that shows.
+// Taken out wherever they stand: control characters (tabs, line breaks),
+// line and paragraph separators and a surrogate without its pair; at either
+// end: blanks and format characters (byte-order mark, zero-width space,
+// direction marks). Within a name a format character stays: a joiner shapes
+// the letters or the emoji beside it. The wizard's pages, the rename and the
+// team match's players all take names through it.
+QString TypedName(const QString &typed);
+
+// A name that a league file can hold and give back as it stands: not empty,
+// at most kMaxNameLength (16) characters, no surrogate without its pair (it
+// has no UTF-8 form). Names of files written before TypedName, blanks and
+// invisible characters included, stay storable.
 bool IsStorableName(QStringView name);
 
 // A squad player name a position entry can hold: IsStorableName's rule (an

@@ -4,6 +4,11 @@
 // home-and-away rule on, a fixture of an even leg is shown with its two
 // entries the other way round; its scores never move. The fixtures pages, the
 // HTML export, score entry and the league table all decide sides here.
+//
+// Results are stored by the side they are shown on (the left score is
+// gScores[s] whichever entry stands on the left), so a league's results
+// belong to the rule they were entered under: a change of the rule moves the
+// results of the even legs with it (ConvertResultsToRule).
 
 #include <QString>
 
@@ -30,5 +35,18 @@ FixtureSides SidesOfFixture(int homeEntry);
 
 // The name of an entry number (empty for 0 or a number outside 1..32).
 QString EntryName(int entry);
+
+// Exchanges everything stored for the two sides of the fixture whose home
+// side is slot entry homeEntry: both score texts, both secondary totals and
+// both blocks of 16 position entries (players and first scores). True when
+// the two sides held anything different.
+bool ExchangeFixtureResults(int homeEntry);
+
+// Turns the open league's results, stored under the home-and-away rule
+// storedUnder, into results stored under gHomeAwayRule: when the two differ,
+// every fixture of the even legs exchanges its results, so each result stays
+// with the entry that made it while the names change sides. True when any
+// result or player moved.
+bool ConvertResultsToRule(bool storedUnder);
 
 } // namespace fixtora

@@ -99,7 +99,8 @@ void createIniFile()
 QString IniFilePath(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
-    const QString base = folder.isDir() && folder.isWritable() ? programFolder : UserConfigFolder();
+    const bool beside = folder.isDir() && folder.isWritable() && !IsInstalledCopy(programFolder);
+    const QString base = beside ? programFolder : UserConfigFolder();
     return base + QStringLiteral("/config.ini");
 }
 

@@ -48,8 +48,9 @@ inline std::int16_t gTableRefresh = 0;   // 1 or more asks the table screen to r
 
 inline constexpr const char *kIniSection = "Fixtora INI file";
 
-// Where "config.ini" lives: beside the program when its folder is writable,
-// otherwise in the user's configuration folder.
+// Where "config.ini" lives: beside the program when its folder is writable
+// and it is not an installed copy, otherwise in the user's configuration
+// folder.
 QString IniFilePath(const QString &programFolder = ProgramFolder());
 
 // Loads the thirteen settings from "config.ini"; creates the file with the

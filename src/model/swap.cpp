@@ -2,35 +2,9 @@
 
 #include "model/fixturelist.h"
 #include "model/league.h"
-#include "model/teamscoring.h"
-
-#include <utility>
+#include "model/legs.h"
 
 namespace fixtora {
-
-namespace {
-
-template <class List>
-void exchange(List &list, qsizetype a, qsizetype b)
-{
-    if (a >= 0 && b >= 0 && a < list.size() && b < list.size())
-        std::swap(list[a], list[b]);
-}
-
-// Everything stored for slot entry e moves to e + 1 and back.
-void exchangeResults(int e)
-{
-    exchange(gScores, e, e + 1);
-    exchange(gPosScoreB, e, e + 1);
-    const qsizetype home = qsizetype(kTeamGames) * (e - 1);
-    const qsizetype away = home + kTeamGames;
-    for (int j = 1; j <= kTeamGames; ++j) {
-        exchange(gPosPlayer, home + j, away + j);
-        exchange(gPosScoreA, home + j, away + j);
-    }
-}
-
-} // namespace
 
 bool SwapFixtureSides(int homeEntry)
 {
@@ -58,7 +32,7 @@ bool SwapFixtureSides(int homeEntry)
     gAltFixtures = true;
     gLeagueType = custom;
     for (int e = inCycle; e < entries; e += cycle)
-        exchangeResults(e);
+        ExchangeFixtureResults(e);
     gLeagueChanged = true;
     BuildFixtureList();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
-// Facts about the running program: its folder and its version.
+// Facts about the running program: its folder, where it finds the pages it
+// ships, and its version.
 
 #include <QString>
 
@@ -17,5 +18,16 @@ inline constexpr const char *kSupportEmail = "support@fixtora.org";
 // pages). Tests give each test process a folder of its own.
 QString ProgramFolder();
 void SetProgramFolder(const QString &folder);
+
+// True for a copy installed under a prefix: its pages are in share/fixtora
+// beside the program's folder (prefix/bin and prefix/share/fixtora), wherever
+// the prefix is, a staging folder included. Such a copy writes nothing beside
+// itself; a program run from its build folder keeps its files there.
+bool IsInstalledCopy(const QString &programFolder = ProgramFolder());
+
+// A page the program ships ("help.html", "whatsnew.htm"): the one beside the
+// program when it is there, else an installed copy's in share/fixtora, else
+// where it would be beside the program.
+QString ProgramPage(const QString &name);
 
 } // namespace fixtora

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <openssl/evp.h>
 #include <openssl/rand.h>
@@ -37,10 +38,12 @@ QString quotedLiteral(const QString &text)
 // How long a lock held elsewhere is waited for before the step fails.
 constexpr int kBusyTimeoutMs = 1000;
 
-// code: an extended result code.
+// code: an extended result code. A journal that cannot be removed (its
+// folder is write-protected) stays hot: the write it undoes is not undone
+// for good, so it is what a write-protected file gives.
 DatabaseError::Kind kindOf(int code)
 {
-    if (code == SQLITE_READONLY_ROLLBACK)
+    if (code == SQLITE_READONLY_ROLLBACK || code == SQLITE_IOERR_DELETE)
         return DatabaseError::Kind::CannotRollBack;
     switch (code & 0xff) {
     case SQLITE_BUSY:
@@ -88,6 +91,18 @@ void runStatement(sqlite3 *db, const QString &sql, OnRow onRow)
         fail(db, sql);
 }
 
+// A text column as it was written: QString::fromUtf8 would drop a leading
+// U+FEFF as a byte-order mark.
+QString columnText(sqlite3_stmt *stmt, int column)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char *>(sqlite3_column_text(stmt, column)),
+                               sqlite3_column_bytes(stmt, column));
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
+
 QVariant columnValue(sqlite3_stmt *stmt, int column)
 {
     switch (sqlite3_column_type(stmt, column)) {
@@ -96,8 +111,7 @@ QVariant columnValue(sqlite3_stmt *stmt, int column)
     case SQLITE_FLOAT:
         return sqlite3_column_double(stmt, column);
     case SQLITE_TEXT:
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, column)),
-                                 sqlite3_column_bytes(stmt, column));
+        return columnText(stmt, column);
     case SQLITE_BLOB:
         return QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, column)),
                           sqlite3_column_bytes(stmt, column));
@@ -464,8 +478,7 @@ QVariant Statement::Value(int column) const
 
 QString Statement::Text(int column) const
 {
-    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
-                             sqlite3_column_bytes(m_stmt, column));
+    return columnText(m_stmt, column);
 }
 
 // ---- Transaction ------------------------------------------------------------------

@@ -18,6 +18,8 @@ namespace {
 // Without progress for this long, a transfer is given up.
 constexpr long kStallSeconds = 60;
 
+constexpr int kMaxPort = 65535;
+
 struct Upload {
     QByteArray bytes;
     qsizetype sent = 0;
@@ -38,27 +40,78 @@ UploadResult failure(const QString &message)
     return {false, message};
 }
 
-// The full address of the remote file, or the empty text when the site is
-// not one this upload may use.
-QString remoteAddress(const FtpUploadRequest &request, QString *problem)
+bool holdsControl(const QString &text)
 {
-    QString text = request.site.trimmed();
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+// The site as an address: a site typed without a scheme is an ftp:// site.
+QString siteAddress(const QString &site)
+{
+    QString text = site.trimmed();
     if (!text.contains(QLatin1String("://")))
         text.prepend(QLatin1String("ftp://"));
-    const QUrl site(text, QUrl::StrictMode);
-    const QString scheme = site.scheme().toLower();
-    if (!site.isValid() || (scheme != QLatin1String("ftp") && scheme != QLatin1String("ftps"))) {
-        *problem = QStringLiteral("Only ftp:// and ftps:// sites can be used.");
-        return QString();
+    return text;
+}
+
+// The server of an address and, after a colon, its port: what stands between
+// "://" and the path, without a user part.
+QStringView serverPart(QStringView address)
+{
+    QStringView rest = address.mid(address.indexOf(u"://") + 3);
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        if (rest[i] == u'/' || rest[i] == u'?' || rest[i] == u'#') {
+            rest = rest.left(i);
+            break;
+        }
     }
-    if (site.host().isEmpty()) {
-        *problem = QStringLiteral("The FTP site names no server.");
-        return QString();
+    return rest.mid(rest.lastIndexOf(u'@') + 1);
+}
+
+bool isPort(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 5)
+        return false;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    const int port = text.toInt();
+    return port >= 1 && port <= kMaxPort;
+}
+
+QString siteProblem(const QString &address)
+{
+    const QString scheme = address.left(address.indexOf(QLatin1String("://"))).toLower();
+    if (scheme != QLatin1String("ftp") && scheme != QLatin1String("ftps"))
+        return QStringLiteral("Only ftp:// and ftps:// sites can be used.");
+    QStringView host = serverPart(address);
+    const auto badServer = [&host] {
+        return QStringLiteral("The server name \"%1\" of the FTP site is not valid.").arg(host);
+    };
+    // The colons of an IPv6 address stand within brackets.
+    const qsizetype hostEnd = host.startsWith(u'[') ? host.indexOf(u']') : 0;
+    if (hostEnd < 0)
+        return badServer();
+    if (const qsizetype colon = host.indexOf(u':', hostEnd); colon >= 0) {
+        if (!isPort(host.mid(colon + 1)))
+            return QStringLiteral("The port of the FTP site must be a number from 1 to %1.").arg(kMaxPort);
+        host = host.left(colon);
     }
-    if (request.remoteName.trimmed().isEmpty()) {
-        *problem = QStringLiteral("Type the file name the table should have on the FTP site.");
-        return QString();
-    }
+    if (host.isEmpty())
+        return QStringLiteral("The FTP site names no server.");
+    QUrl server;
+    server.setHost(host.toString(), QUrl::StrictMode);
+    if (!server.isValid() || server.host().isEmpty())
+        return badServer();
+    if (!QUrl(address, QUrl::StrictMode).isValid())
+        return QStringLiteral("The FTP site is not a valid address.");
+    return {};
+}
+
+// The full address of the remote file of a request UploadProblem accepts.
+QString remoteAddress(const FtpUploadRequest &request)
+{
+    const QUrl site(siteAddress(request.site), QUrl::StrictMode);
     QString folder = site.path(QUrl::FullyEncoded);
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
@@ -76,12 +129,28 @@ void initialiseCurl()
 
 } // namespace
 
+QString UploadProblem(const FtpUploadRequest &request)
+{
+    const std::pair<const QString &, const char *> boxes[] = {
+        {request.site, "FTP site"}, {request.user, "user name"}, {request.password, "password"},
+        {request.remoteName, "file name for the FTP site"}};
+    for (const auto &[text, box] : boxes)
+        if (holdsControl(text))
+            return QStringLiteral("The %1 holds a control character, such as a line break or a tab, which the "
+                                  "server could take as a command of its own. Type it again without one.")
+                .arg(QLatin1String(box));
+    if (const QString problem = siteProblem(siteAddress(request.site)); !problem.isEmpty())
+        return problem;
+    if (request.remoteName.trimmed().isEmpty())
+        return QStringLiteral("Type the file name the table should have on the FTP site.");
+    return {};
+}
+
 UploadResult UploadFile(const FtpUploadRequest &request)
 {
-    QString problem;
-    const QString address = remoteAddress(request, &problem);
-    if (address.isEmpty())
+    if (const QString problem = UploadProblem(request); !problem.isEmpty())
         return failure(problem);
+    const QString address = remoteAddress(request);
 
     QFile file(request.localFile);
     if (!file.open(QIODevice::ReadOnly))

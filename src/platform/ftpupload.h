@@ -6,7 +6,8 @@
 // as "ftp://". Any other scheme is refused. The user name and password travel
 // as login details, never inside the address (a user part typed into the
 // site is dropped), and no message ever repeats the password. The file goes
-// as binary, under the remote name, into the site's folder.
+// as binary, under the remote name, into the site's folder. Nothing is sent
+// while UploadProblem has an objection.
 
 #include <QObject>
 #include <QString>
@@ -27,6 +28,14 @@ struct UploadResult {
     bool ok = false;
     QString message;     // what went wrong, for the user; empty on success
 };
+
+// Why the request may not be sent, or the empty text when it may. A site,
+// user name, password or remote name holding a control character (a line
+// break would end an FTP command and start another) is refused, as is a site
+// that is not an ftp:// or ftps:// address of a server, with the port, when
+// one is given, 1 to 65535. The message names the box, never its contents'
+// secrets.
+QString UploadProblem(const FtpUploadRequest &request);
 
 // How long a connection may take to open, in seconds.
 inline constexpr long kFtpConnectTimeout = 20;

@@ -1,10 +1,11 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace fixtora {
 
@@ -53,11 +54,14 @@ double Val(const QString &text)
     // A dangling exponent ("12e" or "12e-") reads as the mantissa alone.
     while (!number.empty() && (number.back() == 'e' || number.back() == '+' || number.back() == '-'))
         number.pop_back();
-    try {
-        return std::stod(number);
-    } catch (const std::out_of_range &) {
-        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
-    }
+    // Read in the same way whatever the user's locale; a number beyond what a
+    // double holds, either way, is no number the program can use.
+    const char *first = number.data() + (number.front() == '+' ? 1 : 0);
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(first, number.data() + number.size(), value);
+    if (read.ec != std::errc() || !std::isfinite(value))
+        return 0.0;
+    return value;
 }
 
 long long RoundHalfEven(double value)

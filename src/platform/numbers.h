@@ -8,7 +8,9 @@ namespace fixtora {
 // The leading number of a text: blanks (space, tab, line feed, carriage return)
 // are skipped wherever they stand, an optional sign, digits, one decimal point
 // and an exponent ("E" or "D") are read, and reading stops at the first
-// character that cannot continue the number. A text with no number reads 0.
+// character that cannot continue the number. A text with no number reads 0,
+// and so does a number too large or too small for a double ("1e400",
+// "1e-400"): the result is always finite.
 double Val(const QString &text);
 
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2).

@@ -11,6 +11,7 @@ QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::Standard
                                       const QString &title = QApplication::applicationName())
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons);
+    box.setTextFormat(Qt::PlainText);  // a name or a file name in the text shows as it stands
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -17,6 +17,12 @@ QPixmap LogoPicture(int size)
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
+    PaintLogo(painter, size);
+    return picture;
+}
+
+void PaintLogo(QPainter &painter, double size)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kPitchGreen);
@@ -40,7 +46,6 @@ QPixmap LogoPicture(int size)
     painter.drawArc(QRectF(2.2 * u, 4 * u, 3 * u, 3 * u), 90 * 16, 180 * 16);
     painter.drawArc(QRectF(10.8 * u, 4 * u, 3 * u, 3 * u), 270 * 16, 180 * 16);
     painter.fillRect(QRectF(5 * u, 12.5 * u, 6 * u, 1.2 * u), kGold.darker(130));
-    return picture;
 }
 
 QPixmap BannerPicture(int width, int height)

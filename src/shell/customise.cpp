@@ -1,6 +1,7 @@
 #include "shell/customise.h"
 
 #include "model/league.h"
+#include "model/legs.h"
 #include "model/settings.h"
 #include "platform/numbers.h"
 #include "platform/registry.h"
@@ -13,6 +14,7 @@
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -22,6 +24,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <utility>
 
 namespace fixtora {
 
@@ -43,6 +48,18 @@ constexpr int kColumnBoxWidth = 100;
 
 const QString kSelect = QStringLiteral("Select");
 const QString kNone = QStringLiteral("None");
+
+// The windows that show a round's results by the sides the home-and-away rule
+// gives them, and store what they show by those sides.
+const QLatin1StringView kScoreWindows[] = {QLatin1StringView("Enter_Scores"), QLatin1StringView("TeamScoreentry")};
+
+bool scoreWindowOpen()
+{
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && std::ranges::find(kScoreWindows, window->objectName()) != std::end(kScoreWindows))
+            return true;
+    return false;
+}
 
 // The help buttons: the control each one explains, and its balloon.
 const HelpButton kHelpBalloons[] = {
@@ -464,6 +481,10 @@ void customise::command5_Click()
 
 bool customise::SettingsPassChecks()
 {
+    if (Check6->isChecked() != gHomeAwayRule && scoreWindowOpen()) {
+        SystemMessage(QStringLiteral("Close the score entry window before you change the Home/Away rule"));
+        return false;
+    }
     if (Text1->text().size() > kMaxScoreWordLength) {
         SystemMessage(QStringLiteral("Length of individual score variable  must be 6 or less characters"));
         return false;
@@ -511,13 +532,26 @@ bool customise::ApplySettings()
     gTableNameVisible = Check3->isChecked();
     gStartEndSummary = Check4->isChecked();
     gAddGamesPerMatch = Check5->isChecked();
-    gHomeAwayRule = Check6->isChecked();
     gWeekName = Text5->text();
     if (!SavePreference(kRegWeekName, gWeekName) || !ApplyTableColumns() || !ApplySortOrder())
         return false;
     ApplyPoints();
     gEachGameIs = Text1->text();
-    return SaveIniSettings();
+    return ApplyHomeAwayRule();
+}
+
+// The rule is stored with the other settings of "config.ini"; once it is, the
+// open league's results follow it, each staying with the entry that made it.
+bool customise::ApplyHomeAwayRule()
+{
+    const bool storedUnder = std::exchange(gHomeAwayRule, Check6->isChecked());
+    if (!SaveIniSettings()) {
+        gHomeAwayRule = storedUnder;
+        return false;
+    }
+    if (ConvertResultsToRule(storedUnder))
+        gLeagueChanged = true;
+    return true;
 }
 
 // The columns and their captions come from the same rows, so each heading

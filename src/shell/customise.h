@@ -53,6 +53,7 @@ private:
     bool ColumnsPassChecks();
     void CheckDefaultPath();
     bool ApplySettings();
+    bool ApplyHomeAwayRule();
     bool ApplyTableColumns();
     bool ApplySortOrder();
     void ApplyPoints();

@@ -45,6 +45,12 @@ constexpr int kNormalTwipsPerPixel = 15;
 constexpr int kMinWidth = 1024;
 constexpr int kMinHeight = 768;
 
+QString &leagueToOpen()
+{
+    static QString path;
+    return path;
+}
+
 } // namespace
 
 void OpenMainWindow()
@@ -52,6 +58,14 @@ void OpenMainWindow()
     if (IntroScreen *intro = LoadedForm<IntroScreen>())
         intro->hide();
     ShowMainMenu();
+    const QString league = std::exchange(leagueToOpen(), QString());
+    if (!league.isEmpty())
+        LoadForm<MainWizard>()->OpenLeague(league);
+}
+
+void SetLeagueToOpen(const QString &path)
+{
+    leagueToOpen() = path;
 }
 
 IntroScreen::IntroScreen()

@@ -42,7 +42,11 @@ private:
 };
 
 // Hides the intro screen, shows Main maximised (its loading runs the start-up
-// work) and the main menu inside it.
+// work) and the main menu inside it, then opens the league set to open, once.
 void OpenMainWindow();
+
+// A league file to open as Open League would once the main menu is up after
+// the intro screen and the login: the file named on the command line.
+void SetLeagueToOpen(const QString &path);
 
 } // namespace fixtora

@@ -57,12 +57,12 @@ void focusFirstControl(QWidget *form)
 
 QString HelpFile()
 {
-    return ProgramFolder() + QStringLiteral("/help.html");
+    return ProgramPage(QStringLiteral("help.html"));
 }
 
 QString WhatsNewFile()
 {
-    return ProgramFolder() + QStringLiteral("/whatsnew.htm");
+    return ProgramPage(QStringLiteral("whatsnew.htm"));
 }
 
 bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText)

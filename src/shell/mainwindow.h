@@ -76,7 +76,7 @@ private:
     bool m_preferencesStored = true;      // every default of the start-up was stored
 };
 
-// The help page and the release notes beside the program.
+// The help page and the release notes the program ships (platform/appinfo.h).
 QString HelpFile();
 QString WhatsNewFile();
 

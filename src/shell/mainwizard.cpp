@@ -217,6 +217,11 @@ void MainWizard::createtable_Click()
 
 void MainWizard::opentable_Click()
 {
+    OpenLeague(QString());
+}
+
+void MainWizard::OpenLeague(const QString &chosen)
+{
     if (!CloseQuestion())
         return;
     InitialiseGlobals();
@@ -224,7 +229,7 @@ void MainWizard::opentable_Click()
     gFixturesClosed = true;
     CloseTaskWindows();
     // A failure was shown by the loader, which then leaves no league open.
-    if (LoadLeague().ok)
+    if (LoadLeague(chosen).ok)
         ShowLeagueButtons();
 }
 

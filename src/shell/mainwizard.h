@@ -19,6 +19,10 @@ class MainWizard : public QWidget {
 public:
     MainWizard();
 
+    // Open League with the file at chosen instead of the one the dialog asks
+    // for (a file named on the command line); an empty path asks.
+    void OpenLeague(const QString &chosen);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -14,6 +14,7 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
+#include "ui/programlabel.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -63,13 +64,6 @@ QLineEdit *newTextBox(QWidget *parent, const char *name, const QString &text = Q
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-QLabel *newLabel(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
 }
 
 QGroupBox *newFrame(QWidget *parent, const char *name, const QString &caption = QString())
@@ -127,14 +121,14 @@ QWidget *PrintWeekly::BuildTopRow()
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    Label1 = newLabel(row, "Label1", QStringLiteral("League Scores"));
+    Label1 = MakeLabel(row, "Label1", QStringLiteral("League Scores"));
     QFont bold = Label1->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     Label1->setFont(bold);
     Check1 = new QCheckBox(row);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Label3 = newLabel(row, "Label3", QStringLiteral("Show date"));
+    Label3 = MakeLabel(row, "Label3", QStringLiteral("Show date"));
     Label3->setBuddy(Check1);
     Command1 = MakeButton(row, "Command1", QStringLiteral("refresh"));
     Command1->setFixedSize(90, 26);
@@ -156,7 +150,7 @@ QWidget *PrintWeekly::BuildSidePanel()
 
     Frame3 = newFrame(panel, "Frame3");
     auto *frame3Layout = new QVBoxLayout(Frame3);
-    Picture3 = newLabel(Frame3, "Picture3", QString());
+    Picture3 = MakeLabel(Frame3, "Picture3", QString());
     Picture3->setPixmap(LogoPicture(kLogoSize));
     Picture3->setAlignment(Qt::AlignCenter);
     frame3Layout->addWidget(Picture3);
@@ -197,16 +191,16 @@ QGroupBox *PrintWeekly::BuildHtmlFrame()
     for (chameleonButton *button : {htmlfix, webme})
         button->setFixedSize(60, 26);
 
-    grid->addWidget(newLabel(Frame2, "Label2", QStringLiteral("Html file name:")), 0, 0);
+    grid->addWidget(MakeLabel(Frame2, "Label2", QStringLiteral("Html file name:")), 0, 0);
     grid->addWidget(htmlout, 0, 1);
     grid->addWidget(htmlfix, 0, 2);
-    grid->addWidget(newLabel(Frame2, "Label4", QStringLiteral("Upload Table to FTP site")), 1, 0, 1, 3);
+    grid->addWidget(MakeLabel(Frame2, "Label4", QStringLiteral("Upload Table to FTP site")), 1, 0, 1, 3);
     const std::pair<const char *, QLineEdit *> uploadRows[] = {
         {"Label11", Text1}, {"Label5", Text2}, {"Label6", Text3}, {"Label7", Text4}};
     const QString captions[] = {QStringLiteral("Filename:"), QStringLiteral("FTP Site:"),
                                 QStringLiteral("Username:"), QStringLiteral("Password:")};
     for (int i = 0; i < 4; ++i) {
-        grid->addWidget(newLabel(Frame2, uploadRows[i].first, captions[i]), 2 + i, 0);
+        grid->addWidget(MakeLabel(Frame2, uploadRows[i].first, captions[i]), 2 + i, 0);
         grid->addWidget(uploadRows[i].second, 2 + i, 1);
     }
     grid->addWidget(webme, 5, 2);
@@ -311,14 +305,19 @@ void PrintWeekly::htmlfix_Click()
     WriteHtml();
 }
 
-// The page is written first; only a complete page is sent. The transfer runs
-// in the background and its outcome is shown when it ends.
+// The page is written first; only a complete page is sent, and only when the
+// upload boxes hold what may be sent. The transfer runs in the background and
+// its outcome is shown when it ends.
 void PrintWeekly::webme_Click()
 {
     if (!WriteHtml())
         return;
-    webme->setEnabled(false);
     const FtpUploadRequest request{Text2->text(), Text3->text(), Text4->text(), htmlout->text(), Text1->text()};
+    if (const QString problem = UploadProblem(request); !problem.isEmpty()) {
+        SystemMessage(problem);
+        return;
+    }
+    webme->setEnabled(false);
     StartUpload(request, this, [this](const UploadResult &result) {
         webme->setEnabled(true);
         SystemMessage(result.ok ? QStringLiteral("The table was uploaded.") : result.message);

@@ -9,6 +9,7 @@
 #include "shell/mainwindow.h"
 #include "shell/shellplatform.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programlabel.h"
 #include "wizard/wizardpage.h"
 #include "wizard/wizard5.h"
 
@@ -31,8 +32,7 @@ const QDate kAfterLastDate{2001, 1, 1};
 
 QLabel *heading(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
+    QLabel *label = MakeLabel(parent, name, caption);
     label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
     return label;
 }

@@ -5,6 +5,7 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programlabel.h"
 #include "wizard/wizard5.h"
 
 #include <QGridLayout>
@@ -47,9 +48,9 @@ void ShowImport()
 
 import::import()
     : WizardPage("import", "importframe", QString()),
-      Label1(PageLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below & click on check"))),
+      Label1(MakeLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below & click on check"))),
       Text1(new QLineEdit(frame)),
-      Label2(PageLabel(frame, "Label2", QStringLiteral("string length should be"))),
+      Label2(MakeLabel(frame, "Label2", QStringLiteral("string length should be"))),
       Text2(new QLineEdit(frame)),
       command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
       Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel")))
@@ -62,7 +63,6 @@ import::import()
 
 void import::BuildFrame()
 {
-    Label1->setTextFormat(Qt::PlainText);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Text1->setMinimumWidth(420);

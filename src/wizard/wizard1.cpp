@@ -1,6 +1,7 @@
 #include "wizard/wizard1.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/wizardrules.h"
 #include "platform/shortdate.h"
 #include "platform/typeddate.h"
@@ -9,6 +10,7 @@
 #include "shell/mainwizard.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programlabel.h"
 #include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
 
@@ -63,14 +65,14 @@ void ShowWizard1()
 
 Wizard1::Wizard1()
     : WizardPage("Wizard1", "Wizard1frame", QStringLiteral("Create New League")),
-      Label1(PageLabel(frame, "Label1", QStringLiteral("Name of League:"))),
+      Label1(MakeLabel(frame, "Label1", QStringLiteral("Name of League:"))),
       Text1(new QLineEdit(frame)),
-      Label5(PageLabel(frame, "Label5", QStringLiteral("Games to Play:"))),
+      Label5(MakeLabel(frame, "Label5", QStringLiteral("Games to Play:"))),
       text2(editableList(frame, "text2", {QStringLiteral("1"), QStringLiteral("2")})),
-      Label3(PageLabel(frame, "Label3", QStringLiteral("Start Date:"))),
+      Label3(MakeLabel(frame, "Label3", QStringLiteral("Start Date:"))),
       text3(new QLineEdit(frame)),
-      Label4(PageLabel(frame, "Label4", QStringLiteral("Frequency:"))),
-      Label2(PageLabel(frame, "Label2", QStringLiteral("every"))),
+      Label4(MakeLabel(frame, "Label4", QStringLiteral("Frequency:"))),
+      Label2(MakeLabel(frame, "Label2", QStringLiteral("every"))),
       Combo1(editableList(frame, "Combo1",
                           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
@@ -148,7 +150,7 @@ void Wizard1::Form_Load()
 // second Next.
 void Wizard1::command2_Click()
 {
-    gTableName = Text1->text();
+    gTableName = TypedName(Text1->text());
     const std::optional<std::int16_t> games = ReadGamesToPlay(text2->currentText());
     if (!games) {
         PageMessage(QStringLiteral("Invalid Games to Play entered"), QStringLiteral("Game to Play"),

@@ -6,6 +6,7 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programlabel.h"
 #include "wizard/wizard1.h"
 #include "wizard/wizard5.h"
 
@@ -46,25 +47,25 @@ void ShowWizard2()
 
 Wizard2::Wizard2()
     : WizardPage("Wizard2", "Wizard2frame", QStringLiteral("Create Teams")),
-      Label10(PageLabel(frame, "Label10", QStringLiteral("Number of Teams:"))),
+      Label10(MakeLabel(frame, "Label10", QStringLiteral("Number of Teams:"))),
       lblteam(CountLabel(frame, "lblteam")),
-      Label13(PageLabel(frame, "Label13", QStringLiteral("Team Name:"))),
+      Label13(MakeLabel(frame, "Label13", QStringLiteral("Team Name:"))),
       Teamtxt(new QLineEdit(frame)),
       TeamAdd(PageButton(frame, "TeamAdd", QStringLiteral("Add"))),
       TeamDelete(PageButton(frame, "TeamDelete", QStringLiteral("Delete"))),
       teamEdit(PageButton(frame, "teamEdit", QStringLiteral("Edit"))),
       teamlist(new QListWidget(frame)),
-      Label11(PageLabel(frame, "Label11", QStringLiteral("Names in Team"))),
-      Label12(PageLabel(frame, "Label12", kNoTeamChosen)),
-      Label16(PageLabel(frame, "Label16", QStringLiteral("Player/Name"))),
+      Label11(MakeLabel(frame, "Label11", QStringLiteral("Names in Team"))),
+      Label12(MakeLabel(frame, "Label12", kNoTeamChosen)),
+      Label16(MakeLabel(frame, "Label16", QStringLiteral("Player/Name"))),
       txtName(new QLineEdit(frame)),
       cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
       cmdremove(PageButton(frame, "cmdremove", QStringLiteral("&Remove"))),
       cmdclear(PageButton(frame, "cmdclear", QStringLiteral("C&lear"))),
       lstClient(new QListWidget(frame)),
-      Label15(PageLabel(frame, "Label15", QStringLiteral("Names in this team:"))),
+      Label15(MakeLabel(frame, "Label15", QStringLiteral("Names in this team:"))),
       lblDisplay(CountLabel(frame, "lblDisplay")),
-      Label1(PageLabel(frame, "Label1", QStringLiteral("Set scoring system to"))),
+      Label1(MakeLabel(frame, "Label1", QStringLiteral("Set scoring system to"))),
       list1(new QComboBox(frame)),
       Command3(PageButton(frame, "Command3", QStringLiteral("&Next"))),
       command1(PageButton(frame, "command1", QStringLiteral("&Cancel")))
@@ -177,7 +178,7 @@ void Wizard2::Teamtxt_Change()
 
 void Wizard2::TeamAdd_Click()
 {
-    const QString name = Teamtxt->text();
+    const QString name = TypedName(Teamtxt->text());
     if (!IsStorableName(name)) {
         PageMessage(QStringLiteral("Invalid Team Name"), QStringLiteral("Invalid Team Name"),
                     QStringLiteral("The Team Name you entered is invalid.  It must be between 1 & 16 characters in "
@@ -252,7 +253,7 @@ void Wizard2::txtName_Change()
 
 void Wizard2::cmdadd_Click()
 {
-    const QString name = txtName->text();
+    const QString name = TypedName(txtName->text());
     if (m_chosenTeam == 0 || name.isEmpty())
         return;
     if (name.size() > kMaxNameLength) {

@@ -6,6 +6,7 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programlabel.h"
 #include "wizard/wizard1.h"
 #include "wizard/wizard5.h"
 
@@ -44,9 +45,9 @@ void ShowWizard3()
 
 Wizard3::Wizard3()
     : WizardPage("Wizard3", "wizard3frame", QStringLiteral("Add Names")),
-      lblName(PageLabel(frame, "lblName", QStringLiteral("&Name to add:"))),
+      lblName(MakeLabel(frame, "lblName", QStringLiteral("&Name to add:"))),
       txtName(new QLineEdit(frame)),
-      lblClients(PageLabel(frame, "lblClients", QStringLiteral("Names:"))),
+      lblClients(MakeLabel(frame, "lblClients", QStringLiteral("Names:"))),
       lstClient(new QListWidget(frame)),
       lblDisplay(CountLabel(frame, "lblDisplay")),
       cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
@@ -126,7 +127,7 @@ void Wizard3::lstClient_Click()
 
 void Wizard3::cmdadd_Click()
 {
-    const QString name = txtName->text();
+    const QString name = TypedName(txtName->text());
     if (!IsStorableName(name)) {
         PageMessage(
             QStringLiteral("Invalid Name"), QStringLiteral("Invalid Name"),

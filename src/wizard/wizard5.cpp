@@ -9,6 +9,7 @@
 #include "shell/mainwizard.h"
 #include "shell/taskwindows.h"
 #include "ui/chameleonbutton.h"
+#include "ui/programlabel.h"
 #include "wizard/import.h"
 #include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
@@ -28,14 +29,14 @@ constexpr int kTimerMs = 30;
 
 QLabel *summaryLabel(QWidget *parent, const char *name, const QString &caption)
 {
-    QLabel *label = PageLabel(parent, name, caption);
+    QLabel *label = MakeLabel(parent, name, caption);
     label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Normal));
     return label;
 }
 
 QLabel *valueLabel(QWidget *parent, const char *name)
 {
-    QLabel *label = PageLabel(parent, name);
+    QLabel *label = MakeLabel(parent, name);
     label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     label->setMinimumWidth(110);
     return label;

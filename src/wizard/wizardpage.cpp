@@ -7,6 +7,7 @@
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
+#include "ui/programlabel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -22,16 +23,9 @@ constexpr QSize kQuestionSize(26, 26);
 
 } // namespace
 
-QLabel *PageLabel(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 QLabel *CountLabel(QWidget *parent, const char *name)
 {
-    QLabel *label = PageLabel(parent, name);
+    QLabel *label = MakeLabel(parent, name);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(48);

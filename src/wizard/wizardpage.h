@@ -33,8 +33,7 @@ protected:
     QGroupBox *frame;
 };
 
-// A label named name; a count label is a small sunken panel.
-QLabel *PageLabel(QWidget *parent, const char *name, const QString &caption = QString());
+// A count label: a small sunken panel (a label of ui/programlabel.h).
 QLabel *CountLabel(QWidget *parent, const char *name);
 
 // The program's button at the size the wizard's layouts give it; a "?" help

@@ -1,10 +1,12 @@
 // The options dialog opened over the open league table: new points for a
-// win and new sort keys, and the table on the screen follows.
+// win and new sort keys, and the table on the screen follows; the
+// home-and-away rule switched on, and the table stays as it was.
 
 #include "journey.h"
 
 #include "model/league.h"
 #include "model/leaguefile.h"
+#include "model/settings.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "testleague.h"
@@ -21,14 +23,13 @@ using Rows = QList<QStringList>;
 
 class OptionsJourney : public Journey {
 protected:
-    // A league of four players in a file, every score entered, opened from
-    // the main menu.
-    void OpenStoredLeague()
+    // A league (of four players unless told) in a file, every score
+    // entered, opened from the main menu.
+    void OpenStoredLeague(test::TestLeague stored = test::PlayerLeague(4))
     {
-        test::TestLeague stored = test::PlayerLeague(4);
         stored.scoresEntered = true;
         test::BuildTestLeague(stored);
-        const QString league = File(QStringLiteral("four.tbl"));
+        const QString league = File(QStringLiteral("league.tbl"));
         gLeagueFile = league;
         ASSERT_TRUE(CreateLeagueFile().ok);  // a new file holds no scores yet
         ASSERT_TRUE(SaveLeague().ok);
@@ -90,6 +91,45 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
     CloseTable();
     ChooseMenu("File", "Exit");
     EXPECT_EQ(programEnds, 1);
+}
+
+// A season of twenty players who met twice, entered with the home-and-away
+// rule off: the rule switched on over the open table changes no row of it;
+// saved on the way out, the league opens under either setting alike.
+TEST_F(OptionsJourney, TheHomeAwayRuleSwitchedOnLeavesTheTableAsItWas)
+{
+    OpenStoredLeague(test::PlayerLeague(20, 2));
+    const QStringList standings = test::StandingsAsText();
+    OpenTable();
+    const Rows table = TableOnScreen(20);
+    ASSERT_EQ(table.size(), 20);
+    EXPECT_EQ(table[0].value(1), "Player 10");
+
+    ChooseMenu("Edit", "Customize");
+    ASSERT_TRUE(Shows("customise"));
+    Click("customise", "Check6");  // "Enable Home/Away Rule"
+    Snapshot("rule-on");
+    {
+        BoxAnswers boxes;
+        Click("customise", "command5");  // "Close"
+        EXPECT_TRUE(boxes.seen().isEmpty()) << boxes.texts().join(" / ").toStdString();
+    }
+    ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
+    ASSERT_TRUE(WaitFor([] { return gTableRefresh == 0; }, "the open table to be counted again"));
+    EXPECT_TRUE(gHomeAwayRule);
+    EXPECT_EQ(TableOnScreen(20), table);
+    Snapshot("table-under-the-rule");
+    CloseTable();
+
+    {
+        BoxAnswers boxes({"Yes"});  // the league changed: saved on the way out
+        ChooseMenu("File", "Exit");
+        EXPECT_EQ(boxes.seen().size(), 1);
+    }
+    EXPECT_EQ(programEnds, 1);
+    gHomeAwayRule = false;
+    ASSERT_TRUE(LoadLeague(File(QStringLiteral("league.tbl"))).ok);
+    EXPECT_EQ(test::StandingsAsText(), standings) << "saved under the rule, opened without it";
 }
 
 // The options opened over each screen of the program and closed again: the

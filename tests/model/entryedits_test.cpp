@@ -22,6 +22,10 @@ TEST(EntryEdits, ANewNameIsOneOfTheLeaguesEntriesStorableAndUnused)
         {3, "Player 4", RenameRefusal::Duplicate},
         {3, "player 4", RenameRefusal::None},
         {3, "Player 3", RenameRefusal::None},  // its own name again
+        {3, QChar(0xFEFF) + QString("Player 4"), RenameRefusal::Duplicate},  // what shows is compared
+        {3, "Player 4 ", RenameRefusal::Duplicate},
+        {3, QString(QChar(0xFEFF)), RenameRefusal::BadLength},
+        {3, " Sixteen chars ok\t", RenameRefusal::None},
         {0, "Anyone", RenameRefusal::NoEntry},
         {7, "Anyone", RenameRefusal::NoEntry},
         {-1, "Anyone", RenameRefusal::NoEntry},
@@ -37,9 +41,11 @@ TEST(EntryEdits, ATeamsSquadCarriesItsNewNameAndARefusedNameChangesNothing)
         int entry;
         QString name;
         RenameRefusal refusal;
+        QString stored = "Riverside";  // when the name is given
     } rows[] = {
         {false, 2, "Riverside", RenameRefusal::None},
         {true, 2, "Riverside", RenameRefusal::None},
+        {true, 2, QChar(0xFEFF) + QString("Riverside\r\n"), RenameRefusal::None},
         {true, 2, "Team 1", RenameRefusal::Duplicate},
         {true, 2, "", RenameRefusal::BadLength},
         {true, 0, "Riverside", RenameRefusal::NoEntry},
@@ -47,7 +53,7 @@ TEST(EntryEdits, ATeamsSquadCarriesItsNewNameAndARefusedNameChangesNothing)
     for (const auto &row : rows) {
         test::BuildTestLeague(row.team ? test::TeamLeague(4) : test::PlayerLeague(4));
         const QString before = row.team ? "Team 2" : "Player 2";
-        const QString after = row.refusal == RenameRefusal::None ? row.name : before;
+        const QString after = row.refusal == RenameRefusal::None ? row.stored : before;
         EXPECT_EQ(RenameEntry(row.entry, row.name), row.refusal) << row.name.toStdString();
         EXPECT_EQ(gPlayerNames[2], after);
         EXPECT_EQ(gTeamSquads[2][0], row.team ? after : "");

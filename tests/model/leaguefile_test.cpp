@@ -3,6 +3,7 @@
 #include "leaguefilefixture.h"
 #include "model/fixturelist.h"
 #include "model/leaguerules.h"
+#include "model/legs.h"
 #include "model/teamscoring.h"
 #include "platform/database.h"
 #include "platform/numbers.h"
@@ -158,6 +159,136 @@ TEST_F(LeagueFileTest, TeamLeagueRoundTrip)
     EXPECT_EQ(gPosPlayer[17], "T2 P5");
     EXPECT_EQ(gPosScoreA[17], "-1");
     EXPECT_EQ(gScores[60], "-1");
+}
+
+// A season of twenty entries playing each other twice, entered with the
+// home-and-away rule off: its table (and a team league's player ranking) is
+// the same whichever way the rule is set, after the options convert the
+// open league, after a save, and when it is opened under either setting.
+TEST_F(LeagueFileTest, ASeasonShowsTheSameTableUnderEitherSettingOfTheHomeAndAwayRule)
+{
+    const struct {
+        const char *what;
+        test::TestLeague league;
+    } seasons[] = {{"players", test::PlayerLeague(20, 2)}, {"teams by games won", test::TeamLeague(20, 2, 3)}};
+    for (auto [what, league] : seasons) {
+        SCOPED_TRACE(what);
+        league.scoresEntered = true;
+        gHomeAwayRule = false;
+        test::BuildTestLeague(league);
+        for (int e = 1; e <= FixtureEntryCount(20, 2) && league.team; ++e)
+            for (int j = 1; j <= kTeamGames; ++j)
+                gPosPlayer[kTeamGames * (e - 1) + j] = gTeamSquads[EntryOfCode(gFixtureSlots[e])][j];
+        ASSERT_TRUE(create("season.tbl").ok);
+        ASSERT_TRUE(SaveLeague().ok);
+        ASSERT_TRUE(load("season.tbl").ok);   // a team league's results as the loader builds them
+        const QStringList table = test::StandingsAsText(), ranking = test::RankingAsText();
+        const QList<QString> enteredOff = gScores;
+
+        gHomeAwayRule = true;   // as the options turn it on
+        EXPECT_TRUE(ConvertResultsToRule(false));
+        EXPECT_EQ(test::StandingsAsText(), table);
+        EXPECT_EQ(test::RankingAsText(), ranking);
+        ASSERT_TRUE(SaveLeague().ok);
+        for (const bool rule : {true, false, true}) {
+            gHomeAwayRule = rule;
+            ASSERT_TRUE(load("season.tbl").ok);
+            EXPECT_TRUE(messages.isEmpty());
+            EXPECT_EQ(test::StandingsAsText(), table) << "opened with the rule " << (rule ? "on" : "off");
+            EXPECT_EQ(test::RankingAsText(), ranking) << "opened with the rule " << (rule ? "on" : "off");
+            EXPECT_EQ(gScores == enteredOff, !rule);
+            EXPECT_FALSE(gLeagueChanged);
+        }
+        gHomeAwayRule = false;   // turned off again, saved and opened
+        EXPECT_TRUE(ConvertResultsToRule(true));
+        ASSERT_TRUE(SaveLeague().ok);
+        ASSERT_TRUE(load("season.tbl").ok);
+        EXPECT_EQ(gScores, enteredOff);
+        EXPECT_EQ(test::StandingsAsText(), table);
+
+        // A file written before the rule was recorded is read under today's
+        // setting, as it always was, and records it from its next save.
+        alter("season.tbl", "DROP TABLE writtenwith");
+        gHomeAwayRule = true;
+        ASSERT_TRUE(load("season.tbl").ok);
+        EXPECT_EQ(gScores, enteredOff);
+        EXPECT_NE(test::StandingsAsText(), table);
+        ASSERT_TRUE(SaveLeague().ok);
+        EXPECT_EQ(field("season.tbl", "writtenwith", 1, "homeaway").toInt(), 1);
+    }
+    gHomeAwayRule = false;
+}
+
+// The league file keeps a digest of the round dates its companion holds: a
+// date changed outside the program opens as the companion holds it, with one
+// notice naming the companion, until the league is saved again. A file
+// written before the digest opens as it always did.
+TEST_F(LeagueFileTest, RoundDatesChangedOutsideTheProgramOpenWithANotice)
+{
+    auto damageDigit = [this] {
+        QByteArray bytes = test::readAll(path("club.ext"));
+        const qsizetype at = bytes.indexOf("2026-01-20");
+        ASSERT_GE(at, 0);
+        bytes[at] = '3';
+        test::writeAll(path("club.ext"), bytes);
+    };
+    const struct {
+        const char *what;
+        std::function<void()> change;
+        bool notice;
+        QDate round3;
+    } rows[] = {
+        {"untouched", [] {}, false, QDate(2026, 1, 20)},
+        {"a digit damaged", damageDigit, true, QDate(3026, 1, 20)},
+        {"changed by another program", [&] { alter("club.ext", "UPDATE dates SET dates = '2026-02-20' WHERE id = 3"); },
+         true, QDate(2026, 2, 20)},
+        {"written before the digest", [&] { alter("club.tbl", "DROP TABLE writtenwith"); damageDigit(); }, false,
+         QDate(3026, 1, 20)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        test::BuildTestLeague(test::PlayerLeague(4, 2));
+        ASSERT_TRUE(create("club.tbl").ok);
+        row.change();
+        const FileResult opened = load("club.tbl");
+        ASSERT_TRUE(opened.ok);
+        EXPECT_EQ(gWeekDates[3], row.round3);
+        EXPECT_EQ(gWeekDates[2], QDate(2026, 1, 13));
+        if (row.notice) {
+            EXPECT_EQ(messages, QStringList{opened.message});
+            EXPECT_TRUE(opened.message.contains(QDir::toNativeSeparators(path("club.ext"))));
+        } else {
+            EXPECT_TRUE(messages.isEmpty());
+            EXPECT_TRUE(opened.message.isEmpty());
+        }
+        EXPECT_TRUE(gLeagueOnDisk);
+        ASSERT_TRUE(SaveLeague().ok);
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_TRUE(messages.isEmpty());
+        EXPECT_EQ(gWeekDates[3], row.round3);
+    }
+}
+
+TEST_F(LeagueFileTest, NamesComeBackExactlyAsTheyWereStored)
+{
+    const QString rows[] = {
+        QString(QChar(0xFEFF)) + "Ann", QString(2, QChar(0xFEFF)) + "Ann", QString("Ann") + QChar(0xFEFF),
+        "<b>Bold</b>", "R&D", QString::fromUtf8("Zo\u00eb"), QString::fromUtf8("Zoe\u0308"),
+    };
+    for (const QString &name : rows) {
+        SCOPED_TRACE(name.toStdString());
+        test::BuildTestLeague(test::TeamLeague(4));
+        gTableName = name;
+        gPlayerNames[2] = name;
+        gTeamSquads[3][2] = name;
+        gPosPlayer[5] = name;
+        ASSERT_TRUE(create("names.tbl").ok);
+        ASSERT_TRUE(load("names.tbl").ok);
+        EXPECT_EQ(gTableName, name);
+        EXPECT_EQ(gPlayerNames[2], name);
+        EXPECT_EQ(gTeamSquads[3][2], name);
+        EXPECT_EQ(gPosPlayer[5], name);
+    }
 }
 
 TEST_F(LeagueFileTest, SaveInPlaceRewritesResultsButNotTheDefinition)
@@ -388,6 +519,8 @@ TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
         {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); }, notValid},
         {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, notValid},
         {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, notValid},
+        {"rule recorded as no rule", [&] { alter("club.tbl", "UPDATE writtenwith SET homeaway = 2"); }, notValid},
+        {"rule record missing", [&] { alter("club.tbl", "DELETE FROM writtenwith"); }, notValid},
         {"custom string too short", [&] {
              alter("club.tbl", "UPDATE customfixtures SET Value = 2");
              alter("club.tbl", "UPDATE altfixtures SET value1 = '0102'");

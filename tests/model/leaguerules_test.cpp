@@ -60,10 +60,39 @@ TEST(StorableNames, EntryAndSquadNames)
         {"Jo/Ann", true, true},
         {"Jo\\Ann", true, true},
         {"/Jo", true, true},
+        {QString(QChar(0xFEFF)) + "Ann", true, true},   // as an earlier file may hold it
+        {QString("Ann") + QChar(0xD83D), false, false},  // half a character: no UTF-8 form
+        {QString(QChar(0xDE00)) + "Ann", false, false},
+        {QString::fromUtf8("\U0001F3B1 Pool"), true, true},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(IsStorableName(c.name), c.entry) << c.name.toStdString();
         EXPECT_EQ(IsStorableSquadName(c.name), c.squad) << c.name.toStdString();
+    }
+}
+
+TEST(StorableNames, ATypedNameLosesWhatShowsNothing)
+{
+    const QChar bom(0xFEFF), zeroWidth(0x200B), joiner(0x200D), rtlMark(0x200F);
+    const QString family = QString::fromUtf8("\U0001F468") + joiner + QString::fromUtf8("\U0001F467");
+    const struct {
+        QString typed, name;
+    } rows[] = {
+        {QString(bom) + bom + "Ann" + bom, "Ann"},
+        {zeroWidth + QString("Ann") + rtlMark, "Ann"},
+        {" Ann\t", "Ann"},
+        {"Jo\r\nAnn", "JoAnn"},
+        {QString("Jo") + QChar(0x2028) + "Ann", "JoAnn"},
+        {"<b>Bold</b>", "<b>Bold</b>"},
+        {family, family},                                   // a joiner within stays
+        {joiner + family, family},
+        {QString("Ann") + QChar(0xD83D), "Ann"},
+        {bom, ""},
+        {" \t ", ""},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(TypedName(row.typed), row.name) << row.typed.toStdString();
+        EXPECT_EQ(TypedName(row.name), row.name) << "twice: " << row.name.toStdString();
     }
 }
 

@@ -70,10 +70,13 @@ TEST(ConfigIni, CreatedWithDefaultsThenWrittenAndReadBack)
 TEST(ConfigIni, FolderChoice)
 {
     QTemporaryDir program;
+    const QString userIni = qEnvironmentVariable("XDG_CONFIG_HOME") + "/fixtora/config.ini";
     EXPECT_EQ(IniFilePath(program.path()), program.path() + "/config.ini");
     const QString readOnly = program.filePath("not-a-folder");
-    EXPECT_EQ(IniFilePath(readOnly),
-              qEnvironmentVariable("XDG_CONFIG_HOME") + "/fixtora/config.ini");
+    EXPECT_EQ(IniFilePath(readOnly), userIni);
+    // An installed copy writes nothing under its prefix, even where it may.
+    ASSERT_TRUE(QDir(program.path()).mkpath("usr/bin") && QDir(program.path()).mkpath("usr/share/fixtora"));
+    EXPECT_EQ(IniFilePath(program.filePath("usr/bin")), userIni);
 }
 
 TEST(ConfigIni, IniAccessChecksAndReads)

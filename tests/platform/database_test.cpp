@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include <sqlite3.h>
 
@@ -15,6 +16,30 @@ using namespace fixtora;
 namespace {
 
 const QByteArray kKey = "s3cret";
+
+// While it lives, SQLite's own file system removes no file, as in a folder
+// that is write-protected while its files are not (a folder's mode does not
+// stop root, who runs the tests).
+class NothingRemoved {
+public:
+    NothingRemoved() : m_default(sqlite3_vfs_find(nullptr)), m_own(*m_default)
+    {
+        m_own.zName = "nothing-removed";
+        m_own.xDelete = [](sqlite3_vfs *, const char *, int) { return SQLITE_IOERR_DELETE; };
+        sqlite3_vfs_register(&m_own, 1);
+    }
+    ~NothingRemoved()
+    {
+        sqlite3_vfs_unregister(&m_own);
+        sqlite3_vfs_register(m_default, 1);
+    }
+    NothingRemoved(const NothingRemoved &) = delete;
+    NothingRemoved &operator=(const NothingRemoved &) = delete;
+
+private:
+    sqlite3_vfs *m_default;
+    sqlite3_vfs m_own;
+};
 
 class DatabaseTest : public ::testing::Test {
 protected:
@@ -352,12 +377,28 @@ TEST_F(DatabaseTest, NewEncryptedFilesHaveLargePagesAndEarlierFilesKeepTheirOwn)
     makeFile(path("ours.db"), kKey, {"a", "b"});
     makeWithPassphrase(path("theirs.db"), kKey, 300);
     ASSERT_NO_FATAL_FAILURE(leaveHalfWritten());
-    try {
-        Database readOnly;   // cannot roll the half-written file back: not damage
-        readOnly.Open(path("died.db"), Database::Mode::ReadOnly, kKey);
-        ADD_FAILURE() << "opened";
-    } catch (const DatabaseError &error) {
-        EXPECT_EQ(error.kind(), DatabaseError::Kind::CannotRollBack) << error.message().toStdString();
+    // The half-written file cannot be rolled back for good, which is not
+    // damage: opened for reading only, or in a write-protected folder, where
+    // the journal that undoes the write cannot be removed.
+    const struct {
+        const char *what;
+        Database::Mode mode;
+        bool folderWriteProtected;
+    } cannotRollBack[] = {{"opened for reading", Database::Mode::ReadOnly, false},
+                          {"folder write-protected", Database::Mode::ReadWrite, true}};
+    for (const auto &c : cannotRollBack) {
+        SCOPED_TRACE(c.what);
+        std::optional<NothingRemoved> folder;
+        if (c.folderWriteProtected)
+            folder.emplace();
+        try {
+            Database db;
+            db.Open(path("died.db"), c.mode, kKey);
+            ADD_FAILURE() << "opened";
+        } catch (const DatabaseError &error) {
+            EXPECT_EQ(error.kind(), DatabaseError::Kind::CannotRollBack) << error.message().toStdString();
+        }
+        EXPECT_TRUE(QFile::exists(path("died.db-journal")));
     }
     const struct {
         const char *file;

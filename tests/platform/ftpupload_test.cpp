@@ -124,12 +124,20 @@ TEST_F(FtpUploadTest, FailuresAreReportedWithoutThePassword)
     FtpServer server(root.path(), QStringLiteral("league"), password);
     ASSERT_GT(server.port(), 0) << "the FTP server did not start";
     const QString site = QStringLiteral("ftp://127.0.0.1:%1").arg(server.port());
+    // A line break would end the login detail and start a command of its own.
+    const QString command = QStringLiteral("\r\nDELE /victim.txt");
+    test::writeAll(root.filePath(QStringLiteral("victim.txt")), "keep me");
     const struct {
         const char *label;
         FtpUploadRequest request;
         const char *says;
     } cases[] = {
         {"wrong password", {site, "league", "Wrong99", localFile, "t.html"}, "not uploaded"},
+        {"command in the password", {site, "league", password + command, localFile, "t.html"}, "password"},
+        {"command in the user name", {site, "league\r\nPASS " + password + command, password, localFile, "t.html"},
+         "user name"},
+        {"command in the file name", {site, "league", password, localFile, "t.html" + command}, "file name"},
+        {"command in the site", {site + command, "league", password, localFile, "t.html"}, "FTP site"},
         {"closed port",
          {QStringLiteral("ftp://127.0.0.1:%1").arg(closedPort()), "league", password, localFile, "t.html"},
          "not uploaded"},
@@ -147,6 +155,34 @@ TEST_F(FtpUploadTest, FailuresAreReportedWithoutThePassword)
         EXPECT_FALSE(result.message.contains(QLatin1String("Wrong99"))) << c.label;
     }
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("t.html"))));
+    EXPECT_EQ(test::readAll(root.filePath(QStringLiteral("victim.txt"))), "keep me");
+}
+
+TEST(UploadProblem, ControlCharactersAndMalformedSitesHaveTheirOwnReason)
+{
+    const struct {
+        QString site, user, password, remote;
+        const char *says;  // empty: the request may be sent
+    } rows[] = {
+        {"ftp://ftp.club.org/league", "club", "p@ss:w/rd", "table 1.html", ""},
+        {"  ftps://ftp.club.org:2121  ", "", "", "pages/table.html", ""},
+        {"ftp://[::1]:21/", "club", "pw", "t.html", ""},
+        {"ftp://club:pw@ftp.club.org", "club", "pw", "t.html", ""},
+        {"ftp://ftp.club.org", "club", QString("pw") + QChar(0x85), "t.html", "password"},
+        {"ftp://ftp.club.org", "club", "pw", "t\x7f.html", "file name"},
+        {"ftp://ftp.club.org:99999", "club", "pw", "t.html", "port"},
+        {"ftp://ftp.club.org:0/league", "club", "pw", "t.html", "port"},
+        {"ftp://ftp club.org", "club", "pw", "t.html", "server name"},
+        {"ftp://ftp.club.org:21:22", "club", "pw", "t.html", "port"},
+        {"ftp://[::1", "club", "pw", "t.html", "server name"},
+    };
+    for (const auto &row : rows) {
+        const QString problem = UploadProblem({row.site, row.user, row.password, QString(), row.remote});
+        if (*row.says == 0)
+            EXPECT_EQ(problem, "") << row.site.toStdString();
+        else
+            EXPECT_TRUE(problem.contains(QLatin1String(row.says))) << row.site.toStdString() << ": " << problem.toStdString();
+    }
 }
 
 } // namespace

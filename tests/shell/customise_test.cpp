@@ -7,6 +7,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/password.h"
+#include "testleague.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
 
@@ -414,6 +415,53 @@ TEST_F(CustomiseTest, CloseStoresEverySetting)
     EXPECT_EQ(IniAccess("GET", kIniSection, "PointsforDraw"), "2");
     EXPECT_EQ(IniAccess("GET", kIniSection, "homeaway"), "True");
     EXPECT_EQ(LoadedForm<customise>(), nullptr);
+}
+
+// The rule changes which side of a fixture is shown as home, never who scored
+// what: the open league's table stays as it was, and the league is marked
+// changed when a result moved. A Close that cannot store the rule, or that
+// would change it under a window showing a round's scores, changes neither
+// the rule nor a result.
+TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
+{
+    test::TestLeague season = test::PlayerLeague(20, 2);
+    season.scoresEntered = true;
+    test::BuildTestLeague(season);
+    const QStringList table = test::StandingsAsText();
+    const QList<QString> entered = gScores;
+    QWidget scores;   // a round's score window
+    scores.setObjectName("Enter_Scores");
+    const struct {
+        const char *what;
+        bool tick, unwritable, scoresOpen;
+        int boxes;
+        bool rule, changed;
+    } rows[] = {
+        {"turned on", true, false, false, 0, true, true},
+        {"left on", true, false, false, 0, true, false},
+        {"turned off where it cannot be stored", false, true, false, 1, true, false},
+        {"turned off under a round's scores", false, false, true, 1, true, false},
+        {"left on under a round's scores", true, false, true, 0, true, false},
+        {"turned off", false, false, false, 0, false, true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        gLeagueChanged = false;
+        scores.setVisible(row.scoresOpen);
+        Open();
+        Check("Check6")->setChecked(row.tick);
+        if (row.unwritable)
+            MakeUnwritable(IniFilePath());
+        EXPECT_EQ(Close().size(), row.boxes);
+        EXPECT_EQ(gHomeAwayRule, row.rule);
+        EXPECT_EQ(gLeagueChanged, row.changed);
+        EXPECT_EQ(test::StandingsAsText(), table);
+        scores.hide();
+        QDir(IniFilePath()).removeRecursively();
+        UnloadForm<customise>();
+        ProcessUnloads();
+    }
+    EXPECT_EQ(gScores, entered);
 }
 
 TEST_F(CustomiseTest, AllEightColumnsStoreListsWithoutTrailingComma)

@@ -1,6 +1,9 @@
 #include "shelltest.h"
+#include "testfiles.h"
+#include "testleague.h"
 
 #include "model/league.h"
+#include "model/leaguefile.h"
 #include "model/settings.h"
 #include "platform/profilefile.h"
 #include "shell/forms.h"
@@ -16,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace fixtora;
@@ -268,4 +272,46 @@ TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsReported)
     login("Abc");
     EXPECT_EQ(boxes.texts(), QStringList{notSaved});
     EXPECT_TRUE(mainMenuShown());
+}
+
+// The league file the desktop passes when one is opened from the file manager:
+// a league of four players written at path, and no league open.
+namespace {
+void writeLeagueAt(const QString &path)
+{
+    test::BuildTestLeague(test::PlayerLeague(4));
+    gLeagueFile = path;
+    ASSERT_TRUE(CreateLeagueFile().ok);
+    InitialiseGlobals();
+}
+} // namespace
+
+TEST_F(StartUp, ALeagueNamedOnTheCommandLineOpensOnceTheLoginLetsTheUserIn)
+{
+    QTemporaryDir dir;
+    writeLeagueAt(dir.filePath("pool.tbl"));
+    SetLeagueToOpen(dir.filePath("pool.tbl"));
+    storePassword("Abc");
+    ASSERT_TRUE(intro()->Load());
+    clickContinue();
+    EXPECT_FALSE(gLeagueOnDisk);
+    login("Abc");
+    EXPECT_TRUE(gLeagueOnDisk);
+    EXPECT_EQ(gTableName, "Tuesday Pool");
+    EXPECT_EQ(LoadedForm<Main>()->Caption(), CurrentLeagueCaption("Tuesday Pool"));
+}
+
+TEST_F(StartUp, ADamagedLeagueOnTheCommandLineGetsOpenLeaguesMessageAndNoLeagueOpens)
+{
+    QTemporaryDir dir;
+    writeLeagueAt(dir.filePath("damaged.tbl"));
+    test::writeAll(dir.filePath("damaged.tbl"), "not a league");
+    SetLeagueToOpen(dir.filePath("damaged.tbl"));
+    ASSERT_TRUE(intro()->Load());
+    BoxAnswers boxes;
+    clickContinue();
+    EXPECT_EQ(boxes.texts(), QStringList{"Not a Valid project file, try another"});
+    EXPECT_TRUE(mainMenuShown());
+    EXPECT_FALSE(gLeagueOnDisk);
+    EXPECT_EQ(LoadedForm<Main>()->Caption(), CurrentLeagueCaption(QString()));
 }

@@ -2,6 +2,8 @@
 
 #include "model/fixturelist.h"
 #include "model/league.h"
+#include "model/leaguetable.h"
+#include "model/playerranking.h"
 #include "model/teamscoring.h"
 
 namespace fixtora::test {
@@ -20,6 +22,37 @@ TestLeague TeamLeague(int entries, int games, int scoring)
     league.team = true;
     league.scoring = scoring;
     return league;
+}
+
+QStringList StandingsAsText()
+{
+    LeagueTable table = ComputeLeagueTable();
+    sort_table(table, {QString(), QStringLiteral("Points"), QStringLiteral("Wins"), QStringLiteral("+"),
+                       QStringLiteral("Name"), QString()});
+    QStringList rows;
+    for (const TableRow &row : table) {
+        QStringList cells{row.name};
+        for (const double value : {row.wins, row.draw, row.lost, row.plus, row.minus, row.points, row.pointsPlus,
+                                   row.pointsMinus})
+            cells << QString::number(value);
+        rows << cells.join(QLatin1Char(' '));
+    }
+    return rows;
+}
+
+QStringList RankingAsText()
+{
+    QStringList players;
+    for (const PlayerStanding &player : ComputePlayerRanking())
+        players << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                       .arg(player.name)
+                       .arg(player.wins)
+                       .arg(player.draws)
+                       .arg(player.lost)
+                       .arg(player.scoreFor)
+                       .arg(player.scoreAgainst);
+    players.sort();
+    return players;
 }
 
 void BuildTestLeague(const TestLeague &league)

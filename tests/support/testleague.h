@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace fixtora::test {
 
@@ -25,6 +26,15 @@ struct TestLeague {
 // fixture slot list built. Entered scores: side k scores k % 5 (positions
 // k % 7); unentered ones are "-1". The league is not on disk.
 void BuildTestLeague(const TestLeague &league = {});
+
+// The open league's table, counted and put in standing order (points, wins,
+// "+", name), a row per text: name, won, drawn, lost, +, -, points, points +
+// and points -.
+QStringList StandingsAsText();
+
+// The player ranking of the open team league, a player per text (name, won,
+// drawn, lost, for, against), in the order of the names.
+QStringList RankingAsText();
 
 // The common shapes; change further fields on the result before building.
 // (Designated initialisers that leave fields out warn under -Wextra.)

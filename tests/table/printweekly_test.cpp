@@ -303,5 +303,20 @@ TEST_F(TableScreen, TheUploadsOutcomeIsShownWhenItEnds)
     EXPECT_TRUE(QFile::exists(dir.filePath("table.html")));
 }
 
+TEST_F(TableScreen, UploadDetailsThatMayNotBeSentAreRefusedAtOnce)
+{
+    open();
+    control<QLineEdit>("htmlout")->setText(dir.filePath("table.html"));
+    control<QLineEdit>("Text1")->setText("table.html");
+    control<QLineEdit>("Text2")->setText("ftp://127.0.0.1:1");
+    control<QLineEdit>("Text4")->setText("Secret99\r\nDELE /victim.txt");
+    BoxAnswers boxes;
+    click("webme");
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_TRUE(boxes.seen()[0].text.contains("password")) << boxes.seen()[0].text.toStdString();
+    EXPECT_FALSE(boxes.seen()[0].text.contains("Secret99"));
+    EXPECT_TRUE(control<QWidget>("webme")->isEnabled());
+}
+
 } // namespace
 } // namespace fixtora

@@ -228,6 +228,8 @@ TEST_F(EntryPages, NamesAreAddedInOrderAndRefusedWhenTooLongOrRepeated)
         {sixteen, nullptr, ""},
         {sixteen + "b", "Invalid Name", sixteen + "b"},
         {"Ann", "Invalid Player Name", ""},
+        {QChar(0xFEFF) + QString("Ann"), "Invalid Player Name", ""},  // what shows is compared
+        {QString(QChar(0xFEFF)), "Invalid Name", QString(QChar(0xFEFF))},
         {"ann", nullptr, ""},
         {"bye", nullptr, ""},
     };
@@ -352,6 +354,7 @@ TEST_F(EntryPages, TeamNamesAreCheckedAndA33rdTeamIsRefused)
         {"Team A", nullptr},
         {"team a", nullptr},
         {"Team A", "The Team Name you entered alreadt exists, please try another."},
+        {"Team A\t", "The Team Name you entered alreadt exists, please try another."},
     };
     for (const auto &row : rows) {
         BoxAnswers boxes;
@@ -430,6 +433,7 @@ TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsIgnored)
         {"Ann", nullptr}, // the same name in another team
         {QString(17, 'p'), "Invalid Length"},
         {"Ann", "Duplicate name"},
+        {QString("Ann") + QChar(0x200B), "Duplicate name"},
         {"A//B", "Invalid Name"},
         {"A\\\\B", "Invalid Name"},
         {"A/", "Invalid Name"},
