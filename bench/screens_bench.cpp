@@ -127,18 +127,67 @@ void tick(QTimer *timer)
     QCoreApplication::sendEvent(timer, &event);
 }
 
+void showNow(TaskWindow window)
+{
+    ShowTaskWindow(window);
+    paintNow();
+}
+
+// A window opened from the main menu and drawn, then closed off the clock.
+void timeOpening(benchmark::State &state, TaskWindow window)
+{
+    for (auto _ : state) {
+        showNow(window);
+        state.PauseTiming();
+        backToMainMenu(window);
+        state.ResumeTiming();
+    }
+}
+
+enum class RoundWindowStep { Opening, Closing };
+
+// The first round's window, opened by its score button on the fixtures
+// screen and closed with its Close, which stores the round and draws the
+// fixtures screen again; the clock runs over one of the two.
+void timeRoundWindow(benchmark::State &state, RoundWindowStep timed)
+{
+    const bool opening = timed == RoundWindowStep::Opening;
+    openLargestLeague();
+    showNow(TaskWindow::Tableform);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QAbstractButton *score = button("Tableform", "Cmdscore_1");
+        if (!score) {
+            state.SkipWithError("no score button");
+            break;
+        }
+        if (opening)
+            state.ResumeTiming();
+        score->click();
+        paintNow();
+        if (opening)
+            state.PauseTiming();
+        QAbstractButton *close = button("Enter_Scores", "update");
+        if (!close) {
+            state.SkipWithError("no round window");
+            break;
+        }
+        if (!opening)
+            state.ResumeTiming();
+        close->click();
+        paintNow();
+        if (opening)
+            state.ResumeTiming();
+    }
+    backToMainMenu(TaskWindow::Tableform);
+}
+
 } // namespace
 
 static void BM_FixturesScreenOpened(benchmark::State &state)
 {
     openLargestLeague();
-    for (auto _ : state) {
-        ShowTaskWindow(TaskWindow::Tableform);
-        paintNow();
-        state.PauseTiming();
-        backToMainMenu(TaskWindow::Tableform);
-        state.ResumeTiming();
-    }
+    timeOpening(state, TaskWindow::Tableform);
 }
 BENCHMARK(BM_FixturesScreenOpened)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
 
@@ -146,8 +195,7 @@ BENCHMARK(BM_FixturesScreenOpened)->Unit(benchmark::kMillisecond)->Repetitions(3
 static void BM_FixturesPageTurned(benchmark::State &state)
 {
     openLargestLeague();
-    ShowTaskWindow(TaskWindow::Tableform);
-    paintNow();
+    showNow(TaskWindow::Tableform);
     QAbstractButton *next = button("Tableform", "Picture3");
     QAbstractButton *back = button("Tableform", "Picture1");
     if (!next || !back)
@@ -166,8 +214,7 @@ static void BM_TableScreenOpened(benchmark::State &state)
 {
     openLargestLeague();
     for (auto _ : state) {
-        ShowTaskWindow(TaskWindow::PrintWeekly);
-        paintNow();
+        showNow(TaskWindow::PrintWeekly);
         state.PauseTiming();
         QTimer *poll = tableScreenPoll();
         if (!poll) {
@@ -186,58 +233,15 @@ static void BM_TableScreenOpened(benchmark::State &state)
 }
 BENCHMARK(BM_TableScreenOpened)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
 
-// The first round's score button; the window closes with its Close, which
-// stores the round and draws the fixtures screen again.
 static void BM_RoundWindowOpened(benchmark::State &state)
 {
-    openLargestLeague();
-    ShowTaskWindow(TaskWindow::Tableform);
-    paintNow();
-    for (auto _ : state) {
-        state.PauseTiming();
-        QAbstractButton *score = button("Tableform", "Cmdscore_1");
-        if (!score) {
-            state.SkipWithError("no score button");
-            break;
-        }
-        state.ResumeTiming();
-        score->click();
-        paintNow();
-        state.PauseTiming();
-        QAbstractButton *close = button("Enter_Scores", "update");
-        if (!close) {
-            state.SkipWithError("no round window");
-            break;
-        }
-        close->click();
-        paintNow();
-        state.ResumeTiming();
-    }
-    backToMainMenu(TaskWindow::Tableform);
+    timeRoundWindow(state, RoundWindowStep::Opening);
 }
 BENCHMARK(BM_RoundWindowOpened)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
 
 static void BM_RoundWindowClosed(benchmark::State &state)
 {
-    openLargestLeague();
-    ShowTaskWindow(TaskWindow::Tableform);
-    paintNow();
-    for (auto _ : state) {
-        state.PauseTiming();
-        QAbstractButton *score = button("Tableform", "Cmdscore_1");
-        if (score)
-            score->click();
-        paintNow();
-        QAbstractButton *close = button("Enter_Scores", "update");
-        if (!close) {
-            state.SkipWithError("no round window");
-            break;
-        }
-        state.ResumeTiming();
-        close->click();
-        paintNow();
-    }
-    backToMainMenu(TaskWindow::Tableform);
+    timeRoundWindow(state, RoundWindowStep::Closing);
 }
 BENCHMARK(BM_RoundWindowClosed)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
 
@@ -246,13 +250,7 @@ static void BM_ChartOpened(benchmark::State &state)
     startProgramOnce();
     InitialiseGlobals();
     gTourEntrants = 64;
-    for (auto _ : state) {
-        ShowTaskWindow(TaskWindow::Tournieform);
-        paintNow();
-        state.PauseTiming();
-        backToMainMenu(TaskWindow::Tournieform);
-        state.ResumeTiming();
-    }
+    timeOpening(state, TaskWindow::Tournieform);
 }
 BENCHMARK(BM_ChartOpened)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly();
 
@@ -264,8 +262,7 @@ static void BM_FixturesPrintedToPdf(benchmark::State &state)
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("fixtures.pdf"));
     SetPrintDialogForTests(PrintToPdfFile(pdf, 1));
-    ShowTaskWindow(TaskWindow::Tableform);
-    paintNow();
+    showNow(TaskWindow::Tableform);
     QAbstractButton *print = button("Tableform", "command2");
     if (!print)
         state.SkipWithError("no Print");
