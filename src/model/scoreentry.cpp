@@ -3,11 +3,19 @@
 #include "model/league.h"
 #include "model/legs.h"
 
+#include <algorithm>
+
 namespace fixtora {
 
 namespace {
 
 const QString kNotEntered = QStringLiteral("-1");
+
+// A score as the boxes hand it over: one not entered is empty or "-1".
+bool isStorableScore(const QString &text)
+{
+    return text == kNotEntered || ScoreTextProblem(text).isEmpty();
+}
 
 int roundCount()
 {
@@ -38,6 +46,16 @@ TeamSide sideOf(const std::array<QString, kMatchPositions> &scores, int first)
 
 } // namespace
 
+QString ScoreTextProblem(const QString &text)
+{
+    const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!digits)
+        return QStringLiteral("Invalid value.  It ust conists of digits from 0 to 0.");
+    if (text.size() > kMaxScoreDigits)
+        return QStringLiteral("Invalid value.  A score has at most %1 digits (0 to 9999).").arg(kMaxScoreDigits);
+    return {};
+}
+
 int RoundFirstEntry(int round)
 {
     if (round < 1 || round > roundCount() || round > kMaxRounds)
@@ -62,7 +80,8 @@ QList<RoundLine> RoundLines(int round)
 bool StoreRoundScores(int round, const QStringList &boxes)
 {
     const int first = RoundFirstEntry(round);
-    if (first == 0 || boxes.size() != gNumSlots || first + gNumSlots - 1 >= gScores.size())
+    if (first == 0 || boxes.size() != gNumSlots || first + gNumSlots - 1 >= gScores.size()
+        || !std::all_of(boxes.begin(), boxes.end(), isStorableScore))
         return false;
     for (int i = 0; i < gNumSlots; ++i)
         gScores[first + i] = boxes[i].isEmpty() ? kNotEntered : boxes[i];
@@ -108,7 +127,8 @@ TeamMatchEntries ReadTeamMatch(int homeEntry)
 
 bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries)
 {
-    if (homeEntry % 2 == 0 || !matchFits(homeEntry))
+    if (homeEntry % 2 == 0 || !matchFits(homeEntry)
+        || !std::all_of(entries.scores.begin(), entries.scores.end(), isStorableScore))
         return false;
     const qsizetype base = blockStart(homeEntry);
     for (int i = 0; i < kMatchPositions; ++i) {

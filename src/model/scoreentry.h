@@ -18,6 +18,14 @@
 
 namespace fixtora {
 
+// A score is a whole number from 0 to 9999, typed as at most 4 digits.
+inline constexpr int kMaxScoreDigits = 4;
+
+// Empty when text may stand in a score box and be stored as a score: nothing
+// (a score not entered) or 1 to 4 of the digits 0-9, leading zeros kept as
+// typed. Else the refusal to show.
+QString ScoreTextProblem(const QString &text);
+
 // The first slot entry of round r, or 0 when r is not one of the league's
 // rounds 1..W.
 int RoundFirstEntry(int round);
@@ -34,7 +42,8 @@ QList<RoundLine> RoundLines(int round);
 
 // Stores the score boxes of round r, box i for slot entry f + i - 1 (an empty
 // box as "-1", any other text as it stands), and marks the league changed.
-// False, storing nothing, when r is not a round or the count of boxes is not N.
+// False, storing nothing, when r is not a round, the count of boxes is not N
+// or a box holds what is not a score (ScoreTextProblem).
 [[nodiscard]] bool StoreRoundScores(int round, const QStringList &boxes);
 
 // The team match on row `row` (1..N, either side) of round r.
@@ -53,13 +62,15 @@ struct TeamMatchEntries {
     std::array<QString, kMatchPositions> scores;  // "-1" when not entered
     TeamSide LeftScores() const;
     TeamSide RightScores() const;
+    bool operator==(const TeamMatchEntries &) const = default;
 };
 TeamMatchEntries ReadTeamMatch(int homeEntry);
 
 // Stores the match's positions (an empty score as "-1") and its team result
 // and secondary totals by the league's scoring system (model/teamscoring.h),
 // and marks the league changed. False, storing nothing, when homeEntry is not
-// the home side of one of the league's fixtures.
+// the home side of one of the league's fixtures or a score is not a score
+// (ScoreTextProblem; "-1" stands for one not entered).
 [[nodiscard]] bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries);
 
 } // namespace fixtora

@@ -327,8 +327,16 @@ void Main::closeEvent(QCloseEvent *event)
 }
 
 // Ends the program; unsaved changes of the open league are asked about first.
+// Not while a box is up: its caller goes on with its own window once the box
+// is answered, so that window must not be taken from under it. (The boxes
+// are modal, so the user's Exit waits for them; this holds Exit reached by
+// other means too.)
 void Main::Exit_Click()
 {
+    if (QWidget *box = QApplication::activeModalWidget()) {
+        box->activateWindow();
+        return;
+    }
     if (!MayDiscardLeague())
         return;
     m_ending = true;

@@ -157,6 +157,9 @@ frmMSGBOX::frmMSGBOX()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, false);
+    // While the box waits, no other window takes input: nothing can close
+    // or end the window whose handler is waiting for the answer.
+    setWindowModality(Qt::ApplicationModal);
     setFixedSize(TwipsToPixelsX(kInnerWidth), TwipsToPixelsY(kInnerHeight));
 
     Label1->setAutoFillBackground(true);

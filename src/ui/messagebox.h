@@ -1,8 +1,10 @@
 #pragma once
 // The program's message box. ShowMessage fills the window frmMSGBOX with a
 // title, a subtitle, the message, an icon and a set of buttons, shows it, waits
-// (the rest of the program keeps running) until a button is pressed, the
-// window is closed or the time-out runs out, and returns the answer code.
+// until a button is pressed, the window is closed or the time-out runs out,
+// and returns the answer code. The box is modal to the whole program: timers
+// keep running while it waits, but no other window takes the user's input,
+// so the window that asked is still there when the answer comes back.
 //
 // Typical calls:
 //     MessageArgs error;

@@ -1,6 +1,7 @@
 // Leaving the program with changes not saved: it asks first. A new league
-// kept by "No" stays open with the program; a changed league saved by "Yes"
-// is in its file at the next start.
+// kept by "No" stays open with the program; scores typed into a round and
+// stored by "Yes" when another round is opened, then saved by "Yes" at Exit,
+// are in the file at the next start.
 
 #include "journey.h"
 
@@ -58,6 +59,21 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     EXPECT_EQ(Text("Enter_Scores", "disname_2"), "Ann");
     Fill("Enter_Scores", "Text1_1", QStringLiteral("5"));
     Fill("Enter_Scores", "Text1_2", QStringLiteral("2"));
+    // Another round's button beside the window: the typed scores are asked
+    // about first, "Yes" stores them, and the page shows them.
+    QWidget *page = Control<QWidget>("Tableform", "piccy");
+    const int unscored = Ink(page);
+    {
+        BoxAnswers boxes({"Yes"});
+        Click("Tableform", "Cmdscore_1");
+        ASSERT_EQ(boxes.seen().size(), 1);
+        EXPECT_EQ(boxes.seen()[0].title, "Scores not stored");
+        EXPECT_TRUE(boxes.seen()[0].text.startsWith("The scores typed into Week 28"));
+    }
+    ASSERT_TRUE(WaitFor([this] { return Text("Enter_Scores", "Label1") == "Week 22"; }, "round 22's window"));
+    Snapshot("another-round");
+    EXPECT_GT(Ink(page), unscored) << "the page shows round 28's scores";
+    EXPECT_EQ(Text("Tableform", "Label6"), "page 2/2");
     Click("Enter_Scores", "update");
     ASSERT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to close"));
     EXPECT_EQ(Text("Tableform", "Label6"), "page 1/2") << "the screen shows page 1 afresh";

@@ -54,6 +54,23 @@ TEST_F(ScoreEntry, ARoundsLinesFollowTheHomeAndAwayRule)
         EXPECT_TRUE(RoundLines(round).isEmpty()) << round;
 }
 
+TEST_F(ScoreEntry, AScoreBoxHoldsNothingOrOneToFourDigits)
+{
+    const struct {
+        const char *text;
+        bool score;
+    } rows[] = {
+        {"", true},      {"0", true},       {"07", true},    {"9999", true},
+        {"0000", true},  {"10000", false},  {"-1", false},   {"-", false},
+        {" ", false},    {"1 2", false},    {"3\r", false},  {"1e3", false},
+        {"+5", false},   {"1.5", false},    {"12345678901234567890", false},
+        {"\u0663", false},  // a digit, but not one of 0-9
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(ScoreTextProblem(QString::fromUtf8(row.text)).isEmpty(), row.score) << row.text;
+    EXPECT_NE(ScoreTextProblem("12345"), ScoreTextProblem("x")) << "each refusal says what is wrong";
+}
+
 TEST_F(ScoreEntry, ARoundsBoxesAreStoredAsTyped)
 {
     test::BuildTestLeague(test::PlayerLeague(4, 2));
@@ -67,7 +84,10 @@ TEST_F(ScoreEntry, ARoundsBoxesAreStoredAsTyped)
     gLeagueChanged = false;
     EXPECT_FALSE(StoreRoundScores(7, {"1", "1", "1", "1"}));
     EXPECT_FALSE(StoreRoundScores(1, {"1", "1"}));
+    EXPECT_FALSE(StoreRoundScores(1, {"1", "12345", "1", "1"}));
+    EXPECT_FALSE(StoreRoundScores(1, {"1", "1", " 1", "1"}));
     EXPECT_FALSE(gLeagueChanged);
+    EXPECT_EQ(gScores[1], "-1");
 }
 
 TEST_F(ScoreEntry, ATeamMatchIsFoundFromEitherRowOfItsLine)
@@ -142,6 +162,11 @@ TEST_F(ScoreEntry, ATeamMatchStoresItsPositionsAndItsResultByTheScoringSystem)
     }
     for (const int s : {0, 4, 13, -1})  // no home side, or past the league
         EXPECT_FALSE(StoreTeamMatch(s, match({"1"}, {"2"}))) << s;
+    // Two 20-digit games would total 2e+20: no game holds more than a score.
+    gLeagueChanged = false;
+    EXPECT_FALSE(StoreTeamMatch(5, match({"12345678901234567890"}, {"1"})));
+    EXPECT_FALSE(StoreTeamMatch(5, match({"1"}, {"1e-400"})));
+    EXPECT_FALSE(gLeagueChanged);
 }
 
 } // namespace

@@ -12,16 +12,19 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 using namespace fixtora;
 
@@ -41,6 +44,19 @@ protected:
     }
     Main *loadMain() { return LoadForm<Main>(); }
     void trigger(const char *item) { loadMain()->findChild<QAction *>(item)->trigger(); }
+};
+
+// A page whose button refuses what was typed in the program's box, then goes
+// on with its own text, as the wizard pages do; Exit unloads it as it unloads
+// the tournament wizard.
+class RefusingPage : public QLineEdit {
+public:
+    void Next()
+    {
+        MessageArgs refusal;
+        ShowMessage(refusal);
+        clear();
+    }
 };
 
 QStringList slotsOf(std::span<const QString> list)
@@ -209,6 +225,37 @@ TEST_F(MainWindow, ExitUnloadsWithoutAQuestionAndEndsTheProgram)
         EXPECT_EQ(form, nullptr);
     EXPECT_EQ(taskEvents, QStringList({"unload Wizard3", "unload Wizard5", "unload Tableform", "unload PrintWeekly",
                                        "unload tourwiz"}));
+}
+
+TEST_F(MainWindow, ExitAndTheCloseBoxWaitForTheBoxOnScreenAndItsWindow)
+{
+    Main *main = loadMain();
+    RegisterTaskWindow(TaskWindow::tourwiz, {nullptr, UnloadForm<RefusingPage>});
+    int leagueQuestions = 0;
+    SetUnsavedLeagueCheck([&leagueQuestions] { return ++leagueQuestions > 0; });
+    QPointer<RefusingPage> page = LoadForm<RefusingPage>();
+    main->ShowMdiChild(page, true);
+    page->setText("3");
+    BoxAnswers answers;
+    QTimer::singleShot(0, [&] {  // while the box is up: the close box, then Exit
+        EXPECT_FALSE(main->close());
+        trigger("Exit");
+        ProcessUnloads();
+        EXPECT_TRUE(page) << "the window that asked went while its box was up";
+    });
+    page->Next();
+    ASSERT_TRUE(page);
+    EXPECT_EQ(answers.seen().size(), 1);
+    EXPECT_TRUE(page->text().isEmpty());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(leagueQuestions, 0);
+
+    trigger("Exit");  // the box answered: Exit asks about the league, then ends
+    ProcessUnloads();
+    EXPECT_EQ(leagueQuestions, 1);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_FALSE(page);
+    SetUnsavedLeagueCheck({});
 }
 
 TEST_F(MainWindow, AMaximisedWindowDoesNotChangeTheCaption)

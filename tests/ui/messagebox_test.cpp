@@ -306,22 +306,32 @@ TEST(MessageBox, DisableFormsRestoresEachWindowsOwnState)
     EXPECT_FALSE(disabled.isEnabled());
 }
 
-TEST(MessageBox, OtherWindowsKeepWorkingDuringTheWait)
+// Timers keep running while the box waits, but no other window takes the
+// user's input: nothing can close the window whose handler waits.
+TEST(MessageBox, TimersRunDuringTheWaitButOtherWindowsTakeNoInput)
 {
     QWidget other;
+    auto *button = new chameleonButton(&other);
+    button->setGeometry(0, 0, 80, 30);
+    int pressed = 0;
+    QObject::connect(button, &chameleonButton::clicked, [&] { ++pressed; });
     other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(10);
     MessageArgs args = Args(MessageButtons::OKOnly);
     WhenBoxShows([&](frmMSGBOX *box) {
-        EXPECT_TRUE(other.isEnabled());
         EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 1000));
+        QTest::mouseClick(other.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 15));
+        EXPECT_EQ(pressed, 0);
         Click(Place(box, 0));
     });
     ShowMessage(args);
     EXPECT_GE(ticks, 3);
+    QTest::mouseClick(other.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 15));
+    EXPECT_EQ(pressed, 1);
 }
 
 // The window that asked keeps its own default button and a text box with the
