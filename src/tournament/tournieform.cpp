@@ -135,18 +135,20 @@ bool Tournieform::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The picture fills the picture area with the chart's proportions; the title
-// stays centred over it and the commands keep their distance from the page's
-// right edge. True when the picture changed its size.
+// and the commands keep their places from the picture's top, the commands
+// their distance from the page's right edge. True when the picture changed
+// its size.
 bool Tournieform::PlaceControls()
 {
     const QRect area = pictureArea(page->size());
     const QRect own = TwipsToPixels(kPiccy);
     const ChartFit fit = FitChart(area.size(), own.size());
     const QRect picture(area.topLeft() + fit.offset.toPoint(), (QSizeF(own.size()) * fit.scale).toSize());
-    Label1->setGeometry(TwipsToPixels(kLabel1).translated(picture.center().x() - own.center().x(), 0));
-    const int grown = area.width() - own.width();
-    Label4->setGeometry(TwipsToPixels(kLabel4).translated(grown, 0));
-    Frame1->setGeometry(TwipsToPixels(kFrame1).translated(grown, 0));
+    Label1->setGeometry(
+        TwipsToPixels(kLabel1).translated(picture.center().x() - own.center().x(), picture.top() - own.top()));
+    const QPoint commandsMoved(area.width() - own.width(), picture.top() - own.top());
+    Label4->setGeometry(TwipsToPixels(kLabel4).translated(commandsMoved));
+    Frame1->setGeometry(TwipsToPixels(kFrame1).translated(commandsMoved));
     const bool resized = picture.size() != piccy->size();
     piccy->setGeometry(picture);
     return resized;

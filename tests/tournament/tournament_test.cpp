@@ -378,6 +378,8 @@ TEST_F(Tournament, TheChartFillsThePictureAreaAtEveryScreenSize)
         EXPECT_NEAR(piccy->width(), piccy->height() * 622.0 / 454, 1) << screen.width();
         const QWidget *commands = form->findChild<QWidget *>("Frame1");
         EXPECT_LT(piccy->geometry().right(), commands->geometry().left()) << screen.width();
+        const QRect title = form->findChild<QWidget *>("Label1")->geometry();
+        EXPECT_TRUE(title.bottom() < piccy->y() && title.bottom() > piccy->y() - 20) << "the title just above it";
         const QPoint rightEdge = piccy->ToDevice(7.9, 5.25).toPoint();
         EXPECT_LT(std::min(qGray(image.pixel(rightEdge - QPoint(1, 0))), qGray(image.pixel(rightEdge))), 128)
             << "the chart drawn to its right edge at " << screen.width();
