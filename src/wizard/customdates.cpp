@@ -218,11 +218,14 @@ void customdates::DTPicker1_Change(int row, const QDate &date)
     SystemMessage(QStringLiteral("week %1 set to %2").arg(round).arg(ShortDate(date)));
 }
 
-// From now on the summary page and the fixtures screen keep these dates.
+// From now on the summary page and the fixtures screen keep these dates; the
+// league starts on its first round's date.
 void customdates::Command3_Click()
 {
     gDatesEdited = 1;
     gDatesPending = false;
+    if (m_rounds > 0)
+        gStartDate = gWeekDates[1];
     UnloadForm<customdates>();
     UnloadForm<Wizard5>();
     ShowSummaryPage();
