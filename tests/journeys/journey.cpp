@@ -182,6 +182,11 @@ void Journey::RestartProgram()
     StartProgram();
 }
 
+void Journey::WithoutWindowManager()
+{
+    m_windowManager.reset();
+}
+
 void Journey::DefineLeague(const QString &name, const QString &games, const QDate &start, bool team)
 {
     Click("MainWizard", "createtable");

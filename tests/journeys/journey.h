@@ -49,6 +49,9 @@ protected:
     void StartProgram();
     // Starts the program again after an Exit, on the same settings and files.
     void RestartProgram();
+    // From here on the display has no window manager: a window that shows
+    // gets the keyboard only when it takes it itself.
+    void WithoutWindowManager();
 
     // ---- Finding what shows ------------------------------------------------------------
 
