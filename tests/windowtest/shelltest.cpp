@@ -18,9 +18,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -222,6 +224,36 @@ QList<QWidget *> VisibleBalloons()
         if (window->objectName() == QLatin1String("frmTip") && window->isVisible())
             balloons.append(window);
     return balloons;
+}
+
+namespace {
+
+void addAccessKey(QMap<QString, QStringList> &keys, const QKeySequence &key, const QString &control)
+{
+    if (!key.isEmpty())
+        keys[key.toString(QKeySequence::PortableText).toUpper()].append(control);
+}
+
+} // namespace
+
+QMap<QString, QStringList> AccessKeys(QWidget *window)
+{
+    QMap<QString, QStringList> keys;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window))
+            continue;
+        const QString name = control->objectName();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            addAccessKey(keys, button->shortcut(), name);
+        else if (auto *label = qobject_cast<QLabel *>(control); label && label->buddy())
+            addAccessKey(keys, QKeySequence::mnemonic(label->text()), name);
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            addAccessKey(keys, QKeySequence::mnemonic(frame->title()), name);
+        else if (auto *tabs = qobject_cast<QTabBar *>(control))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                addAccessKey(keys, QKeySequence::mnemonic(tabs->tabText(tab)), tabs->tabText(tab));
+    }
+    return keys;
 }
 
 } // namespace fixtora

@@ -13,6 +13,7 @@
 #include "shell/taskwindows.h"
 
 #include <QList>
+#include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -92,5 +93,11 @@ void ProcessUnloads();
 
 // The visible help balloons.
 QList<QWidget *> VisibleBalloons();
+
+// The access keys (Alt + letter) of the controls window shows, each with the
+// controls that answer it: buttons and check boxes by the "&" of their
+// captions, labels by theirs where they name a box, frames and tabs by their
+// titles. A key answered by more than one control is a clash.
+QMap<QString, QStringList> AccessKeys(QWidget *window);
 
 } // namespace fixtora
