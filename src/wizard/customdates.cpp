@@ -13,12 +13,16 @@
 #include "wizard/wizardpage.h"
 #include "wizard/wizard5.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
+
+#include <utility>
 
 namespace fixtora {
 
@@ -113,6 +117,7 @@ void customdates::BuildFrames()
         picker->setCalendarPopup(true);
         picker->setKeyboardTracking(false);
         picker->setMinimumWidth(130);
+        picker->calendarWidget()->window()->installEventFilter(this);
         const int column = r / kRowsPerColumn;
         rows->addWidget(number, 1 + r % kRowsPerColumn, 2 * column);
         rows->addWidget(picker, 1 + r % kRowsPerColumn, 2 * column + 1);
@@ -209,13 +214,32 @@ void customdates::leftclick_Click()
     ShowNextPageRange();
 }
 
+// The date is stored at once. A date picked in the calendar is reported when
+// the calendar closes, not at every day its arrow keys pass on the way.
 void customdates::DTPicker1_Change(int row, const QDate &date)
 {
     const int round = (m_page - 1) * kRowsPerPage + row + 1;
     if (round > m_rounds)
         return;
     gWeekDates[round] = date;
-    SystemMessage(QStringLiteral("week %1 set to %2").arg(round).arg(ShortDate(date)));
+    if (DTPicker1[row]->calendarWidget()->isVisible())
+        m_unreportedRow = row;
+    else
+        ReportDate(row);
+}
+
+void customdates::ReportDate(int row)
+{
+    const int round = (m_page - 1) * kRowsPerPage + row + 1;
+    SystemMessage(QStringLiteral("week %1 set to %2").arg(round).arg(ShortDate(gWeekDates[round])));
+}
+
+bool customdates::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && m_unreportedRow >= 0
+        && watched == DTPicker1[m_unreportedRow]->calendarWidget()->window())
+        QTimer::singleShot(0, this, [this, row = std::exchange(m_unreportedRow, -1)] { ReportDate(row); });
+    return QWidget::eventFilter(watched, event);
 }
 
 // From now on the summary page and the fixtures screen keep these dates; the
