@@ -143,7 +143,6 @@ void Wizard2::BuildFrame()
     setFocusProxy(Teamtxt);
     Label13->setBuddy(Teamtxt);
     Label16->setBuddy(txtName);
-    Label11->setBuddy(lstClient);
     Label1->setBuddy(list1);
     command1->setCancel(true);
 }

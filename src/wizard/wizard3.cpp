@@ -96,7 +96,6 @@ void Wizard3::BuildFrame()
         ConnectHelpButton(this, help, true);
     ChainTabOrder({txtName, cmdadd, lstClient, cmdremove, cmdclear, command1, cmdclose});
     setFocusProxy(txtName);
-    lblClients->setBuddy(lstClient);
     command1->setCancel(true);
 }
 

@@ -1,6 +1,7 @@
 // Every window the program opens gives each access key (Alt + letter) to one
 // control only: a key shared by two controls presses neither at once, it
-// only moves the keyboard between them.
+// only moves the keyboard between them. And a screen reader names each box
+// by the label beside it.
 
 #include "journey.h"
 
@@ -24,38 +25,64 @@
 #include "tournament/tournieform.h"
 #include "tournament/tourwiz.h"
 
+#include <QAccessible>
+
 #include <functional>
 
 namespace fixtora {
 namespace {
 
+// The label a screen reader reads for a control.
+QString accessibleLabel(QWidget *control)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return {};
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+struct NamedBox {
+    const char *box;
+    const char *name;
+};
+
 class AccessKeysJourney : public Journey {};
 
-TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControl)
+TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBoxes)
 {
     StartProgram();
     const auto playerLeague = [] { test::BuildTestLeague(test::PlayerLeague(6)); };
     const struct {
         const char *window;
         std::function<void()> open;
+        QList<NamedBox> boxes = {};
     } rows[] = {
         {"IntroScreen", [] { LoadForm<IntroScreen>()->show(); }},
-        {"frmLogin", [] { LoadForm<frmLogin>()->show(); }},
+        {"frmLogin", [] { LoadForm<frmLogin>()->show(); }, {{"txtPassword", "Password:"}}},
         {"MainWizard", [] { ShowMainMenu(); }},
         {"frmSplash", [] { LoadForm<frmSplash>()->show(); }},
         {"frmmainhelp", [] { LoadForm<frmmainhelp>()->show(); }},
         {"Addhelp", [] { LoadForm<Addhelp>()->show(); }},
-        {"customise", [] { LoadForm<Main>()->ShowMdiChild(LoadForm<customise>(), true); }},
-        {"Wizard1", [] { ShowTaskWindow(TaskWindow::Wizard1); }},
-        {"Wizard3", [] { ShowTaskWindow(TaskWindow::Wizard3); }},
-        {"Wizard2", [] { ShowTaskWindow(TaskWindow::Wizard2); }},
+        {"customise",
+         [] { LoadForm<Main>()->ShowMdiChild(LoadForm<customise>(), true); },
+         {{"Text1", "Scores are known as:-"}, {"txtpath", "Default Path:-"}, {"Text8", "Points for Win"},
+          {"Text6", "Points for lose"}, {"Text3_1", "show as:-"}, {"Combo2_1", "Sort order ----->"}}},
+        {"Wizard1",
+         [] { ShowTaskWindow(TaskWindow::Wizard1); },
+         {{"Text1", "Name of League:"}, {"text2", "Games to Play:"}, {"text3", "Start Date:"},
+          {"Combo1", "Frequency:"}}},
+        {"Wizard3", [] { ShowTaskWindow(TaskWindow::Wizard3); }, {{"txtName", "Name to add:"}}},
+        {"Wizard2",
+         [] { ShowTaskWindow(TaskWindow::Wizard2); },
+         {{"Teamtxt", "Team Name:"}, {"txtName", "Player/Name"}, {"list1", "Set scoring system to"}}},
         {"Wizard5", [&] { playerLeague(); ShowTaskWindow(TaskWindow::Wizard5); }},
-        {"import", [] { ShowTaskWindow(TaskWindow::import); }},
+        {"import", [] { ShowTaskWindow(TaskWindow::import); }, {{"Text2", "string length should be"}}},
         {"customdates", [] { ShowTaskWindow(TaskWindow::customdates); }},
         {"Tableform", [] { ShowTaskWindow(TaskWindow::Tableform); }},
         {"Enter_Scores", [] { gScoreWeek = 1; ShowEnterScores(); }},
-        {"changename", [] { ShowChangeName(); }},
-        {"ShowPenalty", [] { ShowPenaltyWindow(); }},
+        {"changename", [] { ShowChangeName(); }, {{"Combo1", "Change:-"}, {"Text1", "To:-"}}},
+        {"ShowPenalty", [] { ShowPenaltyWindow(); }, {{"Combo1", "Player:-"}, {"Text1", "Penalty"}}},
         {"TeamScoreentry",
          [] {
              test::BuildTestLeague(test::TeamLeague(4));
@@ -63,7 +90,10 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControl)
              gTeamFixture = 1;
              ShowTeamScoreentry();
          }},
-        {"PrintWeekly", [] { ShowTaskWindow(TaskWindow::PrintWeekly); }},
+        {"PrintWeekly",
+         [] { ShowTaskWindow(TaskWindow::PrintWeekly); },
+         {{"htmlout", "Html file name:"}, {"Text1", "Filename:"}, {"Text2", "FTP Site:"}, {"Text3", "Username:"},
+          {"Text4", "Password:"}}},
         {"tourwiz", [] { ShowTaskWindow(TaskWindow::tourwiz); }},
         {"Tournieform", [] { SetUpTournament(16); ShowTaskWindow(TaskWindow::Tournieform); }},
     };
@@ -75,6 +105,9 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControl)
         for (auto key = keys.begin(); key != keys.end(); ++key)
             EXPECT_EQ(key.value().size(), 1) << row.window << ": " << key.key().toStdString() << " is "
                                              << key.value().join(QStringLiteral(", ")).toStdString();
+        for (const NamedBox &named : row.boxes)
+            EXPECT_EQ(accessibleLabel(window->findChild<QWidget *>(QLatin1String(named.box))), named.name)
+                << row.window << "." << named.box;
     }
     UnloadForm<TeamScoreentry>();
     UnloadForm<ShowPenalty>();

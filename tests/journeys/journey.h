@@ -112,7 +112,7 @@ protected:
     // Pages the fixtures screen from page 1 to its last page and back, with
     // a click past each end that must change nothing; the number of pages.
     int PageThrough();
-    // Main menu "League &Table": the table screen shows its first table;
+    // Main menu "League T&able": the table screen shows its first table;
     // its Close brings the main menu back.
     void OpenTable();
     void CloseTable();

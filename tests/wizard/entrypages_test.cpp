@@ -193,12 +193,14 @@ TEST_F(EntryPages, ATickedTeamBoxLeadsToTheTeamPage)
     EXPECT_TRUE(frameCentred(LoadedForm<Wizard2>(), "Wizard2frame"));
 }
 
-TEST_F(EntryPages, CancelOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
+TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
 {
     const struct {
         const char *page;
         int step; // 0 the definition page, 1 the names page, 2 the team page
-    } rows[] = {{"Wizard1", 0}, {"Wizard3", 1}, {"Wizard2", 2}};
+        bool escape;
+    } rows[] = {{"Wizard1", 0, false}, {"Wizard3", 1, false}, {"Wizard2", 2, false},
+                {"Wizard1", 0, true},  {"Wizard3", 1, true},  {"Wizard2", 2, true}};
     for (const auto &row : rows) {
         Click(LoadForm<MainWizard>(), "createtable");
         QWidget *page = LoadedForm<Wizard1>();
@@ -209,7 +211,14 @@ TEST_F(EntryPages, CancelOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
             page = row.step == 1 ? static_cast<QWidget *>(LoadedForm<Wizard3>()) : LoadedForm<Wizard2>();
         }
         ASSERT_NE(page, nullptr) << row.page;
-        Click(page, row.step == 2 ? "command1" : "command1");
+        if (row.escape) {
+            QWidget *box = page->findChild<QLineEdit *>();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Escape);
+            ProcessUnloads();
+        } else {
+            Click(page, "command1");
+        }
         EXPECT_EQ(LoadedForm<Wizard1>(), nullptr) << row.page;
         EXPECT_EQ(LoadedForm<Wizard3>(), nullptr) << row.page;
         EXPECT_EQ(LoadedForm<Wizard2>(), nullptr) << row.page;
@@ -578,4 +587,21 @@ TEST_F(EntryPages, EachHelpButtonOpensABalloonUnderTheControlItExplains)
         }
         ProcessUnloads();
     }
+}
+
+TEST_F(EntryPages, ABalloonClosesWithItsPage)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Click(LoadedForm<Wizard1>(), "command4");
+    ASSERT_EQ(VisibleBalloons().size(), 1);
+    Define(Definition());
+    ASSERT_NE(LoadedForm<Wizard3>(), nullptr);
+    EXPECT_TRUE(VisibleBalloons().isEmpty()) << "the definition page's balloon went with it";
+
+    Click(LoadedForm<Wizard3>(), "command4");
+    ASSERT_EQ(VisibleBalloons().size(), 1);
+    AddNames(Names(4));
+    Click(LoadedForm<Wizard3>(), "cmdclose");
+    ASSERT_NE(LoadedForm<Wizard5>(), nullptr);
+    EXPECT_TRUE(VisibleBalloons().isEmpty()) << "the names page's balloon went with it";
 }
