@@ -61,9 +61,13 @@ QLineEdit *numberBox(QWidget *parent, const char *name)
 
 } // namespace
 
+// The editor opens over the summary page, which stays loaded, with the
+// keyboard in its first round's date (its focus proxy).
 void ShowRoundDateEditor()
 {
-    LoadForm<Main>()->ShowMdiChild(LoadForm<customdates>(), true);
+    customdates *editor = LoadForm<customdates>();
+    LoadForm<Main>()->ShowMdiChild(editor, true);
+    editor->setFocus();
 }
 
 customdates::customdates()
@@ -152,6 +156,7 @@ void customdates::BuildFrames()
     columns->addWidget(Frame1);
     columns->addLayout(side);
     // The frames stay together in the middle of the page.
+    setFocusProxy(DTPicker1.first());
     auto *page = new QGridLayout(this);
     page->addLayout(columns, 1, 1);
     page->setRowStretch(0, 1);

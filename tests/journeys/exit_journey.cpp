@@ -35,6 +35,7 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     // opens: the summary and then the fixtures start on it.
     Press(Qt::Key_E, Qt::AltModifier);  // "&Edit Dates"
     ASSERT_TRUE(Shows("customdates"));
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>("customdates", "DTPicker1_0"));
     const QDate moved = start.addDays(1);
     {
         BoxAnswers boxes;
