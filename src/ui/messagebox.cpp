@@ -52,7 +52,7 @@ constexpr std::array<ButtonSet, 8> kButtonSets{{
     {{"Abort", "Retry", nullptr, "Ignore"}, -1},  // AbortRetryIgnore
     {{nullptr, nullptr, "Help", nullptr}, -1},     // HelpOnly
     {{"OK", "Cancel", nullptr, nullptr}, 1},       // OKCancel
-    {{"OK", nullptr, nullptr, nullptr}, -1},       // OKOnly
+    {{"OK", nullptr, nullptr, nullptr}, 0},        // OKOnly: Esc dismisses the notice
     {{"Retry", "Cancel", nullptr, nullptr}, 1},    // RetryCancel
     {{"Yes", "No", nullptr, nullptr}, 1},          // YesNo: Esc answers "No"
     {{"No", "Cancel", nullptr, "Yes"}, 1},         // YesNoCancel

@@ -86,8 +86,8 @@ inline qint16 gMsgResult = 0;
 // Shows the box and returns the answer code (MessageResult). The box takes
 // the keyboard while it is up and gives it back to the window that was active
 // before: its default button, else its leftmost button, has the focus; Return
-// and Space answer the focused button, Esc answers "Cancel" or, in a box of
-// "Yes" and "No", "No".
+// and Space answer the focused button, Esc answers "Cancel", or "No" in a box
+// of "Yes" and "No", or "OK" where that is the only button.
 int ShowMessage(MessageArgs &args);
 
 // After a refusal: the keyboard goes back to the refused box (a text box, an

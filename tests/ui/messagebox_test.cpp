@@ -125,12 +125,13 @@ TEST(MessageBox, TensChooseTheDefaultButtonAndAreRemoved)
     }
 }
 
-TEST(MessageBox, EscPressesCancelOrNoAndNothingWhereThereIsNeither)
+TEST(MessageBox, EscAnswersCancelNoOrALoneOKAndNothingElse)
 {
     const struct { int code; int answer; } sets[] = {
         {MessageButtons::YesNoCancel, MessageResult::Cancel},
         {MessageButtons::OKCancel, MessageResult::Cancel},
         {MessageButtons::YesNo, MessageResult::No},
+        {MessageButtons::OKOnly, MessageResult::OK},
     };
     for (const auto &set : sets) {
         MessageArgs args = Args(set.code);
