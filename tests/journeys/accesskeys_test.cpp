@@ -52,7 +52,6 @@ class AccessKeysJourney : public Journey {};
 TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBoxes)
 {
     StartProgram();
-    const auto playerLeague = [] { test::BuildTestLeague(test::PlayerLeague(6)); };
     const struct {
         const char *window;
         std::function<void()> open;
@@ -76,7 +75,7 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         {"Wizard2",
          [] { ShowTaskWindow(TaskWindow::Wizard2); },
          {{"Teamtxt", "Team Name:"}, {"txtName", "Player/Name"}, {"list1", "Set scoring system to"}}},
-        {"Wizard5", [&] { playerLeague(); ShowTaskWindow(TaskWindow::Wizard5); }},
+        {"Wizard5", [] { test::BuildTestLeague(test::PlayerLeague(6)); ShowTaskWindow(TaskWindow::Wizard5); }},
         {"import", [] { ShowTaskWindow(TaskWindow::import); }, {{"Text2", "string length should be"}}},
         {"customdates", [] { ShowTaskWindow(TaskWindow::customdates); }},
         {"Tableform", [] { ShowTaskWindow(TaskWindow::Tableform); }},

@@ -123,17 +123,6 @@ protected:
         QTest::keyClick(edit, Qt::Key_Tab);
     }
 
-    // After a refusal the refused box has the keyboard, its text selected.
-    bool KeyboardBackIn(QLineEdit *box) const
-    {
-        return LoadedForm<customise>()->focusWidget() == box && box->selectedText() == box->text();
-    }
-    bool KeyboardBackIn(QComboBox *box) const
-    {
-        const QWidget *focus = LoadedForm<customise>()->focusWidget();
-        return (focus == box || focus == box->lineEdit()) && box->lineEdit()->selectedText() == box->currentText();
-    }
-
     QStringList Close()
     {
         return MessagesDuring([this] { QTest::mouseClick(Button("command5"), Qt::LeftButton); });

@@ -16,10 +16,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -224,6 +226,15 @@ QList<QWidget *> VisibleBalloons()
         if (window->objectName() == QLatin1String("frmTip") && window->isVisible())
             balloons.append(window);
     return balloons;
+}
+
+bool KeyboardBackIn(QWidget *box)
+{
+    auto *text = qobject_cast<QLineEdit *>(box);
+    if (auto *combo = qobject_cast<QComboBox *>(box))
+        text = combo->lineEdit();
+    const QWidget *focus = box->window()->focusWidget();
+    return (focus == box || (text && focus == text)) && (!text || text->selectedText() == text->text());
 }
 
 namespace {

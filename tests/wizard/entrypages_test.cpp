@@ -63,12 +63,7 @@ bool enabled(QWidget *form, const char *name)
 // After a refusal the refused box has the keyboard, with its text selected.
 bool keyboardBackIn(QWidget *page, const char *name)
 {
-    auto *box = page->findChild<QWidget *>(name);
-    auto *text = qobject_cast<QLineEdit *>(box);
-    if (auto *combo = qobject_cast<QComboBox *>(box))
-        text = combo->lineEdit();
-    const QWidget *focus = page->focusWidget();
-    return text && (focus == box || focus == text) && text->selectedText() == text->text();
+    return KeyboardBackIn(page->findChild<QWidget *>(name));
 }
 
 bool frameCentred(QWidget *page, const char *frameName)
