@@ -103,6 +103,65 @@ TEST(DrawTarget, PrintGoesToTheNextLineAndLinesEndAtTheirEnd)
     EXPECT_EQ(target.items[2].colour, QColor(Qt::black));
 }
 
+// A measure of plain numbers: every character (the ellipsis too) is as wide
+// as the size, a line one and a half times as tall.
+QSizeF blockMeasure(const QString &text, double size)
+{
+    return {double(text.size()) * size, 1.5 * size};
+}
+
+TEST(FitText, ATextTooLargeForItsRoomIsDrawnSmallerOrCutShort)
+{
+    const QString sixteen = QStringLiteral("ABCDEFGHIJKLMNOP");
+    const QString ellipsis(QChar(0x2026));
+    const struct {
+        const char *label;
+        QString text;
+        QSizeF room;
+        TextFit fit;
+        QString shown;
+        double size;
+    } rows[] = {
+        {"fits", "ABCD", {40, kAnyHeight}, {8, 4.5, true}, "ABCD", 8},
+        {"smaller in proportion", "ABCDEFGHIJ", {60, kAnyHeight}, {8, 4.5, true}, "ABCDEFGHIJ", 6},
+        {"cut short at the smallest", sixteen, {54, kAnyHeight}, {6, 4.5, true}, "ABCDEFGHIJK" + ellipsis, 4.5},
+        {"whole at any size", sixteen, {54, kAnyHeight}, {8, 0, false}, sixteen, 3.375},
+        {"whole and too wide at the smallest", sixteen, {54, kAnyHeight}, {6, 4.5, false}, sixteen, 4.5},
+        {"a blank before the cut goes", "AB CDEFGH", {18, kAnyHeight}, {6, 4.5, true}, "AB" + ellipsis, 4.5},
+        {"no room at all", "ABC", {0, kAnyHeight}, {6, 4.5, true}, ellipsis, 4.5},
+        {"too tall: smaller", "score", {40, 7.5}, {6, 4.5, false}, "score", 5},
+        {"too tall at the smallest: never cut", "score", {40, 6}, {6, 4.5, true}, "score", 4.5},
+        {"a smallest above the size", "AB", {100, kAnyHeight}, {4, 4.5, true}, "AB", 4},
+    };
+    for (const auto &row : rows) {
+        const FittedText fitted = FitText(row.text, row.room, row.fit, blockMeasure);
+        EXPECT_EQ(fitted.text, row.shown) << row.label;
+        EXPECT_NEAR(fitted.size, row.size, 1e-9) << row.label;
+    }
+}
+
+// On the screen a name is never drawn too small to read; on paper it is
+// whole. Either way the target's font is as before afterwards.
+TEST(FitText, PrintWithinFitsByTheTargetAndKeepsItsFont)
+{
+    const QString name = QStringLiteral("WOLVERHAMPTON WW");
+    for (const bool printer : {false, true}) {
+        RecordingTarget target({800, 1000}, printer);
+        target.Scale(0, 0, 8, 10);
+        target.SetFont(QStringLiteral("Arial"), false, 8);
+        const FittedText fitted = target.PrintWithin(1, 2, 1.5, name, target.LegibleFit(8));
+        ASSERT_EQ(target.items.size(), 1);
+        EXPECT_EQ(target.items[0].text, fitted.text);
+        EXPECT_DOUBLE_EQ(target.items[0].size, fitted.size);
+        EXPECT_DOUBLE_EQ(target.FontSize, 8);
+        EXPECT_EQ(fitted.text == name, printer);
+        if (!printer)
+            EXPECT_DOUBLE_EQ(fitted.size, kSmallestScreenTextSize);
+        target.FontSize = fitted.size;
+        EXPECT_LE(1 + target.TextWidth(fitted.text), 1.5);
+    }
+}
+
 TEST(PictureBox, KeepsWhatIsDrawnUntilCleared)
 {
     PictureBox box;
