@@ -350,7 +350,8 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
 }
 
 // The options restored to a smaller size stay in front; the menu behind them
-// still fills the workspace, and comes to the front maximised when clicked.
+// still fills the workspace, and takes the keyboard, maximised, when clicked
+// (staying behind them).
 TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
 {
     LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
@@ -365,6 +366,7 @@ TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
     QTest::mouseClick(menu(), Qt::LeftButton, {}, QPoint(5, 5));
     ProcessUnloads();
     ExpectMenuShownMaximised();
+    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), options);
 }
 
 // A screen keeps the state it had once the options over it are gone: a
