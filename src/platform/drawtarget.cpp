@@ -201,14 +201,21 @@ TextFit DrawTarget::LegibleFit(double size) const
 FittedText DrawTarget::PrintWithin(double x, double y, double right, const QString &text, const TextFit &fit)
 {
     const double before = FontSize;
+    const double baseline = y + TextAscent();
     const FittedText fitted = FitText(text, {right - x, kAnyHeight}, fit, [this](const QString &shown, double size) {
         FontSize = size;
         return QSizeF(TextWidth(shown), TextHeight(shown));
     });
     FontSize = fitted.size;
-    PrintAt(x, y, fitted.text);
+    PrintAt(x, baseline - TextAscent(), fitted.text);
     FontSize = before;
     return fitted;
+}
+
+double DrawTarget::TextAscent() const
+{
+    const QRectF area = DeviceArea();
+    return area.height() <= 0 ? 0 : std::abs(Metrics().ascent() * ScaleHeight() / area.height());
 }
 
 double DrawTarget::WidthTwips() const

@@ -1,5 +1,6 @@
 #include "platform/drawtarget.h"
 
+#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -141,7 +142,8 @@ TEST(FitText, ATextTooLargeForItsRoomIsDrawnSmallerOrCutShort)
 }
 
 // On the screen a name is never drawn too small to read; on paper it is
-// whole. Either way the target's font is as before afterwards.
+// whole; either way it stands on the baseline of its line. The target's font
+// is as before afterwards.
 TEST(FitText, PrintWithinFitsByTheTargetAndKeepsItsFont)
 {
     const QString name = QStringLiteral("WOLVERHAMPTON WW");
@@ -159,6 +161,11 @@ TEST(FitText, PrintWithinFitsByTheTargetAndKeepsItsFont)
             EXPECT_DOUBLE_EQ(fitted.size, kSmallestScreenTextSize);
         target.FontSize = fitted.size;
         EXPECT_LE(1 + target.TextWidth(fitted.text), 1.5);
+        EXPECT_GT(target.items[0].y1, 2);
+        const QFontMetricsF smaller(target.CurrentFont());
+        target.FontSize = 8;
+        const QFontMetricsF full(target.CurrentFont());
+        EXPECT_NEAR((target.items[0].y1 - 2) * 100, full.ascent() - smaller.ascent(), 1e-6) << "100 pixels a unit";
     }
 }
 
