@@ -201,22 +201,17 @@ TextFit DrawTarget::LegibleFit(double size) const
 FittedText DrawTarget::PrintWithin(double x, double y, double right, const QString &text, const TextFit &fit)
 {
     const double before = FontSize;
-    const double baseline = y + TextAscent();
+    const double middle = y + TextHeight() / 2;
     const FittedText fitted = FitText(text, {right - x, kAnyHeight}, fit, [this](const QString &shown, double size) {
         FontSize = size;
         return QSizeF(TextWidth(shown), TextHeight(shown));
     });
     FontSize = fitted.size;
-    PrintAt(x, baseline - TextAscent(), fitted.text);
+    PrintAt(x, middle - TextHeight() / 2, fitted.text);
     FontSize = before;
     return fitted;
 }
 
-double DrawTarget::TextAscent() const
-{
-    const QRectF area = DeviceArea();
-    return area.height() <= 0 ? 0 : std::abs(Metrics().ascent() * ScaleHeight() / area.height());
-}
 
 double DrawTarget::WidthTwips() const
 {

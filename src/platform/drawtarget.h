@@ -133,8 +133,8 @@ public:
     // short with an ellipsis; on paper smaller until it is whole.
     TextFit LegibleFit(double size) const;
     // PrintAt(x, y, text) in the current font, fitted by fit into the room
-    // from x to right; a text drawn smaller stands on the baseline it would
-    // have had, a little lower. The font's size is as before afterwards.
+    // from x to right; a text drawn smaller keeps the middle of the line it
+    // would have had. The font's size is as before afterwards.
     // Returns what was printed, at what size.
     FittedText PrintWithin(double x, double y, double right, const QString &text, const TextFit &fit);
 
@@ -177,9 +177,6 @@ protected:
     const QFontMetricsF &Metrics() const;
 
 private:
-    // The current font's ascent, in user units.
-    double TextAscent() const;
-
     double m_left = 0;
     double m_top = 0;
     std::optional<QRectF> m_scale;  // (left, top, width, height); twips until set
