@@ -3,6 +3,8 @@
 #include "model/league.h"
 #include "platform/numbers.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace fixtora {
@@ -71,6 +73,67 @@ NameStyle nameStyle(int entrants)
 QLineF levelDivider(const ChartColumn &left, const ChartColumn &right, int count, int k)
 {
     return {left.x, left.inset + (k - 1) * left.span / count, right.x, right.inset + (k - 1) * right.span / count};
+}
+
+// The level of a slot (1..C); 0 for a slot the chart has not.
+int slotLevel(int entrants, int slot)
+{
+    if (slot < 1 || slot > 2 * entrants - 1)
+        return 0;
+    int level = ChartLevels(entrants);
+    while (level > 0 && slot < LevelFirstSlot(entrants, level))
+        --level;
+    return level;
+}
+
+// ---- Marks, worked out in the picture's pixels, where turns keep their angles.
+
+constexpr double kMarkMargin = 1;  // pixels between a mark and its cell's edges
+constexpr int kQuarterPoints = 4;
+
+QPointF centroid(const QPolygonF &polygon)
+{
+    QPointF sum;
+    for (const QPointF &corner : polygon)
+        sum += corner;
+    return polygon.isEmpty() ? sum : sum / polygon.size();
+}
+
+// The part of a convex polygon where normal . p >= limit.
+QPolygonF clipped(const QPolygonF &polygon, const QPointF &normal, double limit)
+{
+    QPolygonF kept;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        const double inA = QPointF::dotProduct(normal, a) - limit;
+        const double inB = QPointF::dotProduct(normal, b) - limit;
+        if (inA >= 0)
+            kept.append(a);
+        if ((inA >= 0) != (inB >= 0))
+            kept.append(a + (b - a) * (inA / (inA - inB)));
+    }
+    return kept;
+}
+
+// Where the centre of a box may lie for the box to stay inside a convex cell
+// (corners clockwise on the screen), clear of every edge by kMarkMargin; the
+// box's corners are given from its centre. Empty when nowhere.
+QPolygonF roomForCentre(const QPolygonF &cell, const std::array<QPointF, 4> &corners)
+{
+    QPolygonF room = cell;
+    for (qsizetype i = 0; i < cell.size() && !room.isEmpty(); ++i) {
+        const QPointF edge = cell[(i + 1) % cell.size()] - cell[i];
+        const double length = std::hypot(edge.x(), edge.y());
+        if (length == 0)
+            continue;
+        const QPointF inwards(-edge.y() / length, edge.x() / length);
+        double reach = 0;
+        for (const QPointF &corner : corners)
+            reach = std::min(reach, QPointF::dotProduct(inwards, corner));
+        room = clipped(room, inwards, QPointF::dotProduct(inwards, cell[i]) + kMarkMargin - reach);
+    }
+    return room;
 }
 
 } // namespace
@@ -216,6 +279,19 @@ SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second)
     return crossing;
 }
 
+QPolygonF SlotCell(int entrants, int slot)
+{
+    const int level = slotLevel(entrants, slot);
+    if (level == 0)
+        return {};
+    const QList<ChartColumn> columns = ChartColumns(entrants);
+    const int count = LevelSlotCount(entrants, level);
+    const int k = slot - LevelFirstSlot(entrants, level) + 1;
+    const QLineF top = levelDivider(columns[level], columns[level + 1], count, k);
+    const QLineF bottom = levelDivider(columns[level], columns[level + 1], count, k + 1);
+    return QPolygonF({top.p1(), top.p2(), bottom.p2(), bottom.p1()});
+}
+
 // A vertical segment from the click up to the chart's top (Y = 0) crosses
 // every boundary of the click's strip that lies above the click; the first
 // boundary it does not cross is the one below the click.
@@ -233,18 +309,15 @@ ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click)
             continue;
         const int count = LevelSlotCount(entrants, level);
         for (int k = 1; k <= count + 1; ++k) {
-            const QLineF divider = levelDivider(left, right, count, k);
-            const SegmentCrossing crossing = SegmentsIntersect(upwards, divider);
+            const SegmentCrossing crossing = SegmentsIntersect(upwards, levelDivider(left, right, count, k));
             if (crossing.measured)
                 result.lastMeasured = crossing;
             if (crossing.hit)
                 continue;
             // k = 1: not even the strip's top edge lies above the click, which is
             // above the chart.
-            if (k > 1) {
+            if (k > 1)
                 result.slot = LevelFirstSlot(entrants, level) + k - 2;
-                result.divider = divider;
-            }
             return result;
         }
         return result;  // below the chart
@@ -257,13 +330,59 @@ QString MarkerText(int slot)
     return QStringLiteral("found it ") + QString::number(slot);
 }
 
-int MarkerEscapement(const QLineF &divider)
+MarkPlace PlaceMark(int entrants, int slot, const QSizeF &picture, const TextSizeAt &textSize)
 {
-    const double rise = divider.y2() - divider.y1();
-    const double ratio = rise == 0 ? -1 : (divider.x2() - divider.x1()) / rise;
-    double e = std::atan(ratio) * 180 / kPi * 10;
-    e += e < 0 ? 3600 : -1800;
-    return static_cast<int>(RoundHalfEven(e)) - 900;
+    const QPolygonF cell = SlotCell(entrants, slot);
+    if (cell.isEmpty() || picture.isEmpty())
+        return {};
+    const double perX = picture.width() / kChartWidth;
+    const double perY = picture.height() / kSlotExtent;
+    QPolygonF onPicture;
+    for (const QPointF &corner : cell)
+        onPicture.append({corner.x() * perX, corner.y() * perY});
+
+    // Along the cell: from the middle of its left side to the middle of its right.
+    const QPointF from = (onPicture[0] + onPicture[3]) / 2;
+    const QPointF to = (onPicture[1] + onPicture[2]) / 2;
+    const int escapement = static_cast<int>(std::lround(-std::atan2(to.y() - from.y(), to.x() - from.x()) * 1800 / kPi));
+    const double turn = -escapement * kPi / 1800;  // clockwise on the screen
+    const QPointF along(std::cos(turn), std::sin(turn));
+    const QPointF across(-std::sin(turn), std::cos(turn));
+    const auto room = [&](const QSizeF &text) {
+        const QPointF halfAlong = along * text.width() / 2;
+        const QPointF halfAcross = across * text.height() / 2;
+        return roomForCentre(onPicture, {-halfAlong - halfAcross, halfAlong - halfAcross, halfAlong + halfAcross,
+                                         -halfAlong + halfAcross});
+    };
+    const auto fits = [&](int quarters) { return !room(textSize(quarters / double(kQuarterPoints))).isEmpty(); };
+
+    int low = static_cast<int>(kMarkMinPointSize * kQuarterPoints);
+    int high = static_cast<int>(kMarkMaxPointSize * kQuarterPoints);
+    if (fits(low)) {
+        while (low < high) {
+            const int middle = (low + high + 1) / 2;
+            if (fits(middle))
+                low = middle;
+            else
+                high = middle - 1;
+        }
+    }
+    const double points = low / double(kQuarterPoints);
+    const QSizeF text = textSize(points);
+    const QPolygonF free = room(text);
+    const QPointF centre = centroid(free.isEmpty() ? onPicture : free);
+    const QPointF corner = centre - along * text.width() / 2 - across * text.height() / 2;
+    return {QPointF(corner.x() / perX, corner.y() / perY), escapement, points};
+}
+
+ChartFit FitChart(const QSizeF &area, const QSizeF &picture)
+{
+    if (picture.isEmpty())
+        return {};
+    const double scale =
+        std::max(1.0, std::min(area.width() / picture.width(), area.height() / picture.height()));
+    return {scale, QPointF(std::max(0.0, (area.width() - picture.width() * scale) / 2),
+                           std::max(0.0, (area.height() - picture.height() * scale) / 2))};
 }
 
 void StoreChartColumns(const QList<ChartColumn> &columns)

@@ -18,8 +18,11 @@
 #include <QLineF>
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
+#include <QSizeF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace fixtora {
@@ -111,15 +114,18 @@ struct SegmentCrossing {
 };
 SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second);
 
-// The slot a click selects and the cell boundary below the click, from which
-// the marker takes its angle. slot 0: the click selects nothing. lastMeasured:
-// the last boundary test whose lines were not parallel (measured false when
-// no test measured anything).
+// The slot a click selects; 0: the click selects nothing. lastMeasured: the
+// last boundary test whose lines were not parallel (measured false when no
+// test measured anything).
 struct ChartHit {
     int slot = 0;
-    QLineF divider;
     SegmentCrossing lastMeasured;
 };
+
+// The cell of a slot (1..2N-1): the quadrilateral between its level's column
+// and the next, below the boundary above it and above the one below it; its
+// corners clockwise from the top left. Empty for a slot the chart has not.
+QPolygonF SlotCell(int entrants, int slot);
 
 // The slot whose cell holds click, found with the chart's columns (1..C+1, as
 // ChartColumns gives them). A click on a cell's lower boundary selects that
@@ -127,10 +133,42 @@ struct ChartHit {
 // nothing.
 ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click);
 
-// The marker written where a selected slot's name is anchored: its text, and
-// the escapement (tenths of a degree) that follows the cell's lower boundary.
+// ---- Marks ---------------------------------------------------------------------------
+
+// The mark a click writes on a selected slot.
 QString MarkerText(int slot);
-int MarkerEscapement(const QLineF &divider);
+
+inline constexpr double kMarkMaxPointSize = 8.25;  // the default text size
+inline constexpr double kMarkMinPointSize = 1;
+
+// Where a mark is written and how: its text's top-left corner (chart
+// units), its turn (tenths of a degree, counter-clockwise) and its size.
+struct MarkPlace {
+    QPointF at;
+    int escapement = 0;
+    double pointSize = 0;
+};
+
+// The mark of a slot on a picture of picture pixels: wholly inside the
+// slot's cell, at least a pixel clear of its edges, reading left to right
+// along the cell, centred in what the cell leaves free, in the largest size
+// (quarter points, at most kMarkMaxPointSize) that fits. textSize gives the
+// mark's width and line height in pixels at a point size. A cell too small
+// for kMarkMinPointSize still gets its mark at that size, at its centre.
+// Nothing (size 0) for a slot the chart has not.
+using TextSizeAt = std::function<QSizeF(double pointSize)>;
+MarkPlace PlaceMark(int entrants, int slot, const QSizeF &picture, const TextSizeAt &textSize);
+
+// ---- The chart on the screen ---------------------------------------------------------
+
+// How the chart's picture fills a picture area: its own size scaled as far as
+// the area allows with its proportions kept, never below its own size, and
+// its offset in the area, centred (0 where the picture does not fit).
+struct ChartFit {
+    double scale = 1;
+    QPointF offset;
+};
+ChartFit FitChart(const QSizeF &area, const QSizeF &picture);
 
 // The columns as the chart's drawing last stored them in gChartGeometry, and
 // the store itself; the hit test reads what the drawing wrote.

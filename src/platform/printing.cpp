@@ -36,6 +36,7 @@ PrintOutcome PrintCopies(const PrintJob &job, const std::function<void(DrawTarge
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(fileSafeName(job.documentName));
     printer.setPageOrientation(job.orientation);
+    printer.setCopyCount(job.copies);
     if (!askPrintDialog(printer, job.parent))
         return {PrintStatus::Cancelled, {}};
     const int copies = std::max(1, printer.copyCount());

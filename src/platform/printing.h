@@ -48,6 +48,7 @@ struct PrintJob {
     QWidget *parent = nullptr;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QString documentName = QStringLiteral("Fixtora");  // also the PDF file the dialog offers ("/" as "-")
+    int copies = 1;  // the copy count the dialog starts from
 };
 
 enum class PrintStatus { Printed, Cancelled, Failed };

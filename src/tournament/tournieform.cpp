@@ -12,6 +12,7 @@
 #include "ui/programbutton.h"
 #include "ui/twips.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,15 +37,23 @@ constexpr QRect kCommand5(240, 1440, 975, 375);
 const char *const kFirstEscapement = "3450";
 constexpr int kNamedSlots = 32;       // the chart window numbers slots 1..32 on load
 constexpr int kClearedSlotsEnd = 63;  // and clears 33..63
-constexpr double kMarkerIndent = 0.05;
+constexpr int kMaxStartingCopies = 99;
 
-QLabel *boldLabel(QWidget *parent, const char *name, int points, const QRect &place)
+QLabel *boldLabel(QWidget *parent, const char *name, int points)
 {
     auto *label = new QLabel(QStringLiteral("Tournament"), parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(QFont(QStringLiteral("Arial"), points, QFont::Bold));
-    PlaceInTwips(label, place);
     return label;
+}
+
+// The picture area of a page of the given size: the picture's own place,
+// grown by what the page has beyond its own size.
+QRect pictureArea(const QSize &page)
+{
+    const QSize grown = (page - TwipsToPixels(kPage).size()).expandedTo({0, 0});
+    const QRect own = TwipsToPixels(kPiccy);
+    return {own.topLeft(), own.size() + grown};
 }
 
 } // namespace
@@ -57,8 +66,8 @@ void ShowTournamentChart()
 Tournieform::Tournieform()
     : page(new QWidget),
       piccy(new PictureBox(page)),
-      Label1(boldLabel(page, "Label1", 18, kLabel1)),
-      Label4(boldLabel(page, "Label4", 12, kLabel4)),
+      Label1(boldLabel(page, "Label1", 18)),
+      Label4(boldLabel(page, "Label4", 12)),
       Frame1(new QGroupBox(page)),
       cmdprint(MakeButton(Frame1, "cmdprint", QStringLiteral("&Print"))),
       Text6(new QLineEdit(QStringLiteral("1"), Frame1)),
@@ -76,18 +85,18 @@ Tournieform::Tournieform()
 void Tournieform::BuildControls()
 {
     page->setObjectName(QStringLiteral("page"));
-    page->setFixedSize(TwipsToPixels(kPage).size());
+    page->setMinimumSize(TwipsToPixels(kPage).size());
+    page->installEventFilter(this);
     auto *scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
     scroller->setWidget(page);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
 
     piccy->setObjectName(QStringLiteral("piccy"));
-    PlaceInTwips(piccy, kPiccy);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    PlaceInTwips(Frame1, kFrame1);
     PlaceInTwips(cmdprint, kCmdprint);
     Text6->setObjectName(QStringLiteral("Text6"));
     PlaceInTwips(Text6, kText6);
@@ -96,6 +105,7 @@ void Tournieform::BuildControls()
     PlaceInTwips(command5, kCommand5);
     Text5->setObjectName(QStringLiteral("Text5"));
     Text5->hide();
+    PlaceControls();
 }
 
 void Tournieform::ConnectHandlers()
@@ -106,7 +116,7 @@ void Tournieform::ConnectHandlers()
     connect(command5, &QAbstractButton::clicked, this, &Tournieform::command5_Click);
 }
 
-// Takes over from the wizard and draws the chart once.
+// Takes over from the wizard and draws the chart.
 void Tournieform::Form_Load()
 {
     Text5->setText(QLatin1String(kFirstEscapement));
@@ -114,9 +124,45 @@ void Tournieform::Form_Load()
     UnloadForm<tourwiz>();
     for (int slot = 1; slot <= kClearedSlotsEnd; ++slot)
         gTourNames[slot] = slot <= kNamedSlots ? QString::number(slot) : QString();
+    DrawChart();
+}
+
+bool Tournieform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == page && event->type() == QEvent::Resize && PlaceControls())
+        DrawChart();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The picture fills the picture area with the chart's proportions; the title
+// and the commands keep their places from the picture's top, the commands
+// their distance from the page's right edge. True when the picture changed
+// its size.
+bool Tournieform::PlaceControls()
+{
+    const QRect area = pictureArea(page->size());
+    const QRect own = TwipsToPixels(kPiccy);
+    const ChartFit fit = FitChart(area.size(), own.size());
+    const QRect picture(area.topLeft() + fit.offset.toPoint(), (QSizeF(own.size()) * fit.scale).toSize());
+    Label1->setGeometry(
+        TwipsToPixels(kLabel1).translated(picture.center().x() - own.center().x(), picture.top() - own.top()));
+    const QPoint commandsMoved(area.width() - own.width(), picture.top() - own.top());
+    Label4->setGeometry(TwipsToPixels(kLabel4).translated(commandsMoved));
+    Frame1->setGeometry(TwipsToPixels(kFrame1).translated(commandsMoved));
+    const bool resized = picture.size() != piccy->size();
+    piccy->setGeometry(picture);
+    return resized;
+}
+
+// The chart and the marks made so far.
+void Tournieform::DrawChart()
+{
+    piccy->Cls();
     render(*piccy);
     displaynames(*piccy);
     donames(*piccy);
+    for (int slot : std::as_const(m_marks))
+        WriteMarker(*piccy, slot);
 }
 
 void Tournieform::displaynames(DrawTarget &surface)
@@ -151,14 +197,19 @@ void Tournieform::donames(DrawTarget &surface)
     }
 }
 
-void Tournieform::WriteMarker(DrawTarget &surface, const ChartHit &hit)
+void Tournieform::WriteMarker(DrawTarget &surface, int slot)
 {
-    const QPointF at = Anchor(hit.slot);
-    surface.CurrentX = at.x() + kMarkerIndent;
-    surface.CurrentY = at.y();
-    surface.SetFont(QStringLiteral("Arial"), false, 0);
-    surface.FontEscapement = MarkerEscapement(hit.divider);
-    surface.Print(MarkerText(hit.slot));
+    const QString text = MarkerText(slot);
+    const QPointF picture = surface.ToDevice(kChartWidth, kSlotExtent) - surface.ToDevice(0, 0);
+    const QSizeF perUnit(picture.x() / kChartWidth, picture.y() / kSlotExtent);
+    const auto textSize = [&](double points) {
+        surface.SetFont(QStringLiteral("Arial"), false, points);
+        return QSizeF(surface.TextWidth(text) * perUnit.width(), surface.TextHeight(text) * perUnit.height());
+    };
+    const MarkPlace place = PlaceMark(gTourEntrants, slot, QSizeF(picture.x(), picture.y()), textSize);
+    surface.SetFont(QStringLiteral("Arial"), false, place.pointSize);
+    surface.FontEscapement = place.escapement;
+    surface.PrintAt(place.at.x(), place.at.y(), text);
 }
 
 QPointF Tournieform::Anchor(int slot) const
@@ -173,7 +224,8 @@ void Tournieform::piccy_MouseDown(Qt::MouseButton, double x, double y)
 }
 
 // The chart's columns as the drawing stored them; a click outside the chart
-// selects nothing and writes nothing.
+// selects nothing and writes nothing, a click on a marked cell selects it
+// without writing its mark again.
 void Tournieform::piccy_Click()
 {
     const ChartHit hit =
@@ -185,17 +237,24 @@ void Tournieform::piccy_Click()
     if (hit.slot == 0)
         return;
     gSelectedSlot = hit.slot;
-    WriteMarker(*piccy, hit);
+    if (m_marks.contains(hit.slot))
+        return;
+    m_marks.append(hit.slot);
+    WriteMarker(*piccy, hit.slot);
 }
 
-// The bare chart, without names or markers, one document per copy.
+// The bare chart, without names or markers, one document per copy. Without a
+// window manager nothing gives the keyboard back when the print dialog
+// closes: the chart takes it.
 void Tournieform::cmdprint_Click()
 {
     PrintJob job;
     job.parent = this;
     job.orientation = QPageLayout::Landscape;
     job.documentName = QStringLiteral("Tournament");
+    job.copies = ValInRange(Text6->text(), 1, kMaxStartingCopies);
     const PrintOutcome outcome = PrintCopies(job, [this](DrawTarget &printer) { render(printer); });
+    window()->activateWindow();
     if (outcome.status == PrintStatus::Failed)
         SystemMessage(outcome.message);
 }

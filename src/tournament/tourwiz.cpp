@@ -51,7 +51,7 @@ void ShowTourWizard()
 tourwiz::tourwiz()
     : frame(new QGroupBox(QStringLiteral("Number of Players"), this)),
       Label1(whiteLabel(frame, "Label1", QStringLiteral("Enter a value from 4 to 64"), kLabel1)),
-      lblName(whiteLabel(frame, "lblName", QStringLiteral("&Number of players:"), kLblName)),
+      lblName(whiteLabel(frame, "lblName", QStringLiteral("Number of &players:"), kLblName)),
       txtName(new QLineEdit(frame)),
       command1(MakeButton(frame, "command1", QStringLiteral("&Cancel"))),
       cmdclose(MakeButton(frame, "cmdclose", QStringLiteral("&Next")))
@@ -74,6 +74,7 @@ void tourwiz::BuildFrame()
     lblName->setBuddy(txtName);
     PlaceInTwips(command1, kCommand1);
     PlaceInTwips(cmdclose, kCmdclose);
+    command1->setCancel(true);
     setTabOrder(txtName, command1);
     setTabOrder(command1, cmdclose);
     setFocusProxy(txtName);
@@ -82,6 +83,7 @@ void tourwiz::BuildFrame()
 void tourwiz::ConnectHandlers()
 {
     connect(cmdclose, &QAbstractButton::clicked, this, &tourwiz::cmdclose_Click);
+    connect(txtName, &QLineEdit::returnPressed, this, &tourwiz::cmdclose_Click);
     connect(command1, &QAbstractButton::clicked, this, &tourwiz::command1_Click);
 }
 
@@ -116,6 +118,7 @@ void tourwiz::cmdclose_Click()
         refusal.Text = QStringLiteral("\r\nPlease enter a value from 4 to 64");
         ShowMessage(refusal);
         txtName->clear();
+        txtName->setFocus();
         return;
     }
     SetUpTournament(*players);

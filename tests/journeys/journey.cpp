@@ -428,8 +428,12 @@ void Journey::Pick(const char *form, const char *name, const QString &item)
     const int index = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
     ASSERT_GE(index, 0) << form << "." << name << " offers no " << item.toStdString();
     QAbstractItemView *list = box->view();
-    Click(box);  // a list box opens on a press; a box to type in takes the keyboard
-    if (!list->isVisible())
+    // A list box opens on a press; a box to type in takes the keyboard and
+    // opens its list on F4. On a busy display the press's list may show a
+    // moment later (F4 at once would close it), or the late release may pick
+    // from it and close it: then F4 opens it again.
+    Click(box);
+    if (box->isEditable() || !QTest::qWaitFor([list] { return list->isVisible(); }, kPatienceMs / 5))
         Press(Qt::Key_F4);
     if (!WaitFor([list] { return list->isVisible(); }, "the list of a combo box"))
         return;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace fixtora;
 
@@ -71,6 +72,50 @@ std::optional<bool> inside(const QPolygonF &cell, QPointF p)
 ChartHit hit(int n, double x, double y)
 {
     return HitTest(n, ChartColumns(n), QPointF(x, y));
+}
+
+QPointF centroidOf(const QPolygonF &polygon)
+{
+    return (polygon[0] + polygon[1] + polygon[2] + polygon[3]) / 4;
+}
+
+// A mark's text, about as wide and high as Arial's "found it 99" on the screen.
+QSizeF textSize(double points)
+{
+    return {6.5 * points, 1.5 * points};
+}
+
+QPolygonF onPicture(const QPolygonF &chart, const QSizeF &picture)
+{
+    QPolygonF pixels;
+    for (const QPointF &p : chart)
+        pixels.append({p.x() * picture.width() / 8, p.y() * picture.height() / 10.5});
+    return pixels;
+}
+
+// The corners of a mark's text on the picture, turned about its top-left
+// corner: top left, top right, bottom right, bottom left.
+QList<QPointF> markCorners(const MarkPlace &mark, const QSizeF &picture, const TextSizeAt &size = textSize)
+{
+    const QPointF corner(mark.at.x() * picture.width() / 8, mark.at.y() * picture.height() / 10.5);
+    const double turn = -mark.escapement / 10.0 * M_PI / 180;
+    const QPointF along(std::cos(turn), std::sin(turn)), down(-std::sin(turn), std::cos(turn));
+    const QSizeF text = size(mark.pointSize);
+    return {corner, corner + along * text.width(), corner + along * text.width() + down * text.height(),
+            corner + down * text.height()};
+}
+
+// How far a point lies inside a convex polygon (corners clockwise on the
+// screen): its distance to the nearest edge, negative outside.
+double clearance(const QPolygonF &polygon, QPointF p)
+{
+    double nearest = std::numeric_limits<double>::max();
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QLineF edge(polygon[i], polygon[(i + 1) % polygon.size()]);
+        const QPointF d = edge.p2() - edge.p1();
+        nearest = std::min(nearest, (d.x() * (p.y() - edge.y1()) - d.y() * (p.x() - edge.x1())) / edge.length());
+    }
+    return nearest;
 }
 
 } // namespace
@@ -261,23 +306,91 @@ TEST(ChartClicks, TheHitTestAgreesWithThePolygonsOfTheCells)
     }
 }
 
-TEST(ChartClicks, TheMarkerFollowsTheCellsLowerBoundary)
+// The cells as the chart's definition has them, checked against the model's.
+TEST(ChartCells, EachSlotsCellIsTheOneItsClicksSelect)
+{
+    for (int n : {4, 16, 64}) {
+        const QList<QPolygonF> cells = cellPolygons(n, ChartLevels(n));
+        for (int slot = 1; slot < 2 * n; ++slot) {
+            const QPolygonF cell = SlotCell(n, slot);
+            ASSERT_EQ(cell.size(), 4) << n << " slot " << slot;
+            for (int corner = 0; corner < 4; ++corner) {
+                EXPECT_NEAR(cell[corner].x(), cells[slot][corner].x(), kNear) << n << " slot " << slot;
+                EXPECT_NEAR(cell[corner].y(), cells[slot][corner].y(), kNear) << n << " slot " << slot;
+            }
+            EXPECT_EQ(hit(n, centroidOf(cell).x(), centroidOf(cell).y()).slot, slot) << n;
+        }
+    }
+    for (const auto &[n, slot] : {std::pair{4, 0}, {4, 8}, {5, 1}, {64, 128}})
+        EXPECT_TRUE(SlotCell(n, slot).isEmpty()) << n << " slot " << slot;
+}
+
+TEST(ChartMarks, AMarkReadsLeftToRightWhollyInsideItsCell)
 {
     EXPECT_EQ(MarkerText(127), "found it 127");
     struct Row {
-        QLineF divider;
-        int escapement;
+        int n, slot;
+        QSizeF picture;
+        double smallest, largest;  // point size
+        int turn;                  // -1 falling to the right, 0 level, 1 rising
     };
+    const QSizeF own(622, 454), twice(1244, 908);
     const Row rows[] = {
-        {{0, 5.25, 2, 5.25}, 2250},          // horizontal
-        {{0, 0, 1, 1}, -2250},               // falling to the right
-        {{0, 1, 1, 0}, 2250},                // rising to the right
-        {{0, 0, 0, 1}, -2700},               // straight down
-        {{0, 0, std::sqrt(3.0), 1}, -2100},
+        {4, 1, own, 8.25, 8.25, -1},       {4, 4, own, 8.25, 8.25, 1},
+        {4, 6, own, 8.25, 8.25, 1},        {4, 7, own, 8.25, 8.25, 0},
+        {16, 1, own, 5, 8.25, -1},         {16, 8, own, 5, 8.25, -1},
+        {16, 9, own, 5, 8.25, 1},          {16, 24, own, 5, 8.25, 1},
+        {16, 29, own, 8.25, 8.25, -1},     {16, 31, own, 8.25, 8.25, 0},
+        {64, 1, own, 2.5, 4.5, -1},        {64, 1, twice, 5, 8.25, -1},
+        {64, 33, own, 2.5, 4.5, 1},        {64, 64, own, 2.5, 4.5, 1},
+        {64, 96, own, 4, 8.25, 1},         {64, 120, own, 5, 8.25, 1},
+        {64, 127, own, 8.25, 8.25, 0},
     };
-    for (const Row &row : rows)
-        EXPECT_EQ(MarkerEscapement(row.divider), row.escapement) << row.divider.y2();
-    const QList<ChartColumn> c = ChartColumns(4);
-    EXPECT_EQ(hit(4, 7.0, 5.0).divider, QLineF(c[3].x, c[3].inset + c[3].span, 7.9, 7)) << "the final's bottom edge";
-    EXPECT_EQ(hit(4, 1.0, 1.0).divider, QLineF(0, 2.625, c[2].x, c[2].inset + c[2].span / 4));
+    for (const Row &row : rows) {
+        const MarkPlace mark = PlaceMark(row.n, row.slot, row.picture, textSize);
+        const QString where = QStringLiteral("%1 slot %2 on %3").arg(row.n).arg(row.slot).arg(row.picture.width());
+        EXPECT_GE(mark.pointSize, row.smallest) << where.toStdString();
+        EXPECT_LE(mark.pointSize, row.largest) << where.toStdString();
+        EXPECT_EQ(std::fmod(mark.pointSize * 4, 1.0), 0) << "quarter points";
+        EXPECT_LT(std::abs(mark.escapement), 300) << where.toStdString();
+        EXPECT_EQ((mark.escapement > 0) - (mark.escapement < 0), row.turn) << where.toStdString();
+        const QPolygonF cell = onPicture(SlotCell(row.n, row.slot), row.picture);
+        for (const QPointF &corner : markCorners(mark, row.picture))
+            EXPECT_GE(clearance(cell, corner), 1 - kNear) << where.toStdString();
+    }
+}
+
+TEST(ChartMarks, AMarkTooLargeForItsCellIsCentredAtTheSmallestSize)
+{
+    const TextSizeAt huge = [](double points) { return QSizeF(100 * points, 30 * points); };
+    const MarkPlace mark = PlaceMark(64, 1, {622, 454}, huge);
+    EXPECT_EQ(mark.pointSize, kMarkMinPointSize);
+    const QPolygonF cell = onPicture(SlotCell(64, 1), {622, 454});
+    const QList<QPointF> corners = markCorners(mark, {622, 454}, huge);
+    EXPECT_NEAR(((corners[0] + corners[2]) / 2 - centroidOf(cell)).manhattanLength(), 0, 1e-6);
+    for (const auto &[n, slot] : {std::pair{4, 0}, {4, 8}, {5, 1}})
+        EXPECT_EQ(PlaceMark(n, slot, {622, 454}, textSize).pointSize, 0) << n << " slot " << slot;
+}
+
+TEST(ChartOnScreen, TheChartFillsItsAreaWithItsProportions)
+{
+    struct Row {
+        QSizeF area;
+        double scale;
+        QPointF offset;
+    };
+    const QSizeF own(622, 454);
+    const Row rows[] = {
+        {own, 1, {0, 0}},
+        {{1244, 908}, 2, {0, 0}},
+        {{1555, 908}, 2, {155.5, 0}},   // wide: as high as the area, centred across
+        {{933, 1000}, 1.5, {0, 159.5}},  // tall: as wide as the area, centred down
+        {{500, 300}, 1, {0, 0}},         // small: its own size, from the corner
+        {{700, 300}, 1, {39, 0}},
+    };
+    for (const Row &row : rows) {
+        const ChartFit fit = FitChart(row.area, own);
+        EXPECT_DOUBLE_EQ(fit.scale, row.scale) << row.area.width() << "x" << row.area.height();
+        EXPECT_EQ(fit.offset, row.offset) << row.area.width() << "x" << row.area.height();
+    }
 }

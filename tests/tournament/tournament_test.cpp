@@ -14,10 +14,12 @@
 #include "tournament/tourwiz.h"
 #include "ui/chameleonbutton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -35,6 +37,58 @@ QString pdfInfo(const QString &path)
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});
     pdfinfo.waitForFinished();
     return QString::fromUtf8(pdfinfo.readAllStandardOutput());
+}
+
+// The cell of a slot on a picture box, in its pixels.
+QPolygonF cellOnPicture(int entrants, int slot, QWidget *piccy)
+{
+    QPolygonF pixels;
+    for (const QPointF &corner : SlotCell(entrants, slot))
+        pixels.append({corner.x() * piccy->width() / 8, corner.y() * piccy->height() / 10.5});
+    return pixels;
+}
+
+// How far a pixel's centre lies inside a cell (corners clockwise on the
+// screen), negative outside.
+double depthIn(const QPolygonF &cell, int x, int y)
+{
+    const QPointF p(x + 0.5, y + 0.5);
+    double nearest = 1e9;
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const QLineF edge(cell[i], cell[(i + 1) % cell.size()]);
+        nearest = std::min(nearest, (edge.dx() * (p.y() - edge.y1()) - edge.dy() * (p.x() - edge.x1())) / edge.length());
+    }
+    return nearest;
+}
+
+// The pixels two drawings differ in, inside a cell and more than a pixel
+// outside it.
+struct Changes {
+    int inside = 0;
+    int outside = 0;
+};
+Changes changes(const QImage &before, const QImage &after, const QPolygonF &cell)
+{
+    Changes found;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            if (before.pixel(x, y) == after.pixel(x, y))
+                continue;
+            const double depth = depthIn(cell, x, y);
+            found.inside += depth > 0;
+            found.outside += depth < -1;
+        }
+    return found;
+}
+
+// Dark pixels clear of a cell's edges, where only a mark draws.
+int inkInside(const QImage &image, const QPolygonF &cell)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += depthIn(cell, x, y) > 1.5 && qGray(image.pixel(x, y)) < 128;
+    return ink;
 }
 
 int lineCount(const RecordingTarget &target)
@@ -122,7 +176,9 @@ TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)
         EXPECT_EQ(boxes.seen()[0].title, "Invalid number entered");
         EXPECT_EQ(boxes.seen()[0].text, "\nPlease enter a value from 4 to 64");
         ASSERT_NE(LoadedForm<tourwiz>(), nullptr) << typed;
-        EXPECT_TRUE(LoadedForm<tourwiz>()->findChild<QLineEdit *>("txtName")->text().isEmpty());
+        auto *box = LoadedForm<tourwiz>()->findChild<QLineEdit *>("txtName");
+        EXPECT_TRUE(box->text().isEmpty());
+        EXPECT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }, 1000)) << "the box takes the next number";
         EXPECT_EQ(LoadedForm<Tournieform>(), nullptr) << typed;
         EXPECT_EQ(gTourNames[5], "kept") << typed;
         EXPECT_EQ(gTourEntrants, 0) << typed;
@@ -146,6 +202,44 @@ TEST_F(Tournament, NextSizesTheChartAndOpensItInTheWizardsPlace)
         UnloadForm<Tournieform>();
         ProcessUnloads();
     }
+}
+
+TEST_F(Tournament, TheWizardsKeys)
+{
+    struct Row {
+        const char *what;
+        const char *focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool chart;  // else the main menu
+    };
+    const Row rows[] = {
+        {"Return in the number box is Next", "txtName", Qt::Key_Return, Qt::NoModifier, true},
+        {"Alt+N is Next", "txtName", Qt::Key_N, Qt::AltModifier, true},
+        {"Escape is Cancel", "txtName", Qt::Key_Escape, Qt::NoModifier, false},
+        {"Escape on a button is Cancel", "cmdclose", Qt::Key_Escape, Qt::NoModifier, false},
+    };
+    for (const Row &row : rows) {
+        tourwiz *wizard = openWizard();
+        ASSERT_NE(wizard, nullptr) << row.what;
+        wizard->findChild<QLineEdit *>("txtName")->setText("16");
+        wizard->findChild<QWidget *>(row.focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), row.key, row.modifiers);
+        ProcessUnloads();
+        EXPECT_EQ(LoadedForm<tourwiz>(), nullptr) << row.what;
+        EXPECT_EQ(LoadedForm<Tournieform>() != nullptr, row.chart) << row.what;
+        EXPECT_EQ(LoadedForm<MainWizard>() != nullptr, !row.chart) << row.what;
+        if (row.chart)
+            click(LoadedForm<Tournieform>(), "command5");
+    }
+
+    // The box has a key of its own, and the label names it.
+    tourwiz *wizard = openWizard();
+    auto *box = wizard->findChild<QLineEdit *>("txtName");
+    wizard->findChild<QWidget *>("command1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), "Number of players:");
 }
 
 TEST_F(Tournament, CancelAbandonsOnlyTheTournament)
@@ -200,13 +294,15 @@ TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
     struct Row {
         double x, y;
         int slot;
+        bool marks;
     };
     const Row rows[] = {
-        {7.5, 5.25, 31},                    // the final
-        {columns[4].x + 0.2, 4.5, 29},      // upper semi-final slot
-        {columns[2].x + 0.1, 5.5, 21},      // second round, first below the centre
-        {1.0, 0.2, 21},                     // above the chart: nothing new
-        {7.95, 5.25, 21},                   // right of the chart
+        {7.5, 5.25, 31, true},                // the final
+        {columns[4].x + 0.2, 4.5, 29, true},  // upper semi-final slot
+        {columns[2].x + 0.1, 5.5, 21, true},  // second round, first below the centre
+        {1.0, 0.2, 21, false},                // above the chart: nothing new
+        {7.95, 5.25, 21, false},              // right of the chart
+        {7.0, 5.0, 31, false},                // the final again: selected, not written twice
     };
     for (const Row &row : rows) {
         const QImage before = piccy->Image();
@@ -214,35 +310,83 @@ TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
         EXPECT_EQ(gSelectedSlot, row.slot) << row.x << "," << row.y;
         EXPECT_NEAR(gClickX, row.x, 0.02);
         EXPECT_NEAR(gClickY, row.y, 0.03);
-        const bool marked = piccy->Image() != before;
-        EXPECT_EQ(marked, row.x < 7.9 && row.y > 0.5) << "a marker is written only for a selected slot";
+        EXPECT_EQ(piccy->Image() != before, row.marks) << row.x << "," << row.y;
     }
     // The line parameters are those of the last boundary tested: for a click
-    // in the final, its bottom edge.
-    clickChart(form, 7.5, 5.25);
-    const QLineF upwards(gClickX, gClickY, gClickX, 0);
-    const SegmentCrossing last = SegmentsIntersect(upwards, HitTest(16, columns, {gClickX, gClickY}).divider);
+    // in the final, its bottom edge, below the click.
+    const SegmentCrossing last = HitTest(16, columns, {gClickX, gClickY}).lastMeasured;
     EXPECT_DOUBLE_EQ(gIntersectUA, last.ua);
     EXPECT_DOUBLE_EQ(gIntersectUB, last.ub);
-    EXPECT_LT(gIntersectUA, 0) << "the edge lies below the click";
+    EXPECT_LT(gIntersectUA, 0);
 }
 
-TEST_F(Tournament, TheMarkerIsWrittenAtTheSlotsAnchorAlongItsBoundary)
+// First-round and later cells of charts of 16 and 64, on the picture of a
+// 1024x768 screen and of a large one: the mark's ink lies in the clicked cell.
+TEST_F(Tournament, AMarkIsWrittenWhollyInsideTheClickedCell)
+{
+    struct Row {
+        int entrants, slot;
+        QSize screen;
+    };
+    const Row rows[] = {
+        {16, 1, {1024, 768}},   {16, 16, {1024, 768}},  {16, 20, {1024, 768}}, {16, 31, {1024, 768}},
+        {64, 1, {1024, 768}},   {64, 40, {1024, 768}},  {64, 97, {1024, 768}}, {64, 1, {1920, 1080}},
+    };
+    for (const Row &row : rows) {
+        LoadForm<Main>()->resize(row.screen);
+        Tournieform *form = chart(row.entrants);
+        QCoreApplication::processEvents();
+        auto *piccy = form->findChild<PictureBox *>("piccy");
+        const QPolygonF cell = cellOnPicture(row.entrants, row.slot, piccy);
+        const QImage bare = piccy->Image();
+        const QPolygonF chartCell = SlotCell(row.entrants, row.slot);
+        const QPointF middle = (chartCell[0] + chartCell[2]) / 2;
+        clickChart(form, middle.x(), middle.y());
+        ASSERT_EQ(gSelectedSlot, row.slot) << row.entrants;
+        const Changes mark = changes(bare, piccy->Image(), cell);
+        EXPECT_GT(mark.inside, 10) << row.entrants << " slot " << row.slot;
+        EXPECT_EQ(mark.outside, 0) << row.entrants << " slot " << row.slot;
+        UnloadForm<Tournieform>();
+        ProcessUnloads();
+    }
+}
+
+TEST_F(Tournament, TheMarkReadsFoundItAndTheSlot)
 {
     Tournieform *form = chart(4);
-    const ChartHit hit = HitTest(4, ChartColumns(4), QPointF(7.0, 5.0));
-    RecordingTarget surface;
+    RecordingTarget surface({622, 454});
     form->displaynames(surface);
-    form->WriteMarker(surface, hit);
-    const QList<RecordingTarget::Item> texts = surface.TextItems();
-    ASSERT_EQ(texts.size(), 1);
-    EXPECT_EQ(texts[0].text, "found it 7");
-    EXPECT_EQ(texts[0].escapement, MarkerEscapement(hit.divider));
-    EXPECT_EQ(texts[0].escapement, 2039);
-    EXPECT_EQ(texts[0].fontName, "Arial");
-    EXPECT_FALSE(texts[0].bold);
-    EXPECT_NEAR(texts[0].x1, form->Anchor(7).x() + 0.05, 1e-12);
-    EXPECT_NEAR(texts[0].y1, form->Anchor(7).y(), 1e-12);
+    form->WriteMarker(surface, 7);
+    EXPECT_EQ(surface.Texts(), QStringList({"found it 7"}));
+}
+
+// The picture keeps the chart's proportions and its place left of the
+// commands; a window of a new size draws the chart and its marks again.
+TEST_F(Tournament, TheChartFillsThePictureAreaAtEveryScreenSize)
+{
+    Tournieform *form = chart(64);
+    auto *piccy = form->findChild<PictureBox *>("piccy");
+    clickChart(form, 0.3, 5.1);  // first round, just above the centre
+    ASSERT_EQ(gSelectedSlot, 32);
+    int height = 0;
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+        LoadForm<Main>()->resize(screen);
+        QCoreApplication::processEvents();
+        const QImage image = piccy->Image();
+        EXPECT_GE(piccy->height(), 454) << screen.width();
+        EXPECT_GE(piccy->height(), height) << screen.width();
+        EXPECT_NEAR(piccy->width(), piccy->height() * 622.0 / 454, 1) << screen.width();
+        const QWidget *commands = form->findChild<QWidget *>("Frame1");
+        EXPECT_LT(piccy->geometry().right(), commands->geometry().left()) << screen.width();
+        const QRect title = form->findChild<QWidget *>("Label1")->geometry();
+        EXPECT_TRUE(title.bottom() < piccy->y() && title.bottom() > piccy->y() - 20) << "the title just above it";
+        const QPoint rightEdge = piccy->ToDevice(7.9, 5.25).toPoint();
+        EXPECT_LT(std::min(qGray(image.pixel(rightEdge - QPoint(1, 0))), qGray(image.pixel(rightEdge))), 128)
+            << "the chart drawn to its right edge at " << screen.width();
+        EXPECT_GT(inkInside(image, cellOnPicture(64, 32, piccy)), 0) << "the mark drawn again at " << screen.width();
+        height = piccy->height();
+    }
+    EXPECT_GE(height / 64, 13) << "first-round cells of a large screen";
 }
 
 TEST_F(Tournament, PrintingSendsTheBareChartInLandscapeOnePagePerCopy)
@@ -262,6 +406,42 @@ TEST_F(Tournament, PrintingSendsTheBareChartInLandscapeOnePagePerCopy)
     EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
     EXPECT_TRUE(test::pdfText(pdf).trimmed().isEmpty()) << "no names and no markers";
     EXPECT_TRUE(boxes.seen().isEmpty());
+}
+
+TEST_F(Tournament, ThePrintDialogStartsAtTheCopiesTypedBesideIt)
+{
+    Tournieform *form = chart(8);
+    int offered = 0;
+    SetPrintDialogForTests([&offered](QPrinter &printer) {
+        offered = printer.copyCount();
+        return false;
+    });
+    const std::pair<const char *, int> rows[] = {{"3", 3}, {"1", 1},   {"", 1},    {"0", 1},
+                                                 {"abc", 1}, {"2.6", 3}, {"500", 99}};
+    for (const auto &[typed, copies] : rows) {
+        form->findChild<QLineEdit *>("Text6")->setText(typed);
+        click(form, "cmdprint");
+        EXPECT_EQ(offered, copies) << typed;
+    }
+}
+
+// Where no window manager hands the keyboard back, the chart takes it when
+// the print dialog closes.
+TEST_F(Tournament, AfterThePrintDialogTheChartHasTheKeyboard)
+{
+    QTemporaryDir dir;
+    Tournieform *form = chart(8);
+    QTRY_COMPARE(QApplication::activeWindow(), form->window());
+    const PrintDialogStandIn toFile = PrintToPdfFile(dir.filePath("chart.pdf"), 1);
+    SetPrintDialogForTests([&toFile](QPrinter &printer) {
+        QWidget dialog;
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }, 1000));
+        return toFile(printer);
+    });
+    click(form, "cmdprint");
+    EXPECT_TRUE(QTest::qWaitFor([form] { return QApplication::activeWindow() == form->window(); }, 1000));
 }
 
 TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
