@@ -212,7 +212,6 @@ FittedText DrawTarget::PrintWithin(double x, double y, double right, const QStri
     return fitted;
 }
 
-
 double DrawTarget::WidthTwips() const
 {
     return DeviceArea().width() / MetricsDevice()->logicalDpiX() * kTwipsPerInch;

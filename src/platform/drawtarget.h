@@ -43,9 +43,9 @@
 #include <QList>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
-#include <QSizeF>
 #include <QWidget>
 
 #include <functional>

@@ -15,12 +15,10 @@
 #include "ui/messagebox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,17 +58,6 @@ public:
         clear();
     }
 };
-
-// A task page shown maximised in the workspace, which unloads the menu as
-// the tournament wizard and the wizard pages do.
-QMdiSubWindow *showPageInsteadOfTheMenu()
-{
-    auto *page = new QWidget;
-    page->setObjectName("page");
-    LoadForm<Main>()->ShowMdiChild(page, true);
-    UnloadForm<MainWizard>();
-    return qobject_cast<QMdiSubWindow *>(page->parentWidget());
-}
 
 QStringList slotsOf(std::span<const QString> list)
 {
@@ -201,64 +188,6 @@ TEST_F(MainWindow, CustomiseTwiceMaximisesTheOneOptionsWindow)
     EXPECT_EQ(LoadedForm<customise>(), options);
     EXPECT_TRUE(frame->isMaximized());
     EXPECT_EQ(loadMain()->findChildren<QMdiSubWindow *>().size(), 1);
-}
-
-// The options restored to a smaller size or minimised stay in view whatever
-// comes and goes behind them: the menu comes back maximised behind them once
-// no task is left, and stays behind them when it is clicked.
-TEST_F(MainWindow, TheOptionsStayInFrontOfTheMenuWhateverGoesBehindThem)
-{
-    const std::function<void(QWidget *)> restore = [](QWidget *frame) { frame->showNormal(); };
-    const std::function<void(QWidget *)> minimise = [](QWidget *frame) { frame->showMinimized(); };
-    const std::function<void()> closeBox = [] { showPageInsteadOfTheMenu()->close(); };
-    const std::function<void()> unload = [] {
-        QMdiSubWindow *page = showPageInsteadOfTheMenu();
-        page->hide();
-        page->deleteLater();
-    };
-    const std::function<void()> clickMenu = [] { QTest::mouseClick(LoadForm<MainWizard>(), Qt::LeftButton, {}, {5, 5}); };
-    const struct {
-        const char *path;
-        std::function<void(QWidget *)> options;
-        std::function<void()> then;
-        bool optionsActive;  // else the menu
-        bool menuKeyboard;   // the keyboard on the menu's first button
-    } paths[] = {
-        {"restored, a page's close box", restore, closeBox, true, false},
-        {"restored, a page unloaded", restore, unload, true, false},
-        {"restored, the menu clicked", restore, clickMenu, false, false},
-        {"minimised, a page's close box", minimise, closeBox, false, true},
-        {"minimised, a page unloaded", minimise, unload, false, true},
-        {"minimised, the menu clicked", minimise, clickMenu, false, false},
-    };
-    Main *main = loadMain();
-    ShowMainMenu();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    const QMdiArea *area = main->findChild<QMdiArea *>();
-    for (const auto &path : paths) {
-        SCOPED_TRACE(path.path);
-        trigger("Customize");
-        auto *options = qobject_cast<QMdiSubWindow *>(LoadedForm<customise>()->parentWidget());
-        path.options(options);
-        ProcessUnloads();
-        path.then();
-        ProcessUnloads();
-        MainWizard *menu = LoadedForm<MainWizard>();
-        ASSERT_NE(menu, nullptr);
-        auto *menuFrame = qobject_cast<QMdiSubWindow *>(menu->parentWidget());
-        EXPECT_TRUE(menu->isVisible());
-        EXPECT_TRUE(menuFrame->isMaximized());
-        EXPECT_TRUE(options->isVisible());
-        const QList<QMdiSubWindow *> stacked = area->subWindowList(QMdiArea::StackingOrder);
-        EXPECT_EQ(stacked.first(), menuFrame) << "the menu behind everything";
-        EXPECT_EQ(stacked.last(), options);
-        EXPECT_EQ(area->activeSubWindow(), path.optionsActive ? options : menuFrame);
-        if (path.menuKeyboard)
-            EXPECT_EQ(QApplication::focusWidget(), menu->findChild<chameleonButton *>("createtable"));
-        UnloadForm<customise>();
-        ProcessUnloads();
-    }
 }
 
 TEST_F(MainWindow, AboutShowsOneBoxThatCloseUnloads)
