@@ -7,6 +7,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/password.h"
+#include "shell/taskwindows.h"
 #include "testleague.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
@@ -431,6 +432,8 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
     const QList<QString> entered = gScores;
     QWidget scores;   // a round's score window
     scores.setObjectName("Enter_Scores");
+    int redraws = 0;  // the screens on view asked to show the settings
+    SetSettingsChangedAction([&redraws] { ++redraws; });
     const struct {
         const char *what;
         bool tick, unwritable, scoresOpen;
@@ -447,6 +450,7 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         gLeagueChanged = false;
+        redraws = 0;
         scores.setVisible(row.scoresOpen);
         Open();
         Check("Check6")->setChecked(row.tick);
@@ -455,6 +459,7 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
         EXPECT_EQ(Close().size(), row.boxes);
         EXPECT_EQ(gHomeAwayRule, row.rule);
         EXPECT_EQ(gLeagueChanged, row.changed);
+        EXPECT_EQ(redraws, row.boxes == 0 ? 1 : 0) << "once for a completed Close, never for a refused one";
         EXPECT_EQ(test::StandingsAsText(), table);
         scores.hide();
         QDir(IniFilePath()).removeRecursively();
@@ -462,6 +467,7 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
         ProcessUnloads();
     }
     EXPECT_EQ(gScores, entered);
+    SetSettingsChangedAction({});
 }
 
 TEST_F(CustomiseTest, AllEightColumnsStoreListsWithoutTrailingComma)
