@@ -36,13 +36,11 @@ inline constexpr double kDateX = 1.45;
 inline constexpr double kHeaderDrop = 0.01;      // header, date and scores below the line's top
 inline constexpr double kNameDrop = 0.035;       // names stand a little lower than scores
 
-// Controls on a box: the score button and the swap buttons at x + 0.89, the
-// date picker at x + 2.
+// Controls on a box: the score button on the header line and a swap button
+// on each fixture line at x + 0.89, each as tall as its line; the date
+// picker at x + 2.
 inline constexpr double kButtonX = 0.89;
 inline constexpr double kButtonWidth = 0.4380032;
-inline constexpr double kButtonHeight = 0.1918985;
-inline constexpr double kScoreButtonDrop = 0.02;
-inline constexpr double kSwapButtonDrop = 0.03;
 inline constexpr double kPickerX = 2.0;
 inline constexpr double kPickerSize = 0.2;
 

@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fixtora {
@@ -25,7 +26,59 @@ QImage blankImage(const QSize &size, double dpi, const QColor &colour)
     return image;
 }
 
+// Each step down is at least this much smaller, so that fitting ends soon
+// where the text's width does not follow its size closely (whole pixels).
+constexpr double kShrinkStep = 0.95;
+// A text fitted with no smallest size still stops shrinking here.
+constexpr double kTinyTextSize = 0.5;
+const QString kEllipsis = QStringLiteral("\u2026");
+
+bool fitsInto(const QSizeF &needed, const QSizeF &room)
+{
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// How much smaller a text of this size must be to fit: a factor below 1.
+double shrinkFactor(const QSizeF &needed, const QSizeF &room)
+{
+    double factor = kShrinkStep;
+    if (needed.width() > 0)
+        factor = std::min(factor, std::max(0.0, room.width()) / needed.width());
+    if (needed.height() > 0)
+        factor = std::min(factor, std::max(0.0, room.height()) / needed.height());
+    return factor;
+}
+
 } // namespace
+
+FittedText FitText(const QString &text, const QSizeF &room, const TextFit &fit, const TextMeasure &measure)
+{
+    const double smallest = fit.smallest > 0 ? std::min(fit.smallest, fit.size) : kTinyTextSize;
+    double size = fit.size;
+    QSizeF needed = measure(text, size);
+    while (!fitsInto(needed, room) && size > smallest) {
+        size = std::max(smallest, size * shrinkFactor(needed, room));
+        needed = measure(text, size);
+    }
+    if (fitsInto(needed, room) || !fit.ellipsis || needed.height() > room.height())
+        return {text, size};
+    for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
+        const QString cut = text.left(kept).trimmed() + kEllipsis;
+        if (measure(cut, size).width() <= room.width())
+            return {cut, size};
+    }
+    return {kEllipsis, size};
+}
+
+TextMeasure MeasureIn(const QFont &font, const QPaintDevice *device)
+{
+    return [font, device](const QString &text, double size) {
+        QFont sized(font);
+        sized.setPointSizeF(size);
+        const QFontMetricsF metrics = device ? QFontMetricsF(sized, device) : QFontMetricsF(sized);
+        return QSizeF(metrics.horizontalAdvance(text), metrics.height());
+    };
+}
 
 // The font and its metrics for the last font state and device seen; rebuilt
 // only when one of them changes, so a page of text measures its font once.
@@ -136,6 +189,27 @@ double DrawTarget::TextHeight(const QString &text) const
         return 0;
     const int lines = text.count(QLatin1Char('\n')) + 1;
     return std::abs(lines * Metrics().height() * ScaleHeight() / area.height());
+}
+
+TextFit DrawTarget::LegibleFit(double size) const
+{
+    if (IsPrinter())
+        return {size, 0, false};
+    return {size, kSmallestScreenTextSize, true};
+}
+
+FittedText DrawTarget::PrintWithin(double x, double y, double right, const QString &text, const TextFit &fit)
+{
+    const double before = FontSize;
+    const double middle = y + TextHeight() / 2;
+    const FittedText fitted = FitText(text, {right - x, kAnyHeight}, fit, [this](const QString &shown, double size) {
+        FontSize = size;
+        return QSizeF(TextWidth(shown), TextHeight(shown));
+    });
+    FontSize = fitted.size;
+    PrintAt(x, middle - TextHeight() / 2, fitted.text);
+    FontSize = before;
+    return fitted;
 }
 
 double DrawTarget::WidthTwips() const

@@ -43,10 +43,13 @@
 #include <QList>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -58,6 +61,39 @@ namespace fixtora {
 
 inline constexpr double kDefaultFontSize = 8.25;
 inline constexpr double kTwipsPerInch = 1440.0;
+
+// ---- Fitting text into its room ---------------------------------------------------
+
+// The smallest text a screen shows legibly: 6 pixels at 96 pixels per inch.
+inline constexpr double kSmallestScreenTextSize = 4.5;
+
+// How a text is fitted into a room too small for it.
+struct TextFit {
+    double size = kDefaultFontSize;  // points: the size of a text that fits
+    double smallest = 0;             // never drawn smaller; 0: as small as it takes to fit
+    bool ellipsis = false;           // too wide even at the smallest: cut short, ending in an ellipsis
+};
+
+struct FittedText {
+    QString text;
+    double size = 0;  // points
+};
+
+// The width and height of a text at a size in points, in the room's units.
+using TextMeasure = std::function<QSizeF(const QString &text, double size)>;
+
+inline constexpr double kAnyHeight = std::numeric_limits<double>::infinity();
+
+// Fits text into a room of the given width and height: at the fit's size
+// when it fits there, else at a smaller size, in proportion to how far it
+// is too large, but never below the fit's smallest; a text still too wide at
+// that size is cut short to end in an ellipsis when the fit says so (down to
+// the ellipsis alone), else it stays whole and too wide.
+FittedText FitText(const QString &text, const QSizeF &room, const TextFit &fit, const TextMeasure &measure);
+
+// Measures text in font at any size in points, in pixels of device (of the
+// screen when none is given).
+TextMeasure MeasureIn(const QFont &font, const QPaintDevice *device = nullptr);
 
 class DrawTarget {
 public:
@@ -91,6 +127,16 @@ public:
     // The size of one line of text in the current font, in user units.
     double TextWidth(const QString &text) const;
     double TextHeight(const QString &text = QStringLiteral("Ag")) const;
+
+    // The fit for text of `size` points that must be read: on the screen never
+    // smaller than kSmallestScreenTextSize, where a text still too wide is cut
+    // short with an ellipsis; on paper smaller until it is whole.
+    TextFit LegibleFit(double size) const;
+    // PrintAt(x, y, text) in the current font, fitted by fit into the room
+    // from x to right; a text drawn smaller keeps the middle of the line it
+    // would have had. The font's size is as before afterwards.
+    // Returns what was printed, at what size.
+    FittedText PrintWithin(double x, double y, double right, const QString &text, const TextFit &fit);
 
     // The drawing area's size in twips (the picture box, or the printable part
     // of the page).

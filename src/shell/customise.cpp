@@ -9,6 +9,7 @@
 #include "shell/forms.h"
 #include "shell/password.h"
 #include "shell/savesettings.h"
+#include "shell/taskwindows.h"
 #include "ui/balloon.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
@@ -488,6 +489,7 @@ void customise::command5_Click()
     if (!ApplySettings())
         return;
     gTableRefresh = 50;
+    SettingsChanged();
     UnloadForm<customise>();
 }
 

@@ -42,6 +42,12 @@ bool saveRegValue(const char *name, const QString &value)
     return SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
 }
 
+// The window of the workspace that holds form, if any.
+QMdiSubWindow *frameOf(const QWidget *form)
+{
+    return form ? qobject_cast<QMdiSubWindow *>(form->parentWidget()) : nullptr;
+}
+
 // The first control of form that takes the keyboard by Tab.
 void focusFirstControl(QWidget *form)
 {
@@ -222,6 +228,7 @@ void Main::ShowMdiChild(QWidget *form, bool maximised)
     else
         frame->show();
     m_area->setActiveSubWindow(frame);
+    KeepMenuBehind();
 }
 
 // The main window is the program's desktop: it fills the screen's available
@@ -246,7 +253,22 @@ bool Main::eventFilter(QObject *watched, QEvent *event)
     if (frame && (type == QEvent::Hide || type == QEvent::Close ||
                   (type == QEvent::WindowStateChange && frame->isMinimized())))
         QueueWorkspaceCheck();
+    if (frame && type == QEvent::ZOrderChange)
+        KeepMenuBehind();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The menu is the workspace's background: whenever the windows' order
+// changes (the menu is shown, or clicked to take the keyboard; a window is
+// minimised, which sends it to the back) the menu goes behind every other
+// window again, so that a window smaller than the workspace, or minimised,
+// is never hidden behind it.
+void Main::KeepMenuBehind()
+{
+    QMdiSubWindow *menu = frameOf(LoadedForm<MainWizard>());
+    const QList<QMdiSubWindow *> stacked = m_area->subWindowList(QMdiArea::StackingOrder);
+    if (menu && !stacked.isEmpty() && stacked.first() != menu)
+        menu->lower();
 }
 
 void Main::QueueWorkspaceCheck()
@@ -275,19 +297,28 @@ void Main::ReleaseKeyboard(QWidget *window)
 
 // Runs once the window that went away (or was minimised) has had its chance
 // to show the next one (a wizard page its successor). The window in front of
-// those left showing gets the keyboard, in the state it had. When nothing but
-// the main menu is left, the menu is shown maximised, with the keyboard on its
-// first control rather than on the one it had before it was covered.
+// those left showing gets the keyboard, in the state it had. When no task is
+// left showing (the options dialog is none: it opens over whatever is there),
+// the menu is shown maximised behind what is left; the keyboard goes to the
+// options when they show, else to the menu's first control rather than to the
+// one it had before it was covered.
 void Main::KeepWorkspaceInUse()
 {
     if (m_ending || LoadedForm<Main>() != this)
         return;
-    MainWizard *menu = LoadedForm<MainWizard>();
+    const QMdiSubWindow *menu = frameOf(LoadedForm<MainWizard>());
+    QMdiSubWindow *options = frameOf(LoadedForm<customise>());
     QList<QMdiSubWindow *> shown = m_area->subWindowList(QMdiArea::StackingOrder);
     shown.removeIf([](const QMdiSubWindow *frame) { return !frame->isVisible() || frame->isMinimized(); });
-    if (std::all_of(shown.begin(), shown.end(), [menu](const QMdiSubWindow *frame) { return menu && frame->widget() == menu; })) {
+    const bool taskShown = std::any_of(shown.begin(), shown.end(), [menu, options](const QMdiSubWindow *frame) {
+        return frame != menu && frame != options;
+    });
+    if (!taskShown) {
         ShowMainMenu();
-        focusFirstControl(LoadedForm<MainWizard>());
+        if (options && shown.contains(options))
+            m_area->setActiveSubWindow(options);
+        else
+            focusFirstControl(LoadedForm<MainWizard>());
         return;
     }
     if (!shown.contains(m_area->activeSubWindow()))

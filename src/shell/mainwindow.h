@@ -28,10 +28,15 @@ public:
     //
     // Whenever a window of the workspace is hidden, closed, unloaded or
     // minimised, by whatever path, the window in front of those left showing
-    // gets the keyboard; the main menu comes back maximised once no other
-    // window of the workspace is left showing, with the keyboard on its first
-    // control. A task window that ends may still call ShowMainMenu() itself;
-    // both ways give the same result.
+    // gets the keyboard; the main menu comes back maximised once no task
+    // window is left showing (the options are none), behind the options when
+    // they show and with the keyboard on its first control when they do not.
+    // A task window that ends may still call ShowMainMenu() itself; both ways
+    // give the same result.
+    //
+    // The main menu stays behind every other window of the workspace, also
+    // when it is clicked: a window smaller than the workspace, or minimised,
+    // is never hidden behind it.
     void ShowMdiChild(QWidget *form, bool maximised);
     // Puts form into a window of the workspace (once) and returns that window,
     // not shown yet: for a form that sets its window's flags before showing.
@@ -61,6 +66,7 @@ private:
     void ReleaseKeyboard(QWidget *window);
     void QueueWorkspaceCheck();
     void KeepWorkspaceInUse();
+    void KeepMenuBehind();
 
     void Exit_Click();
     void Customize_Click();

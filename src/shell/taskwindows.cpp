@@ -18,6 +18,12 @@ std::function<bool()> &unsavedLeagueCheck()
     return check;
 }
 
+std::function<void()> &settingsChangedAction()
+{
+    static std::function<void()> action;
+    return action;
+}
+
 } // namespace
 
 void RegisterTaskWindow(TaskWindow window, TaskWindowActions actions)
@@ -47,6 +53,17 @@ void SetUnsavedLeagueCheck(std::function<bool()> check)
 bool MayDiscardLeague()
 {
     return !unsavedLeagueCheck() || unsavedLeagueCheck()();
+}
+
+void SetSettingsChangedAction(std::function<void()> action)
+{
+    settingsChangedAction() = std::move(action);
+}
+
+void SettingsChanged()
+{
+    if (settingsChangedAction())
+        settingsChangedAction()();
 }
 
 } // namespace fixtora

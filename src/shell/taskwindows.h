@@ -38,4 +38,11 @@ void UnloadTaskWindow(TaskWindow window);
 void SetUnsavedLeagueCheck(std::function<bool()> check);
 bool MayDiscardLeague();
 
+// Run once the options dialog has stored new settings, so that a screen on
+// view shows at once what they change (the fixtures screen registers its
+// redraw here: the round word, the dates, the sides by the home-and-away
+// rule). With none registered, nothing runs.
+void SetSettingsChangedAction(std::function<void()> action);
+void SettingsChanged();
+
 } // namespace fixtora

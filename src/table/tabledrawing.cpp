@@ -15,6 +15,11 @@ constexpr double kRowHeight = 0.23;
 constexpr double kGridTop = 1;
 // The room kept between a grid and the edge of the picture.
 constexpr double kEdge = 0.1;
+constexpr double kTextSize = 8;
+// Text starts this far inside its cell and ends at least this far before
+// the cell's right-hand rule.
+constexpr double kTextInset = 0.1;
+constexpr double kTextGap = 0.03;
 
 const QString kFont = QStringLiteral("Arial");
 
@@ -26,7 +31,7 @@ void drawHeader(DrawTarget &target, double width, double height, const QString &
     target.Scale(0, 0, width, height);
     target.SetFont(kFont, true, 16);
     target.PrintAt((width - target.TextWidth(title)) / 2, kTitleTop, title);
-    target.SetFont(kFont, false, 8);
+    target.SetFont(kFont, false, kTextSize);
     if (!dateText.isEmpty())
         target.PrintAt(kDateX, kDateY, dateText);
 }
@@ -43,9 +48,12 @@ double RankingDepth(qsizetype players)
     return std::max(kPictureHeight, gridBottom(players) + kEdge);
 }
 
+// A grid drawn smaller has its text smaller in proportion; a text too wide
+// for its column is fitted into it (LegibleFit), so it never runs into the
+// next one.
 ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const TableDrawing &drawing)
 {
-    constexpr double left = 0.7, top = kGridTop, textInset = 0.1, textDrop = 0.03;
+    constexpr double left = 0.7, top = kGridTop, textDrop = 0.03;
     ColumnWidths widths{};
     double right = left;
     for (int c = 1; c <= kTablePlaces; ++c) {
@@ -57,6 +65,8 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
     // A grid that would cross an edge of the picture is drawn smaller, whole.
     const double fit = std::max({1.0, (right + kEdge) / kPictureWidth, (bottom + kEdge) / kPictureHeight});
     drawHeader(target, kPictureWidth * fit, kPictureHeight * fit, drawing.title, drawing.dateText);
+    target.FontSize = kTextSize / fit;
+    const TextFit cells = target.LegibleFit(target.FontSize);
 
     double x = left;
     for (int c = 1; c <= kTablePlaces; ++c) {
@@ -69,22 +79,24 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
         x += w;
     }
 
-    x = left + textInset;
+    x = left;
     for (int c = 1; c <= kTablePlaces; ++c) {
         if (widths[c] == 0)
             continue;
         const bool points = drawing.columns[c] == QLatin1String("Points");
-        target.PrintAt(x, top + textDrop, points ? drawing.scoreWord : drawing.headings[c]);
+        target.PrintWithin(x + kTextInset, top + textDrop, x + widths[c] - kTextGap,
+                           points ? drawing.scoreWord : drawing.headings[c], cells);
         x += widths[c];
     }
 
     // A place whose caption names no column keeps its grid, with empty cells.
     for (qsizetype r = 0; r < rows; ++r) {
         const double y = top + textDrop + double(r + 1) * kRowHeight;
-        x = left + textInset;
+        x = left;
         for (int c = 1; c <= kTablePlaces; ++c) {
             if (is_valid_column(drawing.columns[c]))
-                target.PrintAt(x, y, PrintedCellText(drawing.columns[c], table[r], int(r) + 1));
+                target.PrintWithin(x + kTextInset, y, x + widths[c] - kTextGap,
+                                   PrintedCellText(drawing.columns[c], table[r], int(r) + 1), cells);
             x += widths[c];
         }
     }
@@ -115,11 +127,12 @@ void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const Q
     for (const auto &heading : headings)
         target.PrintAt(heading.x, top + 0.05, heading.text);
 
+    const TextFit names = target.LegibleFit(kTextSize);
     for (qsizetype r = 0; r < rows; ++r) {
         const PlayerStanding &player = ranking[r];
         const double y = 1.3 + double(r) * kRowHeight;
         target.PrintAt(1.1, y, PrintedNumberText(double(r + 1)));
-        target.PrintAt(1.6, y, player.name);
+        target.PrintWithin(1.6, y, 3.0 - kTextGap, player.name, names);
         target.PrintAt(3.15, y, PrintedNumberText(player.wins));
         target.PrintAt(3.55, y, PrintedNumberText(player.draws));
         target.PrintAt(4, y, PrintedNumberText(player.lost));

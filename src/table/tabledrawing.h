@@ -3,8 +3,11 @@
 // screen's picture box or the printer. Both pictures are 6 units across and
 // 7.5 down; the league name is centred at the top in Arial 16 bold, the rest
 // is Arial 8. A table whose grid would cross the picture's right or bottom
-// edge is drawn smaller, whole; the ranking reaches as far down as its rows
-// need (RankingDepth), and its picture box is made that much taller.
+// edge is drawn smaller, whole, its text too; the ranking reaches as far down
+// as its rows need (RankingDepth), and its picture box is made that much
+// taller. A text too wide for its column is fitted into it as
+// DrawTarget::LegibleFit says: smaller, and on the screen cut short where
+// it would be too small to read.
 
 #include "model/leaguetable.h"
 #include "model/playerranking.h"

@@ -109,7 +109,7 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     EXPECT_EQ(Text("Tableform", "Label6"), "page 2/2");
     Click("Enter_Scores", "update");
     ASSERT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to close"));
-    EXPECT_EQ(Text("Tableform", "Label6"), "page 1/2") << "the screen shows page 1 afresh";
+    EXPECT_EQ(Text("Tableform", "Label6"), "page 2/2") << "the screen stays on the page it was on";
     {
         BoxAnswers boxes({"<Return>"});  // the question opens on "Yes": save
         ChooseMenu("File", "Exit");

@@ -13,6 +13,9 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionComplex>
 
 #include <functional>
 
@@ -23,6 +26,17 @@ using Rows = QList<QStringList>;
 
 class OptionsJourney : public Journey {
 protected:
+    // A button beside the menus of a maximised window of the workspace
+    // (minimise, restore, close), clicked where the style draws it.
+    void ClickWindowButton(QStyle::SubControl button)
+    {
+        QWidget *buttons = LoadedForm<Main>()->menuBar()->cornerWidget(Qt::TopRightCorner);
+        QStyleOptionComplex drawn;
+        drawn.initFrom(buttons);
+        drawn.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
+        ClickAt(buttons, buttons->style()->subControlRect(QStyle::CC_MdiControls, &drawn, button, buttons).center());
+    }
+
     // A league (of four players unless told) in a file, every score
     // entered, opened from the main menu.
     void OpenStoredLeague(test::TestLeague stored = test::PlayerLeague(4))
@@ -178,6 +192,33 @@ TEST_F(OptionsJourney, EveryScreenFillsTheWorkspaceAgainWhenTheOptionsClose)
         ASSERT_TRUE(Shows("MainWizard"));
         EXPECT_TRUE(Gone(screen.screen));
     }
+    ChooseMenu("File", "Exit");
+    EXPECT_EQ(programEnds, 1);
+}
+
+// The options restored to a smaller size, then the tournament wizard opened
+// from the menu behind them and closed by its close box: the menu comes back
+// behind the options, which stay in view with the keyboard.
+TEST_F(OptionsJourney, OptionsRestoredSmallerStayInViewWhenATaskGoesByItsCloseBox)
+{
+    StartProgram();
+    ChooseMenu("Edit", "Customize");
+    ASSERT_TRUE(Shows("customise"));
+    auto *options = qobject_cast<QMdiSubWindow *>(Form("customise")->parentWidget());
+    ClickWindowButton(QStyle::SC_MdiNormalButton);
+    ASSERT_TRUE(WaitFor([options] { return !options->isMaximized(); }, "the options to be restored"));
+    options->move(0, 0);  // dragged aside, off the menu's buttons
+    Click("MainWizard", "tournie");
+    ASSERT_TRUE(Shows("tourwiz"));
+    ClickWindowButton(QStyle::SC_MdiCloseButton);  // the wizard's close box
+    ASSERT_TRUE(WaitFor([] { return Gone("tourwiz"); }, "the wizard to close"));
+    ASSERT_TRUE(Shows("MainWizard"));
+    const QMdiArea *workspace = LoadedForm<Main>()->findChild<QMdiArea *>();
+    EXPECT_EQ(workspace->subWindowList(QMdiArea::StackingOrder).last(), options) << "the options in front";
+    EXPECT_EQ(workspace->activeSubWindow(), options);
+    Snapshot("menu-behind-the-options");
+    Click("customise", "command5");  // "Close"
+    ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
     ChooseMenu("File", "Exit");
     EXPECT_EQ(programEnds, 1);
 }

@@ -103,6 +103,40 @@ TEST(DrawTarget, PrintGoesToTheNextLineAndLinesEndAtTheirEnd)
     EXPECT_EQ(target.items[2].colour, QColor(Qt::black));
 }
 
+// A measure of plain numbers: every character (the ellipsis too) is as wide
+// as the size, a line one and a half times as tall.
+QSizeF blockMeasure(const QString &text, double size)
+{
+    return {double(text.size()) * size, 1.5 * size};
+}
+
+TEST(FitText, ATextTooLargeForItsRoomIsDrawnSmallerOrCutShort)
+{
+    const QString sixteen = QStringLiteral("ABCDEFGHIJKLMNOP"), cut(QChar(0x2026));
+    const struct {
+        QString text;
+        QSizeF room;
+        TextFit fit;
+        QString shown;
+        double size;
+    } rows[] = {
+        {"ABCD", {40, kAnyHeight}, {8, 4.5, true}, "ABCD", 8},               // fits
+        {"ABCDEFGHIJ", {60, kAnyHeight}, {8, 4.5, true}, "ABCDEFGHIJ", 6},   // smaller in proportion
+        {sixteen, {54, kAnyHeight}, {6, 4.5, true}, "ABCDEFGHIJK" + cut, 4.5},
+        {sixteen, {54, kAnyHeight}, {8, 0, false}, sixteen, 3.375},          // whole at any size
+        {sixteen, {54, kAnyHeight}, {6, 4.5, false}, sixteen, 4.5},          // whole, too wide
+        {"AB CDEFGH", {18, kAnyHeight}, {6, 4.5, true}, "AB" + cut, 4.5},    // no blank before the cut
+        {"ABC", {0, kAnyHeight}, {6, 4.5, true}, cut, 4.5},
+        {"score", {40, 7.5}, {6, 4.5, false}, "score", 5},                   // too tall
+        {"score", {40, 6}, {6, 4.5, true}, "score", 4.5},                    // a height is never cut
+    };
+    for (const auto &row : rows) {
+        const FittedText fitted = FitText(row.text, row.room, row.fit, blockMeasure);
+        EXPECT_EQ(fitted.text, row.shown) << row.text.toStdString();
+        EXPECT_NEAR(fitted.size, row.size, 1e-9) << row.text.toStdString();
+    }
+}
+
 TEST(PictureBox, KeepsWhatIsDrawnUntilCleared)
 {
     PictureBox box;

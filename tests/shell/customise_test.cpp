@@ -7,6 +7,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/password.h"
+#include "shell/taskwindows.h"
 #include "testleague.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
@@ -434,6 +435,8 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
     const QList<QString> entered = gScores;
     QWidget scores;   // a round's score window
     scores.setObjectName("Enter_Scores");
+    int redraws = 0;  // the screens on view asked to show the settings
+    SetSettingsChangedAction([&redraws] { ++redraws; });
     const struct {
         const char *what;
         bool tick, unwritable, scoresOpen;
@@ -450,6 +453,7 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         gLeagueChanged = false;
+        redraws = 0;
         scores.setVisible(row.scoresOpen);
         Open();
         Check("Check6")->setChecked(row.tick);
@@ -458,6 +462,7 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
         EXPECT_EQ(Close().size(), row.boxes);
         EXPECT_EQ(gHomeAwayRule, row.rule);
         EXPECT_EQ(gLeagueChanged, row.changed);
+        EXPECT_EQ(redraws, row.boxes == 0 ? 1 : 0) << "once for a completed Close, never for a refused one";
         EXPECT_EQ(test::StandingsAsText(), table);
         scores.hide();
         QDir(IniFilePath()).removeRecursively();
@@ -465,6 +470,7 @@ TEST_F(CustomiseTest, TheHomeAwayRuleLeavesTheOpenLeaguesTableAsItWas)
         ProcessUnloads();
     }
     EXPECT_EQ(gScores, entered);
+    SetSettingsChangedAction({});
 }
 
 TEST_F(CustomiseTest, AllEightColumnsStoreListsWithoutTrailingComma)

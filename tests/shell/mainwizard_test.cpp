@@ -317,6 +317,15 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
         {"a page that hid the menu, unloaded", [] { Unload(ShowPage(true)); }, true},
         {"a page that hid the menu, its close box", [] { ShowPage(true)->parentWidget()->close(); }, true},
         {"a page that hid the menu, hidden", [] { LoadForm<Main>()->HideMdiChild(ShowPage(true)); }, true},
+        {"a page that unloaded the menu over the options minimised, its close box",
+         [] {
+             LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+             LoadedForm<customise>()->parentWidget()->showMinimized();
+             QWidget *page = ShowPage(false);
+             UnloadForm<MainWizard>();
+             page->parentWidget()->close();
+         },
+         true},
         {"a page handing over to the next", [] {
              QWidget *first = ShowPage(true);
              Unload(first);
@@ -335,8 +344,11 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
         if (path.menuBack) {
             ExpectMenuShownMaximised();
             // The keyboard is back in the menu, on its first button, not
-            // on whichever control followed the window that went away.
+            // on whichever control followed the window that went away; the
+            // menu is behind every window left (the options minimised).
             EXPECT_EQ(QApplication::focusWidget(), button("createtable"));
+            const QMdiArea *area = LoadForm<Main>()->findChild<QMdiArea *>();
+            EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).first(), menu()->parentWidget());
         } else {
             EXPECT_FALSE(menu()->isVisible());
             ASSERT_NE(LoadForm<Main>()->findChild<QWidget *>("page"), nullptr);
@@ -350,7 +362,8 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
 }
 
 // The options restored to a smaller size stay in front; the menu behind them
-// still fills the workspace, and comes to the front maximised when clicked.
+// still fills the workspace, and takes the keyboard, maximised, when clicked
+// (staying behind them).
 TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
 {
     LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
@@ -365,6 +378,7 @@ TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
     QTest::mouseClick(menu(), Qt::LeftButton, {}, QPoint(5, 5));
     ProcessUnloads();
     ExpectMenuShownMaximised();
+    EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), options);
 }
 
 // A screen keeps the state it had once the options over it are gone: a

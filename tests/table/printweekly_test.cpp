@@ -171,8 +171,13 @@ TEST_F(TableScreen, ThePictureIsSizedByTheScreenWidth)
     }
 }
 
+// On paper every name is whole, also sixteen capitals in a grid of eight
+// wide columns, which is drawn smaller.
 TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
 {
+    gPlayerNames[2] = QStringLiteral("WOLVERHAMPTON WW");
+    setList(gTableOrder, {"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Points"});
+    setList(gTableShow, {"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Points"});
     open();
     const QString pdf = dir.filePath("table.pdf");
     SetPrintDialogForTests(CancelPrinting());
@@ -188,6 +193,7 @@ TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
     EXPECT_EQ(text.count('\f'), 3);
     EXPECT_EQ(text.count("Tuesday Pool"), 3);
     EXPECT_EQ(text.count("Player 4"), 3);
+    EXPECT_EQ(text.count("WOLVERHAMPTON WW"), 3);
     EXPECT_EQ(text.count("Frame"), 3) << "the Points column is headed by the score word";
 }
 

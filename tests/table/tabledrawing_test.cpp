@@ -197,6 +197,46 @@ TEST(TableDrawing, ATableLargerThanThePictureIsDrawnSmallerAndWhole)
     }
 }
 
+// Every heading and cell ends before its column's right-hand rule: a grid
+// drawn smaller has its text smaller in proportion, and a name still too wide
+// is drawn smaller again, on the screen never too small to read, on paper
+// whole. Pictures of the table at 800x600 and 1024x768.
+TEST(TableDrawing, SixteenCapitalsStayInTheirColumnAndCanBeRead)
+{
+    const QStringList widest{"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Points"};
+    const struct {
+        QSize pixels;
+        QStringList columns;
+        bool printer;
+        double size;  // of a number
+    } rows[] = {
+        {{391, 451}, {"Index", "Name", "Wins", "Lost", "Points"}, false, 8},
+        {{533, 626}, widest, false, 8 * 6 / 8.66},
+        {{391, 451}, widest, false, 8 * 6 / 8.66},
+        {{533, 626}, widest, true, 8 * 6 / 8.66},
+    };
+    for (const auto &row : rows) {
+        LeagueTable table = fourRows(20);
+        for (TableRow &entry : table)
+            entry.name = QStringLiteral("WOLVERHAMPTON %1%1").arg(QChar('A' + entry.entry));
+        RecordingTarget target(row.pixels, row.printer);
+        DrawLeagueTable(target, table, drawing(row.columns));
+        QList<double> rights;
+        for (const Item &box : itemsOf(target, Kind::Rectangle))
+            rights << box.x2;
+        for (const Item &text : target.TextItems()) {
+            if (text.bold || text.y1 < 1 + 0.23)
+                continue;  // the title and the headings
+            target.SetFont(text.fontName, false, text.size);
+            EXPECT_LT(text.x1 + target.TextWidth(text.text), *std::upper_bound(rights.begin(), rights.end(), text.x1));
+            const bool name = text.text.startsWith("WOLVERHAMPTON");
+            EXPECT_TRUE(name ? text.size >= (row.printer ? 0 : kSmallestScreenTextSize) : std::abs(text.size - row.size) < 1e-9)
+                << text.text.toStdString() << " at " << text.size;
+            EXPECT_FALSE(row.printer && name && text.text.size() != 16);
+        }
+    }
+}
+
 // A ranking longer than the picture reaches further down; its picture box
 // grows with it, so a row keeps its height.
 TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndEveryRow)
