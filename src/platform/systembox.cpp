@@ -2,17 +2,24 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace fixtora {
 
 namespace {
 
+// The keyboard goes back to the window that asked, as a window manager would
+// give it: also where there is none.
 QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::StandardButtons buttons,
                                       const QString &title = QApplication::applicationName())
 {
+    const QPointer<QWidget> asking = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons);
     box.setTextFormat(Qt::PlainText);  // a name or a file name in the text shows as it stands
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (asking && asking->isVisible())
+        asking->activateWindow();
+    return answer;
 }
 
 } // namespace

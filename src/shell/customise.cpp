@@ -13,6 +13,7 @@
 #include "ui/balloon.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 #include "ui/programbutton.h"
 
 #include <QApplication>
@@ -122,6 +123,14 @@ bool IsPlaceholder(const QString &text)
 
 QString BoolText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
+// A label that names its control, to a screen reader too.
+QLabel *namingLabel(const char *caption, QWidget *control)
+{
+    auto *label = new QLabel(QString::fromLatin1(caption));
+    label->setBuddy(control);
+    return label;
+}
+
 } // namespace
 
 const QStringList &customise::ColumnNames()
@@ -199,7 +208,7 @@ QWidget *customise::BuildLeagueOptions()
 
     auto text = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
         box = NewTextBox(QString::fromLatin1(name));
-        grid->addWidget(new QLabel(QString::fromLatin1(label), Frame3), row, 0);
+        grid->addWidget(namingLabel(label, box), row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(NewHelpButton(help), row, 2);
     };
@@ -226,7 +235,7 @@ QWidget *customise::BuildColumns()
         QLineEdit *caption = NewTextBox(QStringLiteral("Text3_%1").arg(i));
         caption->setFixedWidth(kCaptionWidth);
         grid->addWidget(column, i, 0);
-        grid->addWidget(new QLabel(QStringLiteral("show as:-"), Frame5), i, 1);
+        grid->addWidget(namingLabel("show as:-", caption), i, 1);
         grid->addWidget(caption, i, 2);
         connect(column, &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
         Combo1.append(column);
@@ -240,9 +249,10 @@ QWidget *customise::BuildSortOrder()
     auto *Frame4 = new QGroupBox;
     Frame4->setObjectName(QStringLiteral("Frame4"));
     auto *row = new QHBoxLayout(Frame4);
-    row->addWidget(new QLabel(QStringLiteral("Sort order ----->"), Frame4));
     for (int i = 1; i <= kSortRows; ++i) {
         QComboBox *key = NewColumnBox(QStringLiteral("Combo2_%1").arg(i));
+        if (i == 1)
+            row->addWidget(namingLabel("Sort order ----->", key));
         row->addWidget(key);
         connect(key, &QComboBox::activated, this, [this, i] { Combo2_Click(i); });
         Combo2.append(key);
@@ -259,7 +269,7 @@ QWidget *customise::BuildPointsAndPassword()
     auto points = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
         box = NewTextBox(QString::fromLatin1(name));
         box->setMaximumWidth(60);
-        grid->addWidget(new QLabel(QString::fromLatin1(label), Frame6), row, 0);
+        grid->addWidget(namingLabel(label, box), row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(NewHelpButton(help), row, 2);
     };
@@ -277,7 +287,7 @@ QWidget *customise::BuildPointsAndPassword()
 
     Command14 = MakeButton(Frame6, "Command14", QString());
     Command14->setFixedSize(60, 24);
-    grid->addWidget(new QLabel(QStringLiteral("Bubble help is"), Frame6), 4, 0);
+    grid->addWidget(namingLabel("Bubble help is", Command14), 4, 0);
     grid->addWidget(Command14, 4, 1);
     connect(Command14, &QAbstractButton::clicked, this, &customise::Command14_Click);
     return Frame6;
@@ -433,6 +443,7 @@ void customise::Combo1_Click(int n)
         }
         if (!IsValidColumn(picked)) {
             SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
+            ReturnToRefusedBox(picked);
             return;
         }
     }
@@ -454,6 +465,7 @@ void customise::Combo2_Click(int n)
         }
         if (!IsValidColumn(picked)) {
             SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
+            ReturnToRefusedBox(picked);
             return;
         }
     }
@@ -489,11 +501,13 @@ bool customise::SettingsPassChecks()
     }
     if (Text1->text().size() > kMaxScoreWordLength) {
         SystemMessage(QStringLiteral("Length of individual score variable  must be 6 or less characters"));
+        ReturnToRefusedBox(Text1);
         return false;
     }
     CheckDefaultPath();
     if (Text5->text().size() > kMaxWeekNameLength) {
         SystemMessage(QStringLiteral("'week' variable must be 5 or less characters"));
+        ReturnToRefusedBox(Text5);
         return false;
     }
     return true;
@@ -517,6 +531,7 @@ bool customise::ColumnsPassChecks()
         ShowSelectWhenEmpty(box);
         if (!IsValidColumn(box)) {
             SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
+            ReturnToRefusedBox(box);
             return false;
         }
     }

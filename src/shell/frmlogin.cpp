@@ -70,6 +70,16 @@ void frmLogin::Form_Load()
     m_wrongEntries = 0;
 }
 
+// The window takes the keyboard as it shows, in the password box: without a
+// window manager nothing else would give it, and the user would have to click
+// into the window before typing.
+void frmLogin::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    activateWindow();
+    txtPassword->setFocus();
+}
+
 void frmLogin::cmdok_Click()
 {
     if (!PasswordIsSet())

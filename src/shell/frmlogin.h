@@ -17,6 +17,9 @@ class frmLogin : public QWidget {
 public:
     frmLogin();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
     void cmdok_Click();

@@ -70,7 +70,7 @@ MainWizard::MainWizard()
       createtable(AddTaskButton("createtable", QStringLiteral("&Create New League"), 0)),
       opentable(AddTaskButton("opentable", QStringLiteral("&Open League"), 1)),
       printtable(AddTaskButton("printtable", QStringLiteral("&League Fixtures/Scores"), 2)),
-      printweeklyscores(AddTaskButton("printweeklyscores", QStringLiteral("League &Table"), 3)),
+      printweeklyscores(AddTaskButton("printweeklyscores", QStringLiteral("League T&able"), 3)),
       tournie(AddTaskButton("tournie", QStringLiteral("&Tournament"), 4)),
       Wiz2Help(MakeButton(FrameMainWizard, "Wiz2Help", QStringLiteral("&Help"))),
       lblVersion(new QLabel(FrameMainWizard)),

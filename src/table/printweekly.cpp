@@ -191,7 +191,9 @@ QGroupBox *PrintWeekly::BuildHtmlFrame()
     for (chameleonButton *button : {htmlfix, webme})
         button->setFixedSize(60, 26);
 
-    grid->addWidget(MakeLabel(Frame2, "Label2", QStringLiteral("Html file name:")), 0, 0);
+    QLabel *fileLabel = MakeLabel(Frame2, "Label2", QStringLiteral("Html file name:"));
+    fileLabel->setBuddy(htmlout);
+    grid->addWidget(fileLabel, 0, 0);
     grid->addWidget(htmlout, 0, 1);
     grid->addWidget(htmlfix, 0, 2);
     grid->addWidget(MakeLabel(Frame2, "Label4", QStringLiteral("Upload Table to FTP site")), 1, 0, 1, 3);
@@ -200,7 +202,9 @@ QGroupBox *PrintWeekly::BuildHtmlFrame()
     const QString captions[] = {QStringLiteral("Filename:"), QStringLiteral("FTP Site:"),
                                 QStringLiteral("Username:"), QStringLiteral("Password:")};
     for (int i = 0; i < 4; ++i) {
-        grid->addWidget(MakeLabel(Frame2, uploadRows[i].first, captions[i]), 2 + i, 0);
+        QLabel *label = MakeLabel(Frame2, uploadRows[i].first, captions[i]);
+        label->setBuddy(uploadRows[i].second);
+        grid->addWidget(label, 2 + i, 0);
         grid->addWidget(uploadRows[i].second, 2 + i, 1);
     }
     grid->addWidget(webme, 5, 2);

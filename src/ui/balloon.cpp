@@ -175,6 +175,13 @@ void frmTip::HideBalloon()
     close();
 }
 
+void frmTip::CloseWith(QWidget *form)
+{
+    m_closesWith = form;
+    form->installEventFilter(this);
+    connect(form, &QObject::destroyed, this, &frmTip::HideBalloon);
+}
+
 void frmTip::ShowIcon(const QString &code)
 {
     static const QStringList xpCodes{"i", "x", "!"};
@@ -195,6 +202,11 @@ void frmTip::LoadRtfFile(const QString &path)
 
 bool frmTip::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_closesWith) {
+        if (event->type() == QEvent::Hide)
+            HideBalloon();
+        return false;
+    }
     if (watched == lblTitle) {
         if (event->type() == QEvent::MouseButtonPress)
             DragForm(this);
@@ -298,13 +310,15 @@ frmTip *ShowHelpBalloon(QWidget *anchor, const QString &title, const QString &te
     return tip;
 }
 
-void ConnectHelpButton(QWidget *form, const HelpButton &help)
+void ConnectHelpButton(QWidget *form, const HelpButton &help, bool closesWithForm)
 {
     auto *button = form->findChild<QAbstractButton *>(QLatin1String(help.button));
     QWidget *anchor = form->findChild<QWidget *>(QLatin1String(help.anchor));
     Q_ASSERT(button && anchor);
-    QObject::connect(button, &QAbstractButton::clicked, form, [form, anchor, help] {
-        ShowHelpBalloon(anchor, QLatin1String(help.title), QLatin1String(help.text));
+    QObject::connect(button, &QAbstractButton::clicked, form, [form, anchor, help, closesWithForm] {
+        frmTip *tip = ShowHelpBalloon(anchor, QLatin1String(help.title), QLatin1String(help.text));
+        if (closesWithForm)
+            tip->CloseWith(form);
         form->setFocus();
     });
 }

@@ -48,6 +48,8 @@ public:
     void RoundCorners();
     // Closes the balloon; it deletes itself.
     void HideBalloon();
+    // The balloon closes as soon as form is hidden or unloaded.
+    void CloseWith(QWidget *form);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,6 +69,7 @@ private:
     QLabel *imgX;
     QLabel *lblX;
     QTimer *timAutoClose;
+    QWidget *m_closesWith = nullptr;
     // Pictures kept for the icon and the close button.
     std::array<QPixmap, 3> imgIconXP;  // information, error, warning
     std::array<QPixmap, 3> imgIcon;    // the same in the older, flat style
@@ -104,7 +107,9 @@ struct HelpButton {
 };
 
 // Makes a click on the "?" button of form open its balloon under the control
-// it explains, then gives the focus back to form.
-void ConnectHelpButton(QWidget *form, const HelpButton &help);
+// it explains, then gives the focus back to form. A balloon stays until the
+// user closes it, or with closesWithForm until form is hidden or unloaded (a
+// wizard page's balloons go with their page).
+void ConnectHelpButton(QWidget *form, const HelpButton &help, bool closesWithForm = false);
 
 } // namespace fixtora

@@ -25,7 +25,14 @@ qint16 ShiftCode(Qt::KeyboardModifiers modifiers)
                   | (modifiers & Qt::AltModifier ? 4 : 0));
 }
 
-constexpr int CodeSpace = 32, CodeLeft = 37, CodeUp = 38, CodeRight = 39, CodeDown = 40;
+constexpr int CodeReturn = 13, CodeSpace = 32, CodeLeft = 37, CodeUp = 38, CodeRight = 39, CodeDown = 40;
+
+// Return or Enter without a modifier: what presses the focused button.
+bool IsReturnKey(const QKeyEvent *e)
+{
+    return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+           && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
 
 qint16 KeyCode(int key)
 {
@@ -35,7 +42,7 @@ qint16 KeyCode(int key)
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab: return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
+    case Qt::Key_Enter: return CodeReturn;
     case Qt::Key_Shift: return 16;
     case Qt::Key_Control: return 17;
     case Qt::Key_Alt: return 18;
@@ -427,6 +434,11 @@ bool chameleonButton::IsMouseOver(const QPoint &pos) const
 
 bool chameleonButton::event(QEvent *e)
 {
+    // Return belongs to the focused button before the window's default button.
+    if (e->type() == QEvent::ShortcutOverride && IsReturnKey(static_cast<QKeyEvent *>(e))) {
+        e->accept();
+        return true;
+    }
     if (e->type() == QEvent::Shortcut) {
         const auto *se = static_cast<QShortcutEvent *>(e);
         const bool ours = m_defaultKeyIds.contains(se->shortcutId()) || se->shortcutId() == m_cancelKeyId
@@ -569,6 +581,12 @@ void chameleonButton::keyPressEvent(QKeyEvent *e)
     emit KeyDown(code, shift);
     m_LastKey = code;
     switch (code) {
+    case CodeReturn:
+        if (IsReturnKey(e) && !e->isAutoRepeat())
+            AccessKey();
+        else
+            e->ignore();
+        break;
     case CodeSpace:
         Redraw(StatePressed);
         break;

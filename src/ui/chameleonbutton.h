@@ -87,8 +87,10 @@ public:
     void DisableRefresh();
     void Refresh();
 
-    // The container's default button: Enter presses it, and it is displayed
-    // as the default button. The cancel button is pressed by Esc.
+    // The container's default button: Enter presses it while no other button
+    // has the focus (a focused button takes Return and Enter itself, as it
+    // takes Space), and it is displayed as the default button. The cancel
+    // button is pressed by Esc.
     bool isDefault() const { return m_Default; }
     void setDefault(bool on);
     bool isCancel() const { return m_Cancel; }

@@ -4,10 +4,13 @@
 #include "ui/chameleonbutton.h"
 #include "ui/twips.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStyle>
@@ -49,9 +52,9 @@ constexpr std::array<ButtonSet, 8> kButtonSets{{
     {{"Abort", "Retry", nullptr, "Ignore"}, -1},  // AbortRetryIgnore
     {{nullptr, nullptr, "Help", nullptr}, -1},     // HelpOnly
     {{"OK", "Cancel", nullptr, nullptr}, 1},       // OKCancel
-    {{"OK", nullptr, nullptr, nullptr}, -1},       // OKOnly
+    {{"OK", nullptr, nullptr, nullptr}, 0},        // OKOnly: Esc dismisses the notice
     {{"Retry", "Cancel", nullptr, nullptr}, 1},    // RetryCancel
-    {{"Yes", "No", nullptr, nullptr}, -1},         // YesNo
+    {{"Yes", "No", nullptr, nullptr}, 1},          // YesNo: Esc answers "No"
     {{"No", "Cancel", nullptr, "Yes"}, 1},         // YesNoCancel
     {{nullptr, nullptr, nullptr, nullptr}, -1},    // NoButtons
 }};
@@ -138,6 +141,17 @@ int ShowMessage(MessageArgs &args)
     return answer;
 }
 
+void ReturnToRefusedBox(QWidget *box)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    if (auto *combo = qobject_cast<QComboBox *>(box))
+        box = combo->lineEdit();
+    if (auto *text = qobject_cast<QLineEdit *>(box))
+        text->selectAll();
+    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(box))
+        spin->selectAll();
+}
+
 frmMSGBOX::frmMSGBOX()
     : Label1(TitleLine(this, "Label1", 14.25, kLabel1)),
       Label2(TitleLine(this, "Label2", 9, kLabel2)),
@@ -207,6 +221,7 @@ void frmMSGBOX::Present(MessageArgs &args)
     if (args.Buttons == 0)
         args.Buttons = MessageButtons::OKOnly;
     SetButtonSet(args.Buttons);
+    MakeDefaultAnswer(args.DefaultAnswer);
 
     CentreOnScreen(this);
     show();
@@ -292,6 +307,15 @@ void frmMSGBOX::MakeDefault(int place)
         button->setDefault(button == command1[place]);
 }
 
+void frmMSGBOX::MakeDefaultAnswer(int answer)
+{
+    if (answer < 0)
+        return;
+    for (int place = 0; place < 4; ++place)
+        if (command1[place]->isVisibleTo(this) && kAnswerCaptions.indexOf(command1[place]->Caption()) == answer)
+            MakeDefault(place);
+}
+
 void frmMSGBOX::Finish(int answer)
 {
     if (Finished)
@@ -302,13 +326,14 @@ void frmMSGBOX::Finish(int answer)
     emit Answered();
 }
 
-// Closing the window by other means than a button ends the wait too: as
-// "Cancel" when the box has that button, else as a time-out.
+// Closing the window by other means than a button ends the wait too: as Esc
+// answers ("Cancel", or "No" in a box of "Yes" and "No"), else as a time-out.
 void frmMSGBOX::closeEvent(QCloseEvent *event)
 {
-    const bool hasCancel = std::any_of(command1.begin(), command1.end(),
-                                       [](const chameleonButton *button) { return button->isCancel(); });
-    Finish(hasCancel ? MessageResult::Cancel : MessageResult::TimedOut);
+    const auto cancel = std::find_if(command1.begin(), command1.end(),
+                                     [](const chameleonButton *button) { return button->isCancel(); });
+    Finish(cancel != command1.end() ? static_cast<int>(kAnswerCaptions.indexOf((*cancel)->Caption()))
+                                    : MessageResult::TimedOut);
     event->accept();
 }
 

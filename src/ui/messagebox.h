@@ -53,7 +53,7 @@ inline constexpr int No = 4;
 inline constexpr int Help = 5;
 inline constexpr int Abort = 6;
 inline constexpr int Ignore = 7;
-inline constexpr int TimedOut = -1;  // the time-out ran out, or closed without a "Cancel" button
+inline constexpr int TimedOut = -1;  // the time-out ran out, or closed where Esc answers nothing
 } // namespace MessageResult
 
 // The twelve arguments of ShowMessage, in their order. The defaults are those
@@ -73,16 +73,27 @@ struct MessageArgs {
     int ButtonStyle = 1;   // 1: rounded buttons (type 3); else raised buttons (type 2)
     int Top = -1;          // window position in twips; -1 keeps that coordinate
     int Left = -1;         // of the centred window
+    // The answer (MessageResult) whose button is the default button: it has
+    // the keyboard when the box opens, so Return gives that answer. A question
+    // one of whose answers throws work away names the answer that keeps it.
+    // -1: the tens of Buttons choose, else the leftmost button has the keyboard.
+    int DefaultAnswer = -1;
 };
 
 // The answer code of the last box, as ShowMessage returns it.
 inline qint16 gMsgResult = 0;
 
 // Shows the box and returns the answer code (MessageResult). The box takes
-// the keyboard while it is up (its default button, else its leftmost button,
-// has the focus, so Enter and Esc answer it) and gives it back to the window
-// that was active before.
+// the keyboard while it is up and gives it back to the window that was active
+// before: its default button, else its leftmost button, has the focus; Return
+// and Space answer the focused button, Esc answers "Cancel", or "No" in a box
+// of "Yes" and "No", or "OK" where that is the only button.
 int ShowMessage(MessageArgs &args);
+
+// After a refusal: the keyboard goes back to the refused box (a text box, an
+// editable combo box or a spin box) with its text selected, so that what the
+// user types next replaces it.
+void ReturnToRefusedBox(QWidget *box);
 
 // The message window. Made and deleted by ShowMessage for each call.
 class frmMSGBOX : public QWidget {
@@ -112,6 +123,7 @@ private:
     void TakeKeyboard();
     void command1_Click(int index);
     void MakeDefault(int place);
+    void MakeDefaultAnswer(int answer);
     void Finish(int answer);
 
     QLabel *Label1;

@@ -13,12 +13,16 @@
 #include "wizard/wizardpage.h"
 #include "wizard/wizard5.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
+
+#include <utility>
 
 namespace fixtora {
 
@@ -57,9 +61,13 @@ QLineEdit *numberBox(QWidget *parent, const char *name)
 
 } // namespace
 
+// The editor opens over the summary page, which stays loaded, with the
+// keyboard in its first round's date (its focus proxy).
 void ShowRoundDateEditor()
 {
-    LoadForm<Main>()->ShowMdiChild(LoadForm<customdates>(), true);
+    customdates *editor = LoadForm<customdates>();
+    LoadForm<Main>()->ShowMdiChild(editor, true);
+    editor->setFocus();
 }
 
 customdates::customdates()
@@ -113,6 +121,7 @@ void customdates::BuildFrames()
         picker->setCalendarPopup(true);
         picker->setKeyboardTracking(false);
         picker->setMinimumWidth(130);
+        picker->calendarWidget()->window()->installEventFilter(this);
         const int column = r / kRowsPerColumn;
         rows->addWidget(number, 1 + r % kRowsPerColumn, 2 * column);
         rows->addWidget(picker, 1 + r % kRowsPerColumn, 2 * column + 1);
@@ -147,6 +156,7 @@ void customdates::BuildFrames()
     columns->addWidget(Frame1);
     columns->addLayout(side);
     // The frames stay together in the middle of the page.
+    setFocusProxy(DTPicker1.first());
     auto *page = new QGridLayout(this);
     page->addLayout(columns, 1, 1);
     page->setRowStretch(0, 1);
@@ -209,20 +219,42 @@ void customdates::leftclick_Click()
     ShowNextPageRange();
 }
 
+// The date is stored at once. A date picked in the calendar is reported when
+// the calendar closes, not at every day its arrow keys pass on the way.
 void customdates::DTPicker1_Change(int row, const QDate &date)
 {
     const int round = (m_page - 1) * kRowsPerPage + row + 1;
     if (round > m_rounds)
         return;
     gWeekDates[round] = date;
-    SystemMessage(QStringLiteral("week %1 set to %2").arg(round).arg(ShortDate(date)));
+    if (DTPicker1[row]->calendarWidget()->isVisible())
+        m_unreportedRow = row;
+    else
+        ReportDate(row);
 }
 
-// From now on the summary page and the fixtures screen keep these dates.
+void customdates::ReportDate(int row)
+{
+    const int round = (m_page - 1) * kRowsPerPage + row + 1;
+    SystemMessage(QStringLiteral("week %1 set to %2").arg(round).arg(ShortDate(gWeekDates[round])));
+}
+
+bool customdates::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && m_unreportedRow >= 0
+        && watched == DTPicker1[m_unreportedRow]->calendarWidget()->window())
+        QTimer::singleShot(0, this, [this, row = std::exchange(m_unreportedRow, -1)] { ReportDate(row); });
+    return QWidget::eventFilter(watched, event);
+}
+
+// From now on the summary page and the fixtures screen keep these dates; the
+// league starts on its first round's date.
 void customdates::Command3_Click()
 {
     gDatesEdited = 1;
     gDatesPending = false;
+    if (m_rounds > 0)
+        gStartDate = gWeekDates[1];
     UnloadForm<customdates>();
     UnloadForm<Wizard5>();
     ShowSummaryPage();

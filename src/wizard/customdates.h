@@ -25,6 +25,9 @@ public:
 
     static constexpr int kRowsPerPage = 22;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void BuildFrames();
     void ConnectHandlers();
@@ -33,6 +36,7 @@ private:
     void rightclick_Click();
     void leftclick_Click();
     void DTPicker1_Change(int row, const QDate &date);
+    void ReportDate(int row);
     void Command3_Click();
     void showhelp_Click();
     void helpclose_Click();
@@ -46,6 +50,7 @@ private:
 
     int m_page = 1;
     int m_rounds = 0; // W
+    int m_unreportedRow = -1; // a date picked in a calendar still open
 
     QGroupBox *Frame1;
     QList<QLabel *> weekno;

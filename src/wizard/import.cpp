@@ -5,6 +5,7 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 #include "ui/programlabel.h"
 #include "wizard/wizard5.h"
 
@@ -48,7 +49,7 @@ void ShowImport()
 
 import::import()
     : WizardPage("import", "importframe", QString()),
-      Label1(MakeLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below & click on check"))),
+      Label1(MakeLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below && click on check"))),
       Text1(new QLineEdit(frame)),
       Label2(MakeLabel(frame, "Label2", QStringLiteral("string length should be"))),
       Text2(new QLineEdit(frame)),
@@ -80,8 +81,12 @@ void import::BuildFrame()
     grid->addWidget(Command2, 3, 2, Qt::AlignRight);
     grid->addWidget(command1, 3, 3);
     grid->setColumnStretch(1, 1);
-    ConnectHelpButton(this, kFormatHelp);
+    ConnectHelpButton(this, kFormatHelp, true);
     setFocusProxy(Text1);
+    // The labels name their boxes (so "&&" shows one "&").
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Command2->setCancel(true);
 }
 
 void import::ConnectHandlers()
@@ -105,6 +110,7 @@ void import::command1_Click()
     const QString fixtures = Text1->text();
     if (const std::optional<PageRefusal> refusal = CustomFixtureRefusal(fixtures, gNumSlots)) {
         PageMessage(refusal->title, refusal->subtitle, refusal->text, kError);
+        ReturnToRefusedBox(Text1);
         return;
     }
     PageMessage(

@@ -10,6 +10,7 @@
 #include "shell/mainwizard.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 #include "ui/programlabel.h"
 #include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
@@ -126,9 +127,18 @@ void Wizard1::BuildFrame()
     grid->addLayout(buttons, 5, 0, 1, 5);
     grid->setVerticalSpacing(10);
     for (const HelpButton &help : kHelpBalloons)
-        ConnectHelpButton(this, help);
+        ConnectHelpButton(this, help, true);
     ChainTabOrder({Text1, text2, text3, Combo1, Combo2, Check1, command1, command2});
     setFocusProxy(Text1);
+    // Return anywhere on the page is Next (unless a button has the keyboard),
+    // Esc is Cancel; a screen reader names each box by its label.
+    command2->setDefault(true);
+    command1->setCancel(true);
+    Label1->setBuddy(Text1);
+    Label5->setBuddy(text2);
+    Label3->setBuddy(text3);
+    Label4->setBuddy(Combo1);
+    Label2->setBuddy(Combo2);
 }
 
 void Wizard1::ConnectHandlers()
@@ -157,6 +167,7 @@ void Wizard1::command2_Click()
                     QStringLiteral("The games to play value must be between 1 & 4.  This is the number of times each "
                                    "player plays any other player.\r\n"),
                     kError);
+        ReturnToRefusedBox(text2);
         return;
     }
     gGamesToPlay = *games;
@@ -172,6 +183,7 @@ void Wizard1::command2_Click()
                     QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
                                    "dd/mm/yyyy or mm/dd/yyyy depending on your machine set up.\r\n"),
                     kError);
+        ReturnToRefusedBox(text3);
         return;
     }
     if (!IsLeagueNameLength(gTableName)) {
@@ -180,12 +192,14 @@ void Wizard1::command2_Click()
                                    "characters.  This is the name that will be displayed at the top of your League "
                                    "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
                     kError);
+        ReturnToRefusedBox(Text1);
         return;
     }
     const std::optional<std::int16_t> count = ReadIntervalCount(Combo1->currentText());
     if (!count) {
         PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
                     QStringLiteral("Invalid days/weeks/months entered.  This value must be between 1 and 31."), kError);
+        ReturnToRefusedBox(Combo1);
         return;
     }
     gFreqCount = *count;
@@ -195,6 +209,7 @@ void Wizard1::command2_Click()
                     QStringLiteral("Invalid days/weeks/months entered.  This value must be day(s), week(s) or "
                                    "month(s)."),
                     kError);
+        ReturnToRefusedBox(Combo2);
         return;
     }
     gFreqUnit = unit;

@@ -6,6 +6,7 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 #include "ui/programlabel.h"
 #include "wizard/wizard1.h"
 #include "wizard/wizard5.h"
@@ -136,19 +137,25 @@ void Wizard2::BuildFrame()
     grid->addLayout(scoring, 1, 0, 1, 2);
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(14);
-    ConnectHelpButton(this, kScoringHelp);
+    ConnectHelpButton(this, kScoringHelp, true);
     ChainTabOrder({Teamtxt, TeamAdd, TeamDelete, teamEdit, teamlist, txtName, cmdadd, cmdremove, cmdclear, lstClient,
                    list1, command1, Command3});
     setFocusProxy(Teamtxt);
+    Label13->setBuddy(Teamtxt);
+    Label16->setBuddy(txtName);
+    Label1->setBuddy(list1);
+    command1->setCancel(true);
 }
 
 void Wizard2::ConnectHandlers()
 {
     connect(Teamtxt, &QLineEdit::textChanged, this, &Wizard2::Teamtxt_Change);
+    connect(Teamtxt, &QLineEdit::returnPressed, TeamAdd, &QAbstractButton::click);
     connect(TeamAdd, &QAbstractButton::clicked, this, &Wizard2::TeamAdd_Click);
     connect(teamlist, &QListWidget::itemSelectionChanged, this, &Wizard2::teamlist_Click);
     connect(TeamDelete, &QAbstractButton::clicked, this, &Wizard2::TeamDelete_Click);
     connect(txtName, &QLineEdit::textChanged, this, &Wizard2::txtName_Change);
+    connect(txtName, &QLineEdit::returnPressed, cmdadd, &QAbstractButton::click);
     connect(cmdadd, &QAbstractButton::clicked, this, &Wizard2::cmdadd_Click);
     connect(lstClient, &QListWidget::itemSelectionChanged, this, &Wizard2::lstClient_Click);
     connect(cmdremove, &QAbstractButton::clicked, this, &Wizard2::cmdremove_Click);
@@ -183,11 +190,13 @@ void Wizard2::TeamAdd_Click()
         PageMessage(QStringLiteral("Invalid Team Name"), QStringLiteral("Invalid Team Name"),
                     QStringLiteral("The Team Name you entered is invalid.  It must be between 1 & 16 characters in "
                                    "length."));
+        ReturnToRefusedBox(Teamtxt);
         return;
     }
     // gTeamSquads holds 32 teams: a 33rd has no row.
     if (m_teamCount >= kMaxSlots) {
         RefuseEntryCount();
+        ReturnToRefusedBox(Teamtxt);
         return;
     }
     for (int t = 1; t <= m_teamCount; ++t) {
@@ -232,11 +241,7 @@ void Wizard2::TeamDelete_Click()
         return;
     }
     const int row = teamlist->row(selected.first()) + 1;
-    {
-        const QSignalBlocker quiet(teamlist);
-        delete teamlist->takeItem(row - 1);
-        teamlist->clearSelection();
-    }
+    TakeListRow(teamlist, row - 1);
     for (int t = row; t < m_teamCount; ++t)
         gTeamSquads[t] = gTeamSquads[t + 1];
     gTeamSquads[m_teamCount].fill(QString());
@@ -259,6 +264,7 @@ void Wizard2::cmdadd_Click()
     if (name.size() > kMaxNameLength) {
         PageMessage(QStringLiteral("Invalid Length"), QStringLiteral("Player/Team length"),
                     QStringLiteral("Maximum length of name is 16 characters\r\n"), kError);
+        ReturnToRefusedBox(txtName);
         return;
     }
     // A position entry is stored as "name//score\\total": a name holding a
@@ -267,11 +273,16 @@ void Wizard2::cmdadd_Click()
         PageMessage(QStringLiteral("Invalid Name"), QStringLiteral("Player/Team name"),
                     QStringLiteral("The Name you entered is invalid.  It cannot contain // or \\\\ or end with /.\r\n"),
                     kError);
+        ReturnToRefusedBox(txtName);
         return;
     }
     const int n = PlayerCount();
-    if (n >= kSquadSize)
+    if (n >= kSquadSize) {
+        PageMessage(QStringLiteral("Team full"), QStringLiteral("Names in Team"),
+                    QStringLiteral("A team can have at most 16 players\r\n"), kError);
+        ReturnToRefusedBox(txtName);
         return;
+    }
     auto &squad = gTeamSquads[m_chosenTeam];
     if (std::find(squad.begin() + 1, squad.begin() + 1 + n, name) != squad.begin() + 1 + n) {
         PageMessage(QStringLiteral("Duplicate name"), QStringLiteral("Name"),
@@ -299,7 +310,7 @@ void Wizard2::cmdremove_Click()
         QApplication::beep();
         return;
     }
-    delete lstClient->takeItem(lstClient->row(selected.first()));
+    TakeListRow(lstClient, lstClient->row(selected.first()));
     RemoveTeamPlayer();
     lblDisplay->setText(QString::number(lstClient->count()));
     cmdremove->setEnabled(lstClient->count() > 0);
@@ -327,6 +338,7 @@ void Wizard2::Command3_Click()
             QStringLiteral("You must select a valid scoring type from the pull down menu.  Please see the online "
                            "help (Help, Contents from the top of the screen) for a description of each Team "
                            "scoring system"));
+        list1->setFocus();
         return;
     }
     gTeamScoring = static_cast<std::int16_t>(scoring + 1);

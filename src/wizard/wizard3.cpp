@@ -6,6 +6,7 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/messagebox.h"
 #include "ui/programlabel.h"
 #include "wizard/wizard1.h"
 #include "wizard/wizard5.h"
@@ -45,7 +46,7 @@ void ShowWizard3()
 
 Wizard3::Wizard3()
     : WizardPage("Wizard3", "wizard3frame", QStringLiteral("Add Names")),
-      lblName(MakeLabel(frame, "lblName", QStringLiteral("&Name to add:"))),
+      lblName(MakeLabel(frame, "lblName", QStringLiteral("Na&me to add:"))),
       txtName(new QLineEdit(frame)),
       lblClients(MakeLabel(frame, "lblClients", QStringLiteral("Names:"))),
       lstClient(new QListWidget(frame)),
@@ -92,14 +93,16 @@ void Wizard3::BuildFrame()
     grid->addWidget(cmdclose, 7, 4);
     grid->setRowStretch(5, 1);
     for (const HelpButton &help : kHelpBalloons)
-        ConnectHelpButton(this, help);
+        ConnectHelpButton(this, help, true);
     ChainTabOrder({txtName, cmdadd, lstClient, cmdremove, cmdclear, command1, cmdclose});
     setFocusProxy(txtName);
+    command1->setCancel(true);
 }
 
 void Wizard3::ConnectHandlers()
 {
     connect(txtName, &QLineEdit::textChanged, this, &Wizard3::txtName_Change);
+    connect(txtName, &QLineEdit::returnPressed, cmdadd, &QAbstractButton::click);
     connect(lstClient, &QListWidget::itemSelectionChanged, this, &Wizard3::lstClient_Click);
     connect(cmdadd, &QAbstractButton::clicked, this, &Wizard3::cmdadd_Click);
     connect(cmdremove, &QAbstractButton::clicked, this, &Wizard3::cmdremove_Click);
@@ -132,11 +135,13 @@ void Wizard3::cmdadd_Click()
         PageMessage(
             QStringLiteral("Invalid Name"), QStringLiteral("Invalid Name"),
             QStringLiteral("The Name you entered is invalid.  It must be between 1 & 16 characters in length."));
+        ReturnToRefusedBox(txtName);
         return;
     }
     // The names fill gPlayerNames(1..32): a 33rd has no place.
     if (gNumSlots >= kMaxSlots) {
         RefuseEntryCount();
+        ReturnToRefusedBox(txtName);
         return;
     }
     const auto listed = std::span(gPlayerNames).subspan(1, gNumSlots);
@@ -162,7 +167,7 @@ void Wizard3::cmdremove_Click()
         QApplication::beep();
     } else {
         const int p = lstClient->row(selected.first()) + 1;
-        delete lstClient->takeItem(p - 1);
+        TakeListRow(lstClient, p - 1);
         for (int i = p; i < gNumSlots; ++i)
             gPlayerNames[i] = gPlayerNames[i + 1];
         gPlayerNames[gNumSlots].clear();

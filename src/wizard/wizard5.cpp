@@ -10,6 +10,7 @@
 #include "shell/taskwindows.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programlabel.h"
+#include "wizard/customdates.h"
 #include "wizard/import.h"
 #include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
@@ -77,6 +78,7 @@ Wizard5::Wizard5()
       Label10(summaryLabel(frame, "Label10", QStringLiteral("matches"))),
       command1(PageButton(frame, "command1", QStringLiteral("&View Fixtures"))),
       command2(PageButton(frame, "command2", QStringLiteral("&Import Names"))),
+      command3(PageButton(frame, "command3", QStringLiteral("&Edit Dates"))),
       Timer1(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("Summary"));
@@ -87,8 +89,8 @@ Wizard5::Wizard5()
 
 void Wizard5::BuildFrame()
 {
-    command1->setFixedWidth(130);
-    command2->setFixedWidth(130);
+    for (chameleonButton *button : {command1, command2, command3})
+        button->setFixedWidth(130);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(Label6, 0, 0);
@@ -106,6 +108,7 @@ void Wizard5::BuildFrame()
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addStretch();
+    buttons->addWidget(command3);
     buttons->addWidget(command2);
     buttons->addWidget(command1);
     grid->addLayout(buttons, 5, 0, 1, 3);
@@ -118,6 +121,7 @@ void Wizard5::ConnectHandlers()
     connect(Timer1, &QTimer::timeout, this, &Wizard5::Timer1_Timer);
     connect(command1, &QAbstractButton::clicked, this, &Wizard5::command1_Click);
     connect(command2, &QAbstractButton::clicked, this, &Wizard5::command2_Click);
+    connect(command3, &QAbstractButton::clicked, this, &Wizard5::command3_Click);
 }
 
 // A pending import is dropped when the entries are handed over (the first
@@ -165,6 +169,13 @@ void Wizard5::command1_Click()
 void Wizard5::command2_Click()
 {
     ShowImport();
+}
+
+// The round dates before the first save; the editor's OK brings this page
+// back with them.
+void Wizard5::command3_Click()
+{
+    ShowRoundDateEditor();
 }
 
 } // namespace fixtora

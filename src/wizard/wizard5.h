@@ -4,8 +4,8 @@
 // dated (unless the round-date editor set the dates), every score marked not
 // entered, and a summary shown. "&View Fixtures" builds the fixture slot list
 // and opens the fixtures screen; "&Import Names" opens the custom fixture
-// import. A 30 ms timer shows the first and last round dates again after the
-// round-date editor changed them.
+// import; "&Edit Dates" opens the round-date editor. A 30 ms timer shows the
+// first and last round dates again after the editor changed them.
 
 #include "wizard/wizardpage.h"
 
@@ -27,6 +27,7 @@ private:
     void Timer1_Timer();
     void command1_Click();
     void command2_Click();
+    void command3_Click();
 
     QLabel *Label6;
     QLabel *lb1;
@@ -42,6 +43,7 @@ private:
     QLabel *Label10;
     chameleonButton *command1;
     chameleonButton *command2;
+    chameleonButton *command3;
     QTimer *Timer1;
 };
 

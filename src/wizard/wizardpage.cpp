@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 
 #include <algorithm>
 
@@ -82,6 +83,14 @@ void WizardPage::UsePlainFont()
 QString CaptionText(const QString &name)
 {
     return QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void TakeListRow(QListWidget *list, int row)
+{
+    const QSignalBlocker quiet(list);
+    delete list->takeItem(row);
+    list->setCurrentItem(nullptr);
+    list->clearSelection();
 }
 
 void ChainTabOrder(std::initializer_list<QWidget *> controls)

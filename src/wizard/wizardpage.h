@@ -12,6 +12,7 @@
 
 class QGroupBox;
 class QLabel;
+class QListWidget;
 
 namespace fixtora {
 
@@ -44,6 +45,11 @@ chameleonButton *QuestionButton(QWidget *parent, const char *name);
 // A name as it stands in a frame's caption: each "&" doubled, so none of
 // them turns into an access key.
 QString CaptionText(const QString &name);
+
+// Takes row out of list and leaves nothing chosen in it, so that a second
+// Remove finds nothing to take (the list would choose the next entry). No
+// selection signal is sent.
+void TakeListRow(QListWidget *list, int row);
 
 // The keyboard visits controls in the order given.
 void ChainTabOrder(std::initializer_list<QWidget *> controls);

@@ -1,13 +1,17 @@
-// Leaving the program with changes not saved: it asks first. A new league
-// kept by "No" stays open with the program; scores typed into a round and
-// stored by "Yes" when another round is opened, then saved by "Yes" at Exit,
-// are in the file at the next start.
+// A new league whose first round is moved in the round-date editor before it
+// is saved. Leaving the program with changes not saved: it asks first, each
+// question opening on the answer that keeps the work, so Return keeps it. A
+// new league kept by "No" stays open with the program; scores typed into a
+// round and stored by "Yes" when another round is opened, then saved by "Yes"
+// at Exit, are in the file at the next start.
 
 #include "journey.h"
 
 #include "fixtures/tableform.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
+
+#include <QApplication>
 
 namespace fixtora {
 namespace {
@@ -23,15 +27,44 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
 {
     StartProgram();
     // Eight players meeting four times: 28 rounds, more than a page.
-    DefineLeague(kLeague, QStringLiteral("4"), QDate(2026, 2, 3));
+    const QDate start(2026, 2, 3);
+    DefineLeague(kLeague, QStringLiteral("4"), start);
     AddNames(kPlayers);
+
+    // The first round a day later, in the round-date editor the summary page
+    // opens: the summary and then the fixtures start on it.
+    Press(Qt::Key_E, Qt::AltModifier);  // "&Edit Dates"
+    ASSERT_TRUE(Shows("customdates"));
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>("customdates", "DTPicker1_0"));
+    const QDate moved = start.addDays(1);
+    {
+        BoxAnswers boxes;
+        QWidget *picker = Control<QWidget>("customdates", "DTPicker1_0");
+        ASSERT_NE(picker, nullptr);
+        ClickAt(picker, QPoint(picker->width() - 8, picker->height() / 2));  // its calendar's arrow
+        ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, "the calendar"));
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Return);
+        ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() == nullptr; }, "the calendar to close"));
+        EXPECT_EQ(boxes.texts(), QStringList{"week 1 set to " + ShortForm(moved)});
+    }
+    Snapshot("round-dates");
+    Press(Qt::Key_O, Qt::AltModifier);  // "&OK"
+    ASSERT_TRUE(Shows("Wizard5"));
+    EXPECT_TRUE(Gone("customdates"));
+    EXPECT_TRUE(WaitFor([this, moved] { return Text("Wizard5", "lb3") == ShortForm(moved); }, "the new start"));
+    EXPECT_EQ(Text("Wizard5", "lb4"), ShortForm(start.addDays(7 * 27)));
     Press(Qt::Key_V, Qt::AltModifier);
     ASSERT_TRUE(Shows("Tableform"));
+    EXPECT_EQ(Text("Tableform", "dateshow_0"), ShortForm(moved));
+    EXPECT_EQ(Text("Tableform", "dateshow_1"), ShortForm(start.addDays(7)));
+    EXPECT_EQ(Text("Tableform", "Label13"), ShortForm(moved));
     EXPECT_EQ(PageThrough(), 2);
 
-    // A new league only in memory: "No" keeps it, and the program.
+    // A new league only in memory: the question opens on "No", which keeps
+    // it and the program.
     {
-        BoxAnswers boxes({"No"});
+        BoxAnswers boxes({"<Return>"});
         ChooseMenu("File", "Exit");
         ASSERT_EQ(boxes.seen().size(), 1);
         EXPECT_EQ(boxes.seen()[0].title, "League not saved");
@@ -78,7 +111,7 @@ TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
     ASSERT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to close"));
     EXPECT_EQ(Text("Tableform", "Label6"), "page 2/2") << "the screen stays on the page it was on";
     {
-        BoxAnswers boxes({"Yes"});
+        BoxAnswers boxes({"<Return>"});  // the question opens on "Yes": save
         ChooseMenu("File", "Exit");
         ASSERT_EQ(boxes.seen().size(), 1);
         EXPECT_EQ(boxes.seen()[0].text.trimmed(), ChangedLeagueQuestion());

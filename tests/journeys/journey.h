@@ -49,6 +49,9 @@ protected:
     void StartProgram();
     // Starts the program again after an Exit, on the same settings and files.
     void RestartProgram();
+    // From here on the display has no window manager: a window that shows
+    // gets the keyboard only when it takes it itself.
+    void WithoutWindowManager();
 
     // ---- Finding what shows ------------------------------------------------------------
 
@@ -109,7 +112,7 @@ protected:
     // Pages the fixtures screen from page 1 to its last page and back, with
     // a click past each end that must change nothing; the number of pages.
     int PageThrough();
-    // Main menu "League &Table": the table screen shows its first table;
+    // Main menu "League T&able": the table screen shows its first table;
     // its Close brings the main menu back.
     void OpenTable();
     void CloseTable();

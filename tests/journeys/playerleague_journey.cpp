@@ -4,6 +4,7 @@
 
 #include "journey.h"
 
+#include "model/league.h"
 #include "model/settings.h"
 #include "platform/registry.h"
 #include "shell/forms.h"
@@ -79,6 +80,17 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     StartProgram();
     EXPECT_EQ(LoadedForm<Main>()->Caption(), "Fixtora         Current League :none");
     EXPECT_FALSE(Control<QWidget>("MainWizard", "printtable")->isEnabled());
+
+    // From the keyboard: Return on the focused "&Create New League" opens
+    // the wizard, Escape there gives the new league up.
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>("MainWizard", "createtable"));
+    Press(Qt::Key_Return);
+    ASSERT_TRUE(Shows("Wizard1"));
+    Type(kLeague);
+    Press(Qt::Key_Escape);
+    ASSERT_TRUE(Shows("MainWizard"));
+    EXPECT_TRUE(Gone("Wizard1"));
+    EXPECT_TRUE(gTableName.isEmpty());
 
     DefineLeague(kLeague, QStringLiteral("2"), kStart);
     AddNames(kPlayers);

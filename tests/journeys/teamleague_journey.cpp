@@ -31,19 +31,25 @@ protected:
     void createTeams()
     {
         DefineLeague(kLeague, QStringLiteral("1"), QDate(2026, 1, 8), true);
-        for (const Team &team : kTeams) {
-            Fill("Wizard2", "Teamtxt", team.name);
-            Click("Wizard2", "TeamAdd");
+        // Return in a name box adds the name and leaves the keyboard there.
+        Fill("Wizard2", "Teamtxt", kTeams.first().name);
+        for (const Team &team : kTeams.mid(1)) {
+            Press(Qt::Key_Return);
+            Type(team.name);
         }
+        Click("Wizard2", "TeamAdd");
         EXPECT_EQ(Text("Wizard2", "lblteam"), "4");
         for (const Team &team : kTeams) {
             PickListItem("Wizard2", "teamlist", team.name);
             EXPECT_EQ(Text("Wizard2", "Label12"), "Names in Team: " + team.name);
             // Choosing a team gives the keyboard to the player's name box,
-            // and Add gives it back there.
+            // and Add ("&Add", or Return there) gives it back there.
             for (const QString &player : team.squad) {
                 Type(player);
-                Press(Qt::Key_A, Qt::AltModifier);  // "&Add"
+                if (player == team.squad.first())
+                    Press(Qt::Key_A, Qt::AltModifier);
+                else
+                    Press(Qt::Key_Return);
             }
             EXPECT_EQ(Text("Wizard2", "lblDisplay"), QString::number(team.squad.size()));
         }

@@ -324,6 +324,7 @@ TEST_F(CustomiseTest, LongScoreWordRefusesCloseBeforeAnything)
     Text("Text1")->setText("Pointss");
     Text("txtpath")->setText(iniFolder.filePath("missing"));
     EXPECT_EQ(Close(), QStringList{"Length of individual score variable  must be 6 or less characters"});
+    EXPECT_TRUE(KeyboardBackIn(Text("Text1")));
     EXPECT_EQ(Text("txtpath")->text(), iniFolder.filePath("missing"));
     EXPECT_NE(LoadedForm<customise>(), nullptr);
     EXPECT_EQ(gTableRefresh, 0);
@@ -341,6 +342,7 @@ TEST_F(CustomiseTest, RefusedCloseChangesNoSetting)
     MessagesDuring([&] { Text("Text5")->setText("Rounds"); });
     EXPECT_EQ(Close(), (QStringList{"Invalid directory, setting to " + DefaultSavePath(),
                                     "'week' variable must be 5 or less characters"}));
+    EXPECT_TRUE(KeyboardBackIn(Text("Text5")));
     EXPECT_EQ(Text("txtpath")->text(), DefaultSavePath());
     EXPECT_EQ(gSavePath, iniFolder.path());
     EXPECT_TRUE(gDateVisible);
@@ -350,6 +352,7 @@ TEST_F(CustomiseTest, RefusedCloseChangesNoSetting)
     Combo("Combo1_2")->setEditText("wins");
     Combo("Combo1_7")->setEditText("");
     EXPECT_EQ(Close(), QStringList{"Not a valid column name, please change it!"});
+    EXPECT_TRUE(KeyboardBackIn(Combo("Combo1_2")));
     EXPECT_EQ(Combo("Combo1_7")->currentText(), "Select");  // every empty column row, before the checks
     EXPECT_EQ(gTableOrder[1], "Index");
     EXPECT_EQ(gSortOrder[1], "Points");

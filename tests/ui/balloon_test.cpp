@@ -142,6 +142,27 @@ TEST(Balloon, QuestionMarkOpensAtTheControlsLowerLeftCornerAndBalloonsCloseIndep
     EXPECT_TRUE(IsGoneWithin(first, 1000));
 }
 
+TEST(Balloon, ABalloonOfAFormClosesWhenTheFormIsHiddenOrGoes)
+{
+    QWidget window;
+    window.show();
+    for (const bool unloaded : {false, true}) {
+        auto *form = new QWidget(&window);
+        form->show();
+        QPointer<frmTip> tip = OpenBalloon(true);
+        tip->CloseWith(form);
+        QPointer<frmTip> free = OpenBalloon(true);
+        if (unloaded)
+            delete form;
+        else
+            form->parentWidget()->hide();  // the page's frame in the workspace
+        EXPECT_TRUE(IsGoneWithin(tip, 1000)) << unloaded;
+        EXPECT_FALSE(free.isNull()) << "other balloons stay";
+        free->HideBalloon();
+        window.show();
+    }
+}
+
 TEST(Balloon, StaysWhollyInsideTheScreensAvailableArea)
 {
     const QSize balloon(312, 108);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
@@ -298,16 +299,24 @@ TEST_F(chameleonButtonWindow, AccessKeysEnterAndEscPressTheirButtons)
     QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(rule.count(), 0);
 
+    // Return and Enter press the focused button, else the default button.
+    auto *box = new QLineEdit(&window);
+    box->show();
     buttons[0]->setDefault(true);
     buttons[2]->setCancel(true);
     buttons[1]->setFocus();
     QTest::keyClick(buttons[1], Qt::Key_Return);
+    QTest::keyClick(buttons[1], Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(rule.count(), 2);
+    EXPECT_EQ(proceed.count(), 1);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(proceed.count(), 2);
     QTest::keyClick(buttons[1], Qt::Key_Escape);
     EXPECT_EQ(cancel.count(), 1);
 
     buttons[0]->setEnabled(false);
-    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(proceed.count(), 2);
 }
 

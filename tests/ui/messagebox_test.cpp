@@ -125,22 +125,29 @@ TEST(MessageBox, TensChooseTheDefaultButtonAndAreRemoved)
     }
 }
 
-TEST(MessageBox, EscPressesCancelOnlyWhereThereIsOne)
+TEST(MessageBox, EscAnswersCancelNoOrALoneOKAndNothingElse)
 {
-    MessageArgs yesNoCancel = Args(MessageButtons::YesNoCancel);
-    WhenBoxShows([](frmMSGBOX *box) { Press(box, Qt::Key_Escape); });
-    EXPECT_EQ(ShowMessage(yesNoCancel), MessageResult::Cancel);
+    const struct { int code; int answer; } sets[] = {
+        {MessageButtons::YesNoCancel, MessageResult::Cancel},
+        {MessageButtons::OKCancel, MessageResult::Cancel},
+        {MessageButtons::YesNo, MessageResult::No},
+        {MessageButtons::OKOnly, MessageResult::OK},
+    };
+    for (const auto &set : sets) {
+        MessageArgs args = Args(set.code);
+        WhenBoxShows([](frmMSGBOX *box) { Press(box, Qt::Key_Escape); });
+        EXPECT_EQ(ShowMessage(args), set.answer) << set.code;
+    }
 
-    MessageArgs yesNo = Args(MessageButtons::YesNo);
+    MessageArgs abort = Args(MessageButtons::AbortRetryIgnore);
     WhenBoxShows([](frmMSGBOX *box) {
         Press(box, Qt::Key_Escape);
-        Press(box, Qt::Key_Return);
         QTest::qWait(50);
         EXPECT_FALSE(box->Finished);
         EXPECT_TRUE(box->isVisible());
         Click(Place(box, 0));
     });
-    EXPECT_EQ(ShowMessage(yesNo), MessageResult::Yes);
+    EXPECT_EQ(ShowMessage(abort), MessageResult::Abort);
 }
 
 TEST(MessageBox, TimeOutAnswersMinusOne)
@@ -172,7 +179,8 @@ TEST(MessageBox, ClosingTheWindowAlwaysEndsTheWait)
     const struct { int code; int answer; } cases[] = {
         {MessageButtons::NoButtons, MessageResult::TimedOut},
         {9, MessageResult::TimedOut},
-        {MessageButtons::YesNo, MessageResult::TimedOut},
+        {MessageButtons::AbortRetryIgnore, MessageResult::TimedOut},
+        {MessageButtons::YesNo, MessageResult::No},
         {MessageButtons::OKCancel, MessageResult::Cancel},
     };
     for (const auto &c : cases) {
@@ -354,16 +362,24 @@ TEST(MessageBox, TakesTheKeyboardFromTheWindowThatAsked)
         const char *focused;  // the button that has the focus
         Qt::Key key;
         int answer;
+        int defaultAnswer = -1;
     } cases[] = {
         {MessageButtons::OKOnly, "OK", Qt::Key_Return, MessageResult::OK},
         {16, "Yes", Qt::Key_Enter, MessageResult::Yes},
         {26, "No", Qt::Key_Return, MessageResult::No},
         {MessageButtons::YesNoCancel, "Yes", Qt::Key_Escape, MessageResult::Cancel},
         {MessageButtons::YesNo, "Yes", Qt::Key_Space, MessageResult::Yes},
+        {MessageButtons::YesNo, "Yes", Qt::Key_Return, MessageResult::Yes},
         {MessageButtons::OKCancel, "OK", Qt::Key_Escape, MessageResult::Cancel},
+        // The answer that keeps the user's work opens with the keyboard.
+        {MessageButtons::YesNo, "No", Qt::Key_Return, MessageResult::No, MessageResult::No},
+        {MessageButtons::YesNoCancel, "Yes", Qt::Key_Enter, MessageResult::Yes, MessageResult::Yes},
+        {MessageButtons::YesNoCancel, "No", Qt::Key_Return, MessageResult::No, MessageResult::No},
+        {MessageButtons::YesNo, "No", Qt::Key_Escape, MessageResult::No, MessageResult::No},
     };
     for (const auto &c : cases) {
         MessageArgs args = Args(c.code);
+        args.DefaultAnswer = c.defaultAnswer;
         auto *poll = new QTimer;
         QObject::connect(poll, &QTimer::timeout, [poll, &c] {
             frmMSGBOX *box = VisibleBox();

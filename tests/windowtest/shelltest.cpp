@@ -16,11 +16,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -222,6 +226,45 @@ QList<QWidget *> VisibleBalloons()
         if (window->objectName() == QLatin1String("frmTip") && window->isVisible())
             balloons.append(window);
     return balloons;
+}
+
+bool KeyboardBackIn(QWidget *box)
+{
+    auto *text = qobject_cast<QLineEdit *>(box);
+    if (auto *combo = qobject_cast<QComboBox *>(box))
+        text = combo->lineEdit();
+    const QWidget *focus = box->window()->focusWidget();
+    return (focus == box || (text && focus == text)) && (!text || text->selectedText() == text->text());
+}
+
+namespace {
+
+void addAccessKey(QMap<QString, QStringList> &keys, const QKeySequence &key, const QString &control)
+{
+    if (!key.isEmpty())
+        keys[key.toString(QKeySequence::PortableText).toUpper()].append(control);
+}
+
+} // namespace
+
+QMap<QString, QStringList> AccessKeys(QWidget *window)
+{
+    QMap<QString, QStringList> keys;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(window))
+            continue;
+        const QString name = control->objectName();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            addAccessKey(keys, button->shortcut(), name);
+        else if (auto *label = qobject_cast<QLabel *>(control); label && label->buddy())
+            addAccessKey(keys, QKeySequence::mnemonic(label->text()), name);
+        else if (auto *frame = qobject_cast<QGroupBox *>(control))
+            addAccessKey(keys, QKeySequence::mnemonic(frame->title()), name);
+        else if (auto *tabs = qobject_cast<QTabBar *>(control))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                addAccessKey(keys, QKeySequence::mnemonic(tabs->tabText(tab)), tabs->tabText(tab));
+    }
+    return keys;
 }
 
 } // namespace fixtora

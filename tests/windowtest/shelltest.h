@@ -13,6 +13,7 @@
 #include "shell/taskwindows.h"
 
 #include <QList>
+#include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -92,5 +93,15 @@ void ProcessUnloads();
 
 // The visible help balloons.
 QList<QWidget *> VisibleBalloons();
+
+// After a refusal: box has the keyboard of its window (a combo box by its
+// text box), with all its text selected.
+bool KeyboardBackIn(QWidget *box);
+
+// The access keys (Alt + letter) of the controls window shows, each with the
+// controls that answer it: buttons and check boxes by the "&" of their
+// captions, labels by theirs where they name a box, frames and tabs by their
+// titles. A key answered by more than one control is a clash.
+QMap<QString, QStringList> AccessKeys(QWidget *window);
 
 } // namespace fixtora

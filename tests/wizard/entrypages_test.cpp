@@ -60,6 +60,12 @@ bool enabled(QWidget *form, const char *name)
     return form->findChild<QWidget *>(name)->isEnabled();
 }
 
+// After a refusal the refused box has the keyboard, with its text selected.
+bool keyboardBackIn(QWidget *page, const char *name)
+{
+    return KeyboardBackIn(page->findChild<QWidget *>(name));
+}
+
 bool frameCentred(QWidget *page, const char *frameName)
 {
     const QWidget *frame = page->findChild<QGroupBox *>(frameName);
@@ -93,22 +99,20 @@ TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
         QString start;
         const char *count, *unit;
         const char *title, *textStart;
+        const char *refused;  // the box that has the keyboard back
     } rows[] = {
-        {"Division 1", "5", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value"},
-        {"Division 1", "x", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value"},
-        {"Division 1", "2", february31, "1", "week(s)", "Invalid value entered", "The format that you entered"},
-        {"Div", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a League Name"},
-        {"Seventeen chars..", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a Leag"},
+        {"Division 1", "5", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value", "text2"},
+        {"Division 1", "x", "today", "1", "week(s)", "Invalid Games to Play entered", "The games to play value", "text2"},
+        {"Division 1", "2", february31, "1", "week(s)", "Invalid value entered", "The format that you entered", "text3"},
+        {"Div", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a League Name", "Text1"},
+        {"Seventeen chars..", "2", "today", "1", "week(s)", "Invalid League Name entered", "You must enter a Leag",
+         "Text1"},
         {"Division 1", "2", "today", "0.5", "week(s)", "Invalid days/weeks/months",
-         "Invalid days/weeks/months "
-         "entered.  This value must be "
-         "between 1 and 31."},
+         "Invalid days/weeks/months entered.  This value must be between 1 and 31.", "Combo1"},
         {"Division 1", "2", "today", "32", "week(s)", "Invalid days/weeks/months",
-         "Invalid days/weeks/months "
-         "entered.  This value must be "
-         "between 1 and 31."},
+         "Invalid days/weeks/months entered.  This value must be between 1 and 31.", "Combo1"},
         {"Division 1", "2", "today", "1", "weeks", "Invalid days/weeks/months",
-         "Invalid days/weeks/months entered.  This value must be day(s), week(s) or month(s)."},
+         "Invalid days/weeks/months entered.  This value must be day(s), week(s) or month(s).", "Combo2"},
     };
     Click(LoadForm<MainWizard>(), "createtable");
     for (const auto &row : rows) {
@@ -127,6 +131,7 @@ TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
         EXPECT_TRUE(LoadedForm<Wizard1>()->isVisible());
         EXPECT_EQ(text(LoadedForm<Wizard1>(), "Text1"), row.name) << "what was typed stays";
         EXPECT_EQ(gTableName, row.name) << "the name is stored before any check";
+        EXPECT_TRUE(keyboardBackIn(LoadedForm<Wizard1>(), row.refused)) << row.refused;
         EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
     }
 }
@@ -183,12 +188,14 @@ TEST_F(EntryPages, ATickedTeamBoxLeadsToTheTeamPage)
     EXPECT_TRUE(frameCentred(LoadedForm<Wizard2>(), "Wizard2frame"));
 }
 
-TEST_F(EntryPages, CancelOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
+TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
 {
     const struct {
         const char *page;
         int step; // 0 the definition page, 1 the names page, 2 the team page
-    } rows[] = {{"Wizard1", 0}, {"Wizard3", 1}, {"Wizard2", 2}};
+        bool escape;
+    } rows[] = {{"Wizard1", 0, false}, {"Wizard3", 1, false}, {"Wizard2", 2, false},
+                {"Wizard1", 0, true},  {"Wizard3", 1, true},  {"Wizard2", 2, true}};
     for (const auto &row : rows) {
         Click(LoadForm<MainWizard>(), "createtable");
         QWidget *page = LoadedForm<Wizard1>();
@@ -199,7 +206,14 @@ TEST_F(EntryPages, CancelOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
             page = row.step == 1 ? static_cast<QWidget *>(LoadedForm<Wizard3>()) : LoadedForm<Wizard2>();
         }
         ASSERT_NE(page, nullptr) << row.page;
-        Click(page, row.step == 2 ? "command1" : "command1");
+        if (row.escape) {
+            QWidget *box = page->findChild<QLineEdit *>();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Escape);
+            ProcessUnloads();
+        } else {
+            Click(page, "command1");
+        }
         EXPECT_EQ(LoadedForm<Wizard1>(), nullptr) << row.page;
         EXPECT_EQ(LoadedForm<Wizard3>(), nullptr) << row.page;
         EXPECT_EQ(LoadedForm<Wizard2>(), nullptr) << row.page;
@@ -242,6 +256,7 @@ TEST_F(EntryPages, NamesAreAddedInOrderAndRefusedWhenTooLongOrRepeated)
             EXPECT_EQ(boxes.seen()[0].title, row.title);
         }
         EXPECT_EQ(text(page, "txtName"), row.left);
+        EXPECT_TRUE(keyboardBackIn(page, "txtName")) << row.typed.toStdString();
     }
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", sixteen, "ann", "bye"}));
     EXPECT_EQ(gNumSlots, 4);
@@ -258,6 +273,7 @@ TEST_F(EntryPages, RemoveAndClearKeepTheNamesInListOrder)
     EXPECT_EQ(gNumSlots, 3);
     choose(page, "lstClient", 1);
     Click(page, "cmdremove");
+    Click(page, "cmdremove"); // nothing is chosen after a Remove: only a beep
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", "Cy"}));
     EXPECT_EQ(gNumSlots, 2);
     EXPECT_EQ(gPlayerNames[1], "Ann");
@@ -410,6 +426,7 @@ TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"P3 1", "P3 2", "P3 3"}));
     choose(page, "lstClient", 0);
     Click(page, "cmdremove");
+    Click(page, "cmdremove"); // nothing is chosen after a Remove
     EXPECT_EQ(gTeamSquads[2][1], "P3 2");
     EXPECT_EQ(gTeamSquads[2][3], "");
     Click(page, "cmdclear");
@@ -418,7 +435,7 @@ TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
     EXPECT_EQ(gTeamSquads[1][1], "P1 1") << "other squads stay";
 }
 
-TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsIgnored)
+TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsRefused)
 {
     OpenEntriesPage(true);
     Wizard2 *page = LoadedForm<Wizard2>();
@@ -446,15 +463,18 @@ TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsIgnored)
         ASSERT_EQ(boxes.seen().size(), row.title ? 1 : 0) << row.typed.toStdString();
         if (row.title) {
             EXPECT_EQ(boxes.seen()[0].title, row.title) << row.typed.toStdString();
+            EXPECT_TRUE(keyboardBackIn(page, "txtName")) << row.typed.toStdString();
         }
     }
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", "A\\B"}));
 
-    AddEach(page, "txtName", "cmdadd", Names(15, "P"));
     BoxAnswers boxes;
+    AddEach(page, "txtName", "cmdadd", Names(15, "P"));
+    ASSERT_EQ(boxes.seen().size(), 1) << "the 17th player is refused";
+    EXPECT_EQ(boxes.seen()[0].title, "Team full");
     EXPECT_EQ(listed(page, "lstClient").size(), 16);
-    EXPECT_TRUE(boxes.seen().isEmpty()) << "the 17th player is ignored without a message";
     EXPECT_EQ(gTeamSquads[1][16], "P14");
+    EXPECT_EQ(text(page, "txtName"), "P15");
 }
 
 TEST_F(EntryPages, TeamNextChecksTheScoringSystemFirstThenTheCount)
@@ -562,4 +582,21 @@ TEST_F(EntryPages, EachHelpButtonOpensABalloonUnderTheControlItExplains)
         }
         ProcessUnloads();
     }
+}
+
+TEST_F(EntryPages, ABalloonClosesWithItsPage)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Click(LoadedForm<Wizard1>(), "command4");
+    ASSERT_EQ(VisibleBalloons().size(), 1);
+    Define(Definition());
+    ASSERT_NE(LoadedForm<Wizard3>(), nullptr);
+    EXPECT_TRUE(VisibleBalloons().isEmpty()) << "the definition page's balloon went with it";
+
+    Click(LoadedForm<Wizard3>(), "command4");
+    ASSERT_EQ(VisibleBalloons().size(), 1);
+    AddNames(Names(4));
+    Click(LoadedForm<Wizard3>(), "cmdclose");
+    ASSERT_NE(LoadedForm<Wizard5>(), nullptr);
+    EXPECT_TRUE(VisibleBalloons().isEmpty()) << "the names page's balloon went with it";
 }

@@ -16,6 +16,7 @@
 #include "wizard/wizard3.h"
 #include "wizard/wizard5.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -213,12 +214,19 @@ TEST_F(Summary, TheImportRefusesAStringThatDoesNotFitTheLeague)
         EXPECT_EQ(boxes.seen()[0].text, row.text);
         ASSERT_NE(LoadedForm<import>(), nullptr) << "the window stays for a correction";
         EXPECT_EQ(box(LoadedForm<import>(), "Text1"), row.pasted);
+        auto *pasted = LoadedForm<import>()->findChild<QLineEdit *>("Text1");
+        EXPECT_TRUE(KeyboardBackIn(pasted));
         EXPECT_FALSE(gImportPending);
         EXPECT_TRUE(gAltFixtureString.isEmpty());
         EXPECT_EQ(gLeagueType, kTypePlayers);
-        Click(LoadedForm<import>(), "Command2");
+        if (row.names == 5) {
+            QTest::keyClick(pasted, Qt::Key_Escape);
+            ProcessUnloads();
+        } else {
+            Click(LoadedForm<import>(), "Command2");
+        }
         EXPECT_EQ(LoadedForm<import>(), nullptr);
-        EXPECT_TRUE(summaryShownMaximised()) << "Cancel goes back to the summary page";
+        EXPECT_TRUE(summaryShownMaximised()) << "Cancel (or Escape) goes back to the summary page";
         UnloadForm<Wizard5>();
         ProcessUnloads();
         ShowMainMenu();
@@ -365,6 +373,18 @@ TEST_F(RoundDates, AChangedDateIsStoredAtOnceAndReported)
     EXPECT_EQ(boxes.seen()[0].kind, "system");
     EXPECT_EQ(boxes.seen()[0].text, "week 23 set to " + ShortDate(QDate(2026, 7, 4)));
     EXPECT_EQ(gWeekDates[23], QDate(2026, 7, 4));
+
+    // Days passed on the way in the calendar are stored, and the day it
+    // closes on is reported once.
+    QWidget *calendar = picker(1)->calendarWidget()->window();
+    calendar->show();
+    picker(1)->setDate(QDate(2026, 7, 5));
+    picker(1)->setDate(QDate(2026, 7, 6));
+    EXPECT_EQ(gWeekDates[24], QDate(2026, 7, 6));
+    EXPECT_EQ(boxes.seen().size(), 1);
+    calendar->hide();
+    ASSERT_TRUE(QTest::qWaitFor([&boxes] { return boxes.seen().size() == 2; }, 1000));
+    EXPECT_EQ(boxes.seen()[1].text, "week 24 set to " + ShortDate(QDate(2026, 7, 6)));
 }
 
 TEST_F(RoundDates, ATurnStoresThePagesRoundsAndNothingAfterTheLastRound)
@@ -384,10 +404,12 @@ TEST_F(RoundDates, ATurnStoresThePagesRoundsAndNothingAfterTheLastRound)
         EXPECT_TRUE(picker(r)->isEnabled()) << r;
 }
 
-TEST_F(RoundDates, OkHandsTheDatesToTheSummaryPage)
+TEST_F(RoundDates, TheSummaryPageOpensTheEditorWhoseOkHandsItTheDates)
 {
     OpenSummary(Names(4));
-    ShowRoundDateEditor();
+    Click(LoadedForm<Wizard5>(), "command3");  // "&Edit Dates"
+    ASSERT_NE(LoadedForm<customdates>(), nullptr);
+    EXPECT_TRUE(LoadedForm<customdates>()->isVisible());
     BoxAnswers boxes;
     picker(0)->setDate(QDate(2030, 1, 1));
     picker(2)->setDate(QDate(2030, 2, 2));
@@ -401,6 +423,7 @@ TEST_F(RoundDates, OkHandsTheDatesToTheSummaryPage)
     EXPECT_EQ(label(page, "lb3"), ShortDate(QDate(2030, 1, 1)));
     EXPECT_EQ(label(page, "lb4"), ShortDate(QDate(2030, 2, 2)));
     EXPECT_EQ(gWeekDates[2], QDate::currentDate().addDays(7)) << "kept, not worked out again";
+    EXPECT_EQ(gStartDate, QDate(2030, 1, 1)) << "the league starts on its first round";
     EXPECT_EQ(gScores[1], "-1");
 }
 
