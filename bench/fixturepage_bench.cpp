@@ -1,4 +1,4 @@
-#include "fixtures/fixturepage.h"
+#include "results/fixturepage.h"
 #include "model/league.h"
 #include "platform/drawtarget.h"
 #include "testleague.h"

@@ -8,8 +8,8 @@
 //
 // The table screen computes its first table on its 10 ms poll; the benchmark
 // ticks that timer at once, so the figure is the work, not the poll's wait.
-#include "fixtures/fixtureswindows.h"
-#include "fixtures/resultswindows.h"
+#include "results/fixtureswindows.h"
+#include "results/resultswindows.h"
 #include "model/league.h"
 #include "model/settings.h"
 #include "platform/appinfo.h"

@@ -7,8 +7,8 @@
 // child to that word.
 #include "startup.h"
 
-#include "fixtures/fixtureswindows.h"
-#include "fixtures/resultswindows.h"
+#include "results/fixtureswindows.h"
+#include "results/resultswindows.h"
 #include "platform/appinfo.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"

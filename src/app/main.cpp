@@ -4,8 +4,8 @@
 // The one argument taken is a league file, as the desktop passes it when one
 // is opened from the file manager: it opens once the main menu is up.
 
-#include "fixtures/fixtureswindows.h"
-#include "fixtures/resultswindows.h"
+#include "results/fixtureswindows.h"
+#include "results/resultswindows.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"

@@ -14,7 +14,7 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
-#include "ui/programlabel.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>

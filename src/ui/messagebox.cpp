@@ -152,6 +152,30 @@ void ReturnToRefusedBox(QWidget *box)
         spin->selectAll();
 }
 
+void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box, const QString &caption)
+{
+    MessageArgs refusal;
+    refusal.Title = title;
+    refusal.Subtitle = subtitle;
+    refusal.Text = text;
+    refusal.Caption = caption;
+    ShowMessage(refusal);
+    if (box)
+        ReturnToRefusedBox(box);
+}
+
+bool AskYesNo(const QString &title, const QString &text, int keeps, int icon)
+{
+    MessageArgs question;
+    question.Text = text;
+    question.Buttons = MessageButtons::YesNo;
+    question.Icon = icon;
+    question.DefaultAnswer = keeps;
+    question.Title = title;
+    question.Subtitle = title;
+    return ShowMessage(question) == MessageResult::Yes;
+}
+
 frmMSGBOX::frmMSGBOX()
     : Label1(TitleLine(this, "Label1", 14.25, kLabel1)),
       Label2(TitleLine(this, "Label2", 9, kLabel2)),

@@ -95,6 +95,17 @@ int ShowMessage(MessageArgs &args);
 // user types next replaces it.
 void ReturnToRefusedBox(QWidget *box);
 
+// A refusal or notice: the title and subtitle lines, the text, one "OK"
+// button and the error icon; an empty caption gives the program's name. When
+// box is given, the keyboard goes back to it afterwards (ReturnToRefusedBox).
+void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box = nullptr,
+            const QString &caption = QString());
+
+// A question of "Yes" and "No" under a title line repeated as its subtitle.
+// The keyboard opens on keeps (MessageResult::Yes or No), the answer that
+// keeps the user's work; Escape answers No. True for "Yes".
+bool AskYesNo(const QString &title, const QString &text, int keeps, int icon = 1);
+
 // The message window. Made and deleted by ShowMessage for each call.
 class frmMSGBOX : public QWidget {
     Q_OBJECT

@@ -9,7 +9,7 @@
 #include "shell/mainwindow.h"
 #include "shell/shellplatform.h"
 #include "ui/chameleonbutton.h"
-#include "ui/programlabel.h"
+#include "ui/controls.h"
 #include "wizard/wizardpage.h"
 #include "wizard/wizard5.h"
 

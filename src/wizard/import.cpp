@@ -6,7 +6,7 @@
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
-#include "ui/programlabel.h"
+#include "ui/controls.h"
 #include "wizard/wizard5.h"
 
 #include <QGridLayout>

@@ -11,7 +11,7 @@
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
-#include "ui/programlabel.h"
+#include "ui/controls.h"
 #include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
 

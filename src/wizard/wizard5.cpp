@@ -9,7 +9,7 @@
 #include "shell/mainwizard.h"
 #include "shell/taskwindows.h"
 #include "ui/chameleonbutton.h"
-#include "ui/programlabel.h"
+#include "ui/controls.h"
 #include "wizard/customdates.h"
 #include "wizard/import.h"
 #include "wizard/wizard2.h"

@@ -7,7 +7,7 @@
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
-#include "ui/programlabel.h"
+#include "ui/controls.h"
 
 #include <QGroupBox>
 #include <QLabel>

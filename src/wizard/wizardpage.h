@@ -34,7 +34,7 @@ protected:
     QGroupBox *frame;
 };
 
-// A count label: a small sunken panel (a label of ui/programlabel.h).
+// A count label: a small sunken panel (a label of ui/controls.h).
 QLabel *CountLabel(QWidget *parent, const char *name);
 
 // The program's button at the size the wizard's layouts give it; a "?" help

@@ -5,10 +5,10 @@
 
 #include "journey.h"
 
-#include "fixtures/changename.h"
-#include "fixtures/enterscores.h"
-#include "fixtures/showpenalty.h"
-#include "fixtures/teamscoreentry.h"
+#include "results/changename.h"
+#include "results/enterscores.h"
+#include "results/showpenalty.h"
+#include "results/teamscoreentry.h"
 #include "model/league.h"
 #include "model/tournament.h"
 #include "shell/addhelp.h"

@@ -7,7 +7,7 @@
 
 #include "journey.h"
 
-#include "fixtures/tableform.h"
+#include "results/tableform.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 

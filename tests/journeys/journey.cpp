@@ -2,8 +2,8 @@
 
 #include "testfiles.h"
 
-#include "fixtures/fixtureswindows.h"
-#include "fixtures/resultswindows.h"
+#include "results/fixtureswindows.h"
+#include "results/resultswindows.h"
 #include "platform/drawtarget.h"
 #include "platform/printing.h"
 #include "shell/artwork.h"

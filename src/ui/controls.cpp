@@ -1,0 +1,91 @@
+#include "ui/controls.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace fixtora {
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    return MakeLabel(parent, QLatin1String(name), caption);
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(caption);
+    return label;
+}
+
+QLineEdit *MakeTextBox(QWidget *parent, const char *name, const QString &text)
+{
+    return MakeTextBox(parent, QLatin1String(name), text);
+}
+
+QLineEdit *MakeTextBox(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QGroupBox *MakeFrame(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+QListWidget *MakeList(QWidget *parent, const char *name, const QStringList &items)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(items);
+    return list;
+}
+
+QComboBox *MakeCombo(QWidget *parent, const char *name, const QStringList &items, bool editable)
+{
+    return MakeCombo(parent, QLatin1String(name), items, editable);
+}
+
+QComboBox *MakeCombo(QWidget *parent, const QString &name, const QStringList &items, bool editable)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(editable);
+    if (editable)
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    return combo;
+}
+
+QPlainTextEdit *MakeReadOnlyText(QWidget *parent, const char *name, const QString &text)
+{
+    auto *box = new QPlainTextEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+QString ElementName(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+void SetArialFont(QWidget *control, double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    control->setFont(font);
+}
+
+} // namespace fixtora
