@@ -28,6 +28,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace fixtora {
 
 namespace {
@@ -195,6 +197,51 @@ void BoxAnswers::answer(QWidget *box, const QString &answer)
 
 // The timers are run by hand rather than waited for: a test process that gets
 // no processor time for 30 ms must still see every timer run.
+void ClickOn(const QWidget *window, const QString &name)
+{
+    auto *control = Find<QWidget>(window, name);
+    if (!control->isEnabled())
+        throw MissingControl(name.toStdString() + " is not enabled");
+    QTest::mouseClick(control, Qt::LeftButton);
+    ProcessUnloads();
+}
+
+void TypeInto(const QWidget *window, const QString &name, const QString &text)
+{
+    auto *control = Find<QWidget>(window, name);
+    if (auto *combo = qobject_cast<QComboBox *>(control)) {
+        combo->setCurrentText(text);
+        return;
+    }
+    auto *box = qobject_cast<QLineEdit *>(control);
+    if (!box)
+        throw MissingControl(name.toStdString() + " takes no text");
+    box->setFocus();
+    box->selectAll();
+    box->del();
+    const bool typeable = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c <= u'~'; });
+    if (typeable)
+        QTest::keyClicks(box, text);
+    else
+        box->insert(text);
+}
+
+QString TextOf(const QWidget *window, const QString &name)
+{
+    auto *control = Find<QWidget>(window, name);
+    if (auto *box = qobject_cast<QLineEdit *>(control))
+        return box->text();
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        return combo->currentText();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(control))
+        return text->toPlainText();
+    throw MissingControl(name.toStdString() + " shows no text");
+}
+
 void Tick()
 {
     QCoreApplication::processEvents();

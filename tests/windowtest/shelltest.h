@@ -18,12 +18,14 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
+#include <stdexcept>
 
-class QWidget;
+
 
 // Failure messages show texts as text.
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -83,6 +85,35 @@ private:
     QList<QPointer<QWidget>> m_answered;  // a box stays up a moment after its answer
     QObject *m_timer;
 };
+
+// A control a test looked for and did not find. Find throws it, so the test
+// fails naming the control and the program goes on to the next test.
+struct MissingControl : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The control of type T named name inside window.
+template <class T = QWidget>
+T *Find(const QWidget *window, const QString &name)
+{
+    T *found = window ? window->findChild<T *>(name) : nullptr;
+    if (!found)
+        throw MissingControl("no control named " + name.toStdString() +
+                             (window ? " in " + window->objectName().toStdString() : " (no window)"));
+    return found;
+}
+
+// A mouse click on the enabled control named name in window, then the
+// unloads it asked for.
+void ClickOn(const QWidget *window, const QString &name);
+
+// Text typed into the named text box or editable combo box of window, in
+// place of what it held, as a user types it (what no key types, such as a
+// byte-order mark, arrives as a paste would).
+void TypeInto(const QWidget *window, const QString &name, const QString &text);
+
+// The text the named label, text box, combo box or button of window shows.
+QString TextOf(const QWidget *window, const QString &name);
 
 // Runs every running 10 ms timer (the main menu's, the table screen's) once,
 // with the events before and after it.

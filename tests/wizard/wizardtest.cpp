@@ -43,30 +43,12 @@ void WizardTest::TearDown()
 
 void WizardTest::Click(QWidget *form, const char *button)
 {
-    auto *target = form->findChild<chameleonButton *>(button);
-    ASSERT_NE(target, nullptr) << button;
-    ASSERT_TRUE(target->isEnabled()) << button;
-    QTest::mouseClick(target, Qt::LeftButton);
-    ProcessUnloads();
+    ClickOn(form, QLatin1String(button));
 }
 
 void WizardTest::Type(QWidget *form, const char *control, const QString &text)
 {
-    if (auto *combo = form->findChild<QComboBox *>(control)) {
-        combo->setCurrentText(text);
-        return;
-    }
-    auto *box = form->findChild<QLineEdit *>(control);
-    ASSERT_NE(box, nullptr) << control;
-    box->setFocus();
-    box->selectAll();
-    box->del();
-    // What no key types (a byte-order mark, a tab) arrives as a paste would.
-    const bool typeable = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c <= u'~'; });
-    if (typeable)
-        QTest::keyClicks(box, text);
-    else
-        box->insert(text);
+    TypeInto(form, QLatin1String(control), text);
 }
 
 void WizardTest::Define(const Definition &definition)
