@@ -25,8 +25,6 @@
 #include <ostream>
 #include <stdexcept>
 
-
-
 // Failure messages show texts as text.
 inline void PrintTo(const QString &text, std::ostream *os)
 {
