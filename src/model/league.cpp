@@ -48,9 +48,8 @@ void resetLeague()
     gAltFixtureString.clear();
     gAltFixtures = false;
     // Element 0 of the first score parts is left as it was.
-    const QString notEntered = QStringLiteral("-1");
     for (qsizetype k = 1; k < gPosScoreA.size(); ++k)
-        gPosScoreA[k] = notEntered;
+        gPosScoreA[k] = kNotEntered;
 }
 
 void resetFlagsAndFiles()

@@ -61,6 +61,9 @@ inline int gSkipDate = 0;                         // stored and read back; no ot
 inline std::array<QString, kMaxSlots + 1> gPlayerNames;   // 1..N; empty = free slot
 inline int gNumSlots = 0;                         // N
 inline bool gOddCount = false;                    // an odd count of names was entered
+// The score text of a side not entered yet, in gScores and gPosScoreA.
+inline const QString kNotEntered = QStringLiteral("-1");
+
 inline QList<QString> gScores;                    // score text per fixture side, 1..E; "-1" = not entered
 inline std::array<int, kMaxSlots + 1> gPenalties{};       // penalty points per slot
 inline std::array<QDate, kMaxRounds + 1> gWeekDates;      // date of round r

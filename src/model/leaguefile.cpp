@@ -26,7 +26,6 @@ namespace fixtora {
 
 namespace {
 
-const QString kNotEntered = QStringLiteral("-1");
 constexpr int kPieceLength = 250;
 constexpr int kMaxPenalty = 32767;
 

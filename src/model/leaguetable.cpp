@@ -16,7 +16,6 @@ namespace fixtora {
 
 namespace {
 
-const QString kNotEntered = QStringLiteral("-1");
 
 // A value kept to the 15 significant digits the table shows; a value that is
 // no number (an infinite score less itself) counts 0.

@@ -9,7 +9,6 @@ namespace fixtora {
 
 namespace {
 
-const QString kNotEntered = QStringLiteral("-1");
 
 // A score as the boxes hand it over: one not entered is empty or "-1".
 bool isStorableScore(const QString &text)

@@ -1,5 +1,6 @@
 #include "model/teamscoring.h"
 
+#include "model/league.h"
 #include "model/settings.h"
 #include "platform/numbers.h"
 
@@ -10,7 +11,6 @@ namespace fixtora {
 
 namespace {
 
-const QString kNotEntered = QStringLiteral("-1");
 
 // A box is filled when it holds anything but nothing or "-1".
 bool isFilled(const QString &text)

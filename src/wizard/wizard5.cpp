@@ -142,7 +142,7 @@ void Wizard5::Form_Load()
     if (gScores.size() <= sides)
         gScores.resize(sides + 1);
     for (int i = 1; i <= sides; ++i)
-        gScores[i] = QStringLiteral("-1");
+        gScores[i] = kNotEntered;
     lb1->setText(QString::number(gNumSlots));
     lb2->setText(QString::number(gGamesToPlay));
     lb3->setText(ShortDate(gStartDate));
