@@ -8,6 +8,7 @@
 #include "model/leaguefile.h"
 #include "model/leaguepair.h"
 #include "model/settings.h"
+#include "testleague.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,9 +25,7 @@ protected:
         SetLeagueFileHooks({[this](const QString &m) { messages.append(m); },
                             [this](const QString &c) { caption = c; }});
         SetFileChooser([this](const FileDialogRequest &) { return chosen; });
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
+        test::UseUsualPoints();
     }
     void TearDown() override
     {

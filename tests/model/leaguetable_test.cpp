@@ -21,9 +21,6 @@ void buildCustomLeague(int games = 1)
     test::TestLeague league = test::PlayerLeague(4, games);
     league.custom = kCustomCycle.repeated(1);
     test::BuildTestLeague(league);
-    gPointsForWin = QStringLiteral("3");
-    gPointsForDraw = QStringLiteral("1");
-    gPointsForLose = QStringLiteral("0");
     gHomeAwayRule = false;
 }
 
@@ -230,9 +227,6 @@ TEST(LeagueTable, ScoringSystemThreeFillsPointsPlusAndMinusWithGameSums)
     test::TestLeague league = test::TeamLeague(4, 1, 3);
     league.scoresEntered = true;
     test::BuildTestLeague(league);
-    gPointsForWin = QStringLiteral("3");
-    gPointsForDraw = QStringLiteral("1");
-    gPointsForLose = QStringLiteral("0");
     const int fixtures = FixtureEntryCount(4, 1) / 2;
     std::array<double, kMaxSlots + 1> sums{}, against{};
     for (int m = 1; m <= fixtures; ++m) {

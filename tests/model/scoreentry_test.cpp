@@ -14,9 +14,7 @@ protected:
     void SetUp() override
     {
         gHomeAwayRule = false;
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
+        test::UseUsualPoints();
     }
     void TearDown() override { gHomeAwayRule = false; }
 };

@@ -67,9 +67,7 @@ protected:
         gAddGamesPerMatch = true;
         gHomeAwayRule = false;
         gEachGameIs = "Frame";
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
+        test::UseUsualPoints();
         gWeekName = "Round";
         gBubbleHelp = 0;
         gTableRefresh = 0;

@@ -4,6 +4,7 @@
 #include "model/league.h"
 #include "model/leaguetable.h"
 #include "model/playerranking.h"
+#include "model/settings.h"
 #include "model/teamscoring.h"
 
 namespace fixtora::test {
@@ -55,9 +56,17 @@ QStringList RankingAsText()
     return players;
 }
 
+void UseUsualPoints()
+{
+    gPointsForWin = QStringLiteral("3");
+    gPointsForDraw = QStringLiteral("1");
+    gPointsForLose = QStringLiteral("0");
+}
+
 void BuildTestLeague(const TestLeague &league)
 {
     InitialiseGlobals();
+    UseUsualPoints();
     gTableName = league.name;
     gNumSlots = league.entries;
     gGamesToPlay = static_cast<std::int16_t>(league.games);

@@ -27,6 +27,10 @@ struct TestLeague {
 // k % 7); unentered ones are "-1". The league is not on disk.
 void BuildTestLeague(const TestLeague &league = {});
 
+// The points most leagues give, which BuildTestLeague sets too: 3 for a win,
+// 1 for a draw, 0 for a loss.
+void UseUsualPoints();
+
 // The open league's table, counted and put in standing order (points, wins,
 // "+", name), a row per text: name, won, drawn, lost, +, -, points, points +
 // and points -.

@@ -40,9 +40,6 @@ protected:
         test::TestLeague league = test::PlayerLeague(4);
         league.scoresEntered = true;
         test::BuildTestLeague(league);
-        gPointsForWin = "3";
-        gPointsForDraw = "1";
-        gPointsForLose = "0";
         gEachGameIs = "Frame";
         setList(gTableOrder, {"Index", "Name", "Points"});
         setList(gTableShow, {"Index", "Name", "Points"});
