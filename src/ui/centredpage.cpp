@@ -6,13 +6,13 @@
 
 namespace fixtora {
 
-QScrollArea *CentreInPage(QWidget *page, QWidget *frame)
+QScrollArea *CentreInPage(QWidget *page, QWidget *frame, PageFit fit)
 {
     auto *area = new QScrollArea(page);
     area->setObjectName(QStringLiteral("pageArea"));
     area->setFrameShape(QFrame::NoFrame);
-    area->setAlignment(Qt::AlignCenter);
-    area->setWidgetResizable(false);
+    area->setAlignment(fit == PageFit::Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    area->setWidgetResizable(fit == PageFit::Fills);
     area->setWidget(frame);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
