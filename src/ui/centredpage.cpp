@@ -11,6 +11,9 @@ QScrollArea *CentreInPage(QWidget *page, QWidget *frame, PageFit fit)
     auto *area = new QScrollArea(page);
     area->setObjectName(QStringLiteral("pageArea"));
     area->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own for Tab: the page's first control takes the
+    // keyboard, and the area scrolls to whichever control has it.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setAlignment(fit == PageFit::Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
     area->setWidgetResizable(fit == PageFit::Fills);
     area->setWidget(frame);
