@@ -106,8 +106,7 @@ QWidget *PrintWeekly::BuildTopRow()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     Label1->setFont(bold);
-    Check1 = new QCheckBox(row);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = MakeCheckBox(row, "Check1", QString());
     Label3 = MakeLabel(row, "Label3", QStringLiteral("Show date"));
     Label3->setBuddy(Check1);
     Command1 = MakeButton(row, "Command1", QStringLiteral("refresh"));

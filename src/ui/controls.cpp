@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
@@ -96,6 +97,13 @@ QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption
     colours.setColor(QPalette::Window, Qt::white);
     label->setPalette(colours);
     return label;
+}
+
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
 }
 
 } // namespace fixtora

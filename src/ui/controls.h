@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -79,5 +80,8 @@ Control *InTwips(Control *control, const QRect &twips)
 
 // A label with a white background (the program's pages of the older kind).
 QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption = QString());
+
+// A check box named name with caption beside it.
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption);
 
 } // namespace fixtora
