@@ -44,4 +44,15 @@ std::optional<int> PenaltyValue(const QString &text)
     return value;
 }
 
+PenaltyRefusal SetPenalty(int entry, const QString &typed)
+{
+    if (entry < 1 || entry > gNumSlots || entry > kMaxSlots)
+        return PenaltyRefusal::NoEntry;
+    const std::optional<int> value = PenaltyValue(typed);
+    if (!value)
+        return PenaltyRefusal::BadValue;
+    gPenalties[entry] = *value;
+    return PenaltyRefusal::None;
+}
+
 } // namespace fixtora

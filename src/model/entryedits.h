@@ -32,4 +32,15 @@ RenameRefusal RenameProblem(int entry, const QString &typed);
 // 32767, blanks around it allowed; nothing for anything else.
 std::optional<int> PenaltyValue(const QString &text);
 
+// Why a penalty, as typed, for an entry is refused.
+enum class PenaltyRefusal {
+    None,
+    NoEntry,   // entry is not one of the league's 1..N
+    BadValue,  // not a penalty (PenaltyValue)
+};
+
+// Gives entry the penalty points typed. A refused penalty changes nothing;
+// the refusal is returned (None when the points are given).
+[[nodiscard]] PenaltyRefusal SetPenalty(int entry, const QString &typed);
+
 } // namespace fixtora

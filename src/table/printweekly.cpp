@@ -12,6 +12,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/programbutton.h"
 #include "ui/controls.h"
@@ -26,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -57,20 +57,6 @@ QSize pictureSize()
         if (size.screenWidth == gScreenWidth || size.screenWidth == 0)
             return {TwipsToPixelsX(size.width), TwipsToPixelsY(size.height)};
     return {};
-}
-
-QLineEdit *newTextBox(QWidget *parent, const char *name, const QString &text = QString())
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QGroupBox *newFrame(QWidget *parent, const char *name, const QString &caption = QString())
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    return frame;
 }
 
 // Where the HTML page goes unless the user names another file.
@@ -104,13 +90,7 @@ PrintWeekly::PrintWeekly()
     pageLayout->setRowStretch(2, 1);
 
     // On a small screen the page scrolls, so every control stays in reach.
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidget(page);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    CentreInPage(this, page, PageFit::Fills);
 
     ConnectHandlers();
     Form_Load();
@@ -126,8 +106,7 @@ QWidget *PrintWeekly::BuildTopRow()
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.5);
     Label1->setFont(bold);
-    Check1 = new QCheckBox(row);
-    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1 = MakeCheckBox(row, "Check1", QString());
     Label3 = MakeLabel(row, "Label3", QStringLiteral("Show date"));
     Label3->setBuddy(Check1);
     Command1 = MakeButton(row, "Command1", QStringLiteral("refresh"));
@@ -148,14 +127,14 @@ QWidget *PrintWeekly::BuildSidePanel()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(TwipsToPixelsY(kFrameGap));
 
-    Frame3 = newFrame(panel, "Frame3");
+    Frame3 = MakeFrame(panel, "Frame3");
     auto *frame3Layout = new QVBoxLayout(Frame3);
     Picture3 = MakeLabel(Frame3, "Picture3", QString());
     Picture3->setPixmap(LogoPicture(kLogoSize));
     Picture3->setAlignment(Qt::AlignCenter);
     frame3Layout->addWidget(Picture3);
 
-    Frame1 = newFrame(panel, "Frame1");
+    Frame1 = MakeFrame(panel, "Frame1");
     auto *frame1Layout = new QVBoxLayout(Frame1);
     command2 = MakeButton(Frame1, "command2", QStringLiteral("&Print"));
     command3 = MakeButton(Frame1, "command3", QStringLiteral("&Close"));
@@ -178,14 +157,14 @@ QWidget *PrintWeekly::BuildSidePanel()
 
 QGroupBox *PrintWeekly::BuildHtmlFrame()
 {
-    Frame2 = newFrame(nullptr, "Frame2", QStringLiteral("Copy the league Table to an HTML file"));
+    Frame2 = MakeFrame(nullptr, "Frame2", QStringLiteral("Copy the league Table to an HTML file"));
     auto *grid = new QGridLayout(Frame2);
-    htmlout = newTextBox(Frame2, "htmlout", defaultHtmlFile());
+    htmlout = MakeTextBox(Frame2, "htmlout", defaultHtmlFile());
     htmlfix = MakeButton(Frame2, "htmlfix", QStringLiteral("Go!"));
-    Text1 = newTextBox(Frame2, "Text1");
-    Text2 = newTextBox(Frame2, "Text2");
-    Text3 = newTextBox(Frame2, "Text3");
-    Text4 = newTextBox(Frame2, "Text4");
+    Text1 = MakeTextBox(Frame2, "Text1");
+    Text2 = MakeTextBox(Frame2, "Text2");
+    Text3 = MakeTextBox(Frame2, "Text3");
+    Text4 = MakeTextBox(Frame2, "Text4");
     Text4->setEchoMode(QLineEdit::Password);
     webme = MakeButton(Frame2, "webme", QStringLiteral("Go!"));
     for (chameleonButton *button : {htmlfix, webme})

@@ -8,7 +8,9 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "tournament/tourwiz.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/programbutton.h"
 #include "ui/twips.h"
 
@@ -16,8 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
-#include <QVBoxLayout>
 
 namespace fixtora {
 
@@ -38,14 +38,8 @@ const char *const kFirstEscapement = "3450";
 constexpr int kNamedSlots = 32;       // the chart window numbers slots 1..32 on load
 constexpr int kClearedSlotsEnd = 63;  // and clears 33..63
 constexpr int kMaxStartingCopies = 99;
-
-QLabel *boldLabel(QWidget *parent, const char *name, int points)
-{
-    auto *label = new QLabel(QStringLiteral("Tournament"), parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(QFont(QStringLiteral("Arial"), points, QFont::Bold));
-    return label;
-}
+constexpr int kTitlePoints = 18;
+constexpr int kCommandsTitlePoints = 12;
 
 // The picture area of a page of the given size: the picture's own place,
 // grown by what the page has beyond its own size.
@@ -66,14 +60,14 @@ void ShowTournamentChart()
 Tournieform::Tournieform()
     : page(new QWidget),
       piccy(new PictureBox(page)),
-      Label1(boldLabel(page, "Label1", 18)),
-      Label4(boldLabel(page, "Label4", 12)),
-      Frame1(new QGroupBox(page)),
-      cmdprint(MakeButton(Frame1, "cmdprint", QStringLiteral("&Print"))),
-      Text6(new QLineEdit(QStringLiteral("1"), Frame1)),
-      Label8(new QLabel(QStringLiteral("copies"), Frame1)),
-      command5(MakeButton(Frame1, "command5", QStringLiteral("&Close"))),
-      Text5(new QLineEdit(page))
+      Label1(InArial(MakeLabel(page, "Label1", QStringLiteral("Tournament")), kTitlePoints, true)),
+      Label4(InArial(MakeLabel(page, "Label4", QStringLiteral("Tournament")), kCommandsTitlePoints, true)),
+      Frame1(MakeFrame(page, "Frame1")),
+      cmdprint(InTwips(MakeButton(Frame1, "cmdprint", QStringLiteral("&Print")), kCmdprint)),
+      Text6(InTwips(MakeTextBox(Frame1, "Text6", QStringLiteral("1")), kText6)),
+      Label8(InTwips(MakeLabel(Frame1, "Label8", QStringLiteral("copies")), kLabel8)),
+      command5(InTwips(MakeButton(Frame1, "command5", QStringLiteral("&Close")), kCommand5)),
+      Text5(MakeTextBox(page, "Text5"))
 {
     setObjectName(QStringLiteral("Tournieform"));
     setWindowTitle(QStringLiteral("Tournament"));
@@ -87,23 +81,8 @@ void Tournieform::BuildControls()
     page->setObjectName(QStringLiteral("page"));
     page->setMinimumSize(TwipsToPixels(kPage).size());
     page->installEventFilter(this);
-    auto *scroller = new QScrollArea(this);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
-    scroller->setWidget(page);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroller);
-
+    CentreInPage(this, page, PageFit::Fills);
     piccy->setObjectName(QStringLiteral("piccy"));
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    PlaceInTwips(cmdprint, kCmdprint);
-    Text6->setObjectName(QStringLiteral("Text6"));
-    PlaceInTwips(Text6, kText6);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    PlaceInTwips(Label8, kLabel8);
-    PlaceInTwips(command5, kCommand5);
-    Text5->setObjectName(QStringLiteral("Text5"));
     Text5->hide();
     PlaceControls();
 }

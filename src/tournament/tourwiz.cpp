@@ -6,7 +6,9 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "tournament/tournieform.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
 #include "ui/twips.h"
@@ -14,8 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-
-#include <algorithm>
 
 namespace fixtora {
 
@@ -29,17 +29,8 @@ constexpr QRect kTxtName(3000, 1680, 735, 408);
 constexpr QRect kCommand1(3240, 2880, 1095, 495);
 constexpr QRect kCmdclose(4440, 2880, 1095, 495);
 
-QLabel *whiteLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAutoFillBackground(true);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    label->setPalette(colours);
-    PlaceInTwips(label, place);
-    return label;
-}
+constexpr int kFramePoints = 9;
+constexpr int kNumberPoints = 12;
 
 } // namespace
 
@@ -49,12 +40,12 @@ void ShowTourWizard()
 }
 
 tourwiz::tourwiz()
-    : frame(new QGroupBox(QStringLiteral("Number of Players"), this)),
-      Label1(whiteLabel(frame, "Label1", QStringLiteral("Enter a value from 4 to 64"), kLabel1)),
-      lblName(whiteLabel(frame, "lblName", QStringLiteral("Number of &players:"), kLblName)),
-      txtName(new QLineEdit(frame)),
-      command1(MakeButton(frame, "command1", QStringLiteral("&Cancel"))),
-      cmdclose(MakeButton(frame, "cmdclose", QStringLiteral("&Next")))
+    : frame(InArial(MakeFrame(this, "tourwiz", QStringLiteral("Number of Players")), kFramePoints, true)),
+      Label1(InTwips(MakeWhiteLabel(frame, "Label1", QStringLiteral("Enter a value from 4 to 64")), kLabel1)),
+      lblName(InTwips(MakeWhiteLabel(frame, "lblName", QStringLiteral("Number of &players:")), kLblName)),
+      txtName(InArial(InTwips(MakeTextBox(frame, "txtName"), kTxtName), kNumberPoints, true)),
+      command1(InTwips(MakeButton(frame, "command1", QStringLiteral("&Cancel")), kCommand1)),
+      cmdclose(InTwips(MakeButton(frame, "cmdclose", QStringLiteral("&Next")), kCmdclose))
 {
     setObjectName(QStringLiteral("tourwiz"));
     setWindowTitle(QStringLiteral("Tournament"));
@@ -65,15 +56,9 @@ tourwiz::tourwiz()
 
 void tourwiz::BuildFrame()
 {
-    frame->setObjectName(QStringLiteral("tourwiz"));
-    frame->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
     PlaceInTwips(frame, kFrame);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-    PlaceInTwips(txtName, kTxtName);
+    CentreInPage(this, frame);
     lblName->setBuddy(txtName);
-    PlaceInTwips(command1, kCommand1);
-    PlaceInTwips(cmdclose, kCmdclose);
     command1->setCancel(true);
     setTabOrder(txtName, command1);
     setTabOrder(command1, cmdclose);
@@ -92,31 +77,14 @@ void tourwiz::Form_Load()
 {
     gTourEntrants = 0;
     UnloadForm<MainWizard>();
-    CentreFrame();
-}
-
-void tourwiz::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    CentreFrame();
-}
-
-// Centred in what the page shows, never off its top-left corner.
-void tourwiz::CentreFrame()
-{
-    frame->move(std::max(0, width() / 2 - frame->width() / 2), std::max(0, height() / 2 - frame->height() / 2));
 }
 
 void tourwiz::cmdclose_Click()
 {
     const std::optional<int> players = TypedPlayers(txtName->text());
     if (!players) {
-        MessageArgs refusal;
-        refusal.Caption = QStringLiteral("Error!");
-        refusal.Title = QStringLiteral("Invalid number entered");
-        refusal.Subtitle = QStringLiteral("Invalid number entered");
-        refusal.Text = QStringLiteral("\r\nPlease enter a value from 4 to 64");
-        ShowMessage(refusal);
+        Refuse(QStringLiteral("Invalid number entered"), QStringLiteral("Invalid number entered"),
+               QStringLiteral("\r\nPlease enter a value from 4 to 64"), nullptr, QStringLiteral("Error!"));
         txtName->clear();
         txtName->setFocus();
         return;

@@ -22,14 +22,10 @@ class tourwiz : public QWidget {
 public:
     tourwiz();
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void BuildFrame();
     void ConnectHandlers();
     void Form_Load();
-    void CentreFrame();
 
     void cmdclose_Click();
     void command1_Click();

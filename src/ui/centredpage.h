@@ -10,16 +10,28 @@
 //         ...build the frame's controls, give it its size...
 //         CentreInPage(this, frame);
 //     }
+//
+// A page whose controls stand at fixed places from its top-left corner keeps
+// its frame there (PageFit::TopLeft); one whose frame grows with the room it
+// is given fills what the page shows, down to the frame's minimum size
+// (PageFit::Fills). Either scrolls when the page is smaller.
 
 class QScrollArea;
 class QWidget;
 
 namespace fixtora {
 
-// Puts frame, at its own size, into a scroll area that fills page (page must
-// have no layout yet). The frame stays a descendant of page, so findChild on
-// page still finds its controls.
-QScrollArea *CentreInPage(QWidget *page, QWidget *frame);
+// How a frame stands in a page that shows more than the frame needs.
+enum class PageFit {
+    Centred,  // at its own size, in the middle
+    TopLeft,  // at its own size, in the top-left corner
+    Fills,    // the whole page, never smaller than its minimum size
+};
+
+// Puts frame into a scroll area that fills page (page must have no layout
+// yet), placed as fit says. The frame stays a descendant of page, so
+// findChild on page still finds its controls.
+QScrollArea *CentreInPage(QWidget *page, QWidget *frame, PageFit fit = PageFit::Centred);
 
 // Moves a top-level window to the middle of its screen's available area (the
 // screen less what a desktop's panels take), where no window manager would

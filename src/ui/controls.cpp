@@ -89,6 +89,16 @@ void SetArialFont(QWidget *control, double points, bool bold)
     control->setFont(font);
 }
 
+QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    QLabel *label = MakeLabel(parent, name, caption);
+    label->setAutoFillBackground(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    label->setPalette(colours);
+    return label;
+}
+
 QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption)
 {
     auto *box = new QCheckBox(caption, parent);

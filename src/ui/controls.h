@@ -12,6 +12,8 @@
 // Buttons are made by MakeButton (ui/programbutton.h); boxes that take scores
 // by MakeScoreBox (results/resultscontrols.h).
 
+#include "ui/twips.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -66,6 +68,18 @@ Control *InArial(Control *control, double points, bool bold)
     SetArialFont(control, points, bold);
     return control;
 }
+
+// Puts the control at its place (twips) inside its parent and returns it, so
+// that a control can be made and placed in one expression.
+template <class Control>
+Control *InTwips(Control *control, const QRect &twips)
+{
+    PlaceInTwips(control, twips);
+    return control;
+}
+
+// A label with a white background (the program's pages of the older kind).
+QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption = QString());
 
 // A check box named name with caption beside it.
 QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption);

@@ -76,5 +76,27 @@ TEST(EntryEdits, PenaltiesAreWholeNumbersFrom0To32767)
         EXPECT_EQ(PenaltyValue(row.text), row.value) << row.text;
 }
 
+TEST(EntryEdits, APenaltyIsGivenOnlyToAnEntryOfTheLeagueAndOnlyAsAPenalty)
+{
+    const struct {
+        int entry;
+        const char *typed;
+        PenaltyRefusal refusal;
+        int stored;  // entry 2's points afterwards
+    } rows[] = {
+        {2, " 12 ", PenaltyRefusal::None, 12},   {2, "0", PenaltyRefusal::None, 0},
+        {2, "-3", PenaltyRefusal::BadValue, 5},  {2, "", PenaltyRefusal::BadValue, 5},
+        {0, "3", PenaltyRefusal::NoEntry, 5},    {7, "3", PenaltyRefusal::NoEntry, 5},
+        {kMaxSlots + 1, "3", PenaltyRefusal::NoEntry, 5},
+    };
+    for (const auto &row : rows) {
+        test::BuildTestLeague(test::PlayerLeague(6));
+        gPenalties[2] = 5;
+        EXPECT_EQ(SetPenalty(row.entry, row.typed), row.refusal) << row.entry << " " << row.typed;
+        EXPECT_EQ(gPenalties[2], row.stored) << row.entry << " " << row.typed;
+        EXPECT_EQ(gPenalties[1] + gPenalties[3] + gPenalties[6], 0);
+    }
+}
+
 } // namespace
 } // namespace fixtora

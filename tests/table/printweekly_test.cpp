@@ -19,7 +19,6 @@
 
 #include <QCheckBox>
 #include <QDate>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
@@ -69,15 +68,13 @@ protected:
         Tick();
         return LoadForm<PrintWeekly>();
     }
-    template <class T>
-    T *control(const char *name) { return LoadForm<PrintWeekly>()->findChild<T *>(name); }
-    void click(const char *name) { control<chameleonButton>(name)->click(); }
+    static PrintWeekly *screen() { return LoadForm<PrintWeekly>(); }
 
     // The table as the HTML export writes it, one line per table row.
     QStringList exported()
     {
-        control<QLineEdit>("htmlout")->setText(dir.filePath("table.html"));
-        click("htmlfix");
+        Find<QLineEdit>(screen(), "htmlout")->setText(dir.filePath("table.html"));
+        ClickOn(screen(), "htmlfix");
         const QStringList lines = QString::fromUtf8(test::readAll(dir.filePath("table.html"))).split("\r\n");
         QStringList rows;
         QString row;
@@ -105,7 +102,7 @@ TEST_F(TableScreen, TheFirstTickComputesAndDrawsTheTable)
     EXPECT_EQ(rows.size(), 5);
     EXPECT_EQ(rows[0], "Index|Name|Points");
     EXPECT_TRUE(rows[1].startsWith("1|")) << rows[1].toStdString();
-    const QImage picture = control<PictureBox>("Picture1")->Image();
+    const QImage picture = Find<PictureBox>(screen(), "Picture1")->Image();
     int ink = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
@@ -135,16 +132,16 @@ TEST_F(TableScreen, RefreshAndShowDateRecompute)
 {
     open();
     const QStringList first = exported();
-    click("Command1");
-    click("Command1");
+    ClickOn(screen(), "Command1");
+    ClickOn(screen(), "Command1");
     EXPECT_EQ(exported(), first);
     const QString dateLine =
         "<p align=center>" + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + "</p>";
     auto page = [&] { return QString::fromUtf8(test::readAll(dir.filePath("table.html"))); };
     EXPECT_FALSE(page().contains(dateLine));
-    const QImage undated = control<PictureBox>("Picture1")->Image();
-    control<QCheckBox>("Check1")->click();
-    EXPECT_NE(control<PictureBox>("Picture1")->Image(), undated) << "the date line is drawn";
+    const QImage undated = Find<PictureBox>(screen(), "Picture1")->Image();
+    Find<QCheckBox>(screen(), "Check1")->click();
+    EXPECT_NE(Find<PictureBox>(screen(), "Picture1")->Image(), undated) << "the date line is drawn";
     exported();
     EXPECT_TRUE(page().contains(dateLine));
 }
@@ -157,9 +154,9 @@ TEST_F(TableScreen, ThePictureIsSizedByTheScreenWidth)
     for (const auto &c : cases) {
         gScreenWidth = std::int16_t(c.screen);
         open();
-        const QWidget *picture = control<QWidget>("Picture1");
+        const QWidget *picture = Find<QWidget>(screen(), "Picture1");
         EXPECT_EQ(picture->size(), QSize(TwipsToPixelsX(c.width), TwipsToPixelsY(c.height))) << c.screen;
-        const QWidget *frame3 = control<QWidget>("Frame3");
+        const QWidget *frame3 = Find<QWidget>(screen(), "Frame3");
         EXPECT_GE(frame3->mapTo(LoadForm<PrintWeekly>(), QPoint()).x(),
                   picture->mapTo(LoadForm<PrintWeekly>(), QPoint(picture->width(), 0)).x())
             << c.screen;
@@ -178,10 +175,10 @@ TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
     open();
     const QString pdf = dir.filePath("table.pdf");
     SetPrintDialogForTests(CancelPrinting());
-    click("command2");
+    ClickOn(screen(), "command2");
     EXPECT_FALSE(QFile::exists(pdf));
     SetPrintDialogForTests(PrintToPdfFile(pdf, 3));
-    click("command2");
+    ClickOn(screen(), "command2");
     EXPECT_FALSE(gPrinting);
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", pdf, "-"});
@@ -200,7 +197,7 @@ TEST_F(TableScreen, TheMainMenusLeagueTableOpensTheScreenInItsPlace)
     ShowMainMenu();
     gLeagueOnDisk = true;
     Tick();
-    LoadForm<MainWizard>()->findChild<chameleonButton *>("printweeklyscores")->click();
+    ClickOn(LoadForm<MainWizard>(), "printweeklyscores");
     Tick();
     ASSERT_NE(LoadedForm<PrintWeekly>(), nullptr);
     EXPECT_TRUE(LoadedForm<PrintWeekly>()->isVisible());
@@ -213,7 +210,7 @@ TEST_F(TableScreen, CloseBringsBackTheMainMenu)
     ShowMainMenu();
     LoadForm<Main>()->HideMdiChild(LoadForm<MainWizard>());
     open();
-    click("command3");
+    ClickOn(screen(), "command3");
     ProcessUnloads();
     EXPECT_FALSE(gTableShown);
     EXPECT_EQ(LoadedForm<PrintWeekly>(), nullptr);
@@ -226,9 +223,9 @@ TEST_F(TableScreen, PlayerStatsDrawTheRankingInThePicture)
     league.scoresEntered = true;
     test::BuildTestLeague(league);
     open();
-    auto *picture = control<PictureBox>("Picture1");
+    auto *picture = Find<PictureBox>(screen(), "Picture1");
     const QImage table = picture->Image();
-    click("Command5");
+    ClickOn(screen(), "Command5");
     PictureBox expected;
     expected.resize(picture->size());
     DrawPlayerRanking(expected, ComputePlayerRanking(), gTableName, QString(), gEachGameIs);
@@ -249,7 +246,7 @@ TEST_F(TableScreen, ALongRankingMakesThePictureTallerUntilTheTableIsDrawnAgain)
         }
     };
     open();
-    auto *picture = control<PictureBox>("Picture1");
+    auto *picture = Find<PictureBox>(screen(), "Picture1");
     const QSize table = picture->size();
     const struct {
         int positions, players;
@@ -260,10 +257,10 @@ TEST_F(TableScreen, ALongRankingMakesThePictureTallerUntilTheTableIsDrawnAgain)
     };
     for (const auto &c : cases) {
         playPositions(c.positions);
-        click("Command5");
+        ClickOn(screen(), "Command5");
         EXPECT_EQ(ComputePlayerRanking().size(), c.players);
         EXPECT_EQ(picture->size(), c.ranking) << c.players << " players";
-        click("Command1");
+        ClickOn(screen(), "Command1");
         EXPECT_EQ(picture->size(), table) << "the table after " << c.players << " players";
     }
 }
@@ -271,35 +268,31 @@ TEST_F(TableScreen, ALongRankingMakesThePictureTallerUntilTheTableIsDrawnAgain)
 TEST_F(TableScreen, AFailedExportIsReportedAndNothingIsUploaded)
 {
     open();
-    control<QLineEdit>("htmlout")->setText(dir.filePath("missing/folder/table.html"));
-    control<QLineEdit>("Text2")->setText("ftp://127.0.0.1:1");
-    control<QLineEdit>("Text1")->setText("table.html");
+    Find<QLineEdit>(screen(), "htmlout")->setText(dir.filePath("missing/folder/table.html"));
+    Find<QLineEdit>(screen(), "Text2")->setText("ftp://127.0.0.1:1");
+    Find<QLineEdit>(screen(), "Text1")->setText("table.html");
     BoxAnswers boxes;
-    click("htmlfix");
-    click("webme");
-    QTest::qWait(200);
+    ClickOn(screen(), "htmlfix");
+    ClickOn(screen(), "webme");
     ASSERT_EQ(boxes.seen().size(), 2);
     for (const SeenBox &box : boxes.seen()) {
         EXPECT_EQ(box.kind, "system");
         EXPECT_TRUE(box.text.contains("table.html")) << box.text.toStdString();
         EXPECT_FALSE(box.text.contains("not uploaded")) << box.text.toStdString();
     }
-    EXPECT_TRUE(control<QWidget>("webme")->isEnabled());
+    EXPECT_TRUE(Find<QWidget>(screen(), "webme")->isEnabled());
 }
 
 TEST_F(TableScreen, TheUploadsOutcomeIsShownWhenItEnds)
 {
     open();
-    control<QLineEdit>("htmlout")->setText(dir.filePath("table.html"));
-    control<QLineEdit>("Text1")->setText("table.html");
-    control<QLineEdit>("Text2")->setText("file:///tmp");
-    control<QLineEdit>("Text4")->setText("Secret99");
+    Find<QLineEdit>(screen(), "htmlout")->setText(dir.filePath("table.html"));
+    Find<QLineEdit>(screen(), "Text1")->setText("table.html");
+    Find<QLineEdit>(screen(), "Text2")->setText("file:///tmp");
+    Find<QLineEdit>(screen(), "Text4")->setText("Secret99");
     BoxAnswers boxes;
-    click("webme");
-    QElapsedTimer clock;
-    clock.start();
-    while (boxes.seen().isEmpty() && clock.elapsed() < 10000)
-        QTest::qWait(20);
+    ClickOn(screen(), "webme");
+    ASSERT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.seen().isEmpty(); }, 10000));
     ASSERT_EQ(boxes.seen().size(), 1);
     EXPECT_TRUE(boxes.seen()[0].text.contains("Only ftp://")) << boxes.seen()[0].text.toStdString();
     EXPECT_FALSE(boxes.seen()[0].text.contains("Secret99"));
@@ -309,16 +302,16 @@ TEST_F(TableScreen, TheUploadsOutcomeIsShownWhenItEnds)
 TEST_F(TableScreen, UploadDetailsThatMayNotBeSentAreRefusedAtOnce)
 {
     open();
-    control<QLineEdit>("htmlout")->setText(dir.filePath("table.html"));
-    control<QLineEdit>("Text1")->setText("table.html");
-    control<QLineEdit>("Text2")->setText("ftp://127.0.0.1:1");
-    control<QLineEdit>("Text4")->setText("Secret99\r\nDELE /victim.txt");
+    Find<QLineEdit>(screen(), "htmlout")->setText(dir.filePath("table.html"));
+    Find<QLineEdit>(screen(), "Text1")->setText("table.html");
+    Find<QLineEdit>(screen(), "Text2")->setText("ftp://127.0.0.1:1");
+    Find<QLineEdit>(screen(), "Text4")->setText("Secret99\r\nDELE /victim.txt");
     BoxAnswers boxes;
-    click("webme");
+    ClickOn(screen(), "webme");
     ASSERT_EQ(boxes.seen().size(), 1);
     EXPECT_TRUE(boxes.seen()[0].text.contains("password")) << boxes.seen()[0].text.toStdString();
     EXPECT_FALSE(boxes.seen()[0].text.contains("Secret99"));
-    EXPECT_TRUE(control<QWidget>("webme")->isEnabled());
+    EXPECT_TRUE(Find<QWidget>(screen(), "webme")->isEnabled());
 }
 
 } // namespace

@@ -115,15 +115,9 @@ protected:
         ShellTest::TearDown();
     }
 
-    void click(QWidget *form, const char *button)
-    {
-        QTest::mouseClick(form->findChild<chameleonButton *>(button), Qt::LeftButton);
-        ProcessUnloads();
-    }
-
     tourwiz *openWizard()
     {
-        click(LoadForm<MainWizard>(), "tournie");
+        ClickOn(LoadForm<MainWizard>(), "tournie");
         return LoadedForm<tourwiz>();
     }
 
@@ -131,8 +125,8 @@ protected:
     void next(const QString &typed)
     {
         tourwiz *wizard = LoadedForm<tourwiz>() ? LoadedForm<tourwiz>() : openWizard();
-        wizard->findChild<QLineEdit *>("txtName")->setText(typed);
-        click(wizard, "cmdclose");
+        Find<QLineEdit>(wizard, "txtName")->setText(typed);
+        ClickOn(wizard, "cmdclose");
     }
 
     Tournieform *chart(int players)
@@ -144,7 +138,7 @@ protected:
     // A click on the chart at chart coordinates.
     void clickChart(Tournieform *form, double x, double y)
     {
-        auto *piccy = form->findChild<PictureBox *>("piccy");
+        auto *piccy = Find<PictureBox>(form, "piccy");
         QTest::mouseClick(piccy, Qt::LeftButton, {}, piccy->ToDevice(x, y).toPoint());
     }
 };
@@ -159,9 +153,9 @@ TEST_F(Tournament, TheMainMenusTournamentOpensTheWizardInItsPlace)
     EXPECT_TRUE(wizard->isVisible());
     EXPECT_EQ(LoadedForm<MainWizard>(), nullptr);
     EXPECT_EQ(gTourEntrants, 0);
-    const QWidget *frame = wizard->findChild<QGroupBox *>("tourwiz");
+    const QWidget *frame = Find<QGroupBox>(wizard, "tourwiz");
     EXPECT_EQ(frame->pos(), QPoint(wizard->width() / 2 - frame->width() / 2, wizard->height() / 2 - frame->height() / 2));
-    EXPECT_EQ(QApplication::focusWidget(), wizard->findChild<QLineEdit *>("txtName"));
+    EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(wizard, "txtName"));
 }
 
 TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)
@@ -174,9 +168,9 @@ TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)
         ASSERT_EQ(boxes.seen().size(), 1) << typed;
         EXPECT_EQ(boxes.seen()[0].kind, "program");
         EXPECT_EQ(boxes.seen()[0].title, "Invalid number entered");
-        EXPECT_EQ(boxes.seen()[0].text, "\nPlease enter a value from 4 to 64");
+        EXPECT_TRUE(boxes.seen()[0].text.contains("4 to 64"));
         ASSERT_NE(LoadedForm<tourwiz>(), nullptr) << typed;
-        auto *box = LoadedForm<tourwiz>()->findChild<QLineEdit *>("txtName");
+        auto *box = Find<QLineEdit>(LoadedForm<tourwiz>(), "txtName");
         EXPECT_TRUE(box->text().isEmpty());
         EXPECT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }, 1000)) << "the box takes the next number";
         EXPECT_EQ(LoadedForm<Tournieform>(), nullptr) << typed;
@@ -222,21 +216,21 @@ TEST_F(Tournament, TheWizardsKeys)
     for (const Row &row : rows) {
         tourwiz *wizard = openWizard();
         ASSERT_NE(wizard, nullptr) << row.what;
-        wizard->findChild<QLineEdit *>("txtName")->setText("16");
-        wizard->findChild<QWidget *>(row.focus)->setFocus();
+        Find<QLineEdit>(wizard, "txtName")->setText("16");
+        Find<QWidget>(wizard, row.focus)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), row.key, row.modifiers);
         ProcessUnloads();
         EXPECT_EQ(LoadedForm<tourwiz>(), nullptr) << row.what;
         EXPECT_EQ(LoadedForm<Tournieform>() != nullptr, row.chart) << row.what;
         EXPECT_EQ(LoadedForm<MainWizard>() != nullptr, !row.chart) << row.what;
         if (row.chart)
-            click(LoadedForm<Tournieform>(), "command5");
+            ClickOn(LoadedForm<Tournieform>(), "command5");
     }
 
     // The box has a key of its own, and the label names it.
     tourwiz *wizard = openWizard();
-    auto *box = wizard->findChild<QLineEdit *>("txtName");
-    wizard->findChild<QWidget *>("command1")->setFocus();
+    auto *box = Find<QLineEdit>(wizard, "txtName");
+    Find<QWidget>(wizard, "command1")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
     EXPECT_TRUE(box->hasFocus());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), "Number of players:");
@@ -250,7 +244,7 @@ TEST_F(Tournament, CancelAbandonsOnlyTheTournament)
     const QString firstEntry = gFixtureSlots[1];
     tourwiz *wizard = openWizard();
     gTourNames[9] = "none";
-    click(wizard, "command1");
+    ClickOn(wizard, "command1");
 
     EXPECT_EQ(LoadedForm<tourwiz>(), nullptr);
     ASSERT_NE(LoadedForm<MainWizard>(), nullptr);
@@ -289,7 +283,7 @@ TEST_F(Tournament, TheChartIsDrawnOnAnySurfaceWithNoNames)
 TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
 {
     Tournieform *form = chart(16);
-    auto *piccy = form->findChild<PictureBox *>("piccy");
+    auto *piccy = Find<PictureBox>(form, "piccy");
     const QList<ChartColumn> columns = ChartColumns(16);
     struct Row {
         double x, y;
@@ -336,7 +330,7 @@ TEST_F(Tournament, AMarkIsWrittenWhollyInsideTheClickedCell)
         LoadForm<Main>()->resize(row.screen);
         Tournieform *form = chart(row.entrants);
         QCoreApplication::processEvents();
-        auto *piccy = form->findChild<PictureBox *>("piccy");
+        auto *piccy = Find<PictureBox>(form, "piccy");
         const QPolygonF cell = cellOnPicture(row.entrants, row.slot, piccy);
         const QImage bare = piccy->Image();
         const QPolygonF chartCell = SlotCell(row.entrants, row.slot);
@@ -365,7 +359,7 @@ TEST_F(Tournament, TheMarkReadsFoundItAndTheSlot)
 TEST_F(Tournament, TheChartFillsThePictureAreaAtEveryScreenSize)
 {
     Tournieform *form = chart(64);
-    auto *piccy = form->findChild<PictureBox *>("piccy");
+    auto *piccy = Find<PictureBox>(form, "piccy");
     clickChart(form, 0.3, 5.1);  // first round, just above the centre
     ASSERT_EQ(gSelectedSlot, 32);
     int height = 0;
@@ -376,9 +370,9 @@ TEST_F(Tournament, TheChartFillsThePictureAreaAtEveryScreenSize)
         EXPECT_GE(piccy->height(), 454) << screen.width();
         EXPECT_GE(piccy->height(), height) << screen.width();
         EXPECT_NEAR(piccy->width(), piccy->height() * 622.0 / 454, 1) << screen.width();
-        const QWidget *commands = form->findChild<QWidget *>("Frame1");
+        const QWidget *commands = Find<QWidget>(form, "Frame1");
         EXPECT_LT(piccy->geometry().right(), commands->geometry().left()) << screen.width();
-        const QRect title = form->findChild<QWidget *>("Label1")->geometry();
+        const QRect title = Find<QWidget>(form, "Label1")->geometry();
         EXPECT_TRUE(title.bottom() < piccy->y() && title.bottom() > piccy->y() - 20) << "the title just above it";
         const QPoint rightEdge = piccy->ToDevice(7.9, 5.25).toPoint();
         EXPECT_LT(std::min(qGray(image.pixel(rightEdge - QPoint(1, 0))), qGray(image.pixel(rightEdge))), 128)
@@ -397,7 +391,7 @@ TEST_F(Tournament, PrintingSendsTheBareChartInLandscapeOnePagePerCopy)
     clickChart(form, 7.5, 5.25);
     SetPrintDialogForTests(PrintToPdfFile(pdf, 2));
     BoxAnswers boxes;
-    click(form, "cmdprint");
+    ClickOn(form, "cmdprint");
 
     const QString info = pdfInfo(pdf);
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
@@ -419,8 +413,8 @@ TEST_F(Tournament, ThePrintDialogStartsAtTheCopiesTypedBesideIt)
     const std::pair<const char *, int> rows[] = {{"3", 3}, {"1", 1},   {"", 1},    {"0", 1},
                                                  {"abc", 1}, {"2.6", 3}, {"500", 99}};
     for (const auto &[typed, copies] : rows) {
-        form->findChild<QLineEdit *>("Text6")->setText(typed);
-        click(form, "cmdprint");
+        Find<QLineEdit>(form, "Text6")->setText(typed);
+        ClickOn(form, "cmdprint");
         EXPECT_EQ(offered, copies) << typed;
     }
 }
@@ -431,7 +425,7 @@ TEST_F(Tournament, AfterThePrintDialogTheChartHasTheKeyboard)
 {
     QTemporaryDir dir;
     Tournieform *form = chart(8);
-    QTRY_COMPARE(QApplication::activeWindow(), form->window());
+    EXPECT_TRUE(QTest::qWaitFor([form] { return QApplication::activeWindow() == form->window(); }, 1000));
     const PrintDialogStandIn toFile = PrintToPdfFile(dir.filePath("chart.pdf"), 1);
     SetPrintDialogForTests([&toFile](QPrinter &printer) {
         QWidget dialog;
@@ -440,7 +434,7 @@ TEST_F(Tournament, AfterThePrintDialogTheChartHasTheKeyboard)
         EXPECT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }, 1000));
         return toFile(printer);
     });
-    click(form, "cmdprint");
+    ClickOn(form, "cmdprint");
     EXPECT_TRUE(QTest::qWaitFor([form] { return QApplication::activeWindow() == form->window(); }, 1000));
 }
 
@@ -451,13 +445,13 @@ TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
     SetPrintDialogForTests(CancelPrinting());
     {
         BoxAnswers boxes;
-        click(form, "cmdprint");
+        ClickOn(form, "cmdprint");
         EXPECT_TRUE(boxes.seen().isEmpty()) << "a cancelled dialog shows nothing";
     }
     const QString unwritable = dir.filePath("missing/chart.pdf");
     SetPrintDialogForTests(PrintToPdfFile(unwritable, 1));
     BoxAnswers boxes;
-    click(form, "cmdprint");
+    ClickOn(form, "cmdprint");
     ASSERT_EQ(boxes.seen().size(), 1);
     EXPECT_EQ(boxes.seen()[0].kind, "system");
     EXPECT_TRUE(boxes.seen()[0].text.contains(unwritable));
@@ -470,9 +464,9 @@ TEST_F(Tournament, CloseBringsTheMainMenuBack)
     ShowTaskWindow(TaskWindow::Tournieform);
     Tournieform *form = LoadedForm<Tournieform>();
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->findChild<QLineEdit *>("Text6")->text(), "1");
-    EXPECT_FALSE(form->findChild<QLineEdit *>("Text5")->isVisible());
-    click(form, "command5");
+    EXPECT_EQ(TextOf(form, "Text6"), "1");
+    EXPECT_FALSE(Find<QLineEdit>(form, "Text5")->isVisible());
+    ClickOn(form, "command5");
     EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
     ASSERT_NE(LoadedForm<MainWizard>(), nullptr);
     EXPECT_TRUE(LoadedForm<MainWizard>()->isVisible());
@@ -486,7 +480,7 @@ TEST_F(Tournament, OnASmallScreenTheChartWindowScrollsToItsCommands)
     auto *scroller = form->findChild<QScrollArea *>();
     ASSERT_NE(scroller, nullptr);
     EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
-    auto *close = form->findChild<chameleonButton *>("command5");
+    auto *close = Find<chameleonButton>(form, "command5");
     scroller->ensureWidgetVisible(close);
     EXPECT_TRUE(scroller->viewport()->rect().contains(close->mapTo(scroller->viewport(), close->rect().bottomRight())));
 }
