@@ -585,9 +585,7 @@ QString readLeague(const QString &leaguePath, const QString &companionPath)
     const int e = FixtureEntryCount(n, gGamesToPlay);
     const int w = gGamesToPlay * (n - 1);
 
-    gPosPlayer = QList<QString>(kTeamGames * e + 1);
-    gScores = QList<QString>(kTeamGames * e + 1);
-    gPosScoreB = QList<QString>(kTeamGames * e + 1);
+    SizeScoreLists(e, true);
     if (gTeamLeague) {
         readPositions(league, e);
         rebuildTeamResults(e);
