@@ -37,6 +37,7 @@ QString quotedLiteral(const QString &text)
 
 // How long a lock held elsewhere is waited for before the step fails.
 constexpr int kBusyTimeoutMs = 1000;
+int busyTimeoutMs = kBusyTimeoutMs;
 
 // code: an extended result code. A journal that cannot be removed (its
 // folder is write-protected) stays hot: the write it undoes is not undone
@@ -302,6 +303,11 @@ QByteArray keyFor(sqlite3 *db, const QByteArray &passphrase)
 
 } // namespace
 
+void SetBusyTimeoutForTests(int ms)
+{
+    busyTimeoutMs = ms > 0 ? ms : kBusyTimeoutMs;
+}
+
 DatabaseError::DatabaseError(const QString &message, Kind kind) : std::runtime_error(message.toStdString()), m_kind(kind)
 {
 }
@@ -346,7 +352,7 @@ void Database::openIn(const QString &path, Mode mode, const QByteArray &key, int
     try {
         if (rc != SQLITE_OK)
             fail(m_db, QStringLiteral("Cannot open ") + path);
-        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(m_db, busyTimeoutMs);
         if (!key.isEmpty()) {
             const QByteArray fileKey = keyFor(m_db, key);
             if (sqlite3_key(m_db, fileKey.constData(), static_cast<int>(fileKey.size())) != SQLITE_OK)

@@ -32,6 +32,7 @@ protected:
         SetLeagueFileHooks({});
         SetFileChooser({});
         SetInstallStepHook({});
+        SetBusyTimeoutForTests(0);
     }
 
     // A name in the test folder; an absolute path stays as it is.
