@@ -4,6 +4,7 @@
 // The one argument taken is a league file, as the desktop passes it when one
 // is opened from the file manager: it opens once the main menu is up.
 
+#include "platform/desktopdialogs.h"
 #include "results/fixtureswindows.h"
 #include "results/resultswindows.h"
 #include "shell/artwork.h"
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setDesktopFileName(QStringLiteral("org.fixtora.Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    fixtora::UseDesktopDialogs();
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
         fixtora::SetLeagueToOpen(QFileInfo(arguments[1]).absoluteFilePath());
     fixtora::RegisterFixturesWindows();
