@@ -510,11 +510,6 @@ QString Journey::ShortForm(const QDate &date)
     return QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
-int Journey::PdfPages(const QString &path)
-{
-    return static_cast<int>(test::pdfText(path).count(QLatin1Char('\f')));
-}
-
 void Journey::Snapshot(const char *step)
 {
     const QString folder = qEnvironmentVariable("FIXTORA_JOURNEY_SHOTS");
