@@ -1,9 +1,19 @@
 # One static library per source folder; every .cpp and .h in it belongs to it.
+# A folder that holds two libraries names the parts (file names without their
+# extension) of one with PARTS and leaves them out of the other with EXCLUDE.
 function(fixtora_library name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;PARTS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  if(ARG_PARTS)
+    list(JOIN ARG_PARTS "|" parts)
+    list(FILTER sources INCLUDE REGEX "/(${parts})\\.[a-z]+$")
+  endif()
+  if(ARG_EXCLUDE)
+    list(JOIN ARG_EXCLUDE "|" parts)
+    list(FILTER sources EXCLUDE REGEX "/(${parts})\\.[a-z]+$")
+  endif()
   set(cpp ${sources})
   list(FILTER cpp INCLUDE REGEX "\\.cpp$")
   if(cpp)

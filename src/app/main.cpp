@@ -4,14 +4,11 @@
 // The one argument taken is a league file, as the desktop passes it when one
 // is opened from the file manager: it opens once the main menu is up.
 
-#include "results/fixtureswindows.h"
-#include "results/resultswindows.h"
+#include "app/windows.h"
+#include "platform/desktopdialogs.h"
 #include "shell/artwork.h"
 #include "shell/forms.h"
 #include "shell/introscreen.h"
-#include "table/tablewindows.h"
-#include "tournament/tournamentwindows.h"
-#include "wizard/wizardwindows.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -25,13 +22,10 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Fixtora"));
     QApplication::setDesktopFileName(QStringLiteral("org.fixtora.Fixtora"));
     QApplication::setWindowIcon(QIcon(fixtora::LogoPicture(64)));
+    fixtora::UseDesktopDialogs();
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
         fixtora::SetLeagueToOpen(QFileInfo(arguments[1]).absoluteFilePath());
-    fixtora::RegisterFixturesWindows();
-    fixtora::RegisterResultsWindows();
-    fixtora::RegisterTableWindows();
-    fixtora::RegisterTournamentWindows();
-    fixtora::RegisterWizardWindows();
+    fixtora::RegisterWindows();
     if (!fixtora::LoadForm<fixtora::IntroScreen>()->Load())
         return EXIT_SUCCESS;
     return app.exec();

@@ -3,6 +3,8 @@
 #include "model/settings.h"
 #include "platform/appinfo.h"
 
+#include <algorithm>
+
 namespace fixtora {
 
 bool IsTeamType(int typeCode)
@@ -77,10 +79,8 @@ void resetFlagsAndFiles()
 
 void resetWindowState()
 {
-    gBoxGap = gBoxWidth = gRowHeight = gLineLength = 0;
-    gBoxX = gBoxY = gBoxRight = gBoxBottom = gLeftMargin = gPageHeight = 0;
     gPageCount = gBoxRows = gRowsPerPage = gCurrentPage = gDrawWeek = 0;
-    gEditSlot = gWeekFirstSlot = gEntryWeek = gScoreWeek = gFixturesPerWeek = 0;
+    gEntryWeek = gScoreWeek = gFixturesPerWeek = 0;
     gDatePickerCount = gSwapMode = gSwapButtonCount = 0;
     gPrinting = false;
     gSlot = 0;
@@ -90,20 +90,27 @@ void resetWindowState()
     gFreqUnit.clear();
     gEndDate = QDate();
     gRenameIndex = 0;
-    gLoopCounter = 0;
 }
 
 } // namespace
 
+void SizeScoreLists(int sides, bool perPosition)
+{
+    sides = std::clamp(sides, 0, kMaxFixtureEntries);
+    const int positions = kSquadSize * sides;
+    gScores = QList<QString>((perPosition ? positions : sides) + 1);
+    std::fill(gScores.begin() + 1, gScores.begin() + 1 + sides, kNotEntered);
+    gPosPlayer = QList<QString>(positions + 1);
+    gPosScoreB = QList<QString>(positions + 1);
+    std::fill(gPosScoreA.begin() + 1, gPosScoreA.begin() + 1 + positions, kNotEntered);
+}
+
 void ResetTournament()
 {
     gTourNames.fill(QString());
-    gTourDates.fill(QString());
-    gTourFile.clear();
-    gTourEntrants = gTournieColumns = gTourOpenOption = gSelectedSlot = 0;
+    gTourEntrants = gTournieColumns = gSelectedSlot = 0;
     gClickX = gClickY = 0;
     gChartEntrants = 0;
-    gChartLeft = gChartRight = gChartWidth = gChartHeight = 0;
     gNameEscapement = 0;
     gIntersectUA = gIntersectUB = 0;
     for (auto &plane : gChartGeometry)

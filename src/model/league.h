@@ -32,7 +32,6 @@ inline constexpr int kMaxFixtureEntries = kMaxGames * kMaxSlots * (kMaxSlots - 1
 // Sixteen position entries for each fixture side.
 inline constexpr int kMaxPositionEntries = kSquadSize * kMaxFixtureEntries;
 inline constexpr int kMaxTourNames = 128;
-inline constexpr int kMaxTourDates = 100;
 
 // E for a league of n entries playing each pairing g times.
 constexpr int FixtureEntryCount(int n, int g) { return g * n * (n - 1); }
@@ -116,12 +115,9 @@ inline QString gWebAddress;             // the publisher's web site
 // ---- Tournament model -------------------------------------------------------------
 
 inline std::array<QString, kMaxTourNames + 1> gTourNames;
-inline std::array<QString, kMaxTourDates + 1> gTourDates;
-inline QString gTourFile;
-inline int gTourEntrants = 0, gTournieColumns = 0, gTourOpenOption = 0, gSelectedSlot = 0;
+inline int gTourEntrants = 0, gTournieColumns = 0, gSelectedSlot = 0;
 inline double gClickX = 0, gClickY = 0;
 inline int gChartEntrants = 0;
-inline double gChartLeft = 0, gChartRight = 0, gChartWidth = 0, gChartHeight = 0;
 inline int gNameEscapement = 0;
 inline double gIntersectUA = 0, gIntersectUB = 0;   // where the click's ray meets a slot's edges, 0..1
 inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
@@ -129,11 +125,8 @@ inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
 // ---- Working state of the windows, cleared with the league -------------------------
 
 // Fixtures page drawing.
-inline double gBoxGap = 0, gBoxWidth = 0, gRowHeight = 0, gLineLength = 0;
-inline double gBoxX = 0, gBoxY = 0, gBoxRight = 0, gBoxBottom = 0, gLeftMargin = 0;
-inline double gPageHeight = 0;
 inline int gPageCount = 0, gBoxRows = 0, gRowsPerPage = 0, gCurrentPage = 0, gDrawWeek = 0;
-inline int gEditSlot = 0, gWeekFirstSlot = 0, gEntryWeek = 0, gScoreWeek = 0, gFixturesPerWeek = 0;
+inline int gEntryWeek = 0, gScoreWeek = 0, gFixturesPerWeek = 0;
 inline int gDatePickerCount = 0, gSwapMode = 0, gSwapButtonCount = 0;
 inline std::int16_t gTeamFixture = 0;   // home row (odd) of the round's team match being entered
 inline bool gPrinting = false;
@@ -145,9 +138,7 @@ inline std::int16_t gDatesEdited = 0, gLastWeek = 0;
 inline std::int16_t gFreqCount = 0;
 inline QString gFreqUnit;
 inline QDate gEndDate;
-// Shared counters.
 inline int gRenameIndex = 0;
-inline std::int16_t gLoopCounter = 0;
 
 // ---- Operations ----------------------------------------------------------------------
 
@@ -156,6 +147,13 @@ inline std::int16_t gLoopCounter = 0;
 // parts sized by the loader, gImportPending, gLeagueOnDisk, gDialogResult,
 // gDialogExt, gSavePath and the settings as they were.
 void InitialiseGlobals();
+
+// Gives the score lists a league of `sides` fixture sides (E) with no result
+// entered: gScores holds E scores, or 16E when perPosition (a team league, or
+// a league read from its file, which keeps room for every position entry),
+// and its scores 1..E are "-1"; gPosPlayer and gPosScoreB hold the 16E
+// position entries, empty; gPosScoreA's entries 1..16E are "-1".
+void SizeScoreLists(int sides, bool perPosition);
 
 // Clears the tournament (its slot names and every chart value) and nothing of
 // the open league.

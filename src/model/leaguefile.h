@@ -53,7 +53,8 @@ struct [[nodiscard]] FileResult {
 };
 
 // What the loader shows and where: the main window sets these. Without a
-// showMessage hook the loader uses the system message box; without setCaption the caption is left alone.
+// showMessage hook the loader uses ShowUserMessage (platform/usermessage.h);
+// without setCaption the caption is left alone.
 struct LeagueFileHooks {
     std::function<void(const QString &message)> showMessage;
     std::function<void(const QString &caption)> setCaption;

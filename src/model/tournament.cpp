@@ -91,7 +91,7 @@ int slotLevel(int entrants, int slot)
 constexpr double kMarkMargin = 1;  // pixels between a mark and its cell's edges
 constexpr int kQuarterPoints = 4;
 
-QPointF centroid(const QPolygonF &polygon)
+QPointF centroid(const QList<QPointF> &polygon)
 {
     QPointF sum;
     for (const QPointF &corner : polygon)
@@ -100,9 +100,9 @@ QPointF centroid(const QPolygonF &polygon)
 }
 
 // The part of a convex polygon where normal . p >= limit.
-QPolygonF clipped(const QPolygonF &polygon, const QPointF &normal, double limit)
+QList<QPointF> clipped(const QList<QPointF> &polygon, const QPointF &normal, double limit)
 {
-    QPolygonF kept;
+    QList<QPointF> kept;
     for (qsizetype i = 0; i < polygon.size(); ++i) {
         const QPointF a = polygon[i];
         const QPointF b = polygon[(i + 1) % polygon.size()];
@@ -119,9 +119,9 @@ QPolygonF clipped(const QPolygonF &polygon, const QPointF &normal, double limit)
 // Where the centre of a box may lie for the box to stay inside a convex cell
 // (corners clockwise on the screen), clear of every edge by kMarkMargin; the
 // box's corners are given from its centre. Empty when nowhere.
-QPolygonF roomForCentre(const QPolygonF &cell, const std::array<QPointF, 4> &corners)
+QList<QPointF> roomForCentre(const QList<QPointF> &cell, const std::array<QPointF, 4> &corners)
 {
-    QPolygonF room = cell;
+    QList<QPointF> room = cell;
     for (qsizetype i = 0; i < cell.size() && !room.isEmpty(); ++i) {
         const QPointF edge = cell[(i + 1) % cell.size()] - cell[i];
         const double length = std::hypot(edge.x(), edge.y());
@@ -279,7 +279,7 @@ SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second)
     return crossing;
 }
 
-QPolygonF SlotCell(int entrants, int slot)
+QList<QPointF> SlotCell(int entrants, int slot)
 {
     const int level = slotLevel(entrants, slot);
     if (level == 0)
@@ -289,7 +289,7 @@ QPolygonF SlotCell(int entrants, int slot)
     const int k = slot - LevelFirstSlot(entrants, level) + 1;
     const QLineF top = levelDivider(columns[level], columns[level + 1], count, k);
     const QLineF bottom = levelDivider(columns[level], columns[level + 1], count, k + 1);
-    return QPolygonF({top.p1(), top.p2(), bottom.p2(), bottom.p1()});
+    return QList<QPointF>({top.p1(), top.p2(), bottom.p2(), bottom.p1()});
 }
 
 // A vertical segment from the click up to the chart's top (Y = 0) crosses
@@ -332,12 +332,12 @@ QString MarkerText(int slot)
 
 MarkPlace PlaceMark(int entrants, int slot, const QSizeF &picture, const TextSizeAt &textSize)
 {
-    const QPolygonF cell = SlotCell(entrants, slot);
+    const QList<QPointF> cell = SlotCell(entrants, slot);
     if (cell.isEmpty() || picture.isEmpty())
         return {};
     const double perX = picture.width() / kChartWidth;
     const double perY = picture.height() / kSlotExtent;
-    QPolygonF onPicture;
+    QList<QPointF> onPicture;
     for (const QPointF &corner : cell)
         onPicture.append({corner.x() * perX, corner.y() * perY});
 
@@ -369,7 +369,7 @@ MarkPlace PlaceMark(int entrants, int slot, const QSizeF &picture, const TextSiz
     }
     const double points = low / double(kQuarterPoints);
     const QSizeF text = textSize(points);
-    const QPolygonF free = room(text);
+    const QList<QPointF> free = room(text);
     const QPointF centre = centroid(free.isEmpty() ? onPicture : free);
     const QPointF corner = centre - along * text.width() / 2 - across * text.height() / 2;
     return {QPointF(corner.x() / perX, corner.y() / perY), escapement, points};

@@ -18,7 +18,6 @@
 #include <QLineF>
 #include <QList>
 #include <QPointF>
-#include <QPolygonF>
 #include <QSizeF>
 #include <QString>
 
@@ -125,7 +124,7 @@ struct ChartHit {
 // The cell of a slot (1..2N-1): the quadrilateral between its level's column
 // and the next, below the boundary above it and above the one below it; its
 // corners clockwise from the top left. Empty for a slot the chart has not.
-QPolygonF SlotCell(int entrants, int slot);
+QList<QPointF> SlotCell(int entrants, int slot);
 
 // The slot whose cell holds click, found with the chart's columns (1..C+1, as
 // ChartColumns gives them). A click on a cell's lower boundary selects that

@@ -84,6 +84,10 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
+// How long a database opened from now on waits for a lock held elsewhere
+// before it reports Busy: a second unless a test shortens it (0 restores it).
+void SetBusyTimeoutForTests(int ms);
+
 inline constexpr int kCipherPageSize = 4096;
 inline constexpr int kEarlierCipherPageSize = 1024;
 

@@ -1,23 +1,18 @@
 #include "platform/filechooser.h"
 
-#include <QFileDialog>
-
 namespace fixtora {
 
 namespace {
 
-QString chooseWithFileDialog(const FileDialogRequest &request)
+FileChooser &defaultChooser()
 {
-    const QFileDialog::Options options = QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite;
-    if (request.save)
-        return QFileDialog::getSaveFileName(nullptr, request.title, request.folder, request.nameFilter, nullptr,
-                                            options);
-    return QFileDialog::getOpenFileName(nullptr, request.title, request.folder, request.nameFilter, nullptr, options);
+    static FileChooser current;
+    return current;
 }
 
 FileChooser &chooser()
 {
-    static FileChooser current = chooseWithFileDialog;
+    static FileChooser current;
     return current;
 }
 
@@ -25,12 +20,18 @@ FileChooser &chooser()
 
 QString ChooseFile(const FileDialogRequest &request)
 {
-    return chooser()(request);
+    const FileChooser &choose = chooser() ? chooser() : defaultChooser();
+    return choose ? choose(request) : QString();
 }
 
 void SetFileChooser(FileChooser newChooser)
 {
-    chooser() = newChooser ? std::move(newChooser) : FileChooser(chooseWithFileDialog);
+    chooser() = std::move(newChooser);
+}
+
+void SetDefaultFileChooser(FileChooser newChooser)
+{
+    defaultChooser() = std::move(newChooser);
 }
 
 } // namespace fixtora

@@ -1,6 +1,8 @@
 #pragma once
-// The desktop's open and save file dialogs, behind one replaceable function
-// (tests supply the chosen path this way).
+// The open and save file dialogs, behind one replaceable function (tests
+// supply the chosen path this way). The desktop's dialog is the default the
+// program installs (platform/desktopdialogs.h); with none, every choice is
+// cancelled.
 
 #include <QString>
 
@@ -21,8 +23,8 @@ using FileChooser = std::function<QString(const FileDialogRequest &)>;
 
 QString ChooseFile(const FileDialogRequest &request);
 
-// Replaces the chooser; an empty function restores the non-native QFileDialog
-// that asks nothing before an existing file is chosen for saving.
+// Replaces the chooser; an empty function restores the default.
 void SetFileChooser(FileChooser chooser);
+void SetDefaultFileChooser(FileChooser chooser);
 
 } // namespace fixtora

@@ -23,6 +23,20 @@ enum class TaskWindow {
     import,       // custom fixture import, opened from the summary page
 };
 
+// Every task window, with the name of its form.
+struct NamedTaskWindow {
+    TaskWindow window;
+    const char *name;
+};
+inline constexpr NamedTaskWindow kTaskWindows[] = {
+    {TaskWindow::Wizard1, "Wizard1"},         {TaskWindow::Wizard3, "Wizard3"},
+    {TaskWindow::Wizard5, "Wizard5"},         {TaskWindow::changename, "changename"},
+    {TaskWindow::customdates, "customdates"}, {TaskWindow::Tableform, "Tableform"},
+    {TaskWindow::PrintWeekly, "PrintWeekly"}, {TaskWindow::tourwiz, "tourwiz"},
+    {TaskWindow::Tournieform, "Tournieform"}, {TaskWindow::Wizard2, "Wizard2"},
+    {TaskWindow::import, "import"},
+};
+
 struct TaskWindowActions {
     std::function<void()> show;    // load when needed, show inside Main
     std::function<void()> unload;  // discard without a question or a save

@@ -125,11 +125,7 @@ void Wizard5::Form_Load()
         DateNewLeague();
     else
         gEndDate = lastEditedRound();
-    const int sides = FixtureEntryCount(gNumSlots, gGamesToPlay);
-    if (gScores.size() <= sides)
-        gScores.resize(sides + 1);
-    for (int i = 1; i <= sides; ++i)
-        gScores[i] = kNotEntered;
+    SizeScoreLists(FixtureEntryCount(gNumSlots, gGamesToPlay), gTeamLeague);
     lb1->setText(QString::number(gNumSlots));
     lb2->setText(QString::number(gGamesToPlay));
     lb3->setText(ShortDate(gStartDate));

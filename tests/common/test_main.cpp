@@ -1,8 +1,9 @@
-// Entry point of every test program: a QApplication on the offscreen platform,
-// a private settings folder so no test touches the user's own settings, and a
+// Entry point of every test program: a QApplication on the offscreen platform
+// with the desktop's dialogs installed as the program installs them, a private settings folder so no test touches the user's own settings, and a
 // program folder of its own, so test processes running side by side never
 // share a "config.ini".
 #include "platform/appinfo.h"
+#include "platform/desktopdialogs.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -20,5 +21,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName("Fixtora");
     QTemporaryDir programFolder;
     fixtora::SetProgramFolder(programFolder.path());
+    fixtora::UseDesktopDialogs();
     return RUN_ALL_TESTS();
 }

@@ -31,4 +31,9 @@ inline QString pdfText(const QString &path)
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+inline int pdfPages(const QString &path)
+{
+    return static_cast<int>(pdfText(path).count(QLatin1Char('\f')));
+}
+
 } // namespace fixtora::test

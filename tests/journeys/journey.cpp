@@ -2,8 +2,7 @@
 
 #include "testfiles.h"
 
-#include "results/fixtureswindows.h"
-#include "results/resultswindows.h"
+#include "app/windows.h"
 #include "platform/drawtarget.h"
 #include "platform/printing.h"
 #include "shell/artwork.h"
@@ -12,9 +11,6 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "table/printweekly.h"
-#include "table/tablewindows.h"
-#include "tournament/tournamentwindows.h"
-#include "wizard/wizardwindows.h"
 
 #include <QAbstractItemView>
 #include <QAbstractButton>
@@ -145,11 +141,7 @@ void Journey::SetUp()
     // The program measures the screen it runs on, as it does outside the tests.
     SetScreenForTests(std::nullopt);
     // The task windows, registered as main() registers them.
-    RegisterFixturesWindows();
-    RegisterResultsWindows();
-    RegisterTableWindows();
-    RegisterTournamentWindows();
-    RegisterWizardWindows();
+    RegisterWindows();
 }
 
 void Journey::TearDown()
@@ -516,11 +508,6 @@ QList<QStringList> Journey::DrawnLines(const std::function<void(DrawTarget &)> &
 QString Journey::ShortForm(const QDate &date)
 {
     return QLocale::system().toString(date, QLocale::ShortFormat);
-}
-
-int Journey::PdfPages(const QString &path)
-{
-    return static_cast<int>(test::pdfText(path).count(QLatin1Char('\f')));
 }
 
 void Journey::Snapshot(const char *step)

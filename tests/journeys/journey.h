@@ -131,8 +131,6 @@ protected:
     static QList<QStringList> DrawnLines(const std::function<void(DrawTarget &)> &draw);
     // A date as the program writes it (the system's short date form).
     static QString ShortForm(const QDate &date);
-    // The number of pages of a printed PDF file.
-    static int PdfPages(const QString &path);
 
     // When FIXTORA_JOURNEY_SHOTS names a folder: the whole screen as it
     // shows now, saved there as <journey>-<count>-<step>.png, to look at.

@@ -95,7 +95,7 @@ TEST_F(TournamentJourney, SixteenEntrantsFourMarksAndTwoPrintedCopies)
         EXPECT_TRUE(boxes.seen().isEmpty());
     }
     EXPECT_EQ(offered, 2) << "the dialog starts at the copies typed";
-    EXPECT_EQ(PdfPages(pdf), 2) << "one page per copy";
+    EXPECT_EQ(test::pdfPages(pdf), 2) << "one page per copy";
     // The paper carries the bare chart, as the chart screen prints it: the
     // marks are the screen's only.
     EXPECT_TRUE(test::pdfText(pdf).trimmed().remove(QLatin1Char('\f')).isEmpty()) << test::pdfText(pdf).toStdString();

@@ -83,6 +83,35 @@ TEST(InitialiseGlobals, ClearsTheLeagueAndKeepsWhatCallersSetThemselves)
     EXPECT_FALSE(gWebAddress.isEmpty());
 }
 
+TEST(SizeScoreLists, GivesEveryListRoomForTheLeagueWithNoResultEntered)
+{
+    const struct {
+        int sides;
+        bool perPosition;
+        qsizetype scores;
+    } rows[] = {{12, false, 13}, {12, true, 193}, {0, true, 1}, {kMaxFixtureEntries, false, kMaxFixtureEntries + 1}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.sides);
+        const int positions = 16 * row.sides;
+        const bool roomAfter = positions < kMaxPositionEntries;
+        gScores = {"", "7"};
+        gPosPlayer = {"", "Ann"};
+        gPosScoreA[1] = "3";
+        if (roomAfter)
+            gPosScoreA[positions + 1] = "kept";
+        SizeScoreLists(row.sides, row.perPosition);
+        EXPECT_EQ(gScores.size(), row.scores);
+        EXPECT_EQ(gScores.mid(1, row.sides), QList<QString>(row.sides, "-1"));
+        EXPECT_EQ(gScores.mid(row.sides + 1), QList<QString>(row.scores - row.sides - 1));
+        EXPECT_EQ(gPosPlayer, QList<QString>(positions + 1));
+        EXPECT_EQ(gPosScoreB, QList<QString>(positions + 1));
+        EXPECT_EQ(gPosScoreA.mid(1, positions), QList<QString>(positions, "-1"));
+        if (roomAfter) {
+            EXPECT_EQ(gPosScoreA[positions + 1], "kept") << "only the league's entries are cleared";
+        }
+    }
+}
+
 TEST(CleanString, KeepsPathCharactersAndDropsTheRest)
 {
     EXPECT_EQ(CleanString(QString("Week") + QChar(0)), "Week");

@@ -19,17 +19,12 @@ using namespace fixtora;
 
 namespace {
 
-const QByteArray kKey = "Rk8mQv3Zt6";
+using test::kKey;
+using test::kNotValid;
 const QDate kStart(2026, 1, 6);
 
 class LeagueFileTest : public test::LeagueFileFixture {
 protected:
-    FileResult create(const QString &file)
-    {
-        gLeagueFile = path(file);
-        return CreateLeagueFile();
-    }
-
     // Runs one statement on a stored league file (keyed) or companion (plain).
     void alter(const QString &file, const QString &sql)
     {
@@ -465,7 +460,6 @@ TEST_F(LeagueFileTest, TheLeagueFileIsReadableOnlyWithItsKey)
 
 TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
 {
-    const QString notValid = "Not a Valid project file, try another";
     const QString notFound = "File not found - Database copy";
     auto writeBytes = [this](const QByteArray &bytes) {
         QFile file(path("club.tbl"));
@@ -485,54 +479,54 @@ TEST_F(LeagueFileTest, DamagedFilesEndTheLoadWithTheirMessage)
         {"no companion", [&] { QFile::remove(path("club.ext")); }, notFound},
         {"a folder", [&] { QFile::remove(path("club.tbl")); QDir(dir.path()).mkdir("club.tbl"); },
          "A League with that name already exists, please use another Name"},
-        {"random bytes", [&] { writeBytes(QByteArray(4096, '\x5a')); }, notValid},
-        {"empty file", [&] { writeBytes({}); }, notValid},
-        {"truncated", [&] { writeBytes(fileBytes().left(1500)); }, notValid},
+        {"random bytes", [&] { writeBytes(QByteArray(4096, '\x5a')); }, kNotValid},
+        {"empty file", [&] { writeBytes({}); }, kNotValid},
+        {"truncated", [&] { writeBytes(fileBytes().left(1500)); }, kNotValid},
         {"foreign sqlite", [&] {
              QFile::remove(path("club.tbl"));
              Database db;
              db.Open(path("club.tbl"), Database::Mode::Create);
              db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
-         }, notValid},
+         }, kNotValid},
         {"wrong key", [&] {
              QFile::remove(path("club.tbl"));
              Database db;
              db.Open(path("club.tbl"), Database::Mode::Create, "other");
              db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
-         }, notValid},
+         }, kNotValid},
         {"companion not a database", [&] {
              QFile file(path("club.ext"));
              ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
              file.write("not a database at all, not at all");
-         }, notValid},
+         }, kNotValid},
         {"no players record", [&] { alter("club.tbl", "DELETE FROM players"); }, "error database empty"},
-        {"no penalties table", [&] { alter("club.tbl", "DROP TABLE penalties"); }, notValid},
-        {"odd count", [&] { alter("club.tbl", "UPDATE players SET player4 = ''"); }, notValid},
-        {"gap in names", [&] { alter("club.tbl", "UPDATE players SET player2 = '', player5 = 'E'"); }, notValid},
-        {"too many games", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 5"); }, notValid},
-        {"games as text", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 'two'"); }, notValid},
-        {"long name", [&] { alter("club.tbl", "UPDATE players SET player1 = '12345678901234567'"); }, notValid},
-        {"bad start date", [&] { alter("club.tbl", "UPDATE players SET startdate = '31/02/2026'"); }, notValid},
-        {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, notValid},
-        {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, notValid},
-        {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, notValid},
-        {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); }, notValid},
-        {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, notValid},
-        {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, notValid},
-        {"rule recorded as no rule", [&] { alter("club.tbl", "UPDATE writtenwith SET homeaway = 2"); }, notValid},
-        {"rule record missing", [&] { alter("club.tbl", "DELETE FROM writtenwith"); }, notValid},
+        {"no penalties table", [&] { alter("club.tbl", "DROP TABLE penalties"); }, kNotValid},
+        {"odd count", [&] { alter("club.tbl", "UPDATE players SET player4 = ''"); }, kNotValid},
+        {"gap in names", [&] { alter("club.tbl", "UPDATE players SET player2 = '', player5 = 'E'"); }, kNotValid},
+        {"too many games", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 5"); }, kNotValid},
+        {"games as text", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 'two'"); }, kNotValid},
+        {"long name", [&] { alter("club.tbl", "UPDATE players SET player1 = '12345678901234567'"); }, kNotValid},
+        {"bad start date", [&] { alter("club.tbl", "UPDATE players SET startdate = '31/02/2026'"); }, kNotValid},
+        {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, kNotValid},
+        {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, kNotValid},
+        {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, kNotValid},
+        {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); }, kNotValid},
+        {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, kNotValid},
+        {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, kNotValid},
+        {"rule recorded as no rule", [&] { alter("club.tbl", "UPDATE writtenwith SET homeaway = 2"); }, kNotValid},
+        {"rule record missing", [&] { alter("club.tbl", "DELETE FROM writtenwith"); }, kNotValid},
         {"custom string too short", [&] {
              alter("club.tbl", "UPDATE customfixtures SET Value = 2");
              alter("club.tbl", "UPDATE altfixtures SET value1 = '0102'");
-         }, notValid},
+         }, kNotValid},
         {"custom code out of range", [&] {
              alter("club.tbl", "UPDATE customfixtures SET Value = 2");
              alter("club.tbl", "UPDATE altfixtures SET value1 = '050203040301020404010203'");
-         }, notValid},
-        {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, notValid},
-        {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, notValid},
-        {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, notValid},
-        {"companion page damaged", [&] { damagePageOf("club.ext", "dates"); }, notValid},
+         }, kNotValid},
+        {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, kNotValid},
+        {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, kNotValid},
+        {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, kNotValid},
+        {"companion page damaged", [&] { damagePageOf("club.ext", "dates"); }, kNotValid},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -697,7 +691,7 @@ TEST_F(LeagueFileTest, ATruncatedFileIsRefusedWhereverItIsCut)
                 test::writeAll(path(file), whole.left(size));
                 messages.clear();
                 EXPECT_FALSE(load("club.tbl").ok);
-                EXPECT_EQ(messages, QStringList{"Not a Valid project file, try another"});
+                EXPECT_EQ(messages, QStringList{kNotValid});
             }
         }
         test::writeAll(path(file), whole);

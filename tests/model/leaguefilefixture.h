@@ -18,6 +18,10 @@
 
 namespace fixtora::test {
 
+// The key league files are written with, and what a file that is no league gives.
+inline const QByteArray kKey = "Rk8mQv3Zt6";
+inline const QString kNotValid = "Not a Valid project file, try another";
+
 class LeagueFileFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,6 +36,7 @@ protected:
         SetLeagueFileHooks({});
         SetFileChooser({});
         SetInstallStepHook({});
+        SetBusyTimeoutForTests(0);
     }
 
     // A name in the test folder; an absolute path stays as it is.
@@ -43,6 +48,13 @@ protected:
     }
     // The names of the folder's files, in order, one blank between.
     std::string folder() const { return files().join(' ').toStdString(); }
+
+    // Writes the league the model holds as a new pair at file.
+    FileResult create(const QString &file)
+    {
+        gLeagueFile = path(file);
+        return CreateLeagueFile();
+    }
 
     // Opens file as the main menu does: reset, then the loader.
     FileResult load(const QString &file)

@@ -26,8 +26,8 @@ using namespace std::chrono;
 
 namespace {
 
-const QByteArray kKey = "Rk8mQv3Zt6";
-const QString kNotValid = "Not a Valid project file, try another";
+using test::kKey;
+using test::kNotValid;
 const QString kBusy = "The league file is in use by another program; try again";
 const char *const kPairOnly = "club.ext club.tbl";
 
@@ -115,11 +115,11 @@ test::TestLeague savedLeague(bool changed)
 
 class LeaguePairTest : public test::LeagueFileFixture {
 protected:
+    using LeagueFileFixture::create;
     FileResult create(const QString &file, const test::TestLeague &league)
     {
         test::BuildTestLeague(league);
-        gLeagueFile = file;
-        return CreateLeagueFile();
+        return create(file);
     }
 
     // The model's fingerprint after loading file, or nothing when it does not load.
@@ -418,6 +418,7 @@ TEST_F(LeaguePairTest, AFileHeldByAnotherProgramIsBusyNotBad)
 {
     ASSERT_TRUE(create(path("club.tbl"), test::PlayerLeague(4)).ok);
     const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+    SetBusyTimeoutForTests(50);
     for (const char *held : {"club.tbl", "club.ext"}) {
         SCOPED_TRACE(held);
         Database other;

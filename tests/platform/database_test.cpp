@@ -181,6 +181,7 @@ TEST_F(DatabaseTest, EachFailureSaysWhatKindItIs)
     Database holder;
     holder.Open(path("plain.db"), Database::Mode::ReadWrite);
     holder.Execute("BEGIN EXCLUSIVE");
+    SetBusyTimeoutForTests(50);
     using Kind = DatabaseError::Kind;
     const struct {
         const char *what;
@@ -206,6 +207,7 @@ TEST_F(DatabaseTest, EachFailureSaysWhatKindItIs)
             EXPECT_EQ(error.kind(), c.kind) << error.message().toStdString();
         }
     }
+    SetBusyTimeoutForTests(0);
 }
 
 TEST_F(DatabaseTest, TheIntegrityCheckFindsShortAndDamagedFiles)

@@ -1,28 +1,15 @@
 #include "platform/printing.h"
 
+#include "testfiles.h"
+
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace fixtora;
 
 namespace {
-
-// The text of a PDF file, pages separated by form feeds.
-QString pdfText(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    pdftotext.waitForFinished();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
-int pdfPages(const QString &path)
-{
-    return pdfText(path).count(QLatin1Char('\f'));
-}
 
 class Printing : public ::testing::Test {
 protected:
@@ -56,8 +43,8 @@ TEST_F(Printing, CopiesAndDocumentsBecomePagesOfOneFile)
         });
         EXPECT_EQ(outcome.status, PrintStatus::Printed);
         EXPECT_EQ(calls, row.copies);
-        EXPECT_EQ(pdfPages(pdf), row.pages) << row.copies << " copies";
-        EXPECT_TRUE(pdfText(pdf).contains(QStringLiteral("Copy %1 page A").arg(row.copies)));
+        EXPECT_EQ(test::pdfPages(pdf), row.pages) << row.copies << " copies";
+        EXPECT_TRUE(test::pdfText(pdf).contains(QStringLiteral("Copy %1 page A").arg(row.copies)));
     }
 }
 
@@ -70,7 +57,7 @@ TEST_F(Printing, NewPageAddsAPageToTheDocument)
         printer.PrintAt(100, 100, QStringLiteral("two"));
     });
     EXPECT_EQ(outcome.status, PrintStatus::Printed);
-    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_EQ(test::pdfPages(pdf), 2);
 }
 
 TEST_F(Printing, ACancelledDialogPrintsNothing)

@@ -36,20 +36,6 @@ namespace {
 
 constexpr int kPollMs = 10;  // the windows' polling timers
 
-constexpr TaskWindow kTaskWindows[] = {
-    TaskWindow::Wizard1,   TaskWindow::Wizard3,     TaskWindow::Wizard5, TaskWindow::changename,
-    TaskWindow::customdates, TaskWindow::Tableform, TaskWindow::PrintWeekly, TaskWindow::tourwiz,
-    TaskWindow::Tournieform, TaskWindow::Wizard2,   TaskWindow::import,
-};
-
-const char *taskWindowName(TaskWindow window)
-{
-    static const char *const names[] = {"Wizard1", "Wizard3", "Wizard5", "changename", "customdates",
-                                        "Tableform", "PrintWeekly", "tourwiz", "Tournieform",
-                                        "Wizard2", "import"};
-    return names[static_cast<int>(window)];
-}
-
 QAbstractButton *buttonCaptioned(QWidget *box, const QString &caption)
 {
     for (auto *button : box->findChildren<chameleonButton *>())
@@ -82,8 +68,8 @@ void ShellTest::SetUp()
     SetProgramEndForTests([this] { ++programEnds; });
     QFile::remove(RegistryFile());
     QFile::remove(IniFilePath());
-    for (TaskWindow window : kTaskWindows)
-        RegisterTaskWindow(window, {});
+    for (const NamedTaskWindow &task : kTaskWindows)
+        RegisterTaskWindow(task.window, {});
     InitialiseGlobals();
     gTableName.clear();
     gLeagueOnDisk = false;
@@ -120,10 +106,10 @@ void ShellTest::MakeUnwritable(const QString &file)
 
 void ShellTest::RecordTaskWindows()
 {
-    for (TaskWindow window : kTaskWindows) {
-        const QString name = QLatin1String(taskWindowName(window));
-        RegisterTaskWindow(window, {[this, name] { taskEvents.append("show " + name); },
-                                    [this, name] { taskEvents.append("unload " + name); }});
+    for (const NamedTaskWindow &task : kTaskWindows) {
+        const QString name = QLatin1String(task.name);
+        RegisterTaskWindow(task.window, {[this, name] { taskEvents.append("show " + name); },
+                                         [this, name] { taskEvents.append("unload " + name); }});
     }
 }
 
