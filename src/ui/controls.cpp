@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
@@ -86,6 +87,13 @@ void SetArialFont(QWidget *control, double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     control->setFont(font);
+}
+
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
 }
 
 } // namespace fixtora

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -65,5 +66,8 @@ Control *InArial(Control *control, double points, bool bold)
     SetArialFont(control, points, bold);
     return control;
 }
+
+// A check box named name with caption.
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption = QString());
 
 } // namespace fixtora

@@ -540,17 +540,33 @@ TEST_F(CustomiseTest, TypedNamesStayAsTypedForCloseToCheck)
 }
 
 // A setting that cannot be written is reported, naming its file, and the
-// dialog stays open: nothing claims to be saved that was not.
+// dialog stays open with every setting as it was: nothing claims to be saved
+// that was not.
 TEST_F(CustomiseTest, CloseReportsASettingThatCannotBeWrittenAndStays)
 {
     for (const QString &file : {RegistryFile(), IniFilePath()}) {
         SCOPED_TRACE(file.toStdString());
+        const IniSnapshot ini = CurrentIniSettings();
+        const QString savePath = gSavePath;
+        const auto order = gTableOrder;
+        const auto sortKeys = gSortOrder;
         Open();
+        Text("txtpath")->setText(QDir::tempPath());
+        Check("Check1")->setChecked(false);
+        Check("Check6")->setChecked(true);
+        Text("Text1")->setText("Goal");
+        Text("Text8")->setText("5");
+        Pick("Combo1_2", "Points");
+        Pick("Combo2_1", "Played");
         MakeUnwritable(file);
         EXPECT_EQ(Close(), QStringList{"The settings could not be saved in " + QDir::toNativeSeparators(file)
                                        + ". Check that its folder can be written to and that the disk is not full."});
         EXPECT_NE(LoadedForm<customise>(), nullptr);
         EXPECT_EQ(gTableRefresh, 0);
+        EXPECT_EQ(CurrentIniSettings(), ini);
+        EXPECT_EQ(gSavePath, savePath);
+        EXPECT_EQ(gTableOrder, order);
+        EXPECT_EQ(gSortOrder, sortKeys);
         QDir(file).removeRecursively();
         EXPECT_TRUE(Close().isEmpty());  // once it can be written, Close goes through
         EXPECT_EQ(LoadedForm<customise>(), nullptr);
