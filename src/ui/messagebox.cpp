@@ -152,9 +152,11 @@ void ReturnToRefusedBox(QWidget *box)
         spin->selectAll();
 }
 
-void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box, const QString &caption)
+void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box, const QString &caption,
+            int icon)
 {
     MessageArgs refusal;
+    refusal.Icon = icon;
     refusal.Title = title;
     refusal.Subtitle = subtitle;
     refusal.Text = text;
