@@ -25,7 +25,7 @@ TEST_F(CustomiseTest, TabsAreCentredInWhatTheWindowShows)
         const bool fits = form->width() >= tabs->width() && form->height() >= tabs->height();
         EXPECT_NEAR(at.x(), fits ? (form->width() - tabs->width()) / 2.0 : 0, 0.5);
         EXPECT_NEAR(at.y(), fits ? (form->height() - tabs->height()) / 2.0 : 0, 0.5);
-        const QWidget *viewport = form->findChild<QAbstractScrollArea *>("pageArea")->viewport();
+        const QWidget *viewport = Find<QAbstractScrollArea>(form, "pageArea")->viewport();
         EXPECT_EQ(viewport->size() != form->size(), !fits);  // scroll bars only where it does not fit
     }
 }
