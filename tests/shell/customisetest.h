@@ -40,7 +40,7 @@
 namespace fixtora::test {
 
 inline QString Reg(const char *name) { return GetRegString(kHKeyLocalMachine, kSoftwareKey, name, "<missing>"); }
-inline void SetReg(const char *name, const QString &value) { ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value)); }
+inline void SetReg(const char *name, const QString &value) { ASSERT_TRUE(StorePreference(name, value)); }
 
 // Runs action, answers every box it shows with OK and returns their texts.
 // Every box of this dialog is the system's, with the program's name.

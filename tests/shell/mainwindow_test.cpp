@@ -34,7 +34,7 @@ class MainWindow : public ShellTest {
 protected:
     void store(const char *name, const QString &value)
     {
-        ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value));
+        ASSERT_TRUE(StorePreference(name, value));
     }
     QString stored(const char *name) { return GetRegString(kHKeyLocalMachine, kSoftwareKey, name, "(missing)"); }
     QByteArray registryBytes()

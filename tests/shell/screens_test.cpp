@@ -131,7 +131,7 @@ TEST_F(OnEveryScreen, TheOptionsDialogHasEveryControlInSightAndCloseBringsBackTh
 TEST_F(OnEveryScreen, TheProgramsOwnWindowsOpenInTheMiddleOfTheScreen)
 {
     SetScreenForTests(std::nullopt);
-    ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, "Abc"));
+    ASSERT_TRUE(StorePreference(kRegPassword, "Abc"));
     const QSize size = QGuiApplication::primaryScreen()->size();
     BoxAnswers boxes(size.width() < 1024 || size.height() < 768 ? QStringList{"Yes", "OK"} : QStringList{});
     const struct {

@@ -34,7 +34,7 @@ protected:
 
     void storePassword(const QString &raw)
     {
-        ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, raw));
+        ASSERT_TRUE(StorePreference(kRegPassword, raw));
     }
 
     // Types text into the login and presses OK.
