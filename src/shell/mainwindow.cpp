@@ -161,6 +161,7 @@ void Main::ReadWeekName()
     gWeekName = CleanString(gWeekName);
 }
 
+// A value the start-up writes; one that is not stored is reported later, once.
 void Main::StoreDefault(const char *name, const QString &value)
 {
     if (!StorePreference(name, value))
