@@ -12,6 +12,7 @@ namespace fixtora {
 namespace {
 
 constexpr int kMaxIntervalCount = 31;
+const QString kErrorCaption = QStringLiteral("Error!");
 
 // The leading number rounded to a whole number, when it is low..high.
 std::optional<std::int16_t> readWhole(const QString &typed, int low, int high)
@@ -50,6 +51,22 @@ bool IsLeagueNameLength(const QString &name)
     return name.size() >= 4 && name.size() <= kMaxNameLength;
 }
 
+NameVerdict CheckNewName(NameList list, const QStringList &listed, const QString &name)
+{
+    const bool squad = list == NameList::Squad;
+    if (name.isEmpty())
+        return NameVerdict::Blank;
+    if (name.size() > kMaxNameLength)
+        return NameVerdict::TooLong;
+    if (!(squad ? IsStorableSquadName(name) : IsStorableName(name)))
+        return NameVerdict::Unstorable;
+    if (listed.size() >= (squad ? kSquadSize : kMaxSlots))
+        return NameVerdict::Full;
+    if (listed.contains(name))
+        return NameVerdict::Duplicate;
+    return NameVerdict::Accepted;
+}
+
 int CustomFixtureLength(int n)
 {
     return 2 * FixtureEntryCount(n, 1);
@@ -63,12 +80,13 @@ std::optional<PageRefusal> CustomFixtureRefusal(const QString &fixtures, int n)
         return std::nullopt;
     case FixtureStringCheck::Verdict::WrongLength:
         return PageRefusal{QStringLiteral("Invalid Input String"), QStringLiteral("Invalid String"),
-                           QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length)};
+                           QStringLiteral("not valid, you entered a string of length %1\r\n").arg(check.length),
+                           kErrorCaption};
     case FixtureStringCheck::Verdict::BadCode:
         break;
     }
     return PageRefusal{QStringLiteral("Invalid value"), QStringLiteral("Invalid Value"),
-                       check.badCode + QStringLiteral(" isn't a valid value, please check\r\n")};
+                       check.badCode + QStringLiteral(" isn't a valid value, please check\r\n"), kErrorCaption};
 }
 
 void CompleteEntries(bool teamLeague)

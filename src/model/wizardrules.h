@@ -6,8 +6,12 @@
 
 #include <QString>
 
+#include <QStringList>
+
 #include <cstdint>
 #include <optional>
+#include <algorithm>
+#include <span>
 
 namespace fixtora {
 
@@ -27,10 +31,37 @@ QString IntervalUnitCode(const QString &typed);
 // A league name has 4 to 16 characters.
 bool IsLeagueNameLength(const QString &name);
 
-// A refusal on a wizard page: the message box's title line, subtitle line and
-// text.
+// The lists of names the wizard builds: the league's entries, named as
+// players or as teams, at most kMaxSlots (32); the players of one team, at
+// most kSquadSize (16), whose names must also fit a position entry
+// ("name//score\\total").
+enum class NameList { Players, Teams, Squad };
+
+// What Add does with a name (as TypedName made it), by the first check it
+// fails, in this order: empty, longer than 16 characters, not storable in the
+// list, the list full, already listed (names compare exactly: "ann" is not
+// "Ann").
+enum class NameVerdict { Accepted, Blank, TooLong, Unstorable, Full, Duplicate };
+
+// The verdict on adding name to a list of that kind holding listed.
+NameVerdict CheckNewName(NameList list, const QStringList &listed, const QString &name);
+
+// Takes item index out of items (the used part of a list): the later items
+// move up one place and the freed last place is emptied, so the list keeps
+// its order with no gap. An index outside items changes nothing.
+template <class T>
+void CloseGap(std::span<T> items, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size())
+        return;
+    std::move(items.begin() + index + 1, items.end(), items.begin() + index);
+    items.back() = T{};
+}
+
+// A refusal on a wizard page: the message box's title line, subtitle line,
+// text and caption (empty: the program's name).
 struct PageRefusal {
-    QString title, subtitle, text;
+    QString title, subtitle, text, caption;
 };
 
 // The characters of one cycle of a custom fixture string for n entries: two

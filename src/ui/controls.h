@@ -67,7 +67,7 @@ Control *InArial(Control *control, double points, bool bold)
     return control;
 }
 
-// A check box named name with caption.
+// A check box named name with caption beside it.
 QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption = QString());
 
 } // namespace fixtora

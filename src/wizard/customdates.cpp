@@ -8,6 +8,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/shellplatform.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/controls.h"
 #include "wizard/wizardpage.h"
@@ -34,31 +35,6 @@ constexpr int kPageStep = customdates::kRowsPerPage;
 // The date rows after the last round of a later page are given.
 const QDate kAfterLastDate{2001, 1, 1};
 
-QLabel *heading(QWidget *parent, const char *name, const QString &caption)
-{
-    QLabel *label = MakeLabel(parent, name, caption);
-    label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
-    return label;
-}
-
-QPlainTextEdit *fixedText(QWidget *parent, const char *name, const QStringList &lines)
-{
-    auto *text = new QPlainTextEdit(lines.join(QString()), parent);
-    text->setObjectName(QLatin1String(name));
-    text->setReadOnly(true);
-    text->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
-    return text;
-}
-
-QLineEdit *numberBox(QWidget *parent, const char *name)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setFixedWidth(48);
-    return box;
-}
-
 } // namespace
 
 // The editor opens over the summary page, which stays loaded, with the
@@ -71,26 +47,25 @@ void ShowRoundDateEditor()
 }
 
 customdates::customdates()
-    : Frame1(new QGroupBox(QStringLiteral("Dates"), this)),
+    : Frame1(MakeFrame(this, "Frame1", QStringLiteral("Dates"))),
       leftclick(PageButton(Frame1, "leftclick", QStringLiteral("&<<<"))),
       rightclick(PageButton(Frame1, "rightclick", QStringLiteral("&>>>"))),
-      Text2(numberBox(Frame1, "Text2")),
-      Text3(numberBox(Frame1, "Text3")),
-      Frame2(new QGroupBox(QStringLiteral("Info"), this)),
-      Text1(fixedText(Frame2, "Text1",
-                      {QStringLiteral("On the left are the dates that your "),
-                       QStringLiteral("League runs on.  Change the dates "),
-                       QStringLiteral("that you want and click on OK below")})),
+      Text2(MakeTextBox(Frame1, "Text2")),
+      Text3(MakeTextBox(Frame1, "Text3")),
+      Frame2(MakeFrame(this, "Frame2", QStringLiteral("Info"))),
+      Text1(InArial(MakeReadOnlyText(Frame2, "Text1",
+                                     QStringLiteral("On the left are the dates that your League runs on.  Change the "
+                                                    "dates that you want and click on OK below")),
+                    9)),
       Command3(PageButton(this, "Command3", QStringLiteral("&OK"))),
-      HelpFrame(new QGroupBox(this)),
-      helptext(fixedText(HelpFrame, "helptext",
-                         {QStringLiteral("Below are the game you have created together with the dates that each "
-                                         "will "),
-                          QStringLiteral("will take place.  You can change any date you wish.  The dates do not "
-                                         "need "),
-                          QStringLiteral("to be in sequence but note that you cannot sort them.  This is to allow "
-                                         "for "),
-                          QStringLiteral("maximum flexibility. Click Ok to go back to the summary screen.")})),
+      HelpFrame(MakeFrame(this, "HelpFrame")),
+      helptext(InArial(MakeReadOnlyText(HelpFrame, "helptext",
+                                        QStringLiteral("Below are the game you have created together with the dates "
+                                                       "that each will will take place.  You can change any date you "
+                                                       "wish.  The dates do not need to be in sequence but note that "
+                                                       "you cannot sort them.  This is to allow for maximum "
+                                                       "flexibility. Click Ok to go back to the summary screen.")),
+                       9)),
       showhelp(PageButton(HelpFrame, "showhelp", QStringLiteral("Online Hel&p"))),
       helpclose(PageButton(HelpFrame, "helpclose", QStringLiteral("Close")))
 {
@@ -101,22 +76,55 @@ customdates::customdates()
     Form_Load();
 }
 
+// The frames and the OK button side by side in one body, kept centred in the
+// page and in reach by scrolling (the body's layout takes them in as its
+// children).
 void customdates::BuildFrames()
 {
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    HelpFrame->setObjectName(QStringLiteral("HelpFrame"));
+    BuildDateRows();
+    for (QLineEdit *box : {Text2, Text3}) {
+        box->setReadOnly(true);
+        box->setFixedWidth(48);
+    }
+    auto *info = new QVBoxLayout(Frame2);
+    info->addWidget(Text1);
+    Text1->setFixedHeight(70);
+    auto *help = new QGridLayout(HelpFrame);
+    help->addWidget(helptext, 0, 0, 1, 2);
+    help->addWidget(showhelp, 1, 0);
+    help->addWidget(helpclose, 1, 1, Qt::AlignRight);
+    helptext->setFixedHeight(130);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(Frame2);
+    side->addWidget(HelpFrame);
+    side->addStretch();
+    side->addWidget(Command3, 0, Qt::AlignRight);
+    auto *body = new QWidget;
+    auto *columns = new QHBoxLayout(body);
+    columns->addWidget(Frame1);
+    columns->addLayout(side);
+    columns->setSizeConstraint(QLayout::SetFixedSize);
+    CentreInPage(this, body);
+    setFocusProxy(DTPicker1.first());
+}
+
+// Two columns of eleven rounds, each a number and a date picker, under their
+// headings, with the page turns below.
+void customdates::BuildDateRows()
+{
     auto *rows = new QGridLayout(Frame1);
     for (int column = 0; column < 2; ++column) {
-        rows->addWidget(heading(Frame1, column == 0 ? "Label1" : "Label3", QStringLiteral("Game")), 0, 2 * column);
-        rows->addWidget(heading(Frame1, column == 0 ? "Label2" : "Label4", QStringLiteral("Dates")), 0, 2 * column + 1);
+        rows->addWidget(InArial(MakeLabel(Frame1, column == 0 ? "Label1" : "Label3", QStringLiteral("Game")), 9, true),
+                        0, 2 * column);
+        rows->addWidget(InArial(MakeLabel(Frame1, column == 0 ? "Label2" : "Label4", QStringLiteral("Dates")), 9, true),
+                        0, 2 * column + 1);
     }
     for (int r = 0; r < kRowsPerPage; ++r) {
-        auto *number = new QLabel(Frame1);
-        number->setObjectName(QStringLiteral("weekno_%1").arg(r));
+        QLabel *number = MakeLabel(Frame1, ElementName("weekno", r));
         number->setMinimumWidth(36);
         auto *picker = new QDateEdit(Frame1);
-        picker->setObjectName(QStringLiteral("DTPicker1_%1").arg(r));
+        picker->setObjectName(ElementName("DTPicker1", r));
         picker->setDisplayFormat(ShortDateFormat());
         picker->setCalendarPopup(true);
         picker->setKeyboardTracking(false);
@@ -137,32 +145,6 @@ void customdates::BuildFrames()
     paging->addWidget(Text3);
     rows->addLayout(paging, 1 + kRowsPerColumn, 0, 1, 4);
     rows->setHorizontalSpacing(12);
-
-    auto *info = new QVBoxLayout(Frame2);
-    info->addWidget(Text1);
-    Text1->setFixedHeight(70);
-    auto *help = new QGridLayout(HelpFrame);
-    help->addWidget(helptext, 0, 0, 1, 2);
-    help->addWidget(showhelp, 1, 0);
-    help->addWidget(helpclose, 1, 1, Qt::AlignRight);
-    helptext->setFixedHeight(130);
-
-    auto *side = new QVBoxLayout;
-    side->addWidget(Frame2);
-    side->addWidget(HelpFrame);
-    side->addStretch();
-    side->addWidget(Command3, 0, Qt::AlignRight);
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(Frame1);
-    columns->addLayout(side);
-    // The frames stay together in the middle of the page.
-    setFocusProxy(DTPicker1.first());
-    auto *page = new QGridLayout(this);
-    page->addLayout(columns, 1, 1);
-    page->setRowStretch(0, 1);
-    page->setRowStretch(2, 1);
-    page->setColumnStretch(0, 1);
-    page->setColumnStretch(2, 1);
 }
 
 void customdates::ConnectHandlers()

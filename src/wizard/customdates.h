@@ -30,6 +30,7 @@ protected:
 
 private:
     void BuildFrames();
+    void BuildDateRows();
     void ConnectHandlers();
     void Form_Load();
 

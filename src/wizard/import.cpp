@@ -29,8 +29,6 @@ const HelpButton kFormatHelp = {
     "C etc Only enter the first full set of matches/weeks.  If they play other 2 or more times this will "
     "automatically be entered."};
 
-const QString kError = QStringLiteral("Error!");
-
 // The window closes onto the summary page, maximised again: the workspace
 // gave it back its normal size when this window was maximised over it.
 void closeOntoSummary()
@@ -50,9 +48,9 @@ void ShowImport()
 import::import()
     : WizardPage("import", "importframe", QString()),
       Label1(MakeLabel(frame, "Label1", QStringLiteral("Copy your Text in the box below && click on check"))),
-      Text1(new QLineEdit(frame)),
+      Text1(MakeTextBox(frame, "Text1")),
       Label2(MakeLabel(frame, "Label2", QStringLiteral("string length should be"))),
-      Text2(new QLineEdit(frame)),
+      Text2(MakeTextBox(frame, "Text2")),
       command1(PageButton(frame, "command1", QStringLiteral("C&heck"))),
       Command2(PageButton(frame, "Command2", QStringLiteral("&Cancel")))
 {
@@ -64,10 +62,8 @@ import::import()
 
 void import::BuildFrame()
 {
-    Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(std::numeric_limits<int>::max());
     Text1->setMinimumWidth(420);
-    Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
     Text2->setFixedWidth(64);
     UsePlainFont();
@@ -87,6 +83,7 @@ void import::BuildFrame()
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
     Command2->setCancel(true);
+    CentreFrameInPage();
 }
 
 void import::ConnectHandlers()
@@ -99,7 +96,6 @@ void import::Form_Load()
 {
     Text1->setText(QStringLiteral("paste your custom fixtures in here"));
     Text2->setText(QString::number(CustomFixtureLength(gNumSlots)));
-    CentreFrame();
 }
 
 // A string the league file would refuse is never accepted. The accepted one
@@ -109,15 +105,13 @@ void import::command1_Click()
 {
     const QString fixtures = Text1->text();
     if (const std::optional<PageRefusal> refusal = CustomFixtureRefusal(fixtures, gNumSlots)) {
-        PageMessage(refusal->title, refusal->subtitle, refusal->text, kError);
-        ReturnToRefusedBox(Text1);
+        ShowRefusal(*refusal, Text1);
         return;
     }
-    PageMessage(
-        QStringLiteral("Valid Input String"), QStringLiteral("Valid String"),
-        QStringLiteral("This appears to be a valid string.  This windows will now close.  Click on View Fixtures "
-                       "to see the fixtures list\r\n"),
-        QStringLiteral("Information!"));
+    Refuse(QStringLiteral("Valid Input String"), QStringLiteral("Valid String"),
+           QStringLiteral("This appears to be a valid string.  This windows will now close.  Click on View Fixtures "
+                          "to see the fixtures list\r\n"),
+           nullptr, QStringLiteral("Information!"));
     gImportPending = true;
     gAltFixtureString = fixtures;
     gAltFixtures = true;

@@ -46,16 +46,7 @@ const HelpButton kHelpBalloons[] = {
 
 const QString kError = QStringLiteral("Error!");
 const QString kIntervalTitle = QStringLiteral("Invalid days/weeks/months");
-
-QComboBox *editableList(QWidget *parent, const char *name, const QStringList &items)
-{
-    auto *combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    return combo;
-}
+constexpr bool kEditable = true;
 
 } // namespace
 
@@ -67,20 +58,21 @@ void ShowWizard1()
 Wizard1::Wizard1()
     : WizardPage("Wizard1", "Wizard1frame", QStringLiteral("Create New League")),
       Label1(MakeLabel(frame, "Label1", QStringLiteral("Name of League:"))),
-      Text1(new QLineEdit(frame)),
+      Text1(MakeTextBox(frame, "Text1")),
       Label5(MakeLabel(frame, "Label5", QStringLiteral("Games to Play:"))),
-      text2(editableList(frame, "text2", {QStringLiteral("1"), QStringLiteral("2")})),
+      text2(MakeCombo(frame, "text2", {QStringLiteral("1"), QStringLiteral("2")}, kEditable)),
       Label3(MakeLabel(frame, "Label3", QStringLiteral("Start Date:"))),
-      text3(new QLineEdit(frame)),
+      text3(MakeTextBox(frame, "text3")),
       Label4(MakeLabel(frame, "Label4", QStringLiteral("Frequency:"))),
       Label2(MakeLabel(frame, "Label2", QStringLiteral("every"))),
-      Combo1(editableList(frame, "Combo1",
-                          {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                           QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
-                           QStringLiteral("9")})),
-      Combo2(editableList(frame, "Combo2",
-                          {QStringLiteral("day(s)"), QStringLiteral("week(s)"), QStringLiteral("month(s)")})),
-      Check1(new QCheckBox(QStringLiteral("This is a Team League"), frame)),
+      Combo1(MakeCombo(frame, "Combo1",
+                       {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                        QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
+                        QStringLiteral("9")},
+                       kEditable)),
+      Combo2(MakeCombo(frame, "Combo2",
+                       {QStringLiteral("day(s)"), QStringLiteral("week(s)"), QStringLiteral("month(s)")}, kEditable)),
+      Check1(MakeCheckBox(frame, "Check1", QStringLiteral("This is a Team League"))),
       command1(PageButton(frame, "command1", QStringLiteral("&Cancel"))),
       command2(PageButton(frame, "command2", QStringLiteral("&Next")))
 {
@@ -92,9 +84,6 @@ Wizard1::Wizard1()
 
 void Wizard1::BuildFrame()
 {
-    Text1->setObjectName(QStringLiteral("Text1"));
-    text3->setObjectName(QStringLiteral("text3"));
-    Check1->setObjectName(QStringLiteral("Check1"));
     Text1->setMinimumWidth(220);
     UsePlainFont();
 
@@ -139,6 +128,7 @@ void Wizard1::BuildFrame()
     Label3->setBuddy(text3);
     Label4->setBuddy(Combo1);
     Label2->setBuddy(Combo2);
+    CentreFrameInPage();
 }
 
 void Wizard1::ConnectHandlers()
@@ -150,7 +140,6 @@ void Wizard1::ConnectHandlers()
 void Wizard1::Form_Load()
 {
     UnloadForm<MainWizard>();
-    CentreFrame();
     Combo1->setCurrentText(QStringLiteral("1"));
     Combo2->setCurrentText(QStringLiteral("week(s)"));
 }
@@ -163,11 +152,10 @@ void Wizard1::command2_Click()
     gTableName = TypedName(Text1->text());
     const std::optional<std::int16_t> games = ReadGamesToPlay(text2->currentText());
     if (!games) {
-        PageMessage(QStringLiteral("Invalid Games to Play entered"), QStringLiteral("Game to Play"),
-                    QStringLiteral("The games to play value must be between 1 & 4.  This is the number of times each "
-                                   "player plays any other player.\r\n"),
-                    kError);
-        ReturnToRefusedBox(text2);
+        Refuse(QStringLiteral("Invalid Games to Play entered"), QStringLiteral("Game to Play"),
+               QStringLiteral("The games to play value must be between 1 & 4.  This is the number of times each "
+                              "player plays any other player.\r\n"),
+               text2, kError);
         return;
     }
     gGamesToPlay = *games;
@@ -179,41 +167,21 @@ void Wizard1::command2_Click()
         gStartDate = *start;
         dateValid = true;
     } else {
-        PageMessage(QStringLiteral("Invalid value entered"), QStringLiteral("Start date"),
-                    QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
-                                   "dd/mm/yyyy or mm/dd/yyyy depending on your machine set up.\r\n"),
-                    kError);
-        ReturnToRefusedBox(text3);
+        Refuse(QStringLiteral("Invalid value entered"), QStringLiteral("Start date"),
+               QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
+                              "dd/mm/yyyy or mm/dd/yyyy depending on your machine set up.\r\n"),
+               text3, kError);
         return;
     }
     if (!IsLeagueNameLength(gTableName)) {
-        PageMessage(QStringLiteral("Invalid League Name entered"), QStringLiteral("League Name"),
-                    QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
-                                   "characters.  This is the name that will be displayed at the top of your League "
-                                   "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
-                    kError);
-        ReturnToRefusedBox(Text1);
+        Refuse(QStringLiteral("Invalid League Name entered"), QStringLiteral("League Name"),
+               QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
+                              "characters.  This is the name that will be displayed at the top of your League "
+                              "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
+               Text1, kError);
         return;
     }
-    const std::optional<std::int16_t> count = ReadIntervalCount(Combo1->currentText());
-    if (!count) {
-        PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
-                    QStringLiteral("Invalid days/weeks/months entered.  This value must be between 1 and 31."), kError);
-        ReturnToRefusedBox(Combo1);
-        return;
-    }
-    gFreqCount = *count;
-    const QString unit = IntervalUnitCode(Combo2->currentText());
-    if (unit.isEmpty()) {
-        PageMessage(kIntervalTitle, QStringLiteral("days/weeks/months"),
-                    QStringLiteral("Invalid days/weeks/months entered.  This value must be day(s), week(s) or "
-                                   "month(s)."),
-                    kError);
-        ReturnToRefusedBox(Combo2);
-        return;
-    }
-    gFreqUnit = unit;
-    if (!dateValid)
+    if (!StoreInterval() || !dateValid)
         return;
     gTeamLeague = Check1->isChecked();
     LoadForm<Main>()->HideMdiChild(this);
@@ -222,6 +190,28 @@ void Wizard1::command2_Click()
     else
         ShowWizard3();
     LoadForm<Main>()->SetCaption(QStringLiteral("League Wizard          Current League :") + gTableName);
+}
+
+// The interval between rounds from its two boxes; false after a refusal.
+bool Wizard1::StoreInterval()
+{
+    const std::optional<std::int16_t> count = ReadIntervalCount(Combo1->currentText());
+    if (!count) {
+        Refuse(kIntervalTitle, QStringLiteral("days/weeks/months"),
+               QStringLiteral("Invalid days/weeks/months entered.  This value must be between 1 and 31."), Combo1,
+               kError);
+        return false;
+    }
+    gFreqCount = *count;
+    const QString unit = IntervalUnitCode(Combo2->currentText());
+    if (unit.isEmpty()) {
+        Refuse(kIntervalTitle, QStringLiteral("days/weeks/months"),
+               QStringLiteral("Invalid days/weeks/months entered.  This value must be day(s), week(s) or month(s)."),
+               Combo2, kError);
+        return false;
+    }
+    gFreqUnit = unit;
+    return true;
 }
 
 void Wizard1::command1_Click()

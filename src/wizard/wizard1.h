@@ -26,6 +26,7 @@ private:
 
     void command2_Click();
     void command1_Click();
+    bool StoreInterval();
 
     QLabel *Label1;
     QLineEdit *Text1;

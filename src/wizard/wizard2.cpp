@@ -37,7 +37,16 @@ const QStringList kScoringSystems{QStringLiteral("WinLoseDraw"), QStringLiteral(
                                   QStringLiteral("Cumulative+Games")};
 
 const QString kNoTeamChosen = QStringLiteral("Names in Team: non selected");
-const QString kError = QStringLiteral("Error!");
+
+// Buttons side by side, 8 pixels apart.
+QHBoxLayout *buttonRow(std::initializer_list<QWidget *> buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(8);
+    for (QWidget *button : buttons)
+        row->addWidget(button);
+    return row;
+}
 
 } // namespace
 
@@ -51,23 +60,23 @@ Wizard2::Wizard2()
       Label10(MakeLabel(frame, "Label10", QStringLiteral("Number of Teams:"))),
       lblteam(CountLabel(frame, "lblteam")),
       Label13(MakeLabel(frame, "Label13", QStringLiteral("Team Name:"))),
-      Teamtxt(new QLineEdit(frame)),
+      Teamtxt(MakeTextBox(frame, "Teamtxt")),
       TeamAdd(PageButton(frame, "TeamAdd", QStringLiteral("Add"))),
       TeamDelete(PageButton(frame, "TeamDelete", QStringLiteral("Delete"))),
       teamEdit(PageButton(frame, "teamEdit", QStringLiteral("Edit"))),
-      teamlist(new QListWidget(frame)),
+      teamlist(MakeList(frame, "teamlist")),
       Label11(MakeLabel(frame, "Label11", QStringLiteral("Names in Team"))),
       Label12(MakeLabel(frame, "Label12", kNoTeamChosen)),
       Label16(MakeLabel(frame, "Label16", QStringLiteral("Player/Name"))),
-      txtName(new QLineEdit(frame)),
+      txtName(MakeTextBox(frame, "txtName")),
       cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
       cmdremove(PageButton(frame, "cmdremove", QStringLiteral("&Remove"))),
       cmdclear(PageButton(frame, "cmdclear", QStringLiteral("C&lear"))),
-      lstClient(new QListWidget(frame)),
+      lstClient(MakeList(frame, "lstClient")),
       Label15(MakeLabel(frame, "Label15", QStringLiteral("Names in this team:"))),
       lblDisplay(CountLabel(frame, "lblDisplay")),
       Label1(MakeLabel(frame, "Label1", QStringLiteral("Set scoring system to"))),
-      list1(new QComboBox(frame)),
+      list1(MakeCombo(frame, "list1", QStringList{QStringLiteral("Select method")} + kScoringSystems)),
       Command3(PageButton(frame, "Command3", QStringLiteral("&Next"))),
       command1(PageButton(frame, "command1", QStringLiteral("&Cancel")))
 {
@@ -79,62 +88,15 @@ Wizard2::Wizard2()
 
 void Wizard2::BuildFrame()
 {
-    Teamtxt->setObjectName(QStringLiteral("Teamtxt"));
-    teamlist->setObjectName(QStringLiteral("teamlist"));
-    txtName->setObjectName(QStringLiteral("txtName"));
-    lstClient->setObjectName(QStringLiteral("lstClient"));
-    list1->setObjectName(QStringLiteral("list1"));
-    list1->addItem(QStringLiteral("Select method"));
-    list1->addItems(kScoringSystems);
     UsePlainFont();
-    Label11->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    SetArialFont(Label11, 10, true);
     Label12->setMinimumWidth(260);
     teamlist->setMinimumSize(220, 240);
     lstClient->setMinimumSize(220, 240);
-
-    auto *teams = new QGridLayout;
-    teams->addWidget(Label10, 0, 0);
-    teams->addWidget(lblteam, 0, 1, Qt::AlignLeft);
-    teams->addWidget(Label13, 1, 0);
-    teams->addWidget(Teamtxt, 1, 1);
-    auto *teamButtons = new QHBoxLayout;
-    teamButtons->setSpacing(8);
-    teamButtons->addWidget(TeamAdd);
-    teamButtons->addWidget(TeamDelete);
-    teamButtons->addWidget(teamEdit);
-    teams->addLayout(teamButtons, 2, 0, 1, 2);
-    teams->addWidget(teamlist, 3, 0, 1, 2);
-    teams->setSpacing(8);
-
-    auto *players = new QGridLayout;
-    players->addWidget(Label11, 0, 0, 1, 2);
-    players->addWidget(Label12, 1, 0, 1, 2);
-    players->addWidget(Label16, 2, 0);
-    players->addWidget(txtName, 2, 1);
-    auto *playerButtons = new QHBoxLayout;
-    playerButtons->setSpacing(8);
-    playerButtons->addWidget(cmdadd);
-    playerButtons->addWidget(cmdremove);
-    playerButtons->addWidget(cmdclear);
-    players->addLayout(playerButtons, 3, 0, 1, 2);
-    players->addWidget(lstClient, 4, 0, 1, 2);
-    players->addWidget(Label15, 5, 0);
-    players->addWidget(lblDisplay, 5, 1, Qt::AlignLeft);
-    players->setSpacing(8);
-
-    auto *scoring = new QHBoxLayout;
-    scoring->setSpacing(8);
-    scoring->addWidget(Label1);
-    scoring->addWidget(list1);
-    scoring->addWidget(QuestionButton(frame, "command7"));
-    scoring->addStretch();
-    scoring->addWidget(command1);
-    scoring->addWidget(Command3);
-
     auto *grid = new QGridLayout(frame);
-    grid->addLayout(teams, 0, 0);
-    grid->addLayout(players, 0, 1);
-    grid->addLayout(scoring, 1, 0, 1, 2);
+    grid->addLayout(TeamColumn(), 0, 0);
+    grid->addLayout(PlayerColumn(), 0, 1);
+    grid->addLayout(ScoringRow(), 1, 0, 1, 2);
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(14);
     ConnectHelpButton(this, kScoringHelp, true);
@@ -145,6 +107,48 @@ void Wizard2::BuildFrame()
     Label16->setBuddy(txtName);
     Label1->setBuddy(list1);
     command1->setCancel(true);
+    CentreFrameInPage();
+}
+
+QLayout *Wizard2::TeamColumn()
+{
+    auto *teams = new QGridLayout;
+    teams->addWidget(Label10, 0, 0);
+    teams->addWidget(lblteam, 0, 1, Qt::AlignLeft);
+    teams->addWidget(Label13, 1, 0);
+    teams->addWidget(Teamtxt, 1, 1);
+    teams->addLayout(buttonRow({TeamAdd, TeamDelete, teamEdit}), 2, 0, 1, 2);
+    teams->addWidget(teamlist, 3, 0, 1, 2);
+    teams->setSpacing(8);
+    return teams;
+}
+
+QLayout *Wizard2::PlayerColumn()
+{
+    auto *players = new QGridLayout;
+    players->addWidget(Label11, 0, 0, 1, 2);
+    players->addWidget(Label12, 1, 0, 1, 2);
+    players->addWidget(Label16, 2, 0);
+    players->addWidget(txtName, 2, 1);
+    players->addLayout(buttonRow({cmdadd, cmdremove, cmdclear}), 3, 0, 1, 2);
+    players->addWidget(lstClient, 4, 0, 1, 2);
+    players->addWidget(Label15, 5, 0);
+    players->addWidget(lblDisplay, 5, 1, Qt::AlignLeft);
+    players->setSpacing(8);
+    return players;
+}
+
+QLayout *Wizard2::ScoringRow()
+{
+    auto *scoring = new QHBoxLayout;
+    scoring->setSpacing(8);
+    scoring->addWidget(Label1);
+    scoring->addWidget(list1);
+    scoring->addWidget(QuestionButton(frame, "command7"));
+    scoring->addStretch();
+    scoring->addWidget(command1);
+    scoring->addWidget(Command3);
+    return scoring;
 }
 
 void Wizard2::ConnectHandlers()
@@ -171,7 +175,6 @@ void Wizard2::Form_Load()
         std::fill(row.begin() + 1, row.end(), QString());
     m_teamCount = 0;
     gNumSlots = 0;
-    CentreFrame();
     teamlist->clear();
     teamEdit->setEnabled(false);
     TeamDelete->setEnabled(false);
@@ -183,30 +186,17 @@ void Wizard2::Teamtxt_Change()
     TeamAdd->setEnabled(!Teamtxt->text().isEmpty());
 }
 
+// gTeamSquads holds 32 teams, each named in its row's place 0.
 void Wizard2::TeamAdd_Click()
 {
     const QString name = TypedName(Teamtxt->text());
-    if (!IsStorableName(name)) {
-        PageMessage(QStringLiteral("Invalid Team Name"), QStringLiteral("Invalid Team Name"),
-                    QStringLiteral("The Team Name you entered is invalid.  It must be between 1 & 16 characters in "
-                                   "length."));
-        ReturnToRefusedBox(Teamtxt);
+    QStringList listed;
+    for (int t = 1; t <= m_teamCount; ++t)
+        listed.append(gTeamSquads[t][0]);
+    const NameVerdict verdict = CheckNewName(NameList::Teams, listed, name);
+    if (verdict != NameVerdict::Accepted) {
+        RefuseNewName(NameList::Teams, verdict, Teamtxt);
         return;
-    }
-    // gTeamSquads holds 32 teams: a 33rd has no row.
-    if (m_teamCount >= kMaxSlots) {
-        RefuseEntryCount();
-        ReturnToRefusedBox(Teamtxt);
-        return;
-    }
-    for (int t = 1; t <= m_teamCount; ++t) {
-        if (gTeamSquads[t][0] == name) {
-            PageMessage(QStringLiteral("Invalid Team Name"), QStringLiteral("Invalid Team Name"),
-                        QStringLiteral("The Team Name you entered alreadt exists, please try another."));
-            Teamtxt->clear();
-            Teamtxt->setFocus();
-            return;
-        }
     }
     ++m_teamCount;
     gTeamSquads[m_teamCount][0] = name;
@@ -240,11 +230,9 @@ void Wizard2::TeamDelete_Click()
         QApplication::beep();
         return;
     }
-    const int row = teamlist->row(selected.first()) + 1;
-    TakeListRow(teamlist, row - 1);
-    for (int t = row; t < m_teamCount; ++t)
-        gTeamSquads[t] = gTeamSquads[t + 1];
-    gTeamSquads[m_teamCount].fill(QString());
+    const int row = teamlist->row(selected.first());
+    TakeListRow(teamlist, row);
+    CloseGap(std::span(gTeamSquads).subspan(1, m_teamCount), row);
     --m_teamCount;
     lblteam->setText(QString::number(teamlist->count()));
     TeamDelete->setEnabled(false);
@@ -256,39 +244,18 @@ void Wizard2::txtName_Change()
     cmdadd->setEnabled(m_chosenTeam > 0 && !txtName->text().isEmpty());
 }
 
+// The chosen team's players fill its row's places 1..16 in list order.
 void Wizard2::cmdadd_Click()
 {
+    if (m_chosenTeam == 0)
+        return;
     const QString name = TypedName(txtName->text());
-    if (m_chosenTeam == 0 || name.isEmpty())
-        return;
-    if (name.size() > kMaxNameLength) {
-        PageMessage(QStringLiteral("Invalid Length"), QStringLiteral("Player/Team length"),
-                    QStringLiteral("Maximum length of name is 16 characters\r\n"), kError);
-        ReturnToRefusedBox(txtName);
-        return;
-    }
-    // A position entry is stored as "name//score\\total": a name holding a
-    // separator could not be read back.
-    if (!IsStorableSquadName(name)) {
-        PageMessage(QStringLiteral("Invalid Name"), QStringLiteral("Player/Team name"),
-                    QStringLiteral("The Name you entered is invalid.  It cannot contain // or \\\\ or end with /.\r\n"),
-                    kError);
-        ReturnToRefusedBox(txtName);
-        return;
-    }
-    const int n = PlayerCount();
-    if (n >= kSquadSize) {
-        PageMessage(QStringLiteral("Team full"), QStringLiteral("Names in Team"),
-                    QStringLiteral("A team can have at most 16 players\r\n"), kError);
-        ReturnToRefusedBox(txtName);
-        return;
-    }
     auto &squad = gTeamSquads[m_chosenTeam];
-    if (std::find(squad.begin() + 1, squad.begin() + 1 + n, name) != squad.begin() + 1 + n) {
-        PageMessage(QStringLiteral("Duplicate name"), QStringLiteral("Name"),
-                    QStringLiteral("Player already exists! Please select another name\r\n"), kError);
-        txtName->clear();
-        txtName->setFocus();
+    const int n = PlayerCount();
+    const QStringList listed(squad.begin() + 1, squad.begin() + 1 + n);
+    const NameVerdict verdict = CheckNewName(NameList::Squad, listed, name);
+    if (verdict != NameVerdict::Accepted) {
+        RefuseNewName(NameList::Squad, verdict, txtName);
         return;
     }
     squad[n + 1] = name;
@@ -310,8 +277,10 @@ void Wizard2::cmdremove_Click()
         QApplication::beep();
         return;
     }
-    TakeListRow(lstClient, lstClient->row(selected.first()));
-    RemoveTeamPlayer();
+    const int row = lstClient->row(selected.first());
+    auto &squad = gTeamSquads[m_chosenTeam];
+    CloseGap(std::span(squad).subspan(1, PlayerCount()), row);
+    TakeListRow(lstClient, row);
     lblDisplay->setText(QString::number(lstClient->count()));
     cmdremove->setEnabled(lstClient->count() > 0);
 }
@@ -321,7 +290,7 @@ void Wizard2::cmdclear_Click()
     if (m_chosenTeam == 0)
         return;
     lstClient->clear();
-    RemoveTeamPlayer();
+    std::fill(gTeamSquads[m_chosenTeam].begin() + 1, gTeamSquads[m_chosenTeam].end(), QString());
     lblDisplay->setText(QStringLiteral("0"));
 }
 
@@ -333,11 +302,10 @@ void Wizard2::Command3_Click()
         gPlayerNames[i] = gTeamSquads[i][0];
     const qsizetype scoring = kScoringSystems.indexOf(list1->currentText());
     if (scoring < 0) {
-        PageMessage(
-            QStringLiteral("Invalid entry"), QStringLiteral("Invalid Team scoring system"),
-            QStringLiteral("You must select a valid scoring type from the pull down menu.  Please see the online "
-                           "help (Help, Contents from the top of the screen) for a description of each Team "
-                           "scoring system"));
+        Refuse(QStringLiteral("Invalid entry"), QStringLiteral("Invalid Team scoring system"),
+               QStringLiteral("You must select a valid scoring type from the pull down menu.  Please see the online "
+                              "help (Help, Contents from the top of the screen) for a description of each Team "
+                              "scoring system"));
         list1->setFocus();
         return;
     }
@@ -371,14 +339,6 @@ void Wizard2::EnablePlayerEntry(bool on)
     txtName->setEnabled(on);
     cmdclear->setEnabled(on);
     txtName_Change();
-}
-
-// The chosen team's squad rewritten from the player list, the rest emptied.
-void Wizard2::RemoveTeamPlayer()
-{
-    auto &squad = gTeamSquads[m_chosenTeam];
-    for (int j = 1; j <= kSquadSize; ++j)
-        squad[j] = j <= lstClient->count() ? lstClient->item(j - 1)->text() : QString();
 }
 
 int Wizard2::PlayerCount() const

@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 
@@ -24,6 +25,9 @@ public:
 
 private:
     void BuildFrame();
+    QLayout *TeamColumn();
+    QLayout *PlayerColumn();
+    QLayout *ScoringRow();
     void ConnectHandlers();
     void Form_Load();
 
@@ -41,7 +45,6 @@ private:
 
     void ChooseNoTeam();
     void EnablePlayerEntry(bool on);
-    void RemoveTeamPlayer();
     int PlayerCount() const;
 
     int m_teamCount = 0;

@@ -6,7 +6,6 @@
 #include "shell/forms.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
-#include "ui/messagebox.h"
 #include "ui/controls.h"
 #include "wizard/wizard1.h"
 #include "wizard/wizard5.h"
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include <algorithm>
 #include <span>
 
 namespace fixtora {
@@ -47,9 +45,9 @@ void ShowWizard3()
 Wizard3::Wizard3()
     : WizardPage("Wizard3", "wizard3frame", QStringLiteral("Add Names")),
       lblName(MakeLabel(frame, "lblName", QStringLiteral("Na&me to add:"))),
-      txtName(new QLineEdit(frame)),
+      txtName(MakeTextBox(frame, "txtName")),
       lblClients(MakeLabel(frame, "lblClients", QStringLiteral("Names:"))),
-      lstClient(new QListWidget(frame)),
+      lstClient(MakeList(frame, "lstClient")),
       lblDisplay(CountLabel(frame, "lblDisplay")),
       cmdadd(PageButton(frame, "cmdadd", QStringLiteral("&Add"))),
       cmdremove(PageButton(frame, "cmdremove", QStringLiteral("&Remove"))),
@@ -66,9 +64,7 @@ Wizard3::Wizard3()
 void Wizard3::BuildFrame()
 {
     lblName->setBuddy(txtName);
-    txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMinimumWidth(200);
-    lstClient->setObjectName(QStringLiteral("lstClient"));
     lstClient->setMinimumHeight(220);
     UsePlainFont();
 
@@ -97,6 +93,7 @@ void Wizard3::BuildFrame()
     ChainTabOrder({txtName, cmdadd, lstClient, cmdremove, cmdclear, command1, cmdclose});
     setFocusProxy(txtName);
     command1->setCancel(true);
+    CentreFrameInPage();
 }
 
 void Wizard3::ConnectHandlers()
@@ -115,7 +112,6 @@ void Wizard3::Form_Load()
 {
     UnloadForm<Wizard1>();
     gNumSlots = 0;
-    CentreFrame();
 }
 
 void Wizard3::txtName_Change()
@@ -128,28 +124,14 @@ void Wizard3::lstClient_Click()
     cmdremove->setEnabled(!lstClient->selectedItems().isEmpty());
 }
 
+// The names fill gPlayerNames(1..32) in list order.
 void Wizard3::cmdadd_Click()
 {
     const QString name = TypedName(txtName->text());
-    if (!IsStorableName(name)) {
-        PageMessage(
-            QStringLiteral("Invalid Name"), QStringLiteral("Invalid Name"),
-            QStringLiteral("The Name you entered is invalid.  It must be between 1 & 16 characters in length."));
-        ReturnToRefusedBox(txtName);
-        return;
-    }
-    // The names fill gPlayerNames(1..32): a 33rd has no place.
-    if (gNumSlots >= kMaxSlots) {
-        RefuseEntryCount();
-        ReturnToRefusedBox(txtName);
-        return;
-    }
     const auto listed = std::span(gPlayerNames).subspan(1, gNumSlots);
-    if (std::find(listed.begin(), listed.end(), name) != listed.end()) {
-        PageMessage(QStringLiteral("Invalid Player Name"), QStringLiteral("Invalid Player Name"),
-                    QStringLiteral("The Player Name you entered alreadt exists, please try another."));
-        txtName->clear();
-        txtName->setFocus();
+    const NameVerdict verdict = CheckNewName(NameList::Players, QStringList(listed.begin(), listed.end()), name);
+    if (verdict != NameVerdict::Accepted) {
+        RefuseNewName(NameList::Players, verdict, txtName);
         return;
     }
     ++gNumSlots;
@@ -166,11 +148,9 @@ void Wizard3::cmdremove_Click()
     if (selected.isEmpty()) {
         QApplication::beep();
     } else {
-        const int p = lstClient->row(selected.first()) + 1;
-        TakeListRow(lstClient, p - 1);
-        for (int i = p; i < gNumSlots; ++i)
-            gPlayerNames[i] = gPlayerNames[i + 1];
-        gPlayerNames[gNumSlots].clear();
+        const int row = lstClient->row(selected.first());
+        TakeListRow(lstClient, row);
+        CloseGap(std::span(gPlayerNames).subspan(1, gNumSlots), row);
         --gNumSlots;
         ShowCount();
     }

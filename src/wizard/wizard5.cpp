@@ -28,21 +28,6 @@ namespace {
 
 constexpr int kTimerMs = 30;
 
-QLabel *summaryLabel(QWidget *parent, const char *name, const QString &caption)
-{
-    QLabel *label = MakeLabel(parent, name, caption);
-    label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Normal));
-    return label;
-}
-
-QLabel *valueLabel(QWidget *parent, const char *name)
-{
-    QLabel *label = MakeLabel(parent, name);
-    label->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    label->setMinimumWidth(110);
-    return label;
-}
-
 // The date of the round the editor last reported, within the model's rounds.
 QDate lastEditedRound()
 {
@@ -64,18 +49,18 @@ void UnloadSummaryPage()
 
 Wizard5::Wizard5()
     : WizardPage("Wizard5", "FrmSummary", QString()),
-      Label6(summaryLabel(frame, "Label6", QStringLiteral("No. of Names:"))),
-      lb1(valueLabel(frame, "lb1")),
-      Label4(summaryLabel(frame, "Label4", QStringLiteral("Play each other"))),
-      lb2(valueLabel(frame, "lb2")),
-      Label5(summaryLabel(frame, "Label5", QStringLiteral("time(s)"))),
-      Label3(summaryLabel(frame, "Label3", QStringLiteral("Start Date"))),
-      lb3(valueLabel(frame, "lb3")),
-      Label1(summaryLabel(frame, "Label1", QStringLiteral("End Date:"))),
-      lb4(valueLabel(frame, "lb4")),
-      Label8(summaryLabel(frame, "Label8", QStringLiteral("Each week there will be:"))),
-      lb6(valueLabel(frame, "lb6")),
-      Label10(summaryLabel(frame, "Label10", QStringLiteral("matches"))),
+      Label6(InArial(MakeLabel(frame, "Label6", QStringLiteral("No. of Names:")), 10)),
+      lb1(InArial(MakeLabel(frame, "lb1"), 10, true)),
+      Label4(InArial(MakeLabel(frame, "Label4", QStringLiteral("Play each other")), 10)),
+      lb2(InArial(MakeLabel(frame, "lb2"), 10, true)),
+      Label5(InArial(MakeLabel(frame, "Label5", QStringLiteral("time(s)")), 10)),
+      Label3(InArial(MakeLabel(frame, "Label3", QStringLiteral("Start Date")), 10)),
+      lb3(InArial(MakeLabel(frame, "lb3"), 10, true)),
+      Label1(InArial(MakeLabel(frame, "Label1", QStringLiteral("End Date:")), 10)),
+      lb4(InArial(MakeLabel(frame, "lb4"), 10, true)),
+      Label8(InArial(MakeLabel(frame, "Label8", QStringLiteral("Each week there will be:")), 10)),
+      lb6(InArial(MakeLabel(frame, "lb6"), 10, true)),
+      Label10(InArial(MakeLabel(frame, "Label10", QStringLiteral("matches")), 10)),
       command1(PageButton(frame, "command1", QStringLiteral("&View Fixtures"))),
       command2(PageButton(frame, "command2", QStringLiteral("&Import Names"))),
       command3(PageButton(frame, "command3", QStringLiteral("&Edit Dates"))),
@@ -91,6 +76,8 @@ void Wizard5::BuildFrame()
 {
     for (chameleonButton *button : {command1, command2, command3})
         button->setFixedWidth(130);
+    for (QLabel *value : {lb1, lb2, lb3, lb4, lb6})
+        value->setMinimumWidth(110);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(Label6, 0, 0);
@@ -114,6 +101,7 @@ void Wizard5::BuildFrame()
     grid->addLayout(buttons, 5, 0, 1, 3);
     grid->setVerticalSpacing(12);
     grid->setHorizontalSpacing(16);
+    CentreFrameInPage();
 }
 
 void Wizard5::ConnectHandlers()
@@ -132,7 +120,6 @@ void Wizard5::Form_Load()
     UnloadForm<Wizard3>();
     UnloadForm<Wizard2>();
     frame->setTitle(QStringLiteral("Summary of ") + CaptionText(gTableName));
-    CentreFrame();
     Timer1->start(kTimerMs);
     if (gDatesPending)
         DateNewLeague();

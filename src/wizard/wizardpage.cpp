@@ -4,16 +4,17 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
+#include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
-#include "ui/controls.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
-
-#include <algorithm>
 
 namespace fixtora {
 
@@ -21,6 +22,62 @@ namespace {
 
 constexpr QSize kButtonSize(96, 30);
 constexpr QSize kQuestionSize(26, 26);
+
+PageRefusal entryCountRefusal()
+{
+    return {QStringLiteral("Invalid entry"), QStringLiteral("number of names/players"),
+            QStringLiteral("You have entered an incorrect value for the number of players/names.  This value should "
+                           "be between 4 & 32"),
+            QString()};
+}
+
+// The league's entries: a blank, too long or unstorable name is one refusal.
+PageRefusal entryRefusal(NameVerdict verdict, const QString &kind, const QString &listedKind)
+{
+    if (verdict == NameVerdict::Full)
+        return entryCountRefusal();
+    if (verdict == NameVerdict::Duplicate)
+        return {QStringLiteral("Invalid ") + listedKind, QStringLiteral("Invalid ") + listedKind,
+                QStringLiteral("The %1 you entered alreadt exists, please try another.").arg(listedKind), QString()};
+    return {QStringLiteral("Invalid ") + kind, QStringLiteral("Invalid ") + kind,
+            QStringLiteral("The %1 you entered is invalid.  It must be between 1 & 16 characters in length.").arg(kind),
+            QString()};
+}
+
+// A team's players: a position entry is stored as "name//score\\total", so a
+// name holding a separator could not be read back.
+PageRefusal squadRefusal(NameVerdict verdict)
+{
+    const QString error = QStringLiteral("Error!");
+    switch (verdict) {
+    case NameVerdict::TooLong:
+        return {QStringLiteral("Invalid Length"), QStringLiteral("Player/Team length"),
+                QStringLiteral("Maximum length of name is 16 characters\r\n"), error};
+    case NameVerdict::Full:
+        return {QStringLiteral("Team full"), QStringLiteral("Names in Team"),
+                QStringLiteral("A team can have at most 16 players\r\n"), error};
+    case NameVerdict::Duplicate:
+        return {QStringLiteral("Duplicate name"), QStringLiteral("Name"),
+                QStringLiteral("Player already exists! Please select another name\r\n"), error};
+    default:
+        return {QStringLiteral("Invalid Name"), QStringLiteral("Player/Team name"),
+                QStringLiteral("The Name you entered is invalid.  It cannot contain // or \\\\ or end with /.\r\n"),
+                error};
+    }
+}
+
+PageRefusal nameRefusal(NameList list, NameVerdict verdict)
+{
+    switch (list) {
+    case NameList::Players:
+        return entryRefusal(verdict, QStringLiteral("Name"), QStringLiteral("Player Name"));
+    case NameList::Teams:
+        return entryRefusal(verdict, QStringLiteral("Team Name"), QStringLiteral("Team Name"));
+    case NameList::Squad:
+        break;
+    }
+    return squadRefusal(verdict);
+}
 
 } // namespace
 
@@ -48,36 +105,22 @@ chameleonButton *QuestionButton(QWidget *parent, const char *name)
 }
 
 WizardPage::WizardPage(const char *name, const char *frameName, const QString &frameCaption)
-    : frame(new QGroupBox(frameCaption, this))
+    : frame(InArial(MakeFrame(this, frameName, frameCaption), 9, true))
 {
     setObjectName(QLatin1String(name));
-    frame->setObjectName(QLatin1String(frameName));
-    frame->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
 }
 
-void WizardPage::resizeEvent(QResizeEvent *event)
+void WizardPage::CentreFrameInPage()
 {
-    QWidget::resizeEvent(event);
-    CentreFrame();
-}
-
-void WizardPage::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    CentreFrame();
-}
-
-void WizardPage::CentreFrame()
-{
-    frame->adjustSize();
-    frame->move(std::max(0, width() / 2 - frame->width() / 2), std::max(0, height() / 2 - frame->height() / 2));
+    frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    CentreInPage(this, frame);
 }
 
 void WizardPage::UsePlainFont()
 {
     for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (!qobject_cast<chameleonButton *>(control))
-            control->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
+            SetArialFont(control, 9, false);
 }
 
 QString CaptionText(const QString &name)
@@ -108,22 +151,27 @@ void ShowWizardPage(QWidget *page)
     LoadForm<Main>()->ShowMdiChild(page, true);
 }
 
-void PageMessage(const QString &title, const QString &subtitle, const QString &text, const QString &caption)
+void ShowRefusal(const PageRefusal &refusal, QWidget *box)
 {
-    MessageArgs refusal;
-    refusal.Title = title;
-    refusal.Subtitle = subtitle;
-    refusal.Text = text;
-    refusal.Caption = caption;
-    ShowMessage(refusal);
+    Refuse(refusal.title, refusal.subtitle, refusal.text, box, refusal.caption);
 }
 
-void RefuseEntryCount()
+void RefuseEntryCount(QWidget *box)
 {
-    PageMessage(
-        QStringLiteral("Invalid entry"), QStringLiteral("number of names/players"),
-        QStringLiteral("You have entered an incorrect value for the number of players/names.  This value should "
-                       "be between 4 & 32"));
+    ShowRefusal(entryCountRefusal(), box);
+}
+
+void RefuseNewName(NameList list, NameVerdict verdict, QLineEdit *box)
+{
+    if (verdict == NameVerdict::Accepted || (verdict == NameVerdict::Blank && list == NameList::Squad))
+        return;
+    if (verdict != NameVerdict::Duplicate) {
+        ShowRefusal(nameRefusal(list, verdict), box);
+        return;
+    }
+    ShowRefusal(nameRefusal(list, verdict));
+    box->clear();
+    box->setFocus();
 }
 
 void AbandonNewLeague()

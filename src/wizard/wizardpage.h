@@ -1,9 +1,11 @@
 #pragma once
 // What the pages of the new-league wizard share. Each page is shown maximised
-// inside Main with its controls in one frame, kept centred in the page (never
-// off its top-left corner, so a small screen still reaches every control).
-// Refusals go to the program's message box with one "OK"; Cancel abandons the
-// new league and brings the main menu back.
+// inside Main with its controls in one frame, kept centred in the page and in
+// reach by scrolling on a small screen (CentreInPage). Refusals go to the
+// program's message box with one "OK"; Cancel abandons the new league and
+// brings the main menu back.
+
+#include "model/wizardrules.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +14,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 
 namespace fixtora {
@@ -24,9 +27,9 @@ protected:
     // A page named name whose frame (named frameName) carries frameCaption.
     WizardPage(const char *name, const char *frameName, const QString &frameCaption);
 
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void CentreFrame();
+    // Once the frame's layout is built: the frame takes the size its layout
+    // asks for (following its texts) and is kept centred in the page.
+    void CentreFrameInPage();
     // The frame's controls (buttons aside) in the page's plain font; the
     // frame's caption stays bold.
     void UsePlainFont();
@@ -57,14 +60,17 @@ void ChainTabOrder(std::initializer_list<QWidget *> controls);
 // Shows page maximised inside Main.
 void ShowWizardPage(QWidget *page);
 
-// A refusal or notice in the program's message box: title line, subtitle
-// line and text, one "OK" button, icon 1; an empty caption gives the
-// program's name.
-void PageMessage(const QString &title, const QString &subtitle, const QString &text,
-                 const QString &caption = QString());
+// A refusal of the model's wizard rules (Refuse); the keyboard goes back to
+// box when one is given.
+void ShowRefusal(const PageRefusal &refusal, QWidget *box = nullptr);
 
 // Refuses a count of entries outside 4..32 (also the 33rd name or team).
-void RefuseEntryCount();
+void RefuseEntryCount(QWidget *box = nullptr);
+
+// After Add on a list of names, unless verdict is Accepted: the refusal, then
+// the keyboard back in box, its text selected for typing over, or box emptied
+// when the name is listed already. An empty squad player name is ignored.
+void RefuseNewName(NameList list, NameVerdict verdict, QLineEdit *box);
 
 // The league model is reset and the main menu loaded afresh in the page's
 // place; the caller unloads its page.

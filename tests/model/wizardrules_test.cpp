@@ -55,6 +55,66 @@ TEST(WizardRules, ALeagueNameHas4To16Characters)
         EXPECT_EQ(IsLeagueNameLength(QString(row.length, QLatin1Char('L'))), row.accepted) << row.length;
 }
 
+TEST(WizardRules, ANameIsAddedWhenItFitsItsListAndIsNotListedYet)
+{
+    using enum NameVerdict;
+    const QString sixteen(16, QLatin1Char('a'));
+    const QStringList full32 = [] {
+        QStringList names;
+        for (int i = 1; i <= 32; ++i)
+            names.append(QStringLiteral("Name %1").arg(i));
+        return names;
+    }();
+    const struct {
+        NameList list;
+        QStringList listed;
+        QString name;
+        NameVerdict verdict;
+    } rows[] = {
+        {NameList::Players, {}, QStringLiteral("Ann"), Accepted},
+        {NameList::Players, {QStringLiteral("Ann")}, sixteen, Accepted},
+        {NameList::Players, {QStringLiteral("Ann")}, QStringLiteral("ann"), Accepted},
+        {NameList::Players, {QStringLiteral("Ann")}, QStringLiteral("Ann"), Duplicate},
+        {NameList::Players, {}, QString(), Blank},
+        {NameList::Players, {}, sixteen + QLatin1Char('b'), TooLong},
+        {NameList::Players, {}, QString(QChar(0xD800)), Unstorable},
+        {NameList::Players, {}, QStringLiteral("A//B"), Accepted},
+        {NameList::Players, full32.mid(1), QStringLiteral("Name 1"), Accepted},
+        {NameList::Players, full32, QStringLiteral("Name 1"), Full}, // full before listed
+        {NameList::Teams, full32, QStringLiteral("Team 33"), Full},
+        {NameList::Squad, {}, QString(), Blank},
+        {NameList::Squad, {}, sixteen + QLatin1Char('b'), TooLong},
+        {NameList::Squad, {}, QStringLiteral("A//B"), Unstorable},
+        {NameList::Squad, {}, QStringLiteral("A\\B"), Accepted},
+        {NameList::Squad, full32.mid(0, 15), QStringLiteral("Name 1"), Duplicate},
+        {NameList::Squad, full32.mid(0, 15), QStringLiteral("P16"), Accepted},
+        {NameList::Squad, full32.mid(0, 16), QStringLiteral("P17"), Full},
+        {NameList::Squad, full32.mid(0, 16), QStringLiteral("A//B"), Unstorable}, // the name before the count
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(CheckNewName(row.list, row.listed, row.name), row.verdict)
+            << row.name.toStdString() << " after " << row.listed.size();
+}
+
+// Five places "ABCDE" of which the first used are the list; "-" is empty.
+TEST(WizardRules, ARemovedItemLeavesNoGapAndFreesTheListsLastPlaceOnly)
+{
+    const struct {
+        int used, index;
+        const char *after;
+    } rows[] = {
+        {5, 0, "BCDE-"}, {4, 1, "ACD-E"}, {4, 3, "ABC-E"}, {1, 0, "-BCDE"}, {4, 4, "ABCDE"}, {4, -1, "ABCDE"},
+    };
+    for (const auto &row : rows) {
+        std::array<QString, 5> places{"A", "B", "C", "D", "E"};
+        CloseGap(std::span(places).first(row.used), row.index);
+        QString shown;
+        for (const QString &place : places)
+            shown += place.isEmpty() ? QStringLiteral("-") : place;
+        EXPECT_EQ(shown, QLatin1String(row.after)) << row.used << " used, index " << row.index;
+    }
+}
+
 TEST(WizardRules, TheImportAsksForOneCycleOfTwoCharacterCodes)
 {
     const struct {

@@ -15,10 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
-#include <algorithm>
 
 namespace fixtora {
 
@@ -29,7 +25,9 @@ void WizardTest::SetUp()
     ShowMainMenu();
 }
 
-void WizardTest::TearDown()
+namespace {
+
+void unloadWizard()
 {
     UnloadForm<customdates>();
     UnloadForm<import>();
@@ -38,7 +36,20 @@ void WizardTest::TearDown()
     UnloadForm<Wizard2>();
     UnloadForm<Wizard1>();
     ProcessUnloads();
+}
+
+} // namespace
+
+void WizardTest::TearDown()
+{
+    unloadWizard();
     ShellTest::TearDown();
+}
+
+void WizardTest::StartAgain()
+{
+    unloadWizard();
+    ShowMainMenu();
 }
 
 void WizardTest::Click(QWidget *form, const char *button)
@@ -61,24 +72,30 @@ void WizardTest::Define(const Definition &definition)
          definition.start == QLatin1String("today") ? ShortDate(QDate::currentDate()) : definition.start);
     Type(page, "Combo1", definition.count);
     Type(page, "Combo2", definition.unit);
-    page->findChild<QCheckBox *>("Check1")->setChecked(definition.team);
+    Find<QCheckBox>(page, "Check1")->setChecked(definition.team);
     Click(page, "command2");
+}
+
+void WizardTest::OpenEntriesPage(const Definition &definition)
+{
+    Click(LoadForm<MainWizard>(), "createtable");
+    Define(definition);
 }
 
 void WizardTest::OpenEntriesPage(bool team, int games)
 {
-    Click(LoadForm<MainWizard>(), "createtable");
     Definition definition;
     definition.team = team;
     definition.games = QString::number(games);
-    Define(definition);
+    OpenEntriesPage(definition);
 }
 
-void WizardTest::OpenSummary(const QStringList &names, int games)
+Wizard5 *WizardTest::OpenSummary(const QStringList &names, const Definition &definition)
 {
-    OpenEntriesPage(false, games);
+    OpenEntriesPage(definition);
     AddNames(names);
     Click(LoadedForm<Wizard3>(), "cmdclose");
+    return LoadedForm<Wizard5>();
 }
 
 void WizardTest::OpenTeamSummary(int count, const QString &scoring)
@@ -86,7 +103,7 @@ void WizardTest::OpenTeamSummary(int count, const QString &scoring)
     OpenEntriesPage(true);
     Wizard2 *page = LoadedForm<Wizard2>();
     AddEach(page, "Teamtxt", "TeamAdd", Names(count, QStringLiteral("Team ")));
-    page->findChild<QComboBox *>("list1")->setCurrentText(scoring);
+    Find<QComboBox>(page, "list1")->setCurrentText(scoring);
     Click(page, "Command3");
 }
 

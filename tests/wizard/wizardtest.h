@@ -12,6 +12,8 @@ class QWidget;
 
 namespace fixtora {
 
+class Wizard5;
+
 class WizardTest : public ShellTest {
 protected:
     void SetUp() override;
@@ -33,9 +35,11 @@ protected:
     };
     void Define(const Definition &definition);
     // From the main menu through the definition page to the names or team page.
+    void OpenEntriesPage(const Definition &definition);
     void OpenEntriesPage(bool team, int games = 1);
     // From the main menu to the summary page of a player league of these names.
-    void OpenSummary(const QStringList &names, int games = 1);
+    Wizard5 *OpenSummary(const QStringList &names, const Definition &definition);
+    Wizard5 *OpenSummary(const QStringList &names) { return OpenSummary(names, Definition()); }
     // From the main menu to the summary page of a team league of count teams.
     void OpenTeamSummary(int count, const QString &scoring = QStringLiteral("WinLoseDraw"));
 
@@ -43,6 +47,9 @@ protected:
     void AddNames(const QStringList &names);
     // Names typed and added with the named add button and text box of form.
     static void AddEach(QWidget *form, const char *box, const char *button, const QStringList &names);
+
+    // The wizard's windows unloaded and the main menu shown, as at the start.
+    static void StartAgain();
 };
 
 // "Name 1" .. "Name count".
