@@ -12,6 +12,9 @@ namespace fixtora {
 
 namespace {
 
+// Kept for the file, which has always held it; nothing in the program reads it.
+QString sortLeague;
+
 // One key of "config.ini": the text written when the file is created and the
 // variable it is read into (text or boolean, exactly one of the two).
 struct IniKey {
@@ -21,7 +24,7 @@ struct IniKey {
     bool *flag;
 };
 
-const std::array<IniKey, 13> kIniKeys{{
+const std::array<IniKey, std::tuple_size_v<IniSnapshot>> kIniKeys{{
     {"PointsforWin", "3", &gPointsForWin, nullptr},
     {"PointsforDraw", "1", &gPointsForDraw, nullptr},
     {"PointsforLose", "0", &gPointsForLose, nullptr},
@@ -33,7 +36,7 @@ const std::array<IniKey, 13> kIniKeys{{
     {"Eachgameis", "Frame", &gEachGameIs, nullptr},
     {"maxframes", "5", &gMaxFrames, nullptr},
     {"showsplash", "1", &gShowSplash, nullptr},
-    {"sortleague", "1", &gSortLeague, nullptr},
+    {"sortleague", "1", &sortLeague, nullptr},
     {"homeaway", "0", nullptr, &gHomeAwayRule},
 }};
 
@@ -164,6 +167,51 @@ QString GetRegString(RegRoot root, const QString &subkey, const QString &name, c
 bool SaveRegString(RegRoot root, const QString &subkey, const QString &name, const QString &value)
 {
     return WriteRegData(root, subkey, name, value);
+}
+
+QString ReadPreference(const char *name)
+{
+    return GetRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), QString());
+}
+
+bool StorePreference(const char *name, const QString &value)
+{
+    return SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
+}
+
+bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText)
+{
+    ReadPreference(name);
+    QString rest = gRegValue;
+    for (QString &slot : items)
+        slot.clear();
+    bool stored = true;
+    if (rest.isEmpty()) {
+        stored = StorePreference(name, QLatin1String(defaultText));
+        rest = QLatin1String(defaultText) + QChar(0);
+    }
+    for (std::size_t k = 1; k < items.size() && !rest.isEmpty(); ++k) {
+        qsizetype end = rest.indexOf(QLatin1Char(','));
+        if (end < 0)
+            end = rest.size() - 1;
+        items[k] = rest.left(end);
+        rest = rest.mid(end + 1);
+    }
+    return stored;
+}
+
+IniSnapshot CurrentIniSettings()
+{
+    IniSnapshot snapshot;
+    for (std::size_t i = 0; i < kIniKeys.size(); ++i)
+        snapshot[i] = writtenForm(kIniKeys[i]);
+    return snapshot;
+}
+
+void RestoreIniSettings(const IniSnapshot &snapshot)
+{
+    for (std::size_t i = 0; i < kIniKeys.size(); ++i)
+        storeValue(kIniKeys[i], snapshot[i]);
 }
 
 } // namespace fixtora

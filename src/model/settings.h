@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace fixtora {
 
@@ -28,7 +29,6 @@ inline bool gAddGamesPerMatch = false;   // "addgamespermatch"
 inline QString gEachGameIs;              // "Eachgameis", default "Frame"
 inline QString gMaxFrames;               // "maxframes", default "5"
 inline QString gShowSplash;              // "showsplash", default "1"
-inline QString gSortLeague;              // "sortleague", default "1"
 inline bool gHomeAwayRule = false;       // "homeaway": even legs are shown the other way round
 
 // ---- Preferences ---------------------------------------------------------------
@@ -80,5 +80,30 @@ QString GetRegString(RegRoot root, const QString &subkey, const QString &name,
 // Stores a preference; false when it was not stored.
 [[nodiscard]] bool SaveRegString(RegRoot root, const QString &subkey, const QString &name,
                    const QString &value);
+
+// ---- The preference store of every window ------------------------------------------
+//
+// The program's preferences live under Software (platform/registry.h names
+// them). Every window reads and stores them here; a store that fails changes
+// nothing and is the caller's to report.
+
+// The preference's text up to its first NUL, or the empty text when it is
+// missing; gRegValue receives the whole stored data (GetRegString).
+QString ReadPreference(const char *name);
+
+// Stores a preference; false when it was not stored.
+[[nodiscard]] bool StorePreference(const char *name, const QString &value);
+
+// Reads a comma-separated preference into slots 1 and up (slot 0 is not
+// used); slots that receive no item are empty. A missing preference gets its
+// default written, and the default is read. False when that default could not
+// be stored.
+[[nodiscard]] bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText);
+
+// The thirteen settings of "config.ini" as they would be written, so that
+// settings changed for a write that failed can be put back as they were.
+using IniSnapshot = std::array<QString, 13>;
+IniSnapshot CurrentIniSettings();
+void RestoreIniSettings(const IniSnapshot &snapshot);
 
 } // namespace fixtora

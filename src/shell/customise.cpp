@@ -3,6 +3,7 @@
 #include "model/league.h"
 #include "model/legs.h"
 #include "model/settings.h"
+#include "model/tablecolumns.h"
 #include "platform/numbers.h"
 #include "platform/registry.h"
 #include "platform/systembox.h"
@@ -13,6 +14,7 @@
 #include "ui/balloon.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
 
@@ -28,14 +30,13 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 namespace fixtora {
 
 namespace {
 
-constexpr int kColumnRows = 8;
-constexpr int kSortRows = 5;
 constexpr int kMaxScoreWordLength = 6;
 constexpr int kMaxWeekNameLength = 5;
 constexpr int kMaxPoints = 99;
@@ -47,9 +48,6 @@ constexpr int kPathWidth = 130;
 constexpr int kWordWidth = 70;
 constexpr int kCaptionWidth = 100;
 constexpr int kColumnBoxWidth = 100;
-
-const QString kSelect = QStringLiteral("Select");
-const QString kNone = QStringLiteral("None");
 
 // The windows that show a round's results by the sides the home-and-away rule
 // gives them, and store what they show by those sides.
@@ -113,12 +111,27 @@ void ShowText(QComboBox *box, const QString &text)
 void ShowSelectWhenEmpty(QComboBox *box)
 {
     if (box->currentText().isEmpty())
-        ShowText(box, kSelect);
+        ShowText(box, kSelectColumn);
 }
 
-bool IsPlaceholder(const QString &text)
+// The texts the boxes show, in their order.
+template <class Box>
+QStringList shownTexts(const QList<Box *> &boxes)
 {
-    return text.isEmpty() || text == kSelect || text == kNone;
+    QStringList texts;
+    for (const Box *box : boxes) {
+        if constexpr (std::is_same_v<Box, QComboBox>)
+            texts.append(box->currentText());
+        else
+            texts.append(box->text());
+    }
+    return texts;
+}
+
+void refuseNotAColumn(QComboBox *box)
+{
+    SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
+    ReturnToRefusedBox(box);
 }
 
 QString BoolText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
@@ -132,13 +145,6 @@ QLabel *namingLabel(const char *caption, QWidget *control)
 }
 
 } // namespace
-
-const QStringList &customise::ColumnNames()
-{
-    static const QStringList names{"Index", "Name",  "Wins",   "Lost",     "Draw",     "Difference", "+",
-                                   "-",     "Points", "Played", "Points +", "Points -", "Points +/-"};
-    return names;
-}
 
 customise::customise()
     : tabs(new QTabWidget(this))
@@ -164,8 +170,7 @@ void customise::BuildTabs()
     grid->addWidget(BuildPointsAndPassword(), 1, 0);
     grid->addWidget(BuildSortOrder(), 2, 0, 1, 2);
 
-    auto *Frame2 = new QGroupBox;
-    Frame2->setObjectName(QStringLiteral("Frame2"));
+    QGroupBox *Frame2 = MakeFrame(nullptr, "Frame2");
     auto *frame2Layout = new QHBoxLayout(Frame2);
     frame2Layout->addWidget(new QLabel(QStringLiteral("These settings apply to all Leagues"), Frame2));
     grid->addWidget(Frame2, 3, 0);
@@ -182,14 +187,12 @@ void customise::BuildTabs()
 
 QWidget *customise::BuildLeagueOptions()
 {
-    auto *Frame3 = new QGroupBox(QStringLiteral("League options"));
-    Frame3->setObjectName(QStringLiteral("Frame3"));
+    QGroupBox *Frame3 = MakeFrame(nullptr, "Frame3", QStringLiteral("League options"));
     auto *grid = new QGridLayout(Frame3);
     grid->setVerticalSpacing(kRowSpacing);
 
     auto check = [&](QCheckBox *&box, const char *name, const char *caption, int row) {
-        box = new QCheckBox(QString::fromLatin1(caption), Frame3);
-        box->setObjectName(QString::fromLatin1(name));
+        box = MakeCheckBox(Frame3, name, QString::fromLatin1(caption));
         grid->addWidget(box, row, 0, 1, 2);
     };
     check(Check1, "Check1", "Date is visible", 0);
@@ -207,7 +210,7 @@ QWidget *customise::BuildLeagueOptions()
     grid->addWidget(NewHelpButton("chameleonButton4"), 5, 2);
 
     auto text = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
-        box = NewTextBox(QString::fromLatin1(name));
+        box = MakeTextBox(nullptr, name);
         grid->addWidget(namingLabel(label, box), row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(NewHelpButton(help), row, 2);
@@ -224,15 +227,15 @@ QWidget *customise::BuildLeagueOptions()
 
 QWidget *customise::BuildColumns()
 {
-    auto *Frame5 = new QGroupBox(QStringLiteral("Choose Columns to display for League Tables(in this order)"));
-    Frame5->setObjectName(QStringLiteral("Frame5"));
+    QGroupBox *Frame5 =
+        MakeFrame(nullptr, "Frame5", QStringLiteral("Choose Columns to display for League Tables(in this order)"));
     auto *grid = new QGridLayout(Frame5);
     grid->setVerticalSpacing(kRowSpacing);
     Command3_1 = NewHelpButton("Command3_1");
     grid->addWidget(Command3_1, 1, 3);
-    for (int i = 1; i <= kColumnRows; ++i) {
-        QComboBox *column = NewColumnBox(QStringLiteral("Combo1_%1").arg(i));
-        QLineEdit *caption = NewTextBox(QStringLiteral("Text3_%1").arg(i));
+    for (int i = 1; i <= kTableColumnRows; ++i) {
+        QComboBox *column = NewColumnBox(ElementName("Combo1", i));
+        QLineEdit *caption = MakeTextBox(nullptr, ElementName("Text3", i));
         caption->setFixedWidth(kCaptionWidth);
         grid->addWidget(column, i, 0);
         grid->addWidget(namingLabel("show as:-", caption), i, 1);
@@ -246,11 +249,10 @@ QWidget *customise::BuildColumns()
 
 QWidget *customise::BuildSortOrder()
 {
-    auto *Frame4 = new QGroupBox;
-    Frame4->setObjectName(QStringLiteral("Frame4"));
+    QGroupBox *Frame4 = MakeFrame(nullptr, "Frame4");
     auto *row = new QHBoxLayout(Frame4);
-    for (int i = 1; i <= kSortRows; ++i) {
-        QComboBox *key = NewColumnBox(QStringLiteral("Combo2_%1").arg(i));
+    for (int i = 1; i <= kSortKeyRows; ++i) {
+        QComboBox *key = NewColumnBox(ElementName("Combo2", i));
         if (i == 1)
             row->addWidget(namingLabel("Sort order ----->", key));
         row->addWidget(key);
@@ -262,12 +264,11 @@ QWidget *customise::BuildSortOrder()
 
 QWidget *customise::BuildPointsAndPassword()
 {
-    auto *Frame6 = new QGroupBox;
-    Frame6->setObjectName(QStringLiteral("Frame6"));
+    QGroupBox *Frame6 = MakeFrame(nullptr, "Frame6");
     auto *grid = new QGridLayout(Frame6);
     grid->setVerticalSpacing(kRowSpacing);
     auto points = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
-        box = NewTextBox(QString::fromLatin1(name));
+        box = MakeTextBox(nullptr, name);
         box->setMaximumWidth(60);
         grid->addWidget(namingLabel(label, box), row, 0);
         grid->addWidget(box, row, 1);
@@ -277,9 +278,8 @@ QWidget *customise::BuildPointsAndPassword()
     points(Text7, "Text7", "Points for draw", "chameleonButton10", 1);
     points(Text6, "Text6", "Points for lose", "chameleonButton11", 2);
 
-    Check7 = new QCheckBox(QStringLiteral("Enabled password"), Frame6);
-    Check7->setObjectName(QStringLiteral("Check7"));
-    Text4 = NewTextBox(QStringLiteral("Text4"));
+    Check7 = MakeCheckBox(Frame6, "Check7", QStringLiteral("Enabled password"));
+    Text4 = MakeTextBox(nullptr, "Text4");
     Text4->setEchoMode(QLineEdit::Password);
     grid->addWidget(Check7, 3, 0);
     grid->addWidget(Text4, 3, 1, 1, 2);
@@ -299,10 +299,7 @@ QWidget *customise::BuildPointsAndPassword()
 // pick's checks.
 QComboBox *customise::NewColumnBox(const QString &name)
 {
-    auto *box = new QComboBox;
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox *box = MakeCombo(nullptr, name, QStringList(), true);
     box->setCompleter(nullptr);
     box->setMinimumWidth(kColumnBoxWidth);
     connect(box->lineEdit(), &QLineEdit::textEdited, box, [box](const QString &typed) {
@@ -313,13 +310,6 @@ QComboBox *customise::NewColumnBox(const QString &name)
             box->lineEdit()->setCursorPosition(cursor);
         }
     });
-    return box;
-}
-
-QLineEdit *customise::NewTextBox(const QString &name)
-{
-    auto *box = new QLineEdit;
-    box->setObjectName(name);
     return box;
 }
 
@@ -373,17 +363,17 @@ void customise::LoadPassword()
 void customise::LoadColumns()
 {
     for (QComboBox *box : Combo1 + Combo2) {
-        box->addItems(ColumnNames());
-        ShowText(box, kSelect);
+        box->addItems(TableColumnNames());
+        ShowText(box, kSelectColumn);
     }
-    for (int i = 1; i <= kColumnRows; ++i) {
+    for (int i = 1; i <= kTableColumnRows; ++i) {
         const QString &column = gTableOrder[i];
-        const bool filled = !column.isEmpty() && column != kSelect;
-        ShowText(Combo1[i - 1], filled ? column : kSelect);
+        const bool filled = !column.isEmpty() && column != kSelectColumn;
+        ShowText(Combo1[i - 1], filled ? column : kSelectColumn);
         Text3[i - 1]->setText(filled ? gTableShow[i] : QString());
     }
-    for (int i = 1; i <= kSortRows; ++i)
-        ShowText(Combo2[i - 1], gSortOrder[i].isEmpty() ? kSelect : gSortOrder[i]);
+    for (int i = 1; i <= kSortKeyRows; ++i)
+        ShowText(Combo2[i - 1], gSortOrder[i].isEmpty() ? kSelectColumn : gSortOrder[i]);
 }
 
 // ---- Settings stored at once -------------------------------------------------------
@@ -393,7 +383,7 @@ void customise::LoadColumns()
 // stores everything again and reports any failure.
 bool customise::StoreAtOnce(const char *name, const QString &value)
 {
-    if (SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value))
+    if (StorePreference(name, value))
         return true;
     if (!m_failureShown)
         ShowSettingsNotSaved(RegistryFile());
@@ -429,52 +419,44 @@ void customise::Text5_Change(const QString &text)
 
 // ---- Picks from the lists ---------------------------------------------------------------
 
+// A pick repeated in another row goes back to "Select"; a pick that is no
+// column keeps the keyboard (CheckColumnPick).
+bool customise::PickStands(QComboBox *picked, const ColumnPick &pick)
+{
+    switch (pick.verdict) {
+    case ColumnPick::ShownTwice:
+        SystemMessage(QStringLiteral("Can't have the same column displayed twice"));
+        ShowText(picked, kSelectColumn);
+        return false;
+    case ColumnPick::NotAColumn:
+        refuseNotAColumn(picked);
+        return false;
+    case ColumnPick::Taken:
+        break;
+    }
+    return true;
+}
+
 void customise::Combo1_Click(int n)
 {
-    QComboBox *picked = Combo1[n - 1];
     Text3[n - 1]->clear();
-    for (int i = 1; i <= kColumnRows; ++i) {
-        if (i == n)
-            continue;
-        if (Combo1[i - 1]->currentText() == picked->currentText()) {
-            SystemMessage(QStringLiteral("Can't have the same column displayed twice"));
-            ShowText(picked, kSelect);
-            return;
-        }
-        if (!IsValidColumn(picked)) {
-            SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
-            ReturnToRefusedBox(picked);
-            return;
-        }
-    }
-    Text3[n - 1]->setText(picked->currentText());
+    if (PickStands(Combo1[n - 1], CheckColumnPick(shownTexts(Combo1), n - 1)))
+        Text3[n - 1]->setText(Combo1[n - 1]->currentText());
 }
 
+// An empty sort row counts as "Select" and shows it once the check has
+// reached it.
 void customise::Combo2_Click(int n)
 {
-    QComboBox *picked = Combo2[n - 1];
-    for (int i = 1; i <= kSortRows; ++i) {
-        if (i == n)
-            continue;
-        QComboBox *other = Combo2[i - 1];
-        ShowSelectWhenEmpty(other);
-        if (other->currentText() == picked->currentText()) {
-            SystemMessage(QStringLiteral("Can't have the same column displayed twice"));
-            ShowText(picked, kSelect);
-            return;
-        }
-        if (!IsValidColumn(picked)) {
-            SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
-            ReturnToRefusedBox(picked);
-            return;
-        }
-    }
-}
-
-bool customise::IsValidColumn(const QComboBox *box) const
-{
-    const QString text = box->currentText();
-    return text == kSelect || ColumnNames().contains(text);
+    QStringList rows = shownTexts(Combo2);
+    for (QString &row : rows)
+        if (row.isEmpty())
+            row = kSelectColumn;
+    const ColumnPick pick = CheckColumnPick(rows, n - 1);
+    for (int i = 0; i <= pick.stoppedAt; ++i)
+        if (i != n - 1)
+            ShowSelectWhenEmpty(Combo2[i]);
+    PickStands(Combo2[n - 1], pick);
 }
 
 // ---- Close -------------------------------------------------------------------------------
@@ -525,90 +507,69 @@ void customise::CheckDefaultPath()
 
 bool customise::ColumnsPassChecks()
 {
-    for (QComboBox *box : Combo1)
+    const QList<QComboBox *> boxes = Combo1 + Combo2;
+    for (QComboBox *box : boxes)
         ShowSelectWhenEmpty(box);
-    for (QComboBox *box : Combo1 + Combo2) {
-        ShowSelectWhenEmpty(box);
-        if (!IsValidColumn(box)) {
-            SystemMessage(QStringLiteral("Not a valid column name, please change it!"));
-            ReturnToRefusedBox(box);
+    const int invalid = FirstInvalidColumn(shownTexts(boxes));
+    if (invalid < 0)
+        return true;
+    refuseNotAColumn(boxes[invalid]);
+    return false;
+}
+
+// Every preference is stored, then "config.ini" is written, before anything
+// changes: a store that fails is reported and leaves every setting as it was.
+bool customise::ApplySettings()
+{
+    const QString savePath = CleanFolderPath(txtpath->text());
+    const ChosenColumns columns = ChooseTableColumns(shownTexts(Combo1), shownTexts(Text3));
+    const QStringList sortKeys = ChooseSortKeys(shownTexts(Combo2));
+    const std::pair<const char *, QString> preferences[] = {
+        {kRegDefaultSavePath, savePath},
+        {kRegPassword, Check7->isChecked() ? CleanString(Text4->text()) : QStringLiteral("none")},
+        {kRegWeekName, Text5->text()},
+        {kRegTableOrder, columns.columns.join(QLatin1Char(','))},
+        {kRegTableShow, columns.captions.join(QLatin1Char(','))},
+        {kRegSortOrder, sortKeys.join(QLatin1Char(','))},
+    };
+    for (const auto &[name, value] : preferences) {
+        if (!StorePreference(name, value)) {
+            ShowSettingsNotSaved(RegistryFile());
             return false;
         }
     }
-    return true;
-}
-
-bool customise::ApplySettings()
-{
-    gSavePath = CleanFolderPath(txtpath->text());
-    if (!SavePreference(kRegDefaultSavePath, gSavePath)
-        || !SavePreference(kRegPassword, Check7->isChecked() ? CleanString(Text4->text()) : QStringLiteral("none")))
+    const bool storedUnder = gHomeAwayRule;
+    if (!WriteIniChoices())
         return false;
-    gDateVisible = Check1->isChecked();
-    gWeekVisible = Check2->isChecked();
-    gTableNameVisible = Check3->isChecked();
-    gStartEndSummary = Check4->isChecked();
-    gAddGamesPerMatch = Check5->isChecked();
+    gSavePath = savePath;
     gWeekName = Text5->text();
-    if (!SavePreference(kRegWeekName, gWeekName) || !ApplyTableColumns() || !ApplySortOrder())
-        return false;
-    ApplyPoints();
-    gEachGameIs = Text1->text();
-    return ApplyHomeAwayRule();
-}
-
-// The rule is stored with the other settings of "config.ini"; once it is, the
-// open league's results follow it, each staying with the entry that made it.
-bool customise::ApplyHomeAwayRule()
-{
-    const bool storedUnder = std::exchange(gHomeAwayRule, Check6->isChecked());
-    if (!SaveIniSettings()) {
-        gHomeAwayRule = storedUnder;
-        return false;
-    }
+    FillPlaces(gTableOrder, columns.columns);
+    FillPlaces(gTableShow, columns.captions);
+    FillPlaces(gSortOrder, sortKeys);
+    // Once the rule is stored, the open league's results follow it, each
+    // staying with the entry that made it.
     if (ConvertResultsToRule(storedUnder))
         gLeagueChanged = true;
     return true;
 }
 
-// The columns and their captions come from the same rows, so each heading
-// stays at the place of its column; a "," in a caption would split it in the
-// stored list and is dropped.
-bool customise::ApplyTableColumns()
+// The settings of "config.ini" take the dialog's values for the write and go
+// back as they were when it fails.
+bool customise::WriteIniChoices()
 {
-    QStringList columns;
-    QStringList captions;
-    gTableOrder.fill(QString());
-    gTableShow.fill(QString());
-    for (int i = 0; i < kColumnRows; ++i) {
-        const QString column = Combo1[i]->currentText();
-        if (IsPlaceholder(column))
-            continue;
-        QString caption = Text3[i]->text();
-        if (IsPlaceholder(caption))
-            caption.clear();
-        caption.remove(QLatin1Char(','));
-        columns.append(column);
-        captions.append(caption);
-        gTableOrder[columns.size()] = column;
-        gTableShow[captions.size()] = caption;
-    }
-    return SavePreference(kRegTableOrder, columns.join(QLatin1Char(',')))
-        && SavePreference(kRegTableShow, captions.join(QLatin1Char(',')));
-}
-
-bool customise::ApplySortOrder()
-{
-    QStringList keys;
-    gSortOrder.fill(QString());
-    for (QComboBox *box : Combo2) {
-        const QString key = box->currentText();
-        if (IsPlaceholder(key))
-            continue;
-        keys.append(key);
-        gSortOrder[keys.size()] = key;
-    }
-    return SavePreference(kRegSortOrder, keys.join(QLatin1Char(',')));
+    const IniSnapshot before = CurrentIniSettings();
+    gDateVisible = Check1->isChecked();
+    gWeekVisible = Check2->isChecked();
+    gTableNameVisible = Check3->isChecked();
+    gStartEndSummary = Check4->isChecked();
+    gAddGamesPerMatch = Check5->isChecked();
+    gHomeAwayRule = Check6->isChecked();
+    gEachGameIs = Text1->text();
+    ApplyPoints();
+    if (SaveIniSettings())
+        return true;
+    RestoreIniSettings(before);
+    return false;
 }
 
 // A points text is taken as typed when its leading number lies in 0..99;

@@ -14,6 +14,7 @@ class QTabWidget;
 namespace fixtora {
 
 class chameleonButton;
+struct ColumnPick;
 
 class customise : public QWidget
 {
@@ -21,9 +22,6 @@ class customise : public QWidget
 
 public:
     customise();
-
-    // The thirteen columns the league table knows, in the order the lists offer them.
-    static const QStringList &ColumnNames();
 
 private:
     void BuildTabs();
@@ -33,7 +31,6 @@ private:
     QWidget *BuildPointsAndPassword();
     void ConnectHelpButtons();
     QComboBox *NewColumnBox(const QString &name);
-    QLineEdit *NewTextBox(const QString &name);
     chameleonButton *NewHelpButton(const char *name);
 
     void Form_Load();
@@ -44,18 +41,16 @@ private:
     void Check7_Click(bool ticked);
     void Command14_Click();
     void Text5_Change(const QString &text);
+    bool PickStands(QComboBox *picked, const ColumnPick &pick);
     void Combo1_Click(int n);
     void Combo2_Click(int n);
     void command5_Click();
 
-    bool IsValidColumn(const QComboBox *box) const;
     bool SettingsPassChecks();
     bool ColumnsPassChecks();
     void CheckDefaultPath();
     bool ApplySettings();
-    bool ApplyHomeAwayRule();
-    bool ApplyTableColumns();
-    bool ApplySortOrder();
+    bool WriteIniChoices();
     void ApplyPoints();
 
     QTabWidget *tabs;

@@ -8,8 +8,10 @@
 #include "shell/shellplatform.h"
 #include "ui/balloon.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,43 +21,39 @@ namespace fixtora {
 namespace {
 
 constexpr int kFailedLoginIcon = 10;
-
-// An "Invalid password" box with text and an OK button.
-void ShowInvalidPassword(const QString &text)
-{
-    MessageArgs message;
-    message.Text = text;
-    message.Buttons = MessageButtons::OKOnly;
-    message.Icon = kFailedLoginIcon;
-    message.Title = QStringLiteral("Invalid password");
-    message.Subtitle = QStringLiteral("Invalid password");
-    ShowMessage(message);
-}
-
 constexpr int kAllowedAttempts = 3;
+
+// The window and its controls, in twips.
+constexpr QSize kWindowSize(5100, 1800);
+constexpr TwipsPlace kPlaces[] = {
+    {"lblLabels", {240, 330, 1200, 330}},   {"txtPassword", {1500, 300, 2700, 390}},
+    {"command4", {4380, 270, 450, 450}},    {"cmdok", {1500, 1050, 1290, 480}},
+    {"cmdcancel", {2910, 1050, 1290, 480}},
+};
+
+// An "Invalid password" box with text; the keyboard goes back to box when given.
+void ShowInvalidPassword(const QString &text, QWidget *box = nullptr)
+{
+    const QString title = QStringLiteral("Invalid password");
+    Refuse(title, title, text, box, QString(), kFailedLoginIcon);
+}
 
 } // namespace
 
 frmLogin::frmLogin()
-    : lblLabels(new QLabel(QStringLiteral("&Password:"), this)),
-      txtPassword(new QLineEdit(this)),
+    : lblLabels(MakeLabel(this, "lblLabels", QStringLiteral("&Password:"))),
+      txtPassword(MakeTextBox(this, "txtPassword")),
       cmdok(MakeButton(this, "cmdok", QStringLiteral("&OK"))),
       cmdcancel(MakeButton(this, "cmdcancel", QStringLiteral("&Cancel"))),
       command4(MakeButton(this, "command4", QStringLiteral("?")))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Enter password"));
-    setFixedSize(340, 120);
-    lblLabels->setObjectName(QStringLiteral("lblLabels"));
-    lblLabels->setGeometry(16, 22, 80, 22);
+    SetFixedSizeInTwips(this, kWindowSize);
+    PlaceInTwips(this, kPlaces);
     lblLabels->setBuddy(txtPassword);
-    txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setGeometry(100, 20, 180, 26);
-    command4->setGeometry(292, 18, 30, 30);
-    cmdok->setGeometry(100, 70, 86, 32);
     cmdok->setDefault(true);
-    cmdcancel->setGeometry(194, 70, 86, 32);
     cmdcancel->setCancel(true);
     connect(cmdok, &QAbstractButton::clicked, this, &frmLogin::cmdok_Click);
     connect(cmdcancel, &QAbstractButton::clicked, this, &frmLogin::cmdcancel_Click);
@@ -105,9 +103,7 @@ void frmLogin::WrongPassword()
         EndProgram();
         return;
     }
-    ShowInvalidPassword(QStringLiteral("Invalid password, please try again"));
-    txtPassword->setFocus();
-    txtPassword->selectAll();
+    ShowInvalidPassword(QStringLiteral("Invalid password, please try again"), txtPassword);
 }
 
 void frmLogin::cmdcancel_Click()

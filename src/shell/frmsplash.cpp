@@ -8,38 +8,47 @@
 #include "shell/versiontext.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/programbutton.h"
+#include "ui/twips.h"
 
 #include <QFrame>
 #include <QLabel>
 
 namespace fixtora {
 
+namespace {
+
+// The window and its controls, in twips.
+constexpr QSize kWindowSize(6300, 3450);
+constexpr TwipsPlace kPlaces[] = {
+    {"Frame1", {150, 150, 6000, 3150}},
+    {"imgLogo", {300, 300, 1440, 1440}},
+    {"lblCompanyProduct", {2100, 450, 3600, 600}},
+    {"lblVersion", {2100, 1140, 3600, 330}},
+    {"Label5", {1950, 1650, 3750, 330}},
+    {"command1", {2250, 2340, 1500, 510}},
+};
+
+} // namespace
+
 frmSplash::frmSplash()
     : Frame1(new QFrame(this)),
-      lblCompanyProduct(new QLabel(QStringLiteral("Fixtora"), Frame1)),
-      lblVersion(new QLabel(QStringLiteral("Version 1.0"), Frame1)),
-      imgLogo(new QLabel(Frame1)),
+      lblCompanyProduct(MakeLabel(Frame1, "lblCompanyProduct", QStringLiteral("Fixtora"))),
+      lblVersion(MakeLabel(Frame1, "lblVersion", QStringLiteral("Version 1.0"))),
+      imgLogo(MakeLabel(Frame1, "imgLogo")),
       Label5(new LinkLabel(Frame1)),
       command1(MakeButton(Frame1, "command1", QStringLiteral("&Close")))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());
-    setFixedSize(420, 230);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setGeometry(10, 10, 400, 210);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(20, 20, 96, 96);
-    imgLogo->setPixmap(LogoPicture(96));
-    lblCompanyProduct->setObjectName(QStringLiteral("lblCompanyProduct"));
-    lblCompanyProduct->setFont(QFont(QStringLiteral("Arial"), 24, QFont::Bold));
-    lblCompanyProduct->setGeometry(140, 30, 240, 40);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setGeometry(140, 76, 240, 22);
     Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(130, 110, 250, 22);
-    command1->setGeometry(150, 156, 100, 34);
+    InArial(lblCompanyProduct, 24, true);
+    SetFixedSizeInTwips(this, kWindowSize);
+    PlaceInTwips(this, kPlaces);
+    imgLogo->setPixmap(LogoPicture(imgLogo->width()));
     connect(command1, &QAbstractButton::clicked, this, [] { UnloadForm<frmSplash>(); });
     connect(Label5, &LinkLabel::clicked, this, [] { StartExplorer(QLatin1String(kWebAddress)); });
     Form_Load();

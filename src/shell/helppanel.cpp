@@ -1,6 +1,7 @@
 #include "shell/helppanel.h"
 
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/programbutton.h"
 
 #include <QHBoxLayout>
@@ -24,9 +25,7 @@ QVBoxLayout *panelLayout(QWidget *panel)
 
 void AddHelpText(QWidget *panel, const char *name, const QString &text, bool heading)
 {
-    auto *label = new QLabel(text, panel);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = MakeLabel(panel, name, text);
     label->setWordWrap(true);
     if (heading) {
         QFont bold = label->font();

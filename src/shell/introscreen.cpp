@@ -14,8 +14,10 @@
 #include "shell/versiontext.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,20 +28,16 @@ namespace fixtora {
 
 namespace {
 
-constexpr int kErrorIcon = 1;
-
-// The question for a screen below 1024x768; true when the answer is Yes.
-bool AskToRunAtLowResolution()
-{
-    MessageArgs question;
-    question.Text = QStringLiteral("This programs requires you to run at a resolution of 1024x768 or higher.  "
-                                   "Though the program will run it is not recommended.  Do you wish to continue?\r\n");
-    question.Buttons = MessageButtons::YesNo;
-    question.Icon = kErrorIcon;
-    question.Title = QStringLiteral("Screen Resolution");
-    question.Subtitle = QStringLiteral("Screen Resolution");
-    return ShowMessage(question) == MessageResult::Yes;
-}
+// The window and its controls, in twips.
+constexpr QSize kWindowSize(8400, 4950);
+constexpr TwipsPlace kPlaces[] = {
+    {"Picture5", {0, 0, 2100, 4950}},       {"Picture3", {7050, 300, 1080, 1080}},
+    {"Label1", {2475, 300, 4350, 960}},     {"Label3", {2475, 1350, 5700, 360}},
+    {"lblVersion", {2475, 1860, 3000, 300}}, {"Label2", {2475, 2250, 900, 300}},
+    {"Label6", {3450, 2250, 2250, 300}},    {"Label5", {2475, 2640, 4500, 300}},
+    {"Check1", {2475, 4140, 300, 300}},     {"Label4", {2820, 4140, 2700, 300}},
+    {"command1", {6300, 4020, 1800, 540}},
+};
 
 constexpr int kNormalTwipsPerPixel = 15;
 constexpr int kMinWidth = 1024;
@@ -69,48 +67,28 @@ void SetLeagueToOpen(const QString &path)
 }
 
 IntroScreen::IntroScreen()
-    : Label1(new QLabel(QStringLiteral("Fixtora"), this)),
-      Label3(new QLabel(QStringLiteral("League & Tournament management software"), this)),
-      lblVersion(new QLabel(this)),
-      Label2(new QLabel(QStringLiteral("display:"), this)),
-      Label6(new QLabel(this)),
+    : Label1(MakeLabel(this, "Label1", QStringLiteral("Fixtora"))),
+      Label3(MakeLabel(this, "Label3", QStringLiteral("League & Tournament management software"))),
+      lblVersion(MakeLabel(this, "lblVersion")),
+      Label2(MakeLabel(this, "Label2", QStringLiteral("display:"))),
+      Label6(MakeLabel(this, "Label6")),
       Label5(new LinkLabel(this)),
-      Check1(new QCheckBox(this)),
-      Label4(new QLabel(QStringLiteral("don't show next time"), this)),
+      Check1(MakeCheckBox(this, "Check1")),
+      Label4(MakeLabel(this, "Label4", QStringLiteral("don't show next time"))),
       command1(MakeButton(this, "command1", QStringLiteral("&Continue"))),
-      Picture5(new QLabel(this)),
-      Picture3(new QLabel(this))
+      Picture5(MakeLabel(this, "Picture5")),
+      Picture3(MakeLabel(this, "Picture3"))
 {
     setObjectName(QStringLiteral("IntroScreen"));
     setWindowTitle(QStringLiteral("Fixtora"));
-    setFixedSize(560, 330);
-    Picture5->setObjectName(QStringLiteral("Picture5"));
-    Picture5->setGeometry(0, 0, 140, 330);
-    Picture5->setPixmap(BannerPicture(140, 330));
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setGeometry(470, 20, 72, 72);
-    Picture3->setPixmap(LogoPicture(72));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(QFont(QStringLiteral("Garamond"), 36, QFont::Bold));
-    Label1->setGeometry(165, 20, 290, 64);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setTextFormat(Qt::PlainText);
-    Label3->setFont(QFont(QStringLiteral("Arial"), 11));
-    Label3->setGeometry(165, 90, 380, 24);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setGeometry(165, 124, 200, 20);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(165, 150, 60, 20);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setGeometry(230, 150, 150, 20);
     Label5->setObjectName(QStringLiteral("Label5"));
-    Label5->setGeometry(165, 176, 300, 20);
     Label5->setCursor(Qt::WhatsThisCursor);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(165, 276, 20, 20);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setGeometry(188, 276, 180, 20);
-    command1->setGeometry(420, 268, 120, 36);
+    Label1->setFont(QFont(QStringLiteral("Garamond"), 36, QFont::Bold));
+    InArial(Label3, 11);
+    SetFixedSizeInTwips(this, kWindowSize);
+    PlaceInTwips(this, kPlaces);
+    Picture5->setPixmap(BannerPicture(Picture5->width(), Picture5->height()));
+    Picture3->setPixmap(LogoPicture(Picture3->width()));
     connect(command1, &QAbstractButton::clicked, this, &IntroScreen::command1_Click);
     connect(Label5, &LinkLabel::clicked, this, &IntroScreen::Label5_Click);
 }
@@ -146,7 +124,10 @@ bool IntroScreen::CheckResolution(const QSize &size)
 {
     if (size.width() >= kMinWidth && size.height() >= kMinHeight)
         return true;
-    if (!AskToRunAtLowResolution()) {
+    if (!AskYesNo(QStringLiteral("Screen Resolution"),
+                  QStringLiteral("This programs requires you to run at a resolution of 1024x768 or higher.  Though "
+                                 "the program will run it is not recommended.  Do you wish to continue?\r\n"),
+                  MessageResult::Yes)) {
         SystemMessage(QStringLiteral(
             "Click on START, SETTINGS, CONTROL PANEL, DISPLAY & change the resolution.  Program will now exit."));
         return false;

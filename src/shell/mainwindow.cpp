@@ -32,16 +32,6 @@ namespace {
 
 constexpr int kRoundWordLength = 5;
 
-void readRegValue(const char *name)
-{
-    GetRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), QString());
-}
-
-bool saveRegValue(const char *name, const QString &value)
-{
-    return SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value);
-}
-
 // The window of the workspace that holds form, if any.
 QMdiSubWindow *frameOf(const QWidget *form)
 {
@@ -69,27 +59,6 @@ QString HelpFile()
 QString WhatsNewFile()
 {
     return ProgramPage(QStringLiteral("whatsnew.htm"));
-}
-
-bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText)
-{
-    readRegValue(name);
-    QString rest = gRegValue;
-    for (QString &slot : items)
-        slot.clear();
-    bool stored = true;
-    if (rest.isEmpty()) {
-        stored = saveRegValue(name, QLatin1String(defaultText));
-        rest = QLatin1String(defaultText) + QChar(0);
-    }
-    for (std::size_t k = 1; k < items.size() && !rest.isEmpty(); ++k) {
-        qsizetype end = rest.indexOf(QLatin1Char(','));
-        if (end < 0)
-            end = rest.size() - 1;
-        items[k] = rest.left(end);
-        rest = rest.mid(end + 1);
-    }
-    return stored;
 }
 
 Main::Main() : m_area(new QMdiArea(this))
@@ -160,21 +129,21 @@ void Main::Form_Load()
 // A new version stores itself and shows its release notes once.
 void Main::CheckVersion()
 {
-    readRegValue(kRegVersion);
+    ReadPreference(kRegVersion);
     if (CleanString(gRegValue) == StoredVersionText())
         return;
-    StorePreference(kRegVersion, StoredVersionText());
+    StoreDefault(kRegVersion, StoredVersionText());
     StartExplorer(WhatsNewFile());
 }
 
 void Main::ReadDefaultFolder()
 {
-    readRegValue(kRegDefaultSavePath);
+    ReadPreference(kRegDefaultSavePath);
     if (!gRegValue.isEmpty()) {
         gSavePath = gRegValue;
     } else {
         gSavePath = DefaultSavePath();
-        StorePreference(kRegDefaultSavePath, gSavePath);
+        StoreDefault(kRegDefaultSavePath, gSavePath);
     }
     gSavePath = CleanFolderPath(gSavePath);
 }
@@ -182,19 +151,20 @@ void Main::ReadDefaultFolder()
 // The stored word is cut to five characters before it is cleaned.
 void Main::ReadWeekName()
 {
-    readRegValue(kRegWeekName);
+    ReadPreference(kRegWeekName);
     if (!gRegValue.isEmpty()) {
         gWeekName = gRegValue.left(kRoundWordLength);
     } else {
         gWeekName = QLatin1String(kDefaultWeekName);
-        StorePreference(kRegWeekName, gWeekName);
+        StoreDefault(kRegWeekName, gWeekName);
     }
     gWeekName = CleanString(gWeekName);
 }
 
-void Main::StorePreference(const char *name, const QString &value)
+// A value the start-up writes; one that is not stored is reported later, once.
+void Main::StoreDefault(const char *name, const QString &value)
 {
-    if (!saveRegValue(name, value))
+    if (!StorePreference(name, value))
         m_preferencesStored = false;
 }
 

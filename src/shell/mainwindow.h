@@ -5,8 +5,6 @@
 
 #include <QMainWindow>
 
-#include <span>
-
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -59,7 +57,7 @@ private:
     void CheckVersion();
     void ReadDefaultFolder();
     void ReadWeekName();
-    void StorePreference(const char *name, const QString &value);
+    void StoreDefault(const char *name, const QString &value);
     void ReportUnstoredPreferences();
     void CreateMenus();
     void ShowMaximisedOnScreen();
@@ -85,11 +83,5 @@ private:
 // The help page and the release notes the program ships (platform/appinfo.h).
 QString HelpFile();
 QString WhatsNewFile();
-
-// Reads a comma-separated preference into slots 1 and up (slot 0 is not
-// used); slots that receive no item are empty. A missing preference gets its
-// default written, and the default is read. False when that default could not
-// be stored.
-[[nodiscard]] bool ReadRegList(const char *name, std::span<QString> items, const char *defaultText);
 
 } // namespace fixtora

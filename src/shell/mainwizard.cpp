@@ -13,7 +13,9 @@
 #include "ui/balloon.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/programbutton.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -25,13 +27,23 @@ namespace fixtora {
 
 namespace {
 
-constexpr int kFrameWidth = 440;
-constexpr int kFrameHeight = 340;
-constexpr int kButtonLeft = 40;
-constexpr int kButtonTop = 62;
-constexpr int kButtonWidth = 300;
-constexpr int kButtonHeight = 34;
-constexpr int kRowHeight = 46;
+// The frame and its controls, in twips.
+constexpr TwipsPlace kPlaces[] = {
+    {"FrameMainWizard", {0, 0, 6600, 5100}},
+    {"Label1", {600, 240, 4500, 450}},
+    {"createtable", {600, 930, 4500, 510}},
+    {"opentable", {600, 1620, 4500, 510}},
+    {"printtable", {600, 2310, 4500, 510}},
+    {"printweeklyscores", {600, 3000, 4500, 510}},
+    {"tournie", {600, 3690, 4500, 510}},
+    {"Command3", {5280, 930, 510, 510}},
+    {"command1", {5280, 1620, 510, 510}},
+    {"Command2", {5280, 2310, 510, 510}},
+    {"command4", {5280, 3000, 510, 510}},
+    {"command5", {5280, 3690, 510, 510}},
+    {"Wiz2Help", {600, 4440, 1350, 420}},
+    {"lblVersion", {4500, 4440, 1800, 420}},
+};
 constexpr int kTimerMs = 10;
 
 const char *const kNoLeagueTip = "You must open/create a league first";
@@ -66,14 +78,14 @@ void ShowMainMenu()
 
 MainWizard::MainWizard()
     : FrameMainWizard(new QFrame(this)),
-      Label1(new QLabel(QStringLiteral("Menu Options"), FrameMainWizard)),
-      createtable(AddTaskButton("createtable", QStringLiteral("&Create New League"), 0)),
-      opentable(AddTaskButton("opentable", QStringLiteral("&Open League"), 1)),
-      printtable(AddTaskButton("printtable", QStringLiteral("&League Fixtures/Scores"), 2)),
-      printweeklyscores(AddTaskButton("printweeklyscores", QStringLiteral("League T&able"), 3)),
-      tournie(AddTaskButton("tournie", QStringLiteral("&Tournament"), 4)),
+      Label1(MakeLabel(FrameMainWizard, "Label1", QStringLiteral("Menu Options"))),
+      createtable(MakeButton(FrameMainWizard, "createtable", QStringLiteral("&Create New League"))),
+      opentable(MakeButton(FrameMainWizard, "opentable", QStringLiteral("&Open League"))),
+      printtable(MakeButton(FrameMainWizard, "printtable", QStringLiteral("&League Fixtures/Scores"))),
+      printweeklyscores(MakeButton(FrameMainWizard, "printweeklyscores", QStringLiteral("League T&able"))),
+      tournie(MakeButton(FrameMainWizard, "tournie", QStringLiteral("&Tournament"))),
       Wiz2Help(MakeButton(FrameMainWizard, "Wiz2Help", QStringLiteral("&Help"))),
-      lblVersion(new QLabel(FrameMainWizard)),
+      lblVersion(MakeLabel(FrameMainWizard, "lblVersion")),
       Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("MainWizard"));
@@ -87,16 +99,11 @@ void MainWizard::BuildFrame()
 {
     FrameMainWizard->setObjectName(QStringLiteral("FrameMainWizard"));
     FrameMainWizard->setFrameShape(QFrame::StyledPanel);
-    FrameMainWizard->resize(kFrameWidth, kFrameHeight);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
-    Label1->setGeometry(kButtonLeft, 16, kButtonWidth, 30);
+    InArial(Label1, 14, true);
     AddHelpButtons();
-    Wiz2Help->setFont(QFont(QStringLiteral("Arial"), 9));
-    Wiz2Help->setGeometry(kButtonLeft, kButtonTop + 5 * kRowHeight + 4, 90, 28);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    InArial(Wiz2Help, 9);
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblVersion->setGeometry(kFrameWidth - 140, kButtonTop + 5 * kRowHeight + 4, 120, 28);
+    PlaceInTwips(this, kPlaces);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     CentreInPage(this, FrameMainWizard);
 }
@@ -112,19 +119,10 @@ void MainWizard::ConnectHandlers()
     connect(Timer1, &QTimer::timeout, this, &MainWizard::Timer1_Timer);
 }
 
-chameleonButton *MainWizard::AddTaskButton(const char *name, const QString &caption, int row)
-{
-    chameleonButton *button = MakeButton(FrameMainWizard, name, caption);
-    button->setGeometry(kButtonLeft, kButtonTop + row * kRowHeight, kButtonWidth, kButtonHeight);
-    return button;
-}
-
 void MainWizard::AddHelpButtons()
 {
     for (const HelpButton &help : kHelpBalloons) {
-        QWidget *anchor = FrameMainWizard->findChild<QWidget *>(QLatin1String(help.anchor));
-        chameleonButton *button = MakeButton(FrameMainWizard, help.button, QStringLiteral("?"));
-        button->setGeometry(anchor->x() + kButtonWidth + 12, anchor->y(), kButtonHeight, kButtonHeight);
+        MakeButton(FrameMainWizard, help.button, QStringLiteral("?"));
         ConnectHelpButton(this, help);
     }
 }

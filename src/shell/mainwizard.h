@@ -29,7 +29,6 @@ protected:
 private:
     void BuildFrame();
     void ConnectHandlers();
-    chameleonButton *AddTaskButton(const char *name, const QString &caption, int row);
     void AddHelpButtons();
     void Form_Load();
     void ShowMainMenuFrame();

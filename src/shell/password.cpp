@@ -7,7 +7,7 @@ namespace fixtora {
 
 QString StoredPassword()
 {
-    return CleanString(GetRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, QString()));
+    return CleanString(ReadPreference(kRegPassword));
 }
 
 bool PasswordIsSet()

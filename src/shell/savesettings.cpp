@@ -1,7 +1,6 @@
 #include "shell/savesettings.h"
 
 #include "model/settings.h"
-#include "platform/registry.h"
 #include "platform/systembox.h"
 
 #include <QDir>
@@ -13,14 +12,6 @@ void ShowSettingsNotSaved(const QString &file)
     SystemMessage(QStringLiteral("The settings could not be saved in %1. Check that its folder can be written to "
                                  "and that the disk is not full.")
                       .arg(QDir::toNativeSeparators(file)));
-}
-
-bool SavePreference(const char *name, const QString &value)
-{
-    if (SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(name), value))
-        return true;
-    ShowSettingsNotSaved(RegistryFile());
-    return false;
 }
 
 bool SaveIniSettings()

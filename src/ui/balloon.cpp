@@ -1,5 +1,6 @@
 #include "ui/balloon.h"
 
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
@@ -79,11 +80,11 @@ QPixmap CloseFace(const QColor &face)
 } // namespace
 
 frmTip::frmTip()
-    : lblTitle(new QLabel("<Title>", this)),
+    : lblTitle(MakeLabel(this, "lblTitle")),
       txtTip(new QTextEdit(this)),
-      imgDisplayIcon(new QLabel(this)),
-      imgX(new QLabel(this)),
-      lblX(new QLabel(QString(QChar(0x00D7)), this)),
+      imgDisplayIcon(MakeLabel(this, "imgDisplayIcon")),
+      imgX(MakeLabel(this, "imgX")),
+      lblX(MakeLabel(this, "lblX", QString(QChar(0x00D7)))),
       timAutoClose(new QTimer(this)),
       imgIconXP{StandardIcon(QStyle::SP_MessageBoxInformation),
                 StandardIcon(QStyle::SP_MessageBoxCritical),
@@ -104,7 +105,6 @@ frmTip::frmTip()
     colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
     setPalette(colours);
 
-    lblTitle->setObjectName("lblTitle");
     lblTitle->setIndent(kTitleIndent);
     lblTitle->setFixedHeight(kTitleHeight);
     lblTitle->installEventFilter(this);
@@ -115,15 +115,12 @@ frmTip::frmTip()
     txtTip->setFocusPolicy(Qt::NoFocus);
     txtTip->viewport()->installEventFilter(this);
 
-    imgDisplayIcon->setObjectName("imgDisplayIcon");
     imgDisplayIcon->setFixedSize(kIconSize, kIconSize);
 
-    imgX->setObjectName("imgX");
     imgX->setFixedSize(kCloseSize, kCloseSize);
     imgX->setPixmap(imgX_Up);
     imgX->installEventFilter(this);
 
-    lblX->setObjectName("lblX");
     lblX->setToolTip("Close");
     lblX->setAlignment(Qt::AlignCenter);
     lblX->setFixedSize(kCloseSize - 4, kCloseSize - 4);

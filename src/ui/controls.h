@@ -82,6 +82,6 @@ Control *InTwips(Control *control, const QRect &twips)
 QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption = QString());
 
 // A check box named name with caption beside it.
-QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption);
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption = QString());
 
 } // namespace fixtora

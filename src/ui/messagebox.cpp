@@ -2,6 +2,7 @@
 
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QAbstractSpinBox>
@@ -69,11 +70,7 @@ QPixmap StockIcon(QStyle::StandardPixmap which)
 
 QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect &twips)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    label->setFont(font);
+    QLabel *label = InArial(MakeLabel(parent, name), points);
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, kNavy);
     label->setPalette(colours);
@@ -83,9 +80,7 @@ QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect 
 
 QPlainTextEdit *MessageText(QWidget *parent, const char *name, Qt::ScrollBarPolicy scrollBars)
 {
-    auto *text = new QPlainTextEdit(parent);
-    text->setObjectName(name);
-    text->setReadOnly(true);
+    QPlainTextEdit *text = MakeReadOnlyText(parent, name);
     text->setFocusPolicy(Qt::NoFocus);
     text->setFrameShape(QFrame::NoFrame);
     QPalette colours = text->palette();
@@ -152,9 +147,11 @@ void ReturnToRefusedBox(QWidget *box)
         spin->selectAll();
 }
 
-void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box, const QString &caption)
+void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box, const QString &caption,
+            int icon)
 {
     MessageArgs refusal;
+    refusal.Icon = icon;
     refusal.Title = title;
     refusal.Subtitle = subtitle;
     refusal.Text = text;
@@ -181,7 +178,7 @@ frmMSGBOX::frmMSGBOX()
       Label2(TitleLine(this, "Label2", 9, kLabel2)),
       lblMessage(MessageText(this, "lblMessage", Qt::ScrollBarAlwaysOff)),
       lblscrollbars(MessageText(this, "lblscrollbars", Qt::ScrollBarAlwaysOn)),
-      Picture1(new QLabel(this)),
+      Picture1(MakeLabel(this, "Picture1")),
       etimer(new QTimer(this)),
       Picture2(StockIcon(QStyle::SP_MessageBoxInformation)),
       Image1{StockIcon(QStyle::SP_MessageBoxCritical), StockIcon(QStyle::SP_MessageBoxWarning),
@@ -206,12 +203,11 @@ frmMSGBOX::frmMSGBOX()
     Label1->setPalette(white);
     Label1->setIndent(TwipsToPixelsX(kLabel2.x()));
 
-    Picture1->setObjectName("Picture1");
     PlaceInTwips(Picture1, kPicture1);
 
     for (int place = 0; place < 4; ++place) {
         auto *button = new chameleonButton(this);
-        button->setObjectName(QString("command1_%1").arg(place));
+        button->setObjectName(ElementName("command1", place));
         PlaceInTwips(button, QRect(kButtonPlaces[place].left, kButtonTop, kButtonPlaces[place].width, kButtonHeight));
         button->setColorScheme(1);
         button->setBackColor(kButtonFace);

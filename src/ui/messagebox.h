@@ -96,10 +96,11 @@ int ShowMessage(MessageArgs &args);
 void ReturnToRefusedBox(QWidget *box);
 
 // A refusal or notice: the title and subtitle lines, the text, one "OK"
-// button and the error icon; an empty caption gives the program's name. When
-// box is given, the keyboard goes back to it afterwards (ReturnToRefusedBox).
+// button and the icon (the error icon unless told); an empty caption gives the
+// program's name. When box is given, the keyboard goes back to it afterwards
+// (ReturnToRefusedBox).
 void Refuse(const QString &title, const QString &subtitle, const QString &text, QWidget *box = nullptr,
-            const QString &caption = QString());
+            const QString &caption = QString(), int icon = 1);
 
 // A question of "Yes" and "No" under a title line repeated as its subtitle.
 // The keyboard opens on keeps (MessageResult::Yes or No), the answer that

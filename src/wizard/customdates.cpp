@@ -252,9 +252,7 @@ void customdates::helpclose_Click()
     const bool again = SystemQuestion(
         QStringLiteral("This will close the help captions for this session.  Do you want to see them next time you "
                        "run Fixtora(Y/N)?"));
-    if (!again
-        && !SaveRegString(kHKeyLocalMachine, QLatin1String(kSoftwareKey), QLatin1String(kRegBubbleHelp),
-                          QStringLiteral("0")))
+    if (!again && !StorePreference(kRegBubbleHelp, QStringLiteral("0")))
         SystemMessage(QStringLiteral("The help captions setting could not be stored."));
     gBubbleHelp = 0;
 }

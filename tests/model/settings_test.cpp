@@ -152,3 +152,23 @@ TEST(ConfigIni, BlanksAroundAValueAreDropped)
     EXPECT_EQ(gPointsForDraw, "");
     QFile::remove(ini);
 }
+
+// Settings changed for a write that failed go back exactly as they were.
+TEST(ConfigIni, ASnapshotPutsEverySettingBack)
+{
+    gPointsForWin = "2";
+    gDateVisible = false;
+    gHomeAwayRule = true;
+    gEachGameIs = "Leg";
+    const IniSnapshot before = CurrentIniSettings();
+    gPointsForWin = "7";
+    gDateVisible = true;
+    gHomeAwayRule = false;
+    gEachGameIs = "Goal";
+    RestoreIniSettings(before);
+    EXPECT_EQ(gPointsForWin, "2");
+    EXPECT_FALSE(gDateVisible);
+    EXPECT_TRUE(gHomeAwayRule);
+    EXPECT_EQ(gEachGameIs, "Leg");
+    EXPECT_EQ(CurrentIniSettings(), before);
+}

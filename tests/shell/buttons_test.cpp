@@ -50,10 +50,10 @@ TEST_F(ShellButtons, EveryButtonOfEveryWindowIsTheProgramsButton)
         {"frmLogin", [] { return LoadForm<frmLogin>(); }, 3},
         {"MainWizard", [] { ShowMainMenu(); return LoadForm<MainWizard>(); }, 11},
         {"customise", [] {
-             LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+             Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
              return LoadedForm<customise>();
          }, 15},
-        {"frmSplash", [] { LoadForm<Main>()->findChild<QAction *>("About")->trigger(); return LoadedForm<frmSplash>(); }, 1},
+        {"frmSplash", [] { Find<QAction>(LoadForm<Main>(), "About")->trigger(); return LoadedForm<frmSplash>(); }, 1},
         {"frmmainhelp", [] { return LoadForm<frmmainhelp>(); }, 1},
         {"Addhelp", [] { return LoadForm<Addhelp>(); }, 1},
     };

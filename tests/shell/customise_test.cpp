@@ -1,134 +1,17 @@
-#include "shelltest.h"
+#include "customisetest.h"
 
-#include "model/league.h"
-#include "model/settings.h"
-#include "platform/registry.h"
-#include "shell/customise.h"
-#include "shell/forms.h"
-#include "shell/mainwindow.h"
-#include "shell/password.h"
-#include "shell/taskwindows.h"
-#include "testleague.h"
-#include "ui/balloon.h"
-#include "ui/chameleonbutton.h"
-
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QTextEdit>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace fixtora;
+using namespace fixtora::test;
 
 namespace {
 
-QString Reg(const char *name) { return GetRegString(kHKeyLocalMachine, kSoftwareKey, name, "<missing>"); }
-void SetReg(const char *name, const QString &value) { ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value)); }
-
-// Runs action, answers every box it shows with OK and returns their texts.
-// Every box of this dialog is the system's, with the program's name.
-QStringList MessagesDuring(const std::function<void()> &action)
-{
-    BoxAnswers boxes;
-    action();
-    for (const SeenBox &box : boxes.seen()) {
-        EXPECT_EQ(box.kind, "system");
-        EXPECT_EQ(box.title, "Fixtora");
-    }
-    return boxes.texts();
-}
-
-class CustomiseTest : public ShellTest
-{
-protected:
-    void SetUp() override
-    {
-        ShellTest::SetUp();
-        LoadForm<Main>();  // its start-up reads the preferences; the test's own come after
-        gSavePath = iniFolder.path();
-        gDateVisible = true;
-        gWeekVisible = false;
-        gTableNameVisible = true;
-        gStartEndSummary = false;
-        gAddGamesPerMatch = true;
-        gHomeAwayRule = false;
-        gEachGameIs = "Frame";
-        test::UseUsualPoints();
-        gWeekName = "Round";
-        gBubbleHelp = 0;
-        gTableRefresh = 0;
-        gTableOrder = {"", "Index", "Name", "Wins", "", "", "", "", ""};
-        gTableShow = {"", "No", "Player", "W", "", "", "", "", ""};
-        gSortOrder = {"", "Points", "Wins", "Name", "Lost", "Draw"};
-        SetReg(kRegPassword, "none");
-        SetReg(kRegBubbleHelp, "1");
-        SetReg(kRegTableOrder, "unchanged");
-        SetReg(kRegTableShow, "unchanged");
-        SetReg(kRegSortOrder, "unchanged");
-    }
-
-    // The dialog as the user opens it: Edit, Customise, maximised in Main.
-    customise *Open()
-    {
-        LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
-        return LoadedForm<customise>();
-    }
-
-    template <class T>
-    T *Child(const QString &name)
-    {
-        T *child = LoadedForm<customise>()->findChild<T *>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
-    QLineEdit *Text(const QString &name) { return Child<QLineEdit>(name); }
-    QComboBox *Combo(const QString &name) { return Child<QComboBox>(name); }
-    QCheckBox *Check(const QString &name) { return Child<QCheckBox>(name); }
-    QAbstractButton *Button(const QString &name) { return Child<QAbstractButton>(name); }
-
-    // Picks item text from a column or sort box's list, as the user does.
-    void Pick(const QString &box, const QString &item)
-    {
-        QComboBox *combo = Combo(box);
-        const int index = combo->findText(item);
-        ASSERT_GE(index, 0);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-
-    // Types text into a column or sort box with the keyboard, replacing what
-    // it held, and leaves the box with Tab.
-    void Type(const QString &box, const QString &text)
-    {
-        QLineEdit *edit = Combo(box)->lineEdit();
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-
-    QStringList Close()
-    {
-        return MessagesDuring([this] { QTest::mouseClick(Button("command5"), Qt::LeftButton); });
-    }
-
-    QTemporaryDir iniFolder;
-};
 
 
 TEST_F(CustomiseTest, LoadFillsEveryControlFromTheSettings)
@@ -540,17 +423,33 @@ TEST_F(CustomiseTest, TypedNamesStayAsTypedForCloseToCheck)
 }
 
 // A setting that cannot be written is reported, naming its file, and the
-// dialog stays open: nothing claims to be saved that was not.
+// dialog stays open with every setting as it was: nothing claims to be saved
+// that was not.
 TEST_F(CustomiseTest, CloseReportsASettingThatCannotBeWrittenAndStays)
 {
     for (const QString &file : {RegistryFile(), IniFilePath()}) {
         SCOPED_TRACE(file.toStdString());
+        const IniSnapshot ini = CurrentIniSettings();
+        const QString savePath = gSavePath;
+        const auto order = gTableOrder;
+        const auto sortKeys = gSortOrder;
         Open();
+        Text("txtpath")->setText(QDir::tempPath());
+        Check("Check1")->setChecked(false);
+        Check("Check6")->setChecked(true);
+        Text("Text1")->setText("Goal");
+        Text("Text8")->setText("5");
+        Pick("Combo1_2", "Points");
+        Pick("Combo2_1", "Played");
         MakeUnwritable(file);
         EXPECT_EQ(Close(), QStringList{"The settings could not be saved in " + QDir::toNativeSeparators(file)
                                        + ". Check that its folder can be written to and that the disk is not full."});
         EXPECT_NE(LoadedForm<customise>(), nullptr);
         EXPECT_EQ(gTableRefresh, 0);
+        EXPECT_EQ(CurrentIniSettings(), ini);
+        EXPECT_EQ(gSavePath, savePath);
+        EXPECT_EQ(gTableOrder, order);
+        EXPECT_EQ(gSortOrder, sortKeys);
         QDir(file).removeRecursively();
         EXPECT_TRUE(Close().isEmpty());  // once it can be written, Close goes through
         EXPECT_EQ(LoadedForm<customise>(), nullptr);
@@ -580,120 +479,4 @@ TEST_F(CustomiseTest, StoresMadeAtOnceThatFailChangeNothingAndAreReportedOnce)
 
 // Centred in what the window shows, whatever the screen: a main window smaller
 // than the tab control scrolls it rather than cut it off.
-TEST_F(CustomiseTest, TabsAreCentredInWhatTheWindowShows)
-{
-    customise *form = Open();
-    Main *main = LoadForm<Main>();
-    auto *tabs = Child<QTabWidget>("customise");
-    for (const QSize size : {QSize(1000, 700), QSize(1366, 768), QSize(600, 400)}) {
-        main->showNormal();
-        main->resize(size);
-        QCoreApplication::processEvents();
-        SCOPED_TRACE(size.width());
-        const QPoint at = tabs->mapTo(form, QPoint(0, 0));
-        const bool fits = form->width() >= tabs->width() && form->height() >= tabs->height();
-        EXPECT_NEAR(at.x(), fits ? (form->width() - tabs->width()) / 2.0 : 0, 0.5);
-        EXPECT_NEAR(at.y(), fits ? (form->height() - tabs->height()) / 2.0 : 0, 0.5);
-        const QWidget *viewport = form->findChild<QAbstractScrollArea *>("pageArea")->viewport();
-        EXPECT_EQ(viewport->size() != form->size(), !fits);  // scroll bars only where it does not fit
-    }
-}
-
-// ---- Help balloons ---------------------------------------------------------------------------
-
-struct BalloonCase {
-    const char *button;
-    const char *anchor;
-    const char *title;
-    const char *text;
-};
-
-const BalloonCase kBalloons[] = {
-    {"chameleonButton1", "Text5", "Each Group of Games is",
-     "The collective name for a set of Fixtures played at the same time is normally listed as a 'Week' but "
-     "your League may be played every day or as set Matches.  In this case you could change the 'Week' to "
-     "'Games' so that each group of games is listed as Games 1, then Game 2 etc on the League Fixtures"},
-    {"chameleonButton2", "Text1", "Scores are known as",
-     "This is the variable name used for entering points & is also displayed in the League Table.  For "
-     "example, in Football (Soccer) it would be goals, in Snooker it would be Frames."},
-    {"chameleonButton3", "Check4", "Start/End date visible",
-     "Displays the start/end date in the League Fixtures screen but doesn't actually affect the League "
-     "Fixture output."},
-    {"chameleonButton4", "Check6", "Home/Away rule",
-     "Enabling this rule will swap the League Fixture names in the second half of a league.  You can then use "
-     "the League Fixtures to represent whether a Player/Team is at home or is at another venue (away).  This "
-     "is normally enabled."},
-    {"chameleonButton5", "Check1", "date is visible",
-     "You can display/hide the date in your League Fixtures.  This option affects all leagues."},
-    {"chameleonButton6", "Check2", "Week is visible",
-     "You can display/hide the week number in your League Fixtures. You may wish to do this if your league "
-     "doesn't run on a set day every week.  This option affects all leagues."},
-    {"chameleonButton7", "Check3", "Table name is visible",
-     "You can display/hide the title of your League Fixtures when displayed/printed.  This option affects all "
-     "leagues."},
-    {"chameleonButton8", "txtpath", "default save path",
-     "This is the default path that is shown when you open/save a League"},
-    {"chameleonButton9", "Text8", "Points for a win",
-     "Enter the number of Points assigned to a League Fixture Win.  If Player A vs Player B is  4 vs 1 then "
-     "since Player A has won then he(or she) gets 3 points. (Default = 3)"},
-    {"chameleonButton10", "Text7", "Points for a draw",
-     "Enter the number of Points assigned to a League Fixture Draw.  If Player A vs Player B is  3 vs 3 then "
-     "since it's a draw then they both get 1 point. (default=1)."},
-    {"chameleonButton11", "Text6", "Points for Lose",
-     "Enter the number of Points assigned to a League Fixture Win.  If Player A vs Player B is  4 vs 1 then "
-     "Player B has lost and gets 0 points. (Default = 0)"},
-    {"Command3_1", "Check1", "date is visible",
-     "You can display/hide the date in your League Fixtures.  This option affects all leagues."},
-};
-
-class CustomiseBalloonTest : public CustomiseTest
-{
-protected:
-    QList<frmTip *> Balloons() { return LoadForm<Main>()->findChildren<frmTip *>(); }
-
-    void TearDown() override
-    {
-        qDeleteAll(Balloons());
-        CustomiseTest::TearDown();
-    }
-};
-
-TEST_F(CustomiseBalloonTest, EveryHelpButtonOpensItsBalloonUnderItsSetting)
-{
-    Open();
-    for (const BalloonCase &c : kBalloons) {
-        SCOPED_TRACE(c.button);
-        qDeleteAll(Balloons());
-        Child<QAbstractButton>(c.button)->click();
-        const QList<frmTip *> tips = Balloons();
-        ASSERT_EQ(tips.size(), 1);
-        EXPECT_TRUE(tips[0]->isVisible());
-        EXPECT_EQ(tips[0]->findChild<QLabel *>("lblTitle")->text(), c.title);
-        EXPECT_EQ(tips[0]->findChild<QTextEdit *>("txtTip")->toPlainText(), c.text);
-        QWidget *anchor = Child<QWidget>(c.anchor);
-        EXPECT_EQ(tips[0]->geometry().topLeft(), anchor->mapToGlobal(QPoint(0, anchor->height())));
-    }
-}
-
-TEST_F(CustomiseBalloonTest, BalloonsAreIndependentOfTheDialogAndTheBubbleSetting)
-{
-    Open();
-    EXPECT_EQ(Button("Command14")->text(), "Off");
-    Button("Command7")->click();
-    EXPECT_TRUE(Balloons().isEmpty());
-
-    Child<QAbstractButton>("chameleonButton8")->click();
-    Child<QAbstractButton>("chameleonButton8")->click();
-    QList<frmTip *> tips = Balloons();
-    ASSERT_EQ(tips.size(), 2);
-    EXPECT_EQ(tips[0]->pos(), tips[1]->pos());
-
-    Close();
-    ProcessUnloads();
-    ASSERT_EQ(LoadedForm<customise>(), nullptr);
-    tips = Balloons();
-    ASSERT_EQ(tips.size(), 2);
-    EXPECT_TRUE(tips[0]->isVisible());
-}
-
 } // namespace

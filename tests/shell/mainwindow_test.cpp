@@ -34,7 +34,7 @@ class MainWindow : public ShellTest {
 protected:
     void store(const char *name, const QString &value)
     {
-        ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, name, value));
+        ASSERT_TRUE(StorePreference(name, value));
     }
     QString stored(const char *name) { return GetRegString(kHKeyLocalMachine, kSoftwareKey, name, "(missing)"); }
     QByteArray registryBytes()
@@ -43,7 +43,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     Main *loadMain() { return LoadForm<Main>(); }
-    void trigger(const char *item) { loadMain()->findChild<QAction *>(item)->trigger(); }
+    void trigger(const char *item) { Find<QAction>(loadMain(), item)->trigger(); }
 };
 
 // A page whose button refuses what was typed in the program's box, then goes
@@ -197,12 +197,12 @@ TEST_F(MainWindow, AboutShowsOneBoxThatCloseUnloads)
     frmSplash *about = LoadedForm<frmSplash>();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->findChild<QLabel *>("lblVersion")->text(), "Version 1.40");
-    EXPECT_EQ(about->findChild<QLabel *>("Label5")->text(), QString("  ") + kWebAddress);
+    EXPECT_EQ(Find<QLabel>(about, "lblVersion")->text(), "Version 1.40");
+    EXPECT_EQ(Find<QLabel>(about, "Label5")->text(), QString("  ") + kWebAddress);
     opened.clear();
-    QTest::mouseClick(about->findChild<QLabel *>("Label5"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(about, "Label5"), Qt::LeftButton);
     EXPECT_EQ(opened, QList<QUrl>({QUrl(kWebAddress)}));
-    QTest::mouseClick(about->findChild<chameleonButton *>("command1"), Qt::LeftButton);
+    QTest::mouseClick(Find<chameleonButton>(about, "command1"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
     trigger("About");
     EXPECT_NE(LoadedForm<frmSplash>(), nullptr);
@@ -274,13 +274,13 @@ TEST_F(MainWindow, MainHelpHidesAndAddNamesHelpUnloads)
     frmmainhelp *help = LoadForm<frmmainhelp>();
     help->show();
     EXPECT_EQ(help->windowTitle(), "Fixtora Help");
-    QTest::mouseClick(help->findChild<QAbstractButton *>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(Find<QAbstractButton>(help, "cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
 
     Addhelp *names = LoadForm<Addhelp>();
-    EXPECT_EQ(names->findChild<QLabel *>("lblDescription")->text(), "You can have a maximum of 32 Names.");
-    QTest::mouseClick(names->findChild<QAbstractButton *>("cmdOK"), Qt::LeftButton);
+    EXPECT_EQ(Find<QLabel>(names, "lblDescription")->text(), "You can have a maximum of 32 Names.");
+    QTest::mouseClick(Find<QAbstractButton>(names, "cmdOK"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<Addhelp>(), nullptr);
 }
 

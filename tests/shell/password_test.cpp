@@ -10,7 +10,7 @@ namespace {
 
 void storePassword(const QString &raw)
 {
-    ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, raw));
+    ASSERT_TRUE(StorePreference(kRegPassword, raw));
 }
 
 } // namespace

@@ -111,12 +111,12 @@ protected:
 TEST_F(OnEveryScreen, TheOptionsDialogHasEveryControlInSightAndCloseBringsBackTheMenu)
 {
     EXPECT_TRUE(LoadForm<Main>()->isMaximized());
-    LoadForm<Main>()->findChild<QAction *>("Customize")->trigger();
+    Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
     customise *options = LoadedForm<customise>();
     ASSERT_NE(options, nullptr);
     ExpectEveryControlInSight(options);
     ExpectEveryControlOnTheTabRound(options);
-    QTest::mouseClick(options->findChild<QAbstractButton *>("command5"), Qt::LeftButton);
+    QTest::mouseClick(Find<QAbstractButton>(options, "command5"), Qt::LeftButton);
     ProcessUnloads();
     EXPECT_EQ(LoadedForm<customise>(), nullptr);
     ASSERT_TRUE(LoadForm<MainWizard>()->isVisible());
@@ -131,7 +131,7 @@ TEST_F(OnEveryScreen, TheOptionsDialogHasEveryControlInSightAndCloseBringsBackTh
 TEST_F(OnEveryScreen, TheProgramsOwnWindowsOpenInTheMiddleOfTheScreen)
 {
     SetScreenForTests(std::nullopt);
-    ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, "Abc"));
+    ASSERT_TRUE(StorePreference(kRegPassword, "Abc"));
     const QSize size = QGuiApplication::primaryScreen()->size();
     BoxAnswers boxes(size.width() < 1024 || size.height() < 768 ? QStringList{"Yes", "OK"} : QStringList{});
     const struct {
@@ -140,12 +140,12 @@ TEST_F(OnEveryScreen, TheProgramsOwnWindowsOpenInTheMiddleOfTheScreen)
     } windows[] = {
         {"IntroScreen", [] { IntroScreen *intro = LoadForm<IntroScreen>(); EXPECT_TRUE(intro->Load()); return intro; }},
         {"frmLogin", [] {
-             QTest::mouseClick(LoadForm<IntroScreen>()->findChild<QAbstractButton *>("command1"), Qt::LeftButton);
+             QTest::mouseClick(Find<QAbstractButton>(LoadForm<IntroScreen>(), "command1"), Qt::LeftButton);
              return LoadedForm<frmLogin>();
          }},
-        {"frmSplash", [] { LoadForm<Main>()->findChild<QAction *>("About")->trigger(); return LoadedForm<frmSplash>(); }},
+        {"frmSplash", [] { Find<QAction>(LoadForm<Main>(), "About")->trigger(); return LoadedForm<frmSplash>(); }},
         {"frmmainhelp", [] {
-             QTest::mouseClick(LoadForm<MainWizard>()->findChild<QAbstractButton *>("Wiz2Help"), Qt::LeftButton);
+             QTest::mouseClick(Find<QAbstractButton>(LoadForm<MainWizard>(), "Wiz2Help"), Qt::LeftButton);
              return LoadedForm<frmmainhelp>();
          }},
         {"Addhelp", [] { LoadForm<Addhelp>()->show(); return LoadedForm<Addhelp>(); }},

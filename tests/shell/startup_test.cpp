@@ -29,12 +29,12 @@ namespace {
 class StartUp : public ShellTest {
 protected:
     IntroScreen *intro() { return LoadForm<IntroScreen>(); }
-    QString label(const char *name) { return intro()->findChild<QLabel *>(name)->text(); }
-    void clickContinue() { QTest::mouseClick(intro()->findChild<chameleonButton *>("command1"), Qt::LeftButton); }
+    QString label(const char *name) { return Find<QLabel>(intro(), name)->text(); }
+    void clickContinue() { QTest::mouseClick(Find<chameleonButton>(intro(), "command1"), Qt::LeftButton); }
 
     void storePassword(const QString &raw)
     {
-        ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegPassword, raw));
+        ASSERT_TRUE(StorePreference(kRegPassword, raw));
     }
 
     // Types text into the login and presses OK.
@@ -42,8 +42,8 @@ protected:
     {
         frmLogin *window = LoadedForm<frmLogin>();
         ASSERT_NE(window, nullptr);
-        window->findChild<QLineEdit *>("txtPassword")->setText(typed);
-        QTest::mouseClick(window->findChild<chameleonButton *>("cmdok"), Qt::LeftButton);
+        Find<QLineEdit>(window, "txtPassword")->setText(typed);
+        QTest::mouseClick(Find<chameleonButton>(window, "cmdok"), Qt::LeftButton);
     }
 
     bool mainMenuShown() { return LoadedForm<Main>() && LoadedForm<MainWizard>() && LoadedForm<MainWizard>()->isVisible(); }
@@ -110,7 +110,7 @@ TEST_F(StartUp, ContinueWithoutAPasswordOpensMainAndTheMenu)
 {
     storePassword("none");
     ASSERT_TRUE(intro()->Load());
-    intro()->findChild<QCheckBox *>("Check1")->setChecked(true);
+    Find<QCheckBox>(intro(), "Check1")->setChecked(true);
     clickContinue();
     EXPECT_EQ(LoadedForm<frmLogin>(), nullptr);
     EXPECT_FALSE(intro()->isVisible());
@@ -132,11 +132,11 @@ TEST_F(StartUp, LoginAcceptsOnlyTheStoredPasswordWithItsCapitals)
 {
     storePassword("Abc");
     ASSERT_TRUE(intro()->Load());
-    intro()->findChild<QCheckBox *>("Check1")->setChecked(true);
+    Find<QCheckBox>(intro(), "Check1")->setChecked(true);
     clickContinue();
     ASSERT_NE(LoadedForm<frmLogin>(), nullptr);
     EXPECT_EQ(LoadedForm<frmLogin>()->windowTitle(), "Enter password");
-    EXPECT_EQ(LoadedForm<frmLogin>()->findChild<QLineEdit *>("txtPassword")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(Find<QLineEdit>(LoadedForm<frmLogin>(), "txtPassword")->echoMode(), QLineEdit::Password);
     EXPECT_EQ(LoadedForm<Main>(), nullptr);
     {
         BoxAnswers boxes;
@@ -170,7 +170,7 @@ TEST_F(StartUp, TheThirdWrongPasswordEndsTheProgramEvenAcrossCancel)
     BoxAnswers boxes;
     login("x");
     login("y");
-    QTest::mouseClick(LoadedForm<frmLogin>()->findChild<chameleonButton *>("cmdcancel"), Qt::LeftButton);
+    QTest::mouseClick(Find<chameleonButton>(LoadedForm<frmLogin>(), "cmdcancel"), Qt::LeftButton);
     EXPECT_FALSE(LoadedForm<frmLogin>()->isVisible());
     EXPECT_EQ(programEnds, 0);
     clickContinue();
@@ -189,20 +189,20 @@ TEST_F(StartUp, TheLoginHelpBalloonBelongsToTheLoginWindow)
     ASSERT_TRUE(intro()->Load());
     clickContinue();
     frmLogin *window = LoadedForm<frmLogin>();
-    QTest::mouseClick(window->findChild<chameleonButton *>("command4"), Qt::LeftButton);
+    QTest::mouseClick(Find<chameleonButton>(window, "command4"), Qt::LeftButton);
     const QList<QWidget *> balloons = VisibleBalloons();
     ASSERT_EQ(balloons.size(), 1);
     EXPECT_EQ(balloons[0]->parentWidget(), window);
     EXPECT_EQ(LoadedForm<Main>(), nullptr);
-    EXPECT_EQ(balloons[0]->findChild<QLabel *>("lblTitle")->text(), "Enter Password");
-    const QWidget *password = window->findChild<QLineEdit *>("txtPassword");
+    EXPECT_EQ(Find<QLabel>(balloons[0], "lblTitle")->text(), "Enter Password");
+    const QWidget *password = Find<QLineEdit>(window, "txtPassword");
     EXPECT_EQ(balloons[0]->pos(), password->mapToGlobal(QPoint(0, password->height())));
 }
 
 TEST_F(StartUp, TheWebLinkOpensThePublishersSite)
 {
     ASSERT_TRUE(intro()->Load());
-    QTest::mouseClick(intro()->findChild<QLabel *>("Label5"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(intro(), "Label5"), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], QUrl(kWebAddress));
 }
@@ -218,7 +218,7 @@ TEST_F(StartUp, AWrongPasswordAnsweredWithEnterCountsOnce)
     ASSERT_NE(window, nullptr);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    auto *password = window->findChild<QLineEdit *>("txtPassword");
+    auto *password = Find<QLineEdit>(window, "txtPassword");
     password->setFocus();
     for (int attempt = 1; attempt <= 2; ++attempt) {
         SCOPED_TRACE(attempt);
@@ -248,7 +248,7 @@ TEST_F(StartUp, ASettingsFileThatCannotBeWrittenIsReported)
     storePassword("none");
     ASSERT_TRUE(intro()->Load());
     MakeUnwritable(IniFilePath());
-    auto *tick = intro()->findChild<QCheckBox *>("Check1");
+    auto *tick = Find<QCheckBox>(intro(), "Check1");
     tick->setChecked(true);
     {
         BoxAnswers boxes;
