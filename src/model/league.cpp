@@ -60,13 +60,11 @@ void resetFlagsAndFiles()
     gLeagueChanged = false;
     gFixturesClosed = false;
     gDatesPending = false;
-    gCreatingLeague = false;
     gTableShown = false;
 
     gLeagueFile.clear();
     gExtFileName.clear();
     gExtFile.clear();
-    gLastSavePath.clear();
     gDialogFilter.clear();
     gFileFolder.clear();
     gIniFile.clear();
@@ -79,11 +77,10 @@ void resetFlagsAndFiles()
 
 void resetWindowState()
 {
-    gPageCount = gBoxRows = gRowsPerPage = gCurrentPage = gDrawWeek = 0;
-    gEntryWeek = gScoreWeek = gFixturesPerWeek = 0;
-    gDatePickerCount = gSwapMode = gSwapButtonCount = 0;
+    gPageCount = gCurrentPage = 0;
+    gEntryWeek = gScoreWeek = 0;
+    gSwapMode = gSwapButtonCount = 0;
     gPrinting = false;
-    gSlot = 0;
     gDatesFirst = gDatesLast = 0;
     gDatesEdited = gLastWeek = 0;
     gFreqCount = 0;

@@ -94,7 +94,6 @@ inline bool gLeagueOnDisk = false;      // the league exists in a file
 inline bool gLeagueChanged = false;     // changed since the last save
 inline bool gFixturesClosed = false;    // the main menu should refresh the main window's caption
 inline bool gDatesPending = false;      // round dates still to be generated
-inline bool gCreatingLeague = false;    // the new-league wizard runs
 inline bool gTableShown = false;        // the table was computed since its screen opened
 
 // ---- Files and dialogs ----------------------------------------------------------
@@ -102,7 +101,6 @@ inline bool gTableShown = false;        // the table was computed since its scre
 inline QString gLeagueFile;             // path of the league or tournament file
 inline QString gExtFileName;            // companion path derived by the open dialog
 inline QString gExtFile;                // companion path used by create and save
-inline QString gLastSavePath;           // copy of the league path taken before a save
 inline QString gDialogFilter;           // "description", NUL, "pattern", NUL
 inline QString gFileFolder;             // folder of the chosen file, ending with a separator
 inline std::int32_t gDialogResult = 0;  // 0 = cancelled
@@ -125,12 +123,11 @@ inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
 // ---- Working state of the windows, cleared with the league -------------------------
 
 // Fixtures page drawing.
-inline int gPageCount = 0, gBoxRows = 0, gRowsPerPage = 0, gCurrentPage = 0, gDrawWeek = 0;
-inline int gEntryWeek = 0, gScoreWeek = 0, gFixturesPerWeek = 0;
-inline int gDatePickerCount = 0, gSwapMode = 0, gSwapButtonCount = 0;
+inline int gPageCount = 0, gCurrentPage = 0;
+inline int gEntryWeek = 0, gScoreWeek = 0;
+inline int gSwapMode = 0, gSwapButtonCount = 0;
 inline std::int16_t gTeamFixture = 0;   // home row (odd) of the round's team match being entered
 inline bool gPrinting = false;
-inline std::int16_t gSlot = 0;
 // Round-date editor.
 inline int gDatesFirst = 0, gDatesLast = 0;
 inline std::int16_t gDatesEdited = 0, gLastWeek = 0;

@@ -321,7 +321,6 @@ void Tableform::PlaceDatePickers(const QList<DrawnBox> &boxes)
         discard(dateshow.takeLast());
     if (used == 0)
         dateshow[0]->hide();
-    gDatePickerCount = static_cast<int>(used);
 }
 
 void Tableform::unload_swapems()

@@ -121,7 +121,6 @@ void Main::Form_Load()
     gLeagueOnDisk = false;
     gLeagueFile.clear();
     gSaved = false;
-    gCreatingLeague = false;
     gMaxFrames = QStringLiteral("5");
     gFixturesClosed = false;
 }
