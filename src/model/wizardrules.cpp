@@ -99,12 +99,7 @@ void CompleteEntries(bool teamLeague)
         gPlayerNames[gNumSlots] = QStringLiteral("bye");
     }
     gRoundsPerCycle = static_cast<std::int16_t>(gNumSlots - 1);
-    const int sides = FixtureEntryCount(gNumSlots, gGamesToPlay);
-    const int positions = kSquadSize * sides;
-    gScores = QList<QString>((teamLeague ? positions : sides) + 1);
-    gPosScoreB = QList<QString>(positions + 1);
-    if (teamLeague)
-        gPosPlayer = QList<QString>(positions + 1);
+    SizeScoreLists(FixtureEntryCount(gNumSlots, gGamesToPlay), teamLeague);
 }
 
 int LeagueRounds()
