@@ -8,6 +8,8 @@
 #include "model/leaguefile.h"
 #include "model/leaguepair.h"
 #include "model/settings.h"
+#include "platform/database.h"
+#include "testfiles.h"
 #include "testleague.h"
 
 #include <QDir>
@@ -63,6 +65,57 @@ protected:
         messages.clear();
         chosen = path(file);
         return LoadLeague();
+    }
+
+    // Runs one statement on a stored league file (keyed) or companion (plain).
+    void alter(const QString &file, const QString &sql)
+    {
+        Database db;
+        db.Open(path(file), Database::Mode::ReadWrite, file.endsWith(".tbl") ? kKey : QByteArray());
+        db.Execute(sql);
+    }
+
+    int records(const QString &file, const char *table)
+    {
+        Database db;
+        db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+        return Recordset(db, table).RecordCount();
+    }
+
+    QVariant field(const QString &file, const char *table, int record, const char *name)
+    {
+        Database db;
+        db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+        Recordset rs(db, table);
+        rs.MoveFirst();
+        for (int i = 1; i < record; ++i)
+            rs.MoveNext();
+        return rs.Field(name);
+    }
+
+    // Changes one byte of the first page of table: in the middle of the page
+    // of the keyed league file, in the page header of the plain companion.
+    void damagePageOf(const QString &file, const char *table)
+    {
+        qint64 page = 0, pageSize = 0;
+        {
+            Database db;
+            db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+            page = db.Value(QString("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(table)).toLongLong();
+            pageSize = db.Value("PRAGMA page_size").toLongLong();
+        }
+        ASSERT_GT(page, 1);
+        QByteArray bytes = test::readAll(path(file));
+        bytes[(page - 1) * pageSize + (file.endsWith(".tbl") ? pageSize / 2 : 0)] ^= 0x55;
+        test::writeAll(path(file), bytes);
+    }
+
+    void expectNoLeague()
+    {
+        EXPECT_FALSE(gLeagueOnDisk);
+        EXPECT_TRUE(gLeagueFile.isEmpty());
+        EXPECT_TRUE(gTableName.isEmpty());
+        EXPECT_EQ(caption, "Fixtora         Current League : none");
     }
 
     QTemporaryDir dir;

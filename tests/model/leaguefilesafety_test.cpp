@@ -1,0 +1,331 @@
+// What a league file does when things go wrong: damaged, truncated or
+// refused files end the load with their message and leave no league; a
+// failed create or save leaves the folder and the previous pair as they
+// were; a load changes no byte; a save rewrites only what changed.
+#include "model/leaguefile.h"
+
+#include "leaguefilefixture.h"
+#include "model/fixturelist.h"
+#include "model/leaguerules.h"
+#include "platform/database.h"
+#include "testfiles.h"
+#include "testleague.h"
+
+#include <QFile>
+
+#include <functional>
+
+using namespace fixtora;
+
+namespace {
+
+using test::kNotValid;
+using LeagueFileSafety = test::LeagueFileFixture;
+
+TEST_F(LeagueFileSafety, DamagedFilesEndTheLoadWithTheirMessage)
+{
+    const QString notFound = "File not found - Database copy";
+    auto writeBytes = [this](const QByteArray &bytes) {
+        QFile file(path("club.tbl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    };
+    auto fileBytes = [this] {
+        QFile file(path("club.tbl"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const struct {
+        const char *what;
+        std::function<void()> damage;
+        QString message;
+    } cases[] = {
+        {"no league file", [&] { QFile::remove(path("club.tbl")); }, notFound},
+        {"no companion", [&] { QFile::remove(path("club.ext")); }, notFound},
+        {"a folder", [&] { QFile::remove(path("club.tbl")); QDir(dir.path()).mkdir("club.tbl"); },
+         "A League with that name already exists, please use another Name"},
+        {"random bytes", [&] { writeBytes(QByteArray(4096, '\x5a')); }, kNotValid},
+        {"empty file", [&] { writeBytes({}); }, kNotValid},
+        {"truncated", [&] { writeBytes(fileBytes().left(1500)); }, kNotValid},
+        {"foreign sqlite", [&] {
+             QFile::remove(path("club.tbl"));
+             Database db;
+             db.Open(path("club.tbl"), Database::Mode::Create);
+             db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
+         }, kNotValid},
+        {"wrong key", [&] {
+             QFile::remove(path("club.tbl"));
+             Database db;
+             db.Open(path("club.tbl"), Database::Mode::Create, "other");
+             db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
+         }, kNotValid},
+        {"companion not a database", [&] {
+             QFile file(path("club.ext"));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+             file.write("not a database at all, not at all");
+         }, kNotValid},
+        {"no players record", [&] { alter("club.tbl", "DELETE FROM players"); }, "error database empty"},
+        {"no penalties table", [&] { alter("club.tbl", "DROP TABLE penalties"); }, kNotValid},
+        {"odd count", [&] { alter("club.tbl", "UPDATE players SET player4 = ''"); }, kNotValid},
+        {"gap in names", [&] { alter("club.tbl", "UPDATE players SET player2 = '', player5 = 'E'"); }, kNotValid},
+        {"too many games", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 5"); }, kNotValid},
+        {"games as text", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 'two'"); }, kNotValid},
+        {"long name", [&] { alter("club.tbl", "UPDATE players SET player1 = '12345678901234567'"); }, kNotValid},
+        {"bad start date", [&] { alter("club.tbl", "UPDATE players SET startdate = '31/02/2026'"); }, kNotValid},
+        {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, kNotValid},
+        {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, kNotValid},
+        {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, kNotValid},
+        {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); }, kNotValid},
+        {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, kNotValid},
+        {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, kNotValid},
+        {"rule recorded as no rule", [&] { alter("club.tbl", "UPDATE writtenwith SET homeaway = 2"); }, kNotValid},
+        {"rule record missing", [&] { alter("club.tbl", "DELETE FROM writtenwith"); }, kNotValid},
+        {"custom string too short", [&] {
+             alter("club.tbl", "UPDATE customfixtures SET Value = 2");
+             alter("club.tbl", "UPDATE altfixtures SET value1 = '0102'");
+         }, kNotValid},
+        {"custom code out of range", [&] {
+             alter("club.tbl", "UPDATE customfixtures SET Value = 2");
+             alter("club.tbl", "UPDATE altfixtures SET value1 = '050203040301020404010203'");
+         }, kNotValid},
+        {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, kNotValid},
+        {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, kNotValid},
+        {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, kNotValid},
+        {"companion page damaged", [&] { damagePageOf("club.ext", "dates"); }, kNotValid},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(path("club.tbl")).removeRecursively();
+        test::BuildTestLeague(test::PlayerLeague(4, 1));
+        ASSERT_TRUE(create("club.tbl").ok);
+        c.damage();
+        messages.clear();
+        gLeagueOnDisk = true;
+        const FileResult result = load("club.tbl");
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(messages, QStringList{c.message});
+        expectNoLeague();
+    }
+}
+
+TEST_F(LeagueFileSafety, AMissingTypeRecordOpensAPlayerLeagueWithoutFixtures)
+{
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
+    ASSERT_TRUE(create("club.tbl").ok);
+    alter("club.tbl", "DELETE FROM customfixtures");
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gLeagueType, kTypeNone);
+    EXPECT_EQ(gFixtureSlots[1], "");
+}
+
+TEST_F(LeagueFileSafety, CancellingTheOpenDialogLeavesNoLeague)
+{
+    gLeagueOnDisk = true;
+    chosen.clear();
+    InitialiseGlobals();
+    const FileResult result = LoadLeague();
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.isEmpty());
+    EXPECT_TRUE(messages.isEmpty());
+    expectNoLeague();
+}
+
+TEST_F(LeagueFileSafety, AFailedSaveLeavesThePreviousFileIntact)
+{
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
+    ASSERT_TRUE(create("club.tbl").ok);
+    gScores[1] = "2";
+    ASSERT_TRUE(SaveLeague().ok);
+
+    const struct {
+        const char *what;
+        std::function<void()> damage, repair;
+    } cases[] = {
+        {"write refused part-way",
+         [&] { alter("club.tbl", "CREATE TRIGGER refuse BEFORE UPDATE ON penalties BEGIN SELECT RAISE(ABORT, 'refused'); END"); },
+         [&] { alter("club.tbl", "DROP TRIGGER refuse"); }},
+        {"companion short of records", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); },
+         [&] { alter("club.ext", "INSERT INTO dates (dates) VALUES ('2026-01-20')"); }},
+        {"companion replaced by a folder",
+         [&] { QFile::rename(path("club.ext"), path("saved.ext")); QDir(dir.path()).mkdir("club.ext"); },
+         [&] { QDir(path("club.ext")).removeRecursively(); QFile::rename(path("saved.ext"), path("club.ext")); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        gLeagueFile = path("club.tbl");
+        gScores[1] = "9";
+        gPenalties[1] = 4;
+        gSaved = false;
+        c.damage();
+        const FileResult result = SaveLeague();
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_FALSE(gSaved);
+        c.repair();
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_EQ(gScores[1], "2");
+        EXPECT_EQ(gPenalties[1], 0);
+    }
+}
+
+TEST_F(LeagueFileSafety, AFailedCreateLeavesTheFolderAsItWas)
+{
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
+    QDir(dir.path()).mkdir("club.tbl");
+    const FileResult result = create("club.tbl");
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(gSaved);
+    EXPECT_TRUE(QFileInfo(path("club.tbl")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"club.tbl"});
+
+    // Leagues the loader would refuse are not written.
+    test::BuildTestLeague(test::PlayerLeague(3, 1));
+    EXPECT_FALSE(create("odd.tbl").ok);
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
+    gAltFixtures = true;
+    gAltFixtureString = "0102";
+    EXPECT_FALSE(create("odd.tbl").ok);
+    EXPECT_FALSE(QFile::exists(path("odd.tbl")));
+
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
+    gLeagueFile = path("none/club.tbl");
+    EXPECT_FALSE(CreateLeagueFile().ok);
+}
+
+TEST_F(LeagueFileSafety, CreateReplacesAnExistingPairAndSaveNeedsOne)
+{
+    test::BuildTestLeague(test::PlayerLeague(4, 1));
+    ASSERT_TRUE(create("club.tbl").ok);
+    test::BuildTestLeague(test::PlayerLeague(6, 1));
+    ASSERT_TRUE(create("club.tbl").ok);
+    EXPECT_EQ(records("club.ext", "dates"), 5);
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gNumSlots, 6);
+
+    gLeagueFile = path("never.tbl");
+    EXPECT_FALSE(SaveLeague().ok);
+    EXPECT_FALSE(QFile::exists(path("never.tbl")));
+}
+
+TEST_F(LeagueFileSafety, ALeagueTheLoaderWouldRefuseIsNeitherCreatedNorSaved)
+{
+    const struct {
+        const char *what;
+        bool team;
+        std::function<void()> change;
+    } cases[] = {
+        {"empty entry name", false, [] { gPlayerNames[2].clear(); }},
+        {"17-character entry name", false, [] { gPlayerNames[2] = QString(17, 'x'); }},
+        {"17-character league name", false, [] { gTableName = QString(17, 'L'); }},
+        {"17-character squad name", true, [] { gTeamSquads[1][1] = QString(17, 's'); }},
+        {"squad player Jo//Ann", true, [] { gTeamSquads[3][2] = "Jo//Ann"; }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        test::BuildTestLeague(c.team ? test::TeamLeague(4) : test::PlayerLeague(4));
+        ASSERT_TRUE(create("club.tbl").ok);
+        const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+        c.change();
+        const std::int16_t type = gLeagueType;
+        gSaved = false;
+        const FileResult saved = SaveLeague();
+        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.message, LeagueProblem());
+        const FileResult created = create("other.tbl");
+        EXPECT_FALSE(created.ok);
+        EXPECT_EQ(created.message, LeagueProblem());
+        EXPECT_FALSE(gSaved);
+        EXPECT_EQ(gLeagueType, type);
+        EXPECT_EQ(test::readAll(path("club.tbl")), league);
+        EXPECT_EQ(test::readAll(path("club.ext")), companion);
+        EXPECT_EQ(folder(), "club.ext club.tbl");
+    }
+}
+
+TEST_F(LeagueFileSafety, ATruncatedFileIsRefusedWhereverItIsCut)
+{
+    test::BuildTestLeague(test::PlayerLeague(10, 2));
+    ASSERT_TRUE(create("club.tbl").ok);
+    for (const char *file : {"club.ext", "club.tbl"}) {
+        const QByteArray whole = test::readAll(path(file));
+        for (qsizetype cut = 0; cut < whole.size(); cut += 1 + whole.size() / 24) {
+            for (const qsizetype size : {cut, whole.size() - 1 - cut / 16}) {
+                SCOPED_TRACE(QString("%1 cut to %2 of %3 bytes").arg(file).arg(size).arg(whole.size()).toStdString());
+                test::writeAll(path(file), whole.left(size));
+                messages.clear();
+                EXPECT_FALSE(load("club.tbl").ok);
+                EXPECT_EQ(messages, QStringList{kNotValid});
+            }
+        }
+        test::writeAll(path(file), whole);
+    }
+    ASSERT_TRUE(load("club.tbl").ok);
+}
+
+TEST_F(LeagueFileSafety, ALoadChangesNoByteAndOpensWriteProtectedFiles)
+{
+    test::BuildTestLeague(test::TeamLeague(4));
+    ASSERT_TRUE(create("club.tbl").ok);
+    const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
+    for (const bool writeProtected : {false, true}) {
+        SCOPED_TRACE(writeProtected);
+        for (const char *file : {"club.tbl", "club.ext"})
+            if (writeProtected) {
+                ASSERT_TRUE(QFile::setPermissions(path(file), QFile::ReadOwner));
+            }
+        ASSERT_TRUE(load("club.tbl").ok);
+        EXPECT_EQ(gNumSlots, 4);
+        EXPECT_EQ(test::readAll(path("club.tbl")), league);
+        EXPECT_EQ(test::readAll(path("club.ext")), companion);
+        EXPECT_EQ(folder(), "club.ext club.tbl");
+    }
+}
+
+TEST_F(LeagueFileSafety, ASaveRewritesOnlyThePagesOfWhatChanged)
+{
+    test::TestLeague league = test::TeamLeague(16, 2, 1);
+    league.scoresEntered = true;
+    test::BuildTestLeague(league);
+    ASSERT_TRUE(create("club.tbl").ok);
+    ASSERT_TRUE(load("club.tbl").ok);
+    // Every page is written again with a new random start, so a page that
+    // was written differs whole from what it was.
+    constexpr qsizetype kPageSize = kCipherPageSize;
+    auto pagesWritten = [this](const QByteArray &before) {
+        const QByteArray after = test::readAll(path("club.tbl"));
+        int written = 0;
+        for (qsizetype at = 0; at < before.size(); at += kPageSize)
+            written += before.mid(at, kPageSize) != after.mid(at, kPageSize);
+        return written;
+    };
+    const struct {
+        const char *what;
+        std::function<void()> change;
+        SaveCommit commit;
+        int atMost;   // pages written, of about forty
+    } cases[] = {
+        {"nothing changed", [] {}, SaveCommit::Whole, 3},
+        {"one position score", [] { gPosScoreA[100] = "9"; }, SaveCommit::Whole, 5},
+        {"one penalty and one date", [] { gPenalties[3] = 2; gWeekDates[4] = gWeekDates[4].addDays(1); },
+         SaveCommit::Whole, 5},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray before = test::readAll(path("club.tbl"));
+        ASSERT_GT(before.size(), 30 * kPageSize);
+        c.change();
+        ASSERT_TRUE(SaveLeague(c.commit).ok);
+        EXPECT_LE(pagesWritten(before), c.atMost);
+    }
+    const QByteArray before = test::readAll(path("club.tbl"));
+    ASSERT_TRUE(SaveLeague(SaveCommit::PerRecord).ok);   // writes every record
+    EXPECT_GT(pagesWritten(before), before.size() / kPageSize / 2);
+
+    const int changed = 100;
+    const QString score = gPosScoreA[changed];
+    ASSERT_TRUE(load("club.tbl").ok);
+    EXPECT_EQ(gPosScoreA[changed], score);
+    EXPECT_EQ(gPenalties[3], 2);
+}
+} // namespace
