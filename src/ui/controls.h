@@ -1,7 +1,7 @@
 #pragma once
 // The program's named controls: every window makes its labels, text boxes,
-// frames, lists and combo boxes here, each with its object name (the name the
-// tests and the help find it by) and a parent, in one call.
+// frames, lists, combo and check boxes here, each with its object name (the
+// name the tests and the help find it by) and a parent, in one call.
 //
 // A label shows its text as it stands: a name typed as "<b>Bold</b>" shows
 // those eleven characters, not a bold word (Qt would guess rich text from the
