@@ -264,6 +264,13 @@ QWidget *ShowPage(bool hideMenu)
     return page;
 }
 
+// The options opened from the menu bar: their frame in the workspace.
+QMdiSubWindow *openOptions()
+{
+    Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
+    return qobject_cast<QMdiSubWindow *>(LoadedForm<customise>()->parentWidget());
+}
+
 // Unloads a page the way UnloadForm does.
 void Unload(QWidget *page)
 {
@@ -281,23 +288,9 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
         bool menuBack;
     } paths[] = {
         {"options, Close",
-         [] {
-             Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
-             QTest::mouseClick(Find<QAbstractButton>(LoadedForm<customise>(), "command5"), Qt::LeftButton);
-         },
-         true},
-        {"options, its close box",
-         [] {
-             Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
-             LoadedForm<customise>()->parentWidget()->close();
-         },
-         true},
-        {"options, minimised",
-         [] {
-             Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
-             LoadedForm<customise>()->parentWidget()->showMinimized();
-         },
-         true},
+         [] { QTest::mouseClick(Find<QAbstractButton>(openOptions()->widget(), "command5"), Qt::LeftButton); }, true},
+        {"options, its close box", [] { openOptions()->close(); }, true},
+        {"options, minimised", [] { openOptions()->showMinimized(); }, true},
         {"a page over the menu, unloaded", [] { Unload(ShowPage(false)); }, true},
         {"a page over the menu, minimised", [] { ShowPage(false)->parentWidget()->showMinimized(); }, true},
         {"a page that hid the menu, unloaded", [] { Unload(ShowPage(true)); }, true},
@@ -305,8 +298,7 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
         {"a page that hid the menu, hidden", [] { LoadForm<Main>()->HideMdiChild(ShowPage(true)); }, true},
         {"a page that unloaded the menu over the options minimised, its close box",
          [] {
-             Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
-             LoadedForm<customise>()->parentWidget()->showMinimized();
+             openOptions()->showMinimized();
              QWidget *page = ShowPage(false);
              UnloadForm<MainWizard>();
              page->parentWidget()->close();
@@ -352,8 +344,7 @@ TEST_F(MainMenu, ComesBackMaximisedAfterEveryWindowThatCoveredIt)
 // (staying behind them).
 TEST_F(MainMenu, FillsTheWorkspaceBehindAWindowRestoredToASmallerSize)
 {
-    Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
-    QWidget *options = LoadedForm<customise>()->parentWidget();
+    QMdiSubWindow *options = openOptions();
     options->showNormal();
     ProcessUnloads();
     const QMdiArea *area = LoadForm<Main>()->findChild<QMdiArea *>();
@@ -405,7 +396,7 @@ TEST_F(MainMenu, TheScreenUnderTheOptionsKeepsItsStateWhenTheyGo)
         }
         const QRect before = screen->geometry();
         ProcessUnloads();
-        Find<QAction>(LoadForm<Main>(), "Customize")->trigger();
+        openOptions();
         ProcessUnloads();
         path.leave();
         ProcessUnloads();

@@ -1,7 +1,6 @@
 #include "ui/chameleonbutton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -388,33 +387,23 @@ TEST(chameleonButtonPictures, AHoverPictureOfAnotherSizeIsDrawnAtItsOwnSize)
     EXPECT_EQ(At(*b, 59, 19), 0x0000FFu);
 }
 
-// Renders every type in every state. Each type must look unlike every other
-// in at least one state (a type drawn with another's look is a fault), and the
-// gradient type's default button has a bold caption. The panel is also saved
-// as chameleon_panel.png, to be looked at.
+// Every type in every state: each type must look unlike every other in at
+// least one state (a type drawn with another's look is a fault), and the
+// gradient type's default button has a bold caption.
 TEST(chameleonButtonPanel, EveryTypeInEveryState)
 {
     const QStringList states = {"up", "hover", "pressed", "disabled", "focus", "default"};
-    const int cellW = 100, cellH = 34, labelW = 30;
-    QImage panel(labelW + cellW * states.size(), 16 + cellH * 14, QImage::Format_RGB32);
-    panel.fill(QColor(0xD4, 0xD0, 0xC8));
-    QPainter painter(&panel);
-    for (int s = 0; s < states.size(); ++s)
-        painter.drawText(labelW + s * cellW + 4, 12, states[s]);
-
     QImage picture(12, 12, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     QPainter(&picture).fillRect(2, 2, 8, 8, QColor(0, 128, 0));
 
     std::array<QList<QImage>, 15> faces;  // by type, one face per state
     for (int type = 1; type <= 14; ++type) {
-        painter.drawText(4, 16 + (type - 1) * cellH + 20, QString::number(type));
-        for (int s = 0; s < states.size(); ++s) {
+        for (const QString &state : states) {
             auto b = ShownButton(type, type == 5 ? "&Picture" : "&Continue");
             b->resize(90, 26);
             if (type == 5)
                 b->setPictureNormal(picture);
-            const QString &state = states[s];
             if (state == "hover")
                 Hover(b.get());
             else if (state == "pressed")
@@ -427,17 +416,10 @@ TEST(chameleonButtonPanel, EveryTypeInEveryState)
             } else if (state == "default")
                 b->setDefault(true);
             faces[type].append(b->face());
-            const QPoint at(labelW + s * cellW, 16 + (type - 1) * cellH + 4);
-            painter.setClipRegion(b->mask().translated(at));
-            painter.drawImage(at, b->face());
-            painter.setClipping(false);
         }
     }
-    painter.end();
     for (int type = 1; type <= 14; ++type)
         for (int other = type + 1; other <= 14; ++other)
             EXPECT_NE(faces[type], faces[other]) << "types " << type << " and " << other << " look the same";
-    const int up = states.indexOf("up"), byDefault = states.indexOf("default");
-    EXPECT_NE(faces[14][byDefault], faces[14][up]);
-    EXPECT_TRUE(panel.save(QDir::current().filePath("chameleon_panel.png")));
+    EXPECT_NE(faces[14][states.indexOf("default")], faces[14][states.indexOf("up")]);
 }

@@ -49,17 +49,6 @@ void choose(QWidget *form, const char *list, int row)
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
 }
 
-bool enabled(QWidget *form, const char *name)
-{
-    return Find(form, name)->isEnabled();
-}
-
-// After a refusal the refused box has the keyboard, with its text selected.
-bool keyboardBackIn(QWidget *page, const char *name)
-{
-    return KeyboardBackIn(Find(page, name));
-}
-
 // The page keeps its frame centred and in reach in its page area.
 bool frameInPageArea(QWidget *page, const char *frameName)
 {
@@ -117,7 +106,7 @@ TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
         EXPECT_TRUE(LoadedForm<Wizard1>()->isVisible());
         EXPECT_EQ(TextOf(LoadedForm<Wizard1>(), "Text1"), row.name) << "what was typed stays";
         EXPECT_EQ(gTableName, row.name) << "the name is stored before any check";
-        EXPECT_TRUE(keyboardBackIn(LoadedForm<Wizard1>(), row.refused)) << row.refused;
+        EXPECT_TRUE(KeyboardBackIn(Find(LoadedForm<Wizard1>(), row.refused))) << row.refused;
         EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
     }
 }
@@ -241,7 +230,7 @@ TEST_F(EntryPages, NamesAreAddedInOrderAndRefusedWhenTooLongOrRepeated)
             EXPECT_EQ(boxes.seen()[0].title, row.title);
         }
         EXPECT_EQ(TextOf(page, "txtName"), row.left);
-        EXPECT_TRUE(keyboardBackIn(page, "txtName")) << row.typed.toStdString();
+        EXPECT_TRUE(KeyboardBackIn(Find(page, "txtName"))) << row.typed.toStdString();
     }
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann", sixteen, "bye"}));
     EXPECT_EQ(gNumSlots, 3);
@@ -269,7 +258,7 @@ TEST_F(EntryPages, RemoveAndClearKeepTheNamesInListOrder)
     Click(page, "cmdclear");
     EXPECT_EQ(gNumSlots, 0);
     EXPECT_EQ(TextOf(page, "lblDisplay"), "0");
-    EXPECT_FALSE(enabled(page, "cmdremove"));
+    EXPECT_FALSE(Find(page, "cmdremove")->isEnabled());
     AddNames({"Dee"});
     EXPECT_EQ(gPlayerNames[1], "Dee");
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"Dee"}));
@@ -279,15 +268,15 @@ TEST_F(EntryPages, AddFollowsTheTextBoxAndA33rdNameIsRefusedWithTheCountMessage)
 {
     OpenEntriesPage(false);
     Wizard3 *page = LoadedForm<Wizard3>();
-    EXPECT_TRUE(enabled(page, "cmdadd")) << "every button is enabled when the page opens";
+    EXPECT_TRUE(Find(page, "cmdadd")->isEnabled()) << "every button is enabled when the page opens";
     AddNames(Names(32));
-    EXPECT_FALSE(enabled(page, "cmdadd")) << "the box is empty";
+    EXPECT_FALSE(Find(page, "cmdadd")->isEnabled()) << "the box is empty";
     BoxAnswers boxes;
     Type(page, "txtName", "Name 33");
     Click(page, "cmdadd");
     ASSERT_EQ(boxes.seen().size(), 1);
     EXPECT_EQ(boxes.seen()[0].title, "Invalid entry");
-    EXPECT_TRUE(keyboardBackIn(page, "txtName"));
+    EXPECT_TRUE(KeyboardBackIn(Find(page, "txtName")));
     EXPECT_EQ(gNumSlots, 32);
     EXPECT_EQ(listed(page, "lstClient").size(), 32);
 }
@@ -334,7 +323,7 @@ TEST_F(EntryPages, TheTeamPageOpensWithNoTeamChosenAndPlayerEntryOff)
     } rows[] = {{"TeamAdd", true}, {"TeamDelete", false}, {"teamEdit", false}, {"txtName", false},
                 {"cmdadd", false}, {"cmdclear", false},   {"command1", true},  {"Command3", true}};
     for (const auto &row : rows)
-        EXPECT_EQ(enabled(page, row.control), row.on) << row.control;
+        EXPECT_EQ(Find(page, row.control)->isEnabled(), row.on) << row.control;
     EXPECT_EQ(TextOf(page, "Label12"), "Names in Team: non selected");
     EXPECT_EQ(TextOf(page, "list1"), "Select method");
 }
@@ -384,7 +373,7 @@ TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
     AddEach(page, "Teamtxt", "TeamAdd", {"Reds", "Blues", "Greens"});
     for (int t = 0; t < 3; ++t) {
         choose(page, "teamlist", t);
-        EXPECT_TRUE(enabled(page, "txtName"));
+        EXPECT_TRUE(Find(page, "txtName")->isEnabled());
         AddEach(page, "txtName", "cmdadd", Names(t + 1, QStringLiteral("P%1 ").arg(t + 1)));
     }
     EXPECT_EQ(gTeamSquads[3][3], "P3 3");
@@ -402,8 +391,8 @@ TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
     EXPECT_EQ(TextOf(page, "Label12"), "Names in Team: non selected");
     EXPECT_EQ(TextOf(page, "lblteam"), "2");
     EXPECT_TRUE(listed(page, "lstClient").isEmpty());
-    EXPECT_FALSE(enabled(page, "txtName")) << "no team is chosen after a delete";
-    EXPECT_FALSE(enabled(page, "cmdadd"));
+    EXPECT_FALSE(Find(page, "txtName")->isEnabled()) << "no team is chosen after a delete";
+    EXPECT_FALSE(Find(page, "cmdadd")->isEnabled());
 
     choose(page, "teamlist", 1);
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"P3 1", "P3 2", "P3 3"}));
@@ -443,7 +432,7 @@ TEST_F(EntryPages, PlayerNamesAreCheckedAndA17thPlayerIsRefused)
         ASSERT_EQ(boxes.seen().size(), row.title ? 1 : 0) << row.typed.toStdString();
         if (row.title) {
             EXPECT_EQ(boxes.seen()[0].title, row.title) << row.typed.toStdString();
-            EXPECT_TRUE(keyboardBackIn(page, "txtName")) << row.typed.toStdString();
+            EXPECT_TRUE(KeyboardBackIn(Find(page, "txtName"))) << row.typed.toStdString();
         }
     }
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"Ann"}));
