@@ -69,6 +69,14 @@ void discard(QWidget *control)
     control->deleteLater();
 }
 
+// The date picker of the page's box index, element index of dateshow.
+QDateEdit *makePicker(QWidget *parent, int index)
+{
+    auto *picker = new QDateEdit(parent);
+    picker->setObjectName(ElementName("dateshow", index));
+    return picker;
+}
+
 } // namespace
 
 void Tableform::BuildControls()
@@ -94,8 +102,7 @@ void Tableform::BuildControls()
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setSingleShot(true);
-    auto *firstPicker = new QDateEdit(piccy);
-    firstPicker->setObjectName(QStringLiteral("dateshow_0"));
+    QDateEdit *firstPicker = makePicker(piccy, 0);
     firstPicker->hide();
     dateshow.append(firstPicker);
 }
@@ -300,11 +307,8 @@ void Tableform::PlaceSwapButtons()
 void Tableform::PlaceDatePickers(const QList<DrawnBox> &boxes)
 {
     const qsizetype used = gDateVisible ? boxes.size() : 0;
-    for (qsizetype k = dateshow.size(); k < used; ++k) {
-        auto *picker = new QDateEdit(piccy);
-        picker->setObjectName(ElementName("dateshow", int(k)));
-        dateshow.append(picker);
-    }
+    for (qsizetype k = dateshow.size(); k < used; ++k)
+        dateshow.append(makePicker(piccy, static_cast<int>(k)));
     for (qsizetype k = 0; k < used; ++k) {
         QDateEdit *picker = dateshow[k];
         const DrawnBox &box = boxes[k];
