@@ -11,11 +11,14 @@ namespace {
 // The keyboard goes back to the window that asked, as a window manager would
 // give it: also where there is none.
 QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::StandardButtons buttons,
-                                      const QString &title = QApplication::applicationName())
+                                      const QString &title = QApplication::applicationName(),
+                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     const QPointer<QWidget> asking = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons);
     box.setTextFormat(Qt::PlainText);  // a name or a file name in the text shows as it stands
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     if (asking && asking->isVisible())
         asking->activateWindow();
@@ -37,6 +40,19 @@ bool SystemQuestion(const QString &text)
 void SystemNotice(const QString &text, const QString &title)
 {
     askSystem(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, title);
+}
+
+SaveAnswer AskToSave(const QString &text, const QString &title)
+{
+    switch (askSystem(text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, title,
+                      QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 } // namespace fixtora

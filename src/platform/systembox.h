@@ -14,4 +14,12 @@ bool SystemQuestion(const QString &text);
 // places that ask it that way without using the answer.
 void SystemNotice(const QString &text, const QString &title);
 
+// The answers to "keep the changes?", by what each button does.
+enum class SaveAnswer { Save, Discard, Cancel };
+
+// Asks whether unsaved work is saved before it is closed, with the buttons
+// Save, Don't Save and Cancel (the desktop's own captions). Return answers
+// Save, the answer that keeps the work; Escape and the close box answer Cancel.
+[[nodiscard]] SaveAnswer AskToSave(const QString &text, const QString &title);
+
 } // namespace fixtora

@@ -167,9 +167,16 @@ void BoxAnswers::answer(QWidget *box, const QString &answer)
         return;
     }
     if (auto *system = qobject_cast<QMessageBox *>(box)) {
+        for (QAbstractButton *button : system->buttons())
+            if (!answer.isEmpty() && button->text().remove(QLatin1Char('&')) == answer) {
+                button->click();
+                return;
+            }
         QMessageBox::StandardButton pick = QMessageBox::Ok;
         if (system->button(QMessageBox::No))
             pick = answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No;
+        else if (system->button(QMessageBox::Cancel))
+            pick = QMessageBox::Cancel;
         system->button(pick)->click();
         return;
     }

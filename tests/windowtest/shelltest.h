@@ -62,8 +62,9 @@ struct SeenBox {
 };
 
 // Answers the next boxes, in order, each by the caption of the button to
-// press ("Yes", "No", "OK"), and records what they showed. Boxes beyond the
-// answers given are answered "OK" (or "No") and recorded too. An answer
+// press ("Yes", "No", "OK", "Save", "Don't Save"), and records what they
+// showed. Boxes beyond the answers given are answered "OK" (or "No", or
+// "Cancel") and recorded too. An answer
 // written as a key in angle brackets ("<Return>", "<Escape>", "<Space>") is
 // typed as a real key where the keyboard focus is, once the box is the active
 // window: the way a user answers from the keyboard.
