@@ -1,6 +1,7 @@
 #include "model/playerranking.h"
 
 #include "model/league.h"
+#include "model/leaguetable.h"
 #include "model/teamscoring.h"
 #include "platform/numbers.h"
 
@@ -31,7 +32,24 @@ public:
     }
 
     PlayerStanding *row(int index) { return index >= 0 ? &m_ranking[index] : nullptr; }
-    PlayerRanking take() { return std::move(m_ranking); }
+
+    // The players with their points, best first. Values are compared as the
+    // table shows them, so fractional points that read equal are equal.
+    PlayerRanking take(const TeamPoints &points)
+    {
+        auto shown = [](double value) { return TableNumberText(value).toDouble(); };
+        for (PlayerStanding &player : m_ranking)
+            player.points = shown(player.wins * points.win + player.draws * points.draw + player.lost * points.lose);
+        auto difference = [&shown](const PlayerStanding &p) { return shown(p.scoreFor - p.scoreAgainst); };
+        std::stable_sort(m_ranking.begin(), m_ranking.end(), [&](const PlayerStanding &a, const PlayerStanding &b) {
+            if (a.points != b.points)
+                return a.points > b.points;
+            if (difference(a) != difference(b))
+                return difference(a) > difference(b);
+            return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
+        });
+        return std::move(m_ranking);
+    }
 
 private:
     PlayerRanking m_ranking;
@@ -74,7 +92,7 @@ PlayerRanking ComputePlayerRanking()
             credit(builder.row(rowB), sB, sA);
         }
     }
-    return builder.take();
+    return builder.take(PointsFromSettings());
 }
 
 } // namespace fixtora

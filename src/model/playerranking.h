@@ -2,9 +2,11 @@
 // The individual players of a team league: each team match is up to sixteen
 // games, the player at one position of the home side against the player at
 // the same position of the away side. Every game whose two scores are entered
-// counts for both players; the ranking lists the players in the order they are
-// first met (fixture by fixture, positions 1 to 16, home before away) and is
-// not sorted.
+// counts for both players, and earns each the league's points for a win, a
+// draw or a loss. The ranking lists the best first: by points, then by score
+// difference (own scores less the opponents'), then by name (by character
+// code); players equal on all three stand in the order they were first met
+// (fixture by fixture, positions 1 to 16, home before away).
 
 #include <QList>
 #include <QString>
@@ -19,14 +21,14 @@ struct PlayerStanding {
     double scoreFor = 0;      // the player's own game scores
     double scoreAgainst = 0;  // the opponents' scores in those games
     int wins = 0, lost = 0, draws = 0;
-    double points = 0;        // always 0: games carry no player points
+    double points = 0;        // the league's points for the games won, drawn and lost
 };
 
 using PlayerRanking = QList<PlayerStanding>;
 
 // Walks the position entries of every fixture of the open league that exist
-// in the position store. A blank player name gets no row (its opponent's game
-// still counts).
+// in the position store, then ranks the players. A blank player name gets no
+// row (its opponent's game still counts).
 PlayerRanking ComputePlayerRanking();
 
 } // namespace fixtora

@@ -187,17 +187,17 @@ TEST_F(TeamLeagueJourney, OneMatchGameByGameThenTheTableAndThePlayers)
                     {"3", "Comets", "0", "0", "0", "0", "0"},
                     {"4", "Eagles", "0", "0", "0", "0", "0"}}));
 
-    // The players by first appearance: position, name, wins, draws, lost,
-    // their scores, points.
+    // The players best first (points, then their scores less their
+    // opponents'): position, name, wins, draws, lost, their scores, points.
     Click("PrintWeekly", "Command5");
     Snapshot("players");
     EXPECT_EQ(RankingOnScreen(6),
-              (Rows{{"1", "Ann", "1", "0", "0", "3", "0"},
-                    {"2", "Ben", "0", "0", "1", "1", "0"},
-                    {"3", "Abe", "0", "1", "0", "2", "0"},
-                    {"4", "Bea", "0", "1", "0", "2", "0"},
-                    {"5", "Amy", "1", "0", "0", "1", "0"},
-                    {"6", "Bob", "0", "0", "1", "0", "0"}}));
+              (Rows{{"1", "Ann", "1", "0", "0", "3", "3"},
+                    {"2", "Amy", "1", "0", "0", "1", "3"},
+                    {"3", "Abe", "0", "1", "0", "2", "1"},
+                    {"4", "Bea", "0", "1", "0", "2", "1"},
+                    {"5", "Bob", "0", "0", "1", "0", "0"},
+                    {"6", "Ben", "0", "0", "1", "1", "0"}}));
     CloseTable();
     ChooseMenu("File", "Exit");
     EXPECT_EQ(programEnds, 1);
