@@ -16,7 +16,6 @@ namespace fixtora {
 
 namespace {
 
-
 // A value kept to the 15 significant digits the table shows; a value that is
 // no number (an infinite score less itself) counts 0.
 double shown(double value)
@@ -110,6 +109,12 @@ QStringList TableCaptions()
             QStringLiteral("Points -")};
 }
 
+int ByeEntry()
+{
+    const int n = std::clamp(gNumSlots, 0, kMaxSlots);
+    return n > 0 && gPlayerNames[n] == kByeName ? n : 0;
+}
+
 LeagueTable ComputeLeagueTable()
 {
     const int n = std::clamp(gNumSlots, 0, kMaxSlots);
@@ -146,6 +151,8 @@ LeagueTable ComputeLeagueTable()
     }
     for (TableRow &row : table)
         keepShownDigits(row);
+    if (const int bye = ByeEntry())
+        table.removeAt(bye - 1);
     return table;
 }
 
@@ -229,6 +236,11 @@ std::optional<double> CellNumber(const QString &caption, const TableRow &row, in
     return std::nullopt;
 }
 
+QString ColumnHeading(const QString &caption, const QString &chosen)
+{
+    return chosen.isEmpty() ? caption : chosen;
+}
+
 QString CellText(const QString &caption, const TableRow &row, int index)
 {
     if (caption == QLatin1String("Name"))
@@ -256,31 +268,30 @@ QString PrintedNumberText(double value)
     return shown(value) < 0 ? text : QLatin1Char(' ') + text;
 }
 
-QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName,
-                           const std::array<QString, kTablePlaces + 1> &columns, const QString &dateText)
+QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName, const TablePlaces &columns,
+                           const TablePlaces &headings, const QString &dateText)
 {
-    const QString cellStart = QStringLiteral("<td><p align=center>");
-    const QString cellEnd = QStringLiteral("</td>");
-    QStringList lines{QStringLiteral("<HTML>"), QStringLiteral("<HEAD>"), QStringLiteral("<TITLE></TITLE>"),
-                      QStringLiteral("</HEAD>"), QStringLiteral("<head>"), QString(),
-                      QStringLiteral("<body bgcolor=#FFFFFF text=#000000>"),
-                      QStringLiteral("<p align=center>") + HtmlEscape(tableName) + QStringLiteral("</p>")};
+    auto cell = [](const QString &text) {
+        return QStringLiteral("<td><p align=center>") + HtmlEscape(text) + QStringLiteral("</p></td>");
+    };
+    QStringList lines = HtmlPageStart(tableName);
+    lines << QStringLiteral("<p align=center>") + HtmlEscape(tableName) + QStringLiteral("</p>");
     if (!dateText.isEmpty())
         lines << QStringLiteral("<p align=center>") + HtmlEscape(dateText) + QStringLiteral("</p>");
     lines << QStringLiteral("<div align=center><center>") << QStringLiteral("<table border=1 width=80>")
           << QStringLiteral("<tr>");
     for (int c = 1; c <= kTablePlaces; ++c)
         if (!columns[c].isEmpty())
-            lines << cellStart + HtmlEscape(columns[c]) + cellEnd;
+            lines << cell(ColumnHeading(columns[c], headings[c]));
     lines << QStringLiteral("</tr>");
     for (int r = 0; r < table.size(); ++r) {
         lines << QStringLiteral("<tr>");
         for (int c = 1; c <= kTablePlaces; ++c)
             if (!columns[c].isEmpty())
-                lines << cellStart + HtmlEscape(CellText(columns[c], table[r], r + 1)) + cellEnd;
+                lines << cell(CellText(columns[c], table[r], r + 1));
         lines << QStringLiteral("</tr>");
     }
-    return lines;
+    return lines << QStringLiteral("</table>") << QStringLiteral("</center></div>") << HtmlPageEnd();
 }
 
 } // namespace fixtora

@@ -22,6 +22,9 @@ namespace fixtora {
 inline constexpr int kTablePlaces = 8;
 inline constexpr int kSortKeys = 5;
 
+// A text at each place 1..8 of the table (place 0 unused).
+using TablePlaces = std::array<QString, kTablePlaces + 1>;
+
 // The thirteen column captions, spelt exactly as the options offer them.
 QStringList TableCaptions();
 
@@ -39,12 +42,24 @@ struct TableRow {
 // Rows in standing order: the first row is the top of the table.
 using LeagueTable = QList<TableRow>;
 
-// Counts the table of the open league in entry order (row i - 1 is entry i):
-// the fixture slot list is rebuilt first; each fixture counts when both of its
-// scores are entered (not "-1"), with its sides as the fixtures screen shows
-// them (home-and-away rule included); each entry's penalty comes off its "+"
-// once. Rows belong to entry numbers, so two entries with the same name keep
-// their own results.
+// The name the new-league wizard gives the entry it adds to an odd number of
+// entries, so that every round has a partner for each.
+inline const QString kByeName = QStringLiteral("bye");
+
+// The entry the wizard added to make the number of entries even, or 0 when
+// there is none: the last entry, while it bears the wizard's name for it. The
+// league file keeps no other mark of it, so a league read back from its file
+// is judged the same way as the one the wizard has just made. An entry the
+// user named "bye" anywhere else, or spelt otherwise ("Bye"), is an entry.
+int ByeEntry();
+
+// Counts the table of the open league in entry order (row i - 1 is entry i,
+// the bye left out): the fixture slot list is rebuilt first; each fixture
+// counts when both of its scores are entered (not "-1"), with its sides as the
+// fixtures screen shows them (home-and-away rule included); each entry's
+// penalty comes off its "+" once. Rows belong to entry numbers, so two entries
+// with the same name keep their own results. A result entered against the bye
+// counts for the entry that met it; the bye has no row.
 LeagueTable ComputeLeagueTable();
 
 // How two neighbouring rows stand on one sort key.
@@ -76,6 +91,11 @@ double column_width(const QString &caption);
 // "Name" and for a text that is no caption.
 std::optional<double> CellNumber(const QString &caption, const TableRow &row, int index);
 
+// The heading above a column: the one chosen for it in the options, or the
+// caption itself when none was chosen. The screen, the paper and the HTML
+// page all head a column so.
+QString ColumnHeading(const QString &caption, const QString &chosen);
+
 // A cell as plain text: the name, the number in its shortest decimal form,
 // or the empty text.
 QString CellText(const QString &caption, const TableRow &row, int index);
@@ -91,12 +111,12 @@ QString TableNumberText(double value);
 // negative, one before it (" 3 ", "-2 ").
 QString PrintedNumberText(double value);
 
-// The lines of the table's HTML page: the league name, a date line when
-// dateText is not empty, a heading row of the captions chosen at places 1..8
-// of columns (the captions themselves, not the headings the screen shows) and
-// one row per table row, in standing order. Every text is escaped. The page
-// ends after the last row, without closing tags, as it always has.
-QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName,
-                           const std::array<QString, kTablePlaces + 1> &columns, const QString &dateText);
+// The lines of the table's HTML page, titled with the league name: the name,
+// a date line when dateText is not empty, a heading row of the columns chosen
+// at places 1..8 of columns (each headed as ColumnHeading gives with the
+// heading at the same place of headings) and one row per table row, in
+// standing order. Every text is escaped; every tag is closed.
+QStringList TableHtmlLines(const LeagueTable &table, const QString &tableName, const TablePlaces &columns,
+                           const TablePlaces &headings, const QString &dateText);
 
 } // namespace fixtora

@@ -1,5 +1,7 @@
 #include "platform/textfile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace fixtora {
@@ -18,6 +20,27 @@ QString HtmlEscape(const QString &text)
         }
     }
     return escaped;
+}
+
+QStringList HtmlPageStart(const QString &title)
+{
+    return {QStringLiteral("<HTML>"),
+            QStringLiteral("<HEAD>"),
+            QStringLiteral("<meta charset=\"utf-8\">"),
+            QStringLiteral("<TITLE>") + HtmlEscape(title) + QStringLiteral("</TITLE>"),
+            QStringLiteral("</HEAD>"),
+            QString(),
+            QStringLiteral("<body bgcolor=#FFFFFF text=#000000>")};
+}
+
+QStringList HtmlPageEnd()
+{
+    return {QStringLiteral("</body>"), QStringLiteral("</HTML>")};
+}
+
+QString HtmlCreatedNotice(const QString &path)
+{
+    return QStringLiteral("HTML file created:\n") + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
 TextFileResult WriteTextLines(const QString &path, const QStringList &lines)

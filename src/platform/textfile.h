@@ -17,6 +17,15 @@ namespace fixtora {
 // name shows as typed and never becomes markup.
 QString HtmlEscape(const QString &text);
 
+// The first lines of an exported page, up to its opened body: declared UTF-8
+// (as WriteTextLines writes) and titled with title, escaped.
+QStringList HtmlPageStart(const QString &title);
+// The lines that close the body and the page HtmlPageStart opened.
+QStringList HtmlPageEnd();
+
+// The notice that a page was written, naming the file in full.
+QString HtmlCreatedNotice(const QString &path);
+
 struct TextFileResult {
     bool ok = false;
     QString message;  // when it failed: which file and why

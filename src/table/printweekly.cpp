@@ -231,7 +231,7 @@ void PrintWeekly::calculate_table()
 
 void PrintWeekly::advanced_display(DrawTarget &target)
 {
-    const TableDrawing drawing{gTableName, DateText(), gTableOrder, gTableShow, gEachGameIs};
+    const TableDrawing drawing{gTableName, DateText(), gTableOrder, gTableShow};
     m_widths = DrawLeagueTable(target, m_table, drawing);
 }
 
@@ -276,7 +276,7 @@ void PrintWeekly::Command5_Click()
 // it could not.
 bool PrintWeekly::WriteHtml()
 {
-    const QStringList lines = TableHtmlLines(m_table, gTableName, gTableOrder, DateText());
+    const QStringList lines = TableHtmlLines(m_table, gTableName, gTableOrder, gTableShow, DateText());
     const TextFileResult written = WriteTextLines(htmlout->text(), lines);
     if (!written.ok)
         SystemMessage(written.message);
@@ -285,7 +285,8 @@ bool PrintWeekly::WriteHtml()
 
 void PrintWeekly::htmlfix_Click()
 {
-    WriteHtml();
+    if (WriteHtml())
+        SystemMessage(HtmlCreatedNotice(htmlout->text()));
 }
 
 // The page is written first; only a complete page is sent, and only when the

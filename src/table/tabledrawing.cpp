@@ -83,9 +83,8 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
     for (int c = 1; c <= kTablePlaces; ++c) {
         if (widths[c] == 0)
             continue;
-        const bool points = drawing.columns[c] == QLatin1String("Points");
         target.PrintWithin(x + kTextInset, top + textDrop, x + widths[c] - kTextGap,
-                           points ? drawing.scoreWord : drawing.headings[c], cells);
+                           ColumnHeading(drawing.columns[c], drawing.headings[c]), cells);
         x += widths[c];
     }
 

@@ -25,11 +25,10 @@ inline constexpr double kPictureHeight = 7.5;
 
 // What the table drawing shows besides the rows.
 struct TableDrawing {
-    QString title;                                   // the league name
-    QString dateText;                                // the date line; empty for none
-    std::array<QString, kTablePlaces + 1> columns;   // the caption at each place 1..8
-    std::array<QString, kTablePlaces + 1> headings;  // the heading shown at each place
-    QString scoreWord;                               // heads the "Points" column
+    QString title;         // the league name
+    QString dateText;      // the date line; empty for none
+    TablePlaces columns;   // the caption at each place 1..8
+    TablePlaces headings;  // the heading chosen for each place (ColumnHeading)
 };
 
 // The width of the column at each place 1..8; 0 where no column stands.

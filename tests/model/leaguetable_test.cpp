@@ -4,6 +4,7 @@
 #include "model/league.h"
 #include "model/settings.h"
 #include "model/teamscoring.h"
+#include "model/wizardrules.h"
 #include "testleague.h"
 
 #include <gtest/gtest.h>
@@ -203,6 +204,24 @@ TEST(LeagueTable, EntriesWithEqualNamesKeepTheirOwnRows)
     EXPECT_EQ(three.wins, 1);
     EXPECT_EQ(three.lost, 0);
     EXPECT_EQ(three.plus, 4 - 5);
+}
+
+// Only the last entry named as the wizard's bye has no row; its games count (1 beats 4).
+TEST(LeagueTable, TheWizardsByeIsNoRowOfTheTable)
+{
+    const struct { int entry; const char *name; qsizetype rows; } cases[] = {
+        {4, "bye", 3}, {4, "Bye", 4}, {2, "bye", 4}, {4, "bye ", 4}};
+    for (const auto &[entry, name, rows] : cases) {
+        buildCustomLeague();
+        gPlayerNames[entry] = name;
+        setScores({"-1", "-1", "-1", "-1", "-1", "-1", "-1", "-1", "2", "0"});
+        EXPECT_EQ(ComputeLeagueTable().size(), rows) << entry << name;
+        EXPECT_EQ(rowOfEntry(ComputeLeagueTable(), 1).wins, 1) << entry << name;
+    }
+    test::BuildTestLeague(test::PlayerLeague(4));
+    gNumSlots = 5;  // five names: the wizard makes them six
+    CompleteEntries(false);
+    EXPECT_EQ(ComputeLeagueTable().size(), 5);
 }
 
 TEST(LeagueTable, FractionalPointsReadAsTypedAndTieAsShown)
@@ -413,13 +432,14 @@ TEST(LeagueTableColumns, WidthsFollowTheCaption)
 TEST(LeagueTableHtml, TheLinesOfAKnownTable)
 {
     const LeagueTable table = knownTable();
-    const QStringList head{"<HTML>", "<HEAD>", "<TITLE></TITLE>", "</HEAD>", "<head>", "",
-                           "<body bgcolor=#FFFFFF text=#000000>", "<p align=center>Tuesday Pool</p>"};
+    const QStringList head{"<HTML>", "<HEAD>", "<meta charset=\"utf-8\">", "<TITLE>Tuesday Pool</TITLE>", "</HEAD>",
+                           "", "<body bgcolor=#FFFFFF text=#000000>", "<p align=center>Tuesday Pool</p>"};
     const QStringList grid{"<div align=center><center>", "<table border=1 width=80>", "<tr>"};
+    const QStringList end{"</table>", "</center></div>", "</body>", "</HTML>"};
     auto cells = [](QStringList texts) {
         QStringList lines{"<tr>"};
         for (const QString &text : texts)
-            lines << "<td><p align=center>" + text + "</td>";
+            lines << "<td><p align=center>" + text + "</p></td>";
         return lines << "</tr>";
     };
     const struct {
@@ -430,27 +450,28 @@ TEST(LeagueTableHtml, TheLinesOfAKnownTable)
     } cases[] = {
         {"default columns and a date", {"Index", "Name", "Wins", "Lost", "Points"}, "06/01/2026",
          head + QStringList{"<p align=center>06/01/2026</p>"} + grid.mid(0, 2) +
-             cells({"Index", "Name", "Wins", "Lost", "Points"}) + cells({"1", "Player 1", "2", "0", "6"}) +
+             cells({"Index", "Name", "Wins", "Lost", "Pts"}) + cells({"1", "Player 1", "2", "0", "6"}) +
              cells({"2", "Player 3", "1", "0", "4"}) + cells({"3", "Player 4", "1", "1", "4"}) +
-             cells({"4", "Player 2", "0", "3", "0"})},
-        {"gaps and derived columns", {"", "Played", "", "Difference", "+"}, "",
+             cells({"4", "Player 2", "0", "3", "0"}) + end},
+        {"gaps and derived columns", {"", "Played", "", "Difference", "", "+"}, "",
          head + grid.mid(0, 2) + cells({"Played", "Difference", "+"}) + cells({"2", "3", "4.5"}) +
-             cells({"2", "7", "9"}) + cells({"3", "3", "6.5"}) + cells({"3", "-16", "-2"})},
+             cells({"2", "7", "9"}) + cells({"3", "3", "6.5"}) + cells({"3", "-16", "-2"}) + end},
         {"no columns", {}, "",
-         head + grid.mid(0, 2) + cells({}) + cells({}) + cells({}) + cells({}) + cells({})},
+         head + grid.mid(0, 2) + cells({}) + cells({}) + cells({}) + cells({}) + cells({}) + end},
     };
+    const auto headings = columns({"", "", "", "", "Pts"});
     for (const auto &c : cases)
-        EXPECT_EQ(TableHtmlLines(table, gTableName, columns(c.columns), c.date), c.lines) << c.label;
+        EXPECT_EQ(TableHtmlLines(table, gTableName, columns(c.columns), headings, c.date), c.lines) << c.label;
 }
 
 TEST(LeagueTableHtml, NamesAndCaptionsAreEscaped)
 {
     TableRow row = makeRow("<b>Tom & \"Jerry\"</b>", 1);
-    const QStringList lines = TableHtmlLines({row}, "A<League>", columns({"Name", "Points", "<i>"}), "1 & 2");
-    EXPECT_TRUE(lines.contains("<p align=center>A&lt;League&gt;</p>"));
+    const QStringList lines = TableHtmlLines({row}, "A<League>", columns({"Name", "Points", "<i>"}), {}, "1 & 2");
+    EXPECT_TRUE(lines.contains("<TITLE>A&lt;League&gt;</TITLE>"));
     EXPECT_TRUE(lines.contains("<p align=center>1 &amp; 2</p>"));
-    EXPECT_TRUE(lines.contains("<td><p align=center>&lt;i&gt;</td>"));
-    EXPECT_TRUE(lines.contains("<td><p align=center>&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;</td>"));
+    EXPECT_TRUE(lines.contains("<td><p align=center>&lt;i&gt;</p></td>"));
+    EXPECT_TRUE(lines.contains("<td><p align=center>&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;</p></td>"));
     EXPECT_EQ(lines.filter("<b>").size(), 0);
 }
 

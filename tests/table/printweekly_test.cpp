@@ -70,11 +70,13 @@ protected:
     }
     static PrintWeekly *screen() { return LoadForm<PrintWeekly>(); }
 
-    // The table as the HTML export writes it, one line per table row.
+    // The table as the HTML export writes it (and says where), one line per table row.
     QStringList exported()
     {
         Find<QLineEdit>(screen(), "htmlout")->setText(dir.filePath("table.html"));
+        BoxAnswers boxes;
         ClickOn(screen(), "htmlfix");
+        EXPECT_TRUE(boxes.texts().value(0).contains(dir.filePath("table.html")));
         const QStringList lines = QString::fromUtf8(test::readAll(dir.filePath("table.html"))).split("\r\n");
         QStringList rows;
         QString row;
@@ -84,7 +86,7 @@ protected:
             else if (line == "</tr>")
                 rows << row;
             else if (line.startsWith("<td><p align=center>"))
-                row += (row.isEmpty() ? "" : "|") + line.mid(20).chopped(5);
+                row += (row.isEmpty() ? "" : "|") + line.mid(20).chopped(9);
         }
         return rows;
     }
@@ -115,6 +117,7 @@ TEST_F(TableScreen, TheOptionsDialogsRequestIsFollowedWithinATick)
     open();
     const QStringList before = exported();
     setList(gTableOrder, {"Name", "Played"});
+    setList(gTableShow, {"Name", "Played"});
     setList(gSortOrder, {"Name"});
     gPlayerNames[1] = "zed";
     Tick();
@@ -171,7 +174,7 @@ TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
 {
     gPlayerNames[2] = QStringLiteral("WOLVERHAMPTON WW");
     setList(gTableOrder, {"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Points"});
-    setList(gTableShow, {"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Points"});
+    setList(gTableShow, {"Index", "Name", "Difference", "Points +/-", "Points +", "Points -", "Played", "Pts"});
     open();
     const QString pdf = dir.filePath("table.pdf");
     SetPrintDialogForTests(CancelPrinting());
@@ -188,7 +191,7 @@ TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
     EXPECT_EQ(text.count("Tuesday Pool"), 3);
     EXPECT_EQ(text.count("Player 4"), 3);
     EXPECT_EQ(text.count("WOLVERHAMPTON WW"), 3);
-    EXPECT_EQ(text.count("Frame"), 3) << "the Points column is headed by the score word";
+    EXPECT_EQ(text.count("Pts"), 3) << "the Points column is headed as chosen";
 }
 
 TEST_F(TableScreen, TheMainMenusLeagueTableOpensTheScreenInItsPlace)

@@ -34,7 +34,6 @@ TableDrawing drawing(QStringList columns, QStringList headings = {})
 {
     TableDrawing d;
     d.title = QStringLiteral("Tuesday Pool");
-    d.scoreWord = QStringLiteral("Frame");
     for (int c = 0; c < columns.size(); ++c) {
         d.columns[c + 1] = columns[c];
         d.headings[c + 1] = c < headings.size() ? headings[c] : columns[c];
@@ -69,10 +68,10 @@ TEST(TableDrawing, ColumnsStandSideBySideWithTheirHeadingsAndCells)
     } cases[] = {
         {"default", {"Index", "Name", "Wins", "Lost", "Points"}, {},
          {0.7, 1.3, 2.8, 3.28, 3.76}, {0.6, 1.5, 0.48, 0.48, 0.72},
-         {"Index", "Name", "Wins", "Lost", "Frame"}},
+         {"Index", "Name", "Wins", "Lost", "Points"}},
         {"gaps close up", {"", "Name", "", "+"}, {}, {0.7, 2.2}, {1.5, 0.4}, {"Name", "+"}},
-        {"renamed heading", {"Wins", "Difference", "Points +/-"}, {"W", "Diff", "PD"},
-         {0.7, 1.18, 2.38}, {0.48, 1.2, 1.2}, {"W", "Diff", "PD"}},
+        {"renamed heading", {"Wins", "Difference", "Points +/-", "Points"}, {"W", "Diff", "PD", "Pts"},
+         {0.7, 1.18, 2.38, 3.58}, {0.48, 1.2, 1.2, 0.72}, {"W", "Diff", "PD", "Pts"}},
     };
     for (const auto &c : cases) {
         RecordingTarget target;
