@@ -177,7 +177,7 @@ void Wizard1::command2_Click()
         Refuse(QStringLiteral("Invalid League Name entered"), QStringLiteral("League Name"),
                QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
                               "characters.  This is the name that will be displayed at the top of your League "
-                              "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
+                              "Fixtures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
                Text1, kError);
         return;
     }

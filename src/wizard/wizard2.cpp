@@ -29,14 +29,15 @@ namespace {
 const HelpButton kScoringHelp = {
     "command7", "command7", "Scoring System",
     "There are 3 scoring systems for Team Leagues:  'WinLoseDraw' gives the Team with the highest total score 3 "
-    "points (or whatever the global settings is), 1 for a draw etc.  In 'Cumulitive' scoring all points are added "
-    "up & this make up the 'score' for that team. 'Cumulative+Games' is ......................"};
+    "points (or whatever the global settings is), 1 for a draw etc.  In 'Cumulative' scoring all points are added "
+    "up & this make up the 'score' for that team. In 'Cumulative+Games' each game won counts 1 (a drawn game 1 for "
+    "both teams): the games won are the team's score and the points added up are kept as a second total."};
 
 // The scoring systems in the order of their numbers (1..3).
 const QStringList kScoringSystems{QStringLiteral("WinLoseDraw"), QStringLiteral("Cumulative"),
                                   QStringLiteral("Cumulative+Games")};
 
-const QString kNoTeamChosen = QStringLiteral("Names in Team: non selected");
+const QString kNoTeamChosen = QStringLiteral("Names in Team: none selected");
 
 // Buttons side by side, 8 pixels apart.
 QHBoxLayout *buttonRow(std::initializer_list<QWidget *> buttons)

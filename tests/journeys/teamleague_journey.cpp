@@ -75,7 +75,7 @@ protected:
         EXPECT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to give way"));
         EXPECT_EQ(Text("TeamScoreentry", "Team1name"), "Aces");
         EXPECT_EQ(Text("TeamScoreentry", "Team2name"), "Bulls");
-        EXPECT_EQ(Text("TeamScoreentry", "lblscoringtype"), "Scoring type is Cumulitive+Games.");
+        EXPECT_EQ(Text("TeamScoreentry", "lblscoringtype"), "Scoring type is Cumulative+Games.");
     }
 
     static QByteArray element(const char *name, int index)

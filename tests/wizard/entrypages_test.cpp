@@ -324,7 +324,7 @@ TEST_F(EntryPages, TheTeamPageOpensWithNoTeamChosenAndPlayerEntryOff)
                 {"cmdadd", false}, {"cmdclear", false},   {"command1", true},  {"Command3", true}};
     for (const auto &row : rows)
         EXPECT_EQ(Find(page, row.control)->isEnabled(), row.on) << row.control;
-    EXPECT_EQ(TextOf(page, "Label12"), "Names in Team: non selected");
+    EXPECT_EQ(TextOf(page, "Label12"), "Names in Team: none selected");
     EXPECT_EQ(TextOf(page, "list1"), "Select method");
 }
 
@@ -388,7 +388,7 @@ TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
     EXPECT_EQ(gTeamSquads[2][3], "P3 3");
     EXPECT_EQ(gTeamSquads[3][0], "");
     EXPECT_EQ(gTeamSquads[3][1], "");
-    EXPECT_EQ(TextOf(page, "Label12"), "Names in Team: non selected");
+    EXPECT_EQ(TextOf(page, "Label12"), "Names in Team: none selected");
     EXPECT_EQ(TextOf(page, "lblteam"), "2");
     EXPECT_TRUE(listed(page, "lstClient").isEmpty());
     EXPECT_FALSE(Find(page, "txtName")->isEnabled()) << "no team is chosen after a delete";
