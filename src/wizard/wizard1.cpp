@@ -145,8 +145,7 @@ void Wizard1::Form_Load()
 }
 
 // Each check stores its value and the first refusal ends the click. A blank
-// start date becomes today's, shown in the box, and the page stays for a
-// second Next.
+// start date becomes today's, shown in the box, and the page goes on.
 void Wizard1::command2_Click()
 {
     gTableName = TypedName(Text1->text());
@@ -159,13 +158,11 @@ void Wizard1::command2_Click()
         return;
     }
     gGamesToPlay = *games;
-    bool dateValid = false;
     if (text3->text().isEmpty()) {
         gStartDate = QDate::currentDate();
         text3->setText(ShortDate(gStartDate));
     } else if (const std::optional<QDate> start = ReadShortDate(text3->text())) {
         gStartDate = *start;
-        dateValid = true;
     } else {
         Refuse(QStringLiteral("Invalid value entered"), QStringLiteral("Start date"),
                QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
@@ -181,7 +178,7 @@ void Wizard1::command2_Click()
                Text1, kError);
         return;
     }
-    if (!StoreInterval() || !dateValid)
+    if (!StoreInterval())
         return;
     gTeamLeague = Check1->isChecked();
     LoadForm<Main>()->HideMdiChild(this);

@@ -223,6 +223,11 @@ TEST(WizardRules, CompletingTheEntriesAddsAByeToAnOddCountAndSizesTheResults)
         EXPECT_EQ(gScores[1], kNotEntered) << row.names;
         EXPECT_FALSE(gLeagueOnDisk);
         EXPECT_FALSE(gImportPending) << "an import of an earlier league is not carried over";
+        ReopenEntries();  // and back to the entries typed
+        EXPECT_EQ(gNumSlots, row.names);
+        EXPECT_EQ(gPlayerNames[row.names], QStringLiteral("Name %1").arg(row.names));
+        EXPECT_TRUE(gPlayerNames[row.names + 1].isEmpty() || row.names == 32);
+        EXPECT_TRUE(gDatesPending);
     }
 }
 

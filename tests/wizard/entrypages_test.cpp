@@ -111,7 +111,7 @@ TEST_F(EntryPages, EachRefusedDefinitionShowsItsMessageAndKeepsThePage)
     }
 }
 
-TEST_F(EntryPages, AnEmptyStartDateBecomesTodayOnTheFirstNextAndTheSecondMovesOn)
+TEST_F(EntryPages, AnEmptyStartDateBecomesTodayAndNextMovesOn)
 {
     Click(LoadForm<MainWizard>(), "createtable");
     Definition definition;
@@ -124,15 +124,10 @@ TEST_F(EntryPages, AnEmptyStartDateBecomesTodayOnTheFirstNextAndTheSecondMovesOn
         Define(definition);
         EXPECT_TRUE(boxes.seen().isEmpty());
     }
-    ASSERT_NE(LoadedForm<Wizard1>(), nullptr);
-    EXPECT_EQ(TextOf(LoadedForm<Wizard1>(), "text3"), ShortDate(QDate::currentDate()));
     EXPECT_EQ(gStartDate, QDate::currentDate());
     EXPECT_EQ(gGamesToPlay, 4);
     EXPECT_EQ(gFreqCount, 12);
     EXPECT_EQ(gFreqUnit, "m");
-    EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
-
-    Click(LoadedForm<Wizard1>(), "command2");
     ASSERT_NE(LoadedForm<Wizard3>(), nullptr);
     EXPECT_TRUE(LoadedForm<Wizard3>()->isVisible());
     EXPECT_EQ(LoadedForm<Wizard1>(), nullptr) << "the names page closes the definition page";
@@ -298,7 +293,7 @@ TEST_F(EntryPages, NextNeedsFourToThirtyTwoNamesAndCompletesAnOddList)
         if (row.accepted) {
             ASSERT_NE(LoadedForm<Wizard5>(), nullptr) << row.names;
             EXPECT_TRUE(LoadedForm<Wizard5>()->isVisible());
-            EXPECT_EQ(LoadedForm<Wizard3>(), nullptr);
+            EXPECT_FALSE(LoadedForm<Wizard3>()->isVisible()) << "waiting for Back";
             EXPECT_EQ(gPlayerNames[row.entries], row.names % 2 ? "bye" : "Name " + QString::number(row.names));
             EXPECT_EQ(gScores.size(), 2 * row.entries * (row.entries - 1) + 1);
             EXPECT_EQ(gRoundsPerCycle, row.entries - 1);
@@ -475,7 +470,7 @@ TEST_F(EntryPages, TeamNextChecksTheScoringSystemFirstThenTheCount)
         } else {
             EXPECT_TRUE(boxes.seen().isEmpty()) << row.scoring;
             ASSERT_NE(LoadedForm<Wizard5>(), nullptr);
-            EXPECT_EQ(LoadedForm<Wizard2>(), nullptr);
+            EXPECT_FALSE(LoadedForm<Wizard2>()->isVisible()) << "waiting for Back";
             EXPECT_EQ(gTeamScoring, row.scoringCode);
             EXPECT_EQ(gNumSlots, row.entries);
             EXPECT_EQ(gPlayerNames[1], "Team 1");
