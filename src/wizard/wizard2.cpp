@@ -224,6 +224,7 @@ void Wizard2::teamlist_Click()
     txtName->setFocus();
 }
 
+// A team with players goes only when the user says so: its squad goes with it.
 void Wizard2::TeamDelete_Click()
 {
     const QList<QListWidgetItem *> selected = teamlist->selectedItems();
@@ -232,6 +233,14 @@ void Wizard2::TeamDelete_Click()
         return;
     }
     const int row = teamlist->row(selected.first());
+    const auto &squad = gTeamSquads[row + 1];
+    const auto players = std::count_if(squad.begin() + 1, squad.end(), [](const QString &p) { return !p.isEmpty(); });
+    if (players > 0 && !AskYesNo(QStringLiteral("Delete Team"),
+                                 QStringLiteral("The team %1 has %2 player(s).  Delete the team and its players?")
+                                     .arg(squad[0])
+                                     .arg(players),
+                                 MessageResult::No))
+        return;
     TakeListRow(teamlist, row);
     CloseGap(std::span(gTeamSquads).subspan(1, m_teamCount), row);
     --m_teamCount;

@@ -377,7 +377,12 @@ TEST_F(EntryPages, SquadsFollowTheChosenTeamThroughADelete)
 
     choose(page, "teamlist", 1);
     EXPECT_EQ(listed(page, "lstClient"), QStringList({"P2 1", "P2 2"}));
-    Click(page, "TeamDelete");
+    for (const char *answer : {"No", "Yes"}) {  // a team with players: asked first
+        BoxAnswers boxes({answer});
+        Click(page, "TeamDelete");
+        ASSERT_EQ(boxes.seen().size(), 1);
+        EXPECT_EQ(listed(page, "teamlist").size(), QString(answer) == "No" ? 3 : 2);
+    }
     EXPECT_EQ(listed(page, "teamlist"), QStringList({"Reds", "Greens"}));
     EXPECT_EQ(gTeamSquads[2][0], "Greens");
     EXPECT_EQ(gTeamSquads[2][3], "P3 3");
