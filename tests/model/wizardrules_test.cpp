@@ -226,7 +226,6 @@ TEST(WizardRules, CompletingTheEntriesAddsAByeToAnOddCountAndSizesTheResults)
         ReopenEntries();  // and back to the entries typed
         EXPECT_EQ(gNumSlots, row.names);
         EXPECT_EQ(gPlayerNames[row.names], QStringLiteral("Name %1").arg(row.names));
-        EXPECT_TRUE(gPlayerNames[row.names + 1].isEmpty() || row.names == 32);
         EXPECT_TRUE(gDatesPending);
     }
 }
