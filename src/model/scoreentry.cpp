@@ -9,6 +9,21 @@ namespace fixtora {
 
 namespace {
 
+bool isNotEntered(const QString &text)
+{
+    return text.isEmpty() || text == kNotEntered;
+}
+
+// Puts value in place; the league is changed only when the place held
+// something else (empty and "-1" both stand for nothing entered), so a
+// window closed with nothing typed changes nothing.
+void storeChange(QString &place, const QString &value)
+{
+    const bool same = place == value || (isNotEntered(place) && isNotEntered(value));
+    place = value;
+    if (!same)
+        gLeagueChanged = true;
+}
 
 // A score as the boxes hand it over: one not entered is empty or "-1".
 bool isStorableScore(const QString &text)
@@ -49,7 +64,7 @@ QString ScoreTextProblem(const QString &text)
 {
     const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     if (!digits)
-        return QStringLiteral("Invalid value.  It ust conists of digits from 0 to 0.");
+        return QStringLiteral("Invalid value.  A score is typed in digits only: a whole number from 0 to 9999.");
     if (text.size() > kMaxScoreDigits)
         return QStringLiteral("Invalid value.  A score has at most %1 digits (0 to 9999).").arg(kMaxScoreDigits);
     return {};
@@ -83,8 +98,7 @@ bool StoreRoundScores(int round, const QStringList &boxes)
         || !std::all_of(boxes.begin(), boxes.end(), isStorableScore))
         return false;
     for (int i = 0; i < gNumSlots; ++i)
-        gScores[first + i] = boxes[i].isEmpty() ? kNotEntered : boxes[i];
-    gLeagueChanged = true;
+        storeChange(gScores[first + i], boxes[i].isEmpty() ? kNotEntered : boxes[i]);
     return true;
 }
 
@@ -131,16 +145,15 @@ bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries)
         return false;
     const qsizetype base = blockStart(homeEntry);
     for (int i = 0; i < kMatchPositions; ++i) {
-        gPosPlayer[base + i] = entries.players[i];
-        gPosScoreA[base + i] = entries.scores[i].isEmpty() ? kNotEntered : entries.scores[i];
+        storeChange(gPosPlayer[base + i], entries.players[i]);
+        storeChange(gPosScoreA[base + i], entries.scores[i].isEmpty() ? kNotEntered : entries.scores[i]);
     }
     const TeamMatchResult result = StoredTeamResult(
         ScoreTeamMatch(entries.LeftScores(), entries.RightScores(), gTeamScoring, PointsFromSettings()), gTeamScoring);
-    gScores[homeEntry] = result.homeScore;
-    gScores[homeEntry + 1] = result.awayScore;
-    gPosScoreB[homeEntry] = result.homeSecondary;
-    gPosScoreB[homeEntry + 1] = result.awaySecondary;
-    gLeagueChanged = true;
+    storeChange(gScores[homeEntry], result.homeScore);
+    storeChange(gScores[homeEntry + 1], result.awayScore);
+    storeChange(gPosScoreB[homeEntry], result.homeSecondary);
+    storeChange(gPosScoreB[homeEntry + 1], result.awaySecondary);
     return true;
 }
 

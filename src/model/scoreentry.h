@@ -41,7 +41,8 @@ struct RoundLine {
 QList<RoundLine> RoundLines(int round);
 
 // Stores the score boxes of round r, box i for slot entry f + i - 1 (an empty
-// box as "-1", any other text as it stands), and marks the league changed.
+// box as "-1", any other text as it stands), and marks the league changed
+// when a stored score is not what it was.
 // False, storing nothing, when r is not a round, the count of boxes is not N
 // or a box holds what is not a score (ScoreTextProblem).
 [[nodiscard]] bool StoreRoundScores(int round, const QStringList &boxes);
@@ -68,7 +69,7 @@ TeamMatchEntries ReadTeamMatch(int homeEntry);
 
 // Stores the match's positions (an empty score as "-1") and its team result
 // and secondary totals by the league's scoring system (model/teamscoring.h),
-// and marks the league changed. False, storing nothing, when homeEntry is not
+// and marks the league changed when a stored value is not what it was. False, storing nothing, when homeEntry is not
 // the home side of one of the league's fixtures or a score is not a score
 // (ScoreTextProblem; "-1" stands for one not entered).
 [[nodiscard]] bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries);

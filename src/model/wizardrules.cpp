@@ -102,6 +102,16 @@ void CompleteEntries(bool teamLeague)
     SizeScoreLists(FixtureEntryCount(gNumSlots, gGamesToPlay), teamLeague);
 }
 
+void ReopenEntries()
+{
+    if (gOddCount && gNumSlots > 0) {
+        gPlayerNames[gNumSlots].clear();
+        --gNumSlots;
+    }
+    gOddCount = false;
+    gDatesPending = true;
+}
+
 int LeagueRounds()
 {
     return std::clamp((gNumSlots - 1) * gGamesToPlay, 0, kMaxRounds);

@@ -81,6 +81,12 @@ std::optional<PageRefusal> CustomFixtureRefusal(const QString &fixtures, int n);
 // earlier league is dropped.
 void CompleteEntries(bool teamLeague);
 
+// Back from the summary to the page of names or teams: the "bye" that
+// CompleteEntries added is taken off again, so gNumSlots counts the entries
+// typed, and the round dates follow the start date again (the next hand-over
+// may change the number of rounds).
+void ReopenEntries();
+
 // W = (N - 1) * G, the rounds of the league.
 int LeagueRounds();
 

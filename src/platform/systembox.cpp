@@ -1,5 +1,6 @@
 #include "platform/systembox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -19,6 +20,9 @@ QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::Standard
     box.setTextFormat(Qt::PlainText);  // a name or a file name in the text shows as it stands
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    // Every desktop's Discard says what it does, whatever its own caption.
+    if (QAbstractButton *discard = box.button(QMessageBox::Discard))
+        discard->setText(QStringLiteral("Don't Save"));
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     if (asking && asking->isVisible())
         asking->activateWindow();

@@ -93,6 +93,9 @@ void Tableform::BuildControls()
     stack->setSpacing(TwipsToPixelsY(kFrameGap));
     BuildHeader();
     BuildCommands();
+    savefirst = MakeLabel(column, "savefirst", QStringLiteral("Save the league to enter scores"));
+    savefirst->setWordWrap(true);
+    stack->addWidget(savefirst);
     BuildSummary();
     BuildHtmlFrame();
     showsave = MakeLabel(column, "showsave");
@@ -251,6 +254,7 @@ void Tableform::PlaceScoreButtons(const QList<DrawnBox> &boxes)
         button->setToolTip(gLeagueOnDisk ? kClickToEnterScores : kSaveToEnterScores);
         button->show();
     }
+    savefirst->setVisible(!gLeagueOnDisk);  // says why the buttons are grey
 }
 
 // A button of a box's line (the header's score button, a fixture's swap

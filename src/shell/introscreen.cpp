@@ -125,7 +125,7 @@ bool IntroScreen::CheckResolution(const QSize &size)
     if (size.width() >= kMinWidth && size.height() >= kMinHeight)
         return true;
     if (!AskYesNo(QStringLiteral("Screen Resolution"),
-                  QStringLiteral("This programs requires you to run at a resolution of 1024x768 or higher.  Though "
+                  QStringLiteral("This program requires you to run at a resolution of 1024x768 or higher.  Though "
                                  "the program will run it is not recommended.  Do you wish to continue?\r\n"),
                   MessageResult::Yes)) {
         SystemMessage(QStringLiteral(

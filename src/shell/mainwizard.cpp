@@ -171,12 +171,14 @@ void MainWizard::Timer1_Timer()
     }
 }
 
-// Unsaved changes first; then only a league in a file is worth the question;
-// true to go on.
+// Unsaved changes first: their question (save, don't save or stay) is the
+// only one. Otherwise only a league in a file is worth asking about; true to
+// go on.
 bool MainWizard::CloseQuestion()
 {
-    return MayDiscardLeague() &&
-           (!gLeagueOnDisk || SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?")));
+    const bool askedToSave = gLeagueChanged;
+    return MayDiscardLeague() && (askedToSave || !gLeagueOnDisk ||
+                                  SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?")));
 }
 
 void MainWizard::CloseTaskWindows()

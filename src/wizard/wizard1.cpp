@@ -145,8 +145,7 @@ void Wizard1::Form_Load()
 }
 
 // Each check stores its value and the first refusal ends the click. A blank
-// start date becomes today's, shown in the box, and the page stays for a
-// second Next.
+// start date becomes today's, shown in the box, and the page goes on.
 void Wizard1::command2_Click()
 {
     gTableName = TypedName(Text1->text());
@@ -159,13 +158,11 @@ void Wizard1::command2_Click()
         return;
     }
     gGamesToPlay = *games;
-    bool dateValid = false;
     if (text3->text().isEmpty()) {
         gStartDate = QDate::currentDate();
         text3->setText(ShortDate(gStartDate));
     } else if (const std::optional<QDate> start = ReadShortDate(text3->text())) {
         gStartDate = *start;
-        dateValid = true;
     } else {
         Refuse(QStringLiteral("Invalid value entered"), QStringLiteral("Start date"),
                QStringLiteral("The format that you entered for the date is invalid.  Please enter the format in "
@@ -177,11 +174,11 @@ void Wizard1::command2_Click()
         Refuse(QStringLiteral("Invalid League Name entered"), QStringLiteral("League Name"),
                QStringLiteral("You must enter a League Name with a minimum of 4 characters & a maximum of 16 "
                               "characters.  This is the name that will be displayed at the top of your League "
-                              "Fxitures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
+                              "Fixtures.  Examples are:  Division 1, Junior League or Soccer League 1\r\n"),
                Text1, kError);
         return;
     }
-    if (!StoreInterval() || !dateValid)
+    if (!StoreInterval())
         return;
     gTeamLeague = Check1->isChecked();
     LoadForm<Main>()->HideMdiChild(this);

@@ -29,14 +29,15 @@ namespace {
 const HelpButton kScoringHelp = {
     "command7", "command7", "Scoring System",
     "There are 3 scoring systems for Team Leagues:  'WinLoseDraw' gives the Team with the highest total score 3 "
-    "points (or whatever the global settings is), 1 for a draw etc.  In 'Cumulitive' scoring all points are added "
-    "up & this make up the 'score' for that team. 'Cumulative+Games' is ......................"};
+    "points (or whatever the global settings is), 1 for a draw etc.  In 'Cumulative' scoring all points are added "
+    "up & this make up the 'score' for that team. In 'Cumulative+Games' each game won counts 1 (a drawn game 1 for "
+    "both teams): the games won are the team's score and the points added up are kept as a second total."};
 
 // The scoring systems in the order of their numbers (1..3).
 const QStringList kScoringSystems{QStringLiteral("WinLoseDraw"), QStringLiteral("Cumulative"),
                                   QStringLiteral("Cumulative+Games")};
 
-const QString kNoTeamChosen = QStringLiteral("Names in Team: non selected");
+const QString kNoTeamChosen = QStringLiteral("Names in Team: none selected");
 
 // Buttons side by side, 8 pixels apart.
 QHBoxLayout *buttonRow(std::initializer_list<QWidget *> buttons)
@@ -223,6 +224,7 @@ void Wizard2::teamlist_Click()
     txtName->setFocus();
 }
 
+// A team with players goes only when the user says so: its squad goes with it.
 void Wizard2::TeamDelete_Click()
 {
     const QList<QListWidgetItem *> selected = teamlist->selectedItems();
@@ -231,6 +233,14 @@ void Wizard2::TeamDelete_Click()
         return;
     }
     const int row = teamlist->row(selected.first());
+    const auto &squad = gTeamSquads[row + 1];
+    const auto players = std::count_if(squad.begin() + 1, squad.end(), [](const QString &p) { return !p.isEmpty(); });
+    if (players > 0 && !AskYesNo(QStringLiteral("Delete Team"),
+                                 QStringLiteral("The team %1 has %2 player(s).  Delete the team and its players?")
+                                     .arg(squad[0])
+                                     .arg(players),
+                                 MessageResult::No))
+        return;
     TakeListRow(teamlist, row);
     CloseGap(std::span(gTeamSquads).subspan(1, m_teamCount), row);
     --m_teamCount;

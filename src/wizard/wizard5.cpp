@@ -45,6 +45,8 @@ void UnloadSummaryPage()
 {
     UnloadForm<import>();
     UnloadForm<Wizard5>();
+    UnloadForm<Wizard3>();
+    UnloadForm<Wizard2>();
 }
 
 Wizard5::Wizard5()
@@ -64,6 +66,7 @@ Wizard5::Wizard5()
       command1(PageButton(frame, "command1", QStringLiteral("&View Fixtures"))),
       command2(PageButton(frame, "command2", QStringLiteral("&Import Names"))),
       command3(PageButton(frame, "command3", QStringLiteral("&Edit Dates"))),
+      command4(PageButton(frame, "command4", QStringLiteral("&Back"))),
       Timer1(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("Summary"));
@@ -74,7 +77,7 @@ Wizard5::Wizard5()
 
 void Wizard5::BuildFrame()
 {
-    for (chameleonButton *button : {command1, command2, command3})
+    for (chameleonButton *button : {command1, command2, command3, command4})
         button->setFixedWidth(130);
     for (QLabel *value : {lb1, lb2, lb3, lb4, lb6})
         value->setMinimumWidth(110);
@@ -94,6 +97,7 @@ void Wizard5::BuildFrame()
     grid->addWidget(Label10, 4, 2);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(8);
+    buttons->addWidget(command4);
     buttons->addStretch();
     buttons->addWidget(command3);
     buttons->addWidget(command2);
@@ -110,15 +114,19 @@ void Wizard5::ConnectHandlers()
     connect(command1, &QAbstractButton::clicked, this, &Wizard5::command1_Click);
     connect(command2, &QAbstractButton::clicked, this, &Wizard5::command2_Click);
     connect(command3, &QAbstractButton::clicked, this, &Wizard5::command3_Click);
+    connect(command4, &QAbstractButton::clicked, this, &Wizard5::command4_Click);
 }
 
 // A pending import is dropped when the entries are handed over (the first
-// load), so the reload after the round-date editor keeps it.
+// load), so the reload after the round-date editor keeps it. The page of
+// names or teams waits hidden for Back.
 void Wizard5::Form_Load()
 {
     UnloadForm<MainWizard>();
-    UnloadForm<Wizard3>();
-    UnloadForm<Wizard2>();
+    if (Wizard3 *names = LoadedForm<Wizard3>())
+        LoadForm<Main>()->HideMdiChild(names);
+    if (Wizard2 *teams = LoadedForm<Wizard2>())
+        LoadForm<Main>()->HideMdiChild(teams);
     frame->setTitle(QStringLiteral("Summary of ") + CaptionText(gTableName));
     Timer1->start(kTimerMs);
     if (gDatesPending)
@@ -159,6 +167,18 @@ void Wizard5::command2_Click()
 void Wizard5::command3_Click()
 {
     ShowRoundDateEditor();
+}
+
+// The entries page as it was left; its Next hands them over again.
+void Wizard5::command4_Click()
+{
+    ReopenEntries();
+    UnloadForm<import>();
+    UnloadForm<Wizard5>();
+    if (gTeamLeague)
+        ShowWizard2();
+    else
+        ShowWizard3();
 }
 
 } // namespace fixtora

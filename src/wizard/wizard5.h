@@ -4,8 +4,9 @@
 // dated (unless the round-date editor set the dates), every score marked not
 // entered, and a summary shown. "&View Fixtures" builds the fixture slot list
 // and opens the fixtures screen; "&Import Names" opens the custom fixture
-// import; "&Edit Dates" opens the round-date editor. A 30 ms timer shows the
-// first and last round dates again after the editor changed them.
+// import; "&Edit Dates" opens the round-date editor; "&Back" goes back to the
+// page of names or teams, which waits hidden with its entries. A 30 ms timer
+// shows the first and last round dates again after the editor changed them.
 
 #include "wizard/wizardpage.h"
 
@@ -28,6 +29,7 @@ private:
     void command1_Click();
     void command2_Click();
     void command3_Click();
+    void command4_Click();
 
     QLabel *Label6;
     QLabel *lb1;
@@ -44,6 +46,7 @@ private:
     chameleonButton *command1;
     chameleonButton *command2;
     chameleonButton *command3;
+    chameleonButton *command4;
     QTimer *Timer1;
 };
 
@@ -51,7 +54,8 @@ private:
 // closes the page that showed it.
 void ShowSummaryPage();
 
-// Unloads the page with the import window it opened.
+// Unloads the page with the import window it opened and the page of names
+// or teams waiting behind it.
 void UnloadSummaryPage();
 
 } // namespace fixtora

@@ -136,7 +136,7 @@ TEST_F(OptionsJourney, TheHomeAwayRuleSwitchedOnLeavesTheTableAsItWas)
     CloseTable();
 
     {
-        BoxAnswers boxes({"Yes"});  // the league changed: saved on the way out
+        BoxAnswers boxes({"Save"});  // the league changed: saved on the way out
         ChooseMenu("File", "Exit");
         EXPECT_EQ(boxes.seen().size(), 1);
     }

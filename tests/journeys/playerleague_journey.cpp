@@ -170,10 +170,9 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
         ASSERT_TRUE(WaitFor([] { return Gone("Enter_Scores"); }, "the round window to close"));
     }
     {
-        BoxAnswers boxes({"No"});  // only looked at: closed without saving
+        BoxAnswers boxes;  // only looked at: nothing to save, nothing asked
         Click("Tableform", "command3");
-        ASSERT_EQ(boxes.seen().size(), 1);
-        EXPECT_EQ(boxes.seen()[0].title, "League not saved");
+        EXPECT_TRUE(boxes.seen().isEmpty());
     }
     ASSERT_TRUE(Shows("MainWizard"));
 
@@ -232,9 +231,9 @@ TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
     EXPECT_EQ(published.mid(1, 3), (Rows{{"Bob", "3", "1", "Alice"}, {"Dan", "2", "2", "Zoe"}, {"Eve", "", "", "bye"}}));
     EXPECT_EQ(published.mid(5, 3), (Rows{{"Zoe", "0", "4", "Alice"}, {"Bob", "1", "0", "Eve"}, {"Dan", "", "", "bye"}}));
     {
-        BoxAnswers boxes({"Yes"});  // save the changes
+        BoxAnswers boxes;  // the rename and the penalty were written at once: nothing asked
         Click("Tableform", "command3");
-        EXPECT_EQ(boxes.seen().size(), 1);
+        EXPECT_TRUE(boxes.seen().isEmpty());
     }
     ASSERT_TRUE(Shows("MainWizard"));
 

@@ -79,7 +79,9 @@ TEST_F(ScoreEntry, ARoundsBoxesAreStoredAsTyped)
     EXPECT_EQ(gScores[21], "-1");
     EXPECT_TRUE(gLeagueChanged);
 
-    gLeagueChanged = false;
+    gLeagueChanged = false;  // the same boxes again, and a round left empty: no change
+    ASSERT_TRUE(StoreRoundScores(5, {"3", "", "07", "0"}));
+    ASSERT_TRUE(StoreRoundScores(1, {"", "", "", ""}));
     EXPECT_FALSE(StoreRoundScores(7, {"1", "1", "1", "1"}));
     EXPECT_FALSE(StoreRoundScores(1, {"1", "1"}));
     EXPECT_FALSE(StoreRoundScores(1, {"1", "12345", "1", "1"}));
@@ -160,8 +162,12 @@ TEST_F(ScoreEntry, ATeamMatchStoresItsPositionsAndItsResultByTheScoringSystem)
     }
     for (const int s : {0, 4, 13, -1})  // no home side, or past the league
         EXPECT_FALSE(StoreTeamMatch(s, match({"1"}, {"2"}))) << s;
+    gLeagueChanged = false;  // a match stored as it stands (blank totals, as a new league holds them): no change
+    ASSERT_TRUE(StoreTeamMatch(5, ReadTeamMatch(5)));
+    gPosScoreB[1] = gPosScoreB[2] = QString();
+    ASSERT_TRUE(StoreTeamMatch(1, ReadTeamMatch(1)));
+    EXPECT_FALSE(gLeagueChanged);
     // Two 20-digit games would total 2e+20: no game holds more than a score.
-    gLeagueChanged = false;
     EXPECT_FALSE(StoreTeamMatch(5, match({"12345678901234567890"}, {"1"})));
     EXPECT_FALSE(StoreTeamMatch(5, match({"1"}, {"1e-400"})));
     EXPECT_FALSE(gLeagueChanged);

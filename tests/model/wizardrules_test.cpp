@@ -223,6 +223,10 @@ TEST(WizardRules, CompletingTheEntriesAddsAByeToAnOddCountAndSizesTheResults)
         EXPECT_EQ(gScores[1], kNotEntered) << row.names;
         EXPECT_FALSE(gLeagueOnDisk);
         EXPECT_FALSE(gImportPending) << "an import of an earlier league is not carried over";
+        ReopenEntries();  // and back to the entries typed
+        EXPECT_EQ(gNumSlots, row.names);
+        EXPECT_EQ(gPlayerNames[row.names], QStringLiteral("Name %1").arg(row.names));
+        EXPECT_TRUE(gDatesPending);
     }
 }
 

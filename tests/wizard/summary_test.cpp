@@ -14,6 +14,7 @@
 #include "ui/controls.h"
 #include "wizard/customdates.h"
 #include "wizard/import.h"
+#include "wizard/wizard2.h"
 #include "wizard/wizard3.h"
 #include "wizard/wizard5.h"
 
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -150,6 +152,28 @@ TEST_F(Summary, ViewFixturesBuildsTheListAndOpensTheFixturesScreenInThePagesPlac
     EXPECT_EQ(gFixtureSlots[1], "02");
     EXPECT_EQ(gFixtureSlots[30], "05");
     EXPECT_TRUE(gFixtureSlots[31].isEmpty());
+}
+
+TEST_F(Summary, BackReturnsToTheNamesOrTeamsWithTheEntriesKept)
+{
+    for (const bool team : {false, true}) {
+        SCOPED_TRACE(team ? "teams" : "players");
+        if (team)
+            OpenTeamSummary(5);
+        else
+            OpenSummary(Names(5));
+        Click(LoadedForm<Wizard5>(), "command4");
+        QWidget *entries = team ? static_cast<QWidget *>(LoadedForm<Wizard2>()) : LoadedForm<Wizard3>();
+        ASSERT_NE(entries, nullptr);
+        EXPECT_TRUE(entries->isVisible());
+        EXPECT_EQ(LoadedForm<Wizard5>(), nullptr);
+        EXPECT_EQ(Find<QListWidget>(entries, team ? "teamlist" : "lstClient")->count(), 5);
+        Click(entries, team ? "Command3" : "cmdclose");  // handed over again, with the same "bye"
+        ASSERT_NE(LoadedForm<Wizard5>(), nullptr);
+        EXPECT_EQ(TextOf(LoadedForm<Wizard5>(), "lb1"), "6");
+        EXPECT_EQ(gPlayerNames[5], team ? "Team 5" : "Name 5");
+        StartAgain();
+    }
 }
 
 TEST_F(Summary, TheTimerShowsTheDatesTheEditorChanged)
