@@ -21,9 +21,8 @@ data=$(mktemp -d); trap 'rm -rf "$data"' EXIT
 mkdir -p "$data/mime/packages"
 cp "$prefix/share/mime/packages/$id.xml" "$data/mime/packages/"
 XDG_DATA_DIRS=$data update-mime-database "$data/mime" 2>&1 | grep . && fail "the MIME entry is not sound"
-for kind in league:tbl tournament:tr; do
-  type=application/x-fixtora-${kind%:*}
-  grep -q "^MimeType=.*$type;" "$entry" && grep -qx "[0-9]*:$type:\*\.${kind#*:}" "$data/mime/globs2" || fail "*.${kind#*:} files are not of a type the entry opens ($type)"
+for kind in league:tbl tournament:tr; do type=application/x-fixtora-${kind%:*}
+  grep -q "^MimeType=.*$type;" "$entry" && grep -qx "[0-9]*:$type:\*\.${kind#*:}" "$data/mime/globs2" || fail "the entry opens no $type for *.${kind#*:}"
   grep -q "<comment>Fixtora ${kind%:*}</comment>" "$data/mime/$type.xml" || fail "$type is not a Fixtora ${kind%:*}"
 done
 echo "installed files in place"
