@@ -45,3 +45,16 @@ function(fixtora_tests name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}" LABELS "${ARG_LABELS}")
 endfunction()
+
+# The package is built with Debian's hardening flags as dpkg-buildflags gives
+# them: fortified C library calls, the strong stack protector, and relocations
+# made read-only and bound when the program starts (relro, bindnow).
+if(FIXTORA_DEBIAN_FLAGS)
+  foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+    execute_process(COMMAND env DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get ${kind}
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE debian_${kind} OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+  string(APPEND CMAKE_CXX_FLAGS " ${debian_CPPFLAGS} ${debian_CXXFLAGS}")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS " ${debian_LDFLAGS}")
+endif()

@@ -12,6 +12,15 @@ foreach(constant WebAddress SupportEmail)
   string(REGEX REPLACE ".*\"(.*)\".*" "\\1" FIXTORA_${constant} "${line}")
 endforeach()
 
+# The package's version is its changelog's latest: the program's version and
+# a Debian revision.
+file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog latest LIMIT_COUNT 1)
+string(REPLACE "." "\\." version_pattern ${PROJECT_VERSION})
+if(NOT latest MATCHES "^fixtora \\(${version_pattern}-([0-9]+)\\) ")
+  message(FATAL_ERROR "packaging/changelog: its latest entry is not for Fixtora ${PROJECT_VERSION}")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME fixtora)
 set(CPACK_PACKAGE_VENDOR Fixtora)

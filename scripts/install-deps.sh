@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Fixtora needs to build, test, run and package
-# (qt6-svg-dev draws the icon, dpkg-dev works out the package's dependencies;
-# the desktop tools check the installed files).
+# Installs the Debian packages Fixtora needs to build, test, run and package;
+# `install-deps.sh package` installs only what building the package takes.
+# Building takes qt6-svg-dev to draw the icon, and packaging dpkg-dev and file
+# to work out the package's dependencies and its hardening flags; the tests add
+# their libraries and tools, and the desktop tools that check the installed files.
 # Idempotent: asks apt only for what is missing.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libsqlcipher-dev libssl-dev libcurl4-openssl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  python3-pyftpdlib poppler-utils
-  fonts-liberation xvfb xauth
-  qt6-svg-dev dpkg-dev file
-  desktop-file-utils appstream shared-mime-info xdotool
+  dpkg-dev file
 )
+if [ "${1:-}" != package ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    python3-pyftpdlib poppler-utils
+    fonts-liberation xvfb xauth
+    desktop-file-utils appstream shared-mime-info xdotool
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
