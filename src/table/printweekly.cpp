@@ -282,7 +282,7 @@ void PrintWeekly::Command5_Click()
     const QSize size = pictureSize();
     Picture1->setFixedSize(size.width(), qCeil(size.height() * RankingDepth(m_ranking.size()) / kPictureHeight));
     displayit(*Picture1);
-    SetAccessibleGrid(Picture1, PlayerRankingText(m_ranking, gTableName, gEachGameIs));
+    SetAccessibleGrid(Picture1, PlayerRankingText(m_ranking, gTableName, DateText(), gEachGameIs));
 }
 
 // Writes the last computed table to the file named in htmlout; says why when

@@ -42,6 +42,12 @@ void drawHeader(DrawTarget &target, double width, double height, const QString &
         target.PrintAt(kDateX, kDateY, dateText);
 }
 
+// A picture's title as read aloud: the league name and the date line.
+QString readTitle(const QString &title, const QString &dateText)
+{
+    return dateText.isEmpty() ? title : title + QStringLiteral(", ") + dateText;
+}
+
 double gridBottom(qsizetype rows)
 {
     return kGridTop + double(rows + 1) * kRowHeight;
@@ -56,7 +62,7 @@ double RankingDepth(qsizetype players)
 
 TextGrid LeagueTableText(const LeagueTable &table, const TableDrawing &drawing)
 {
-    TextGrid grid{drawing.title, {}, QList<QStringList>(table.size())};
+    TextGrid grid{readTitle(drawing.title, drawing.dateText), {}, QList<QStringList>(table.size())};
     for (int c = 1; c <= kTablePlaces; ++c) {
         const QString &caption = drawing.columns[c];
         if (column_width(caption) == 0)
@@ -133,7 +139,7 @@ void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const Q
     for (double x : {1.35, 3.0, 3.4, 3.8, 4.2, 4.6})
         target.Line(x, top, x, bottom);
 
-    const TextGrid text = PlayerRankingText(ranking, title, scoreWord);
+    const TextGrid text = PlayerRankingText(ranking, title, dateText, scoreWord);
     for (qsizetype k = 0; k < text.headings.size(); ++k)
         target.PrintAt(kRankingHeadingX[k], top + 0.05, text.headings[k]);
 
@@ -149,9 +155,10 @@ void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const Q
     }
 }
 
-TextGrid PlayerRankingText(const PlayerRanking &ranking, const QString &title, const QString &scoreWord)
+TextGrid PlayerRankingText(const PlayerRanking &ranking, const QString &title, const QString &dateText,
+                           const QString &scoreWord)
 {
-    TextGrid grid{title,
+    TextGrid grid{readTitle(title, dateText),
                   {QStringLiteral("Pos"), QStringLiteral("Name"), QStringLiteral("Wins"), QStringLiteral("draws"),
                    QStringLiteral("lost"), scoreWord, QStringLiteral("points")},
                   {}};

@@ -68,8 +68,9 @@ public:
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::TableCellInterface && m_row >= 0 ? static_cast<QAccessibleTableCellInterface *>(this)
-                                                                      : nullptr;
+        if (type != QAccessible::TableCellInterface || m_row < 0)
+            return nullptr;
+        return static_cast<QAccessibleTableCellInterface *>(this);
     }
 
     bool isSelected() const override { return false; }

@@ -158,13 +158,15 @@ TEST_F(TableScreen, RefreshAndShowDateRecompute)
     ClickOn(screen(), "Command1");
     ClickOn(screen(), "Command1");
     EXPECT_EQ(exported(), first);
-    const QString dateLine =
-        "<p align=center>" + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + "</p>";
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString dateLine = "<p align=center>" + today + "</p>";
     auto page = [&] { return QString::fromUtf8(test::readAll(dir.filePath("table.html"))); };
     EXPECT_FALSE(page().contains(dateLine));
     const QImage undated = Find<PictureBox>(screen(), "Picture1")->Image();
     Find<QCheckBox>(screen(), "Check1")->click();
     EXPECT_NE(Find<PictureBox>(screen(), "Picture1")->Image(), undated) << "the date line is drawn";
+    auto *picture = QAccessible::queryAccessibleInterface(Find<PictureBox>(screen(), "Picture1"));
+    EXPECT_TRUE(picture->text(QAccessible::Name).contains(today)) << "and read with the table";
     exported();
     EXPECT_TRUE(page().contains(dateLine));
 }
