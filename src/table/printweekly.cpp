@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -109,8 +110,10 @@ QWidget *PrintWeekly::BuildTopRow()
     Check1 = MakeCheckBox(row, "Check1", QString());
     Label3 = MakeLabel(row, "Label3", QStringLiteral("Show date"));
     Label3->setBuddy(Check1);
+    Check1->setAccessibleName(Label3->text());
     Command1 = MakeButton(row, "Command1", QStringLiteral("refresh"));
     Command1->setFixedSize(90, 26);
+    Command1->setAccessibleName(QStringLiteral("Refresh the table"));
     layout->addWidget(Label1);
     layout->addStretch(1);
     layout->addWidget(Check1);
@@ -169,6 +172,8 @@ QGroupBox *PrintWeekly::BuildHtmlFrame()
     webme = MakeButton(Frame2, "webme", QStringLiteral("Go!"));
     for (chameleonButton *button : {htmlfix, webme})
         button->setFixedSize(60, 26);
+    htmlfix->setAccessibleName(QStringLiteral("Write the table to the HTML file"));
+    webme->setAccessibleName(QStringLiteral("Upload the table to the FTP site"));
 
     QLabel *fileLabel = MakeLabel(Frame2, "Label2", QStringLiteral("Html file name:"));
     fileLabel->setBuddy(htmlout);
@@ -196,6 +201,8 @@ void PrintWeekly::ConnectHandlers()
     connect(Check1, &QCheckBox::clicked, this, &PrintWeekly::calculate_table);
     connect(Command1, &QAbstractButton::clicked, this, &PrintWeekly::calculate_table);
     connect(command2, &QAbstractButton::clicked, this, &PrintWeekly::command2_Click);
+    auto *print = new QShortcut(QKeySequence::Print, this, this, &PrintWeekly::command2_Click);
+    print->setContext(Qt::WidgetWithChildrenShortcut);
     connect(command3, &QAbstractButton::clicked, this, &PrintWeekly::command3_Click);
     connect(Command5, &QAbstractButton::clicked, this, &PrintWeekly::Command5_Click);
     connect(htmlfix, &QAbstractButton::clicked, this, &PrintWeekly::htmlfix_Click);
@@ -227,12 +234,17 @@ void PrintWeekly::calculate_table()
     sort_table(m_table, gSortOrder);
     Picture1->setFixedSize(pictureSize());
     advanced_display(*Picture1);
+    SetAccessibleGrid(Picture1, LeagueTableText(m_table, Drawing()));
+}
+
+TableDrawing PrintWeekly::Drawing() const
+{
+    return {gTableName, DateText(), gTableOrder, gTableShow};
 }
 
 void PrintWeekly::advanced_display(DrawTarget &target)
 {
-    const TableDrawing drawing{gTableName, DateText(), gTableOrder, gTableShow};
-    m_widths = DrawLeagueTable(target, m_table, drawing);
+    m_widths = DrawLeagueTable(target, m_table, Drawing());
 }
 
 void PrintWeekly::displayit(DrawTarget &target)
@@ -270,6 +282,7 @@ void PrintWeekly::Command5_Click()
     const QSize size = pictureSize();
     Picture1->setFixedSize(size.width(), qCeil(size.height() * RankingDepth(m_ranking.size()) / kPictureHeight));
     displayit(*Picture1);
+    SetAccessibleGrid(Picture1, PlayerRankingText(m_ranking, gTableName, DateText(), gEachGameIs));
 }
 
 // Writes the last computed table to the file named in htmlout; says why when

@@ -42,6 +42,7 @@ private:
     void Form_Load();
 
     QString DateText() const;
+    TableDrawing Drawing() const;
     bool WriteHtml();
 
     void Timer2_Timer();

@@ -23,6 +23,12 @@ constexpr double kTextGap = 0.03;
 
 const QString kFont = QStringLiteral("Arial");
 
+// The player ranking's columns: where each heading and each cell starts; the
+// name is fitted between its start and the next column's rule.
+constexpr double kRankingHeadingX[] = {1.1, 1.6, 3.1, 3.45, 3.87, 4.26, 4.67};
+constexpr double kRankingCellX[] = {1.1, 1.6, 3.15, 3.55, 4, 4.35, 4.75};
+constexpr qsizetype kRankingNameColumn = 1;
+
 // Clears the target, scales it to width by height, and draws the title
 // centred in its own font and the date line; leaves the target in Arial 8.
 void drawHeader(DrawTarget &target, double width, double height, const QString &title, const QString &dateText)
@@ -36,6 +42,12 @@ void drawHeader(DrawTarget &target, double width, double height, const QString &
         target.PrintAt(kDateX, kDateY, dateText);
 }
 
+// A picture's title as read aloud: the league name and the date line.
+QString readTitle(const QString &title, const QString &dateText)
+{
+    return dateText.isEmpty() ? title : title + QStringLiteral(", ") + dateText;
+}
+
 double gridBottom(qsizetype rows)
 {
     return kGridTop + double(rows + 1) * kRowHeight;
@@ -46,6 +58,20 @@ double gridBottom(qsizetype rows)
 double RankingDepth(qsizetype players)
 {
     return std::max(kPictureHeight, gridBottom(players) + kEdge);
+}
+
+TextGrid LeagueTableText(const LeagueTable &table, const TableDrawing &drawing)
+{
+    TextGrid grid{readTitle(drawing.title, drawing.dateText), {}, QList<QStringList>(table.size())};
+    for (int c = 1; c <= kTablePlaces; ++c) {
+        const QString &caption = drawing.columns[c];
+        if (column_width(caption) == 0)
+            continue;
+        grid.headings.append(ColumnHeading(caption, drawing.headings[c]));
+        for (qsizetype r = 0; r < table.size(); ++r)
+            grid.rows[r].append(is_valid_column(caption) ? PrintedCellText(caption, table[r], int(r) + 1) : QString());
+    }
+    return grid;
 }
 
 // A grid drawn smaller has its text smaller in proportion; a text too wide
@@ -68,6 +94,10 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
     target.FontSize = kTextSize / fit;
     const TextFit cells = target.LegibleFit(target.FontSize);
 
+    // The text of each drawn column starts inside its cell and ends before
+    // its right-hand rule.
+    QList<std::pair<double, double>> spans;
+    QStringList captions;
     double x = left;
     for (int c = 1; c <= kTablePlaces; ++c) {
         const double w = widths[c];
@@ -76,28 +106,21 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
         target.Rectangle(x, top, x + w, bottom);
         for (qsizetype k = 0; k <= rows; ++k)
             target.Line(x, top + double(k) * kRowHeight, x + w, top + double(k) * kRowHeight);
+        spans.append({x + kTextInset, x + w - kTextGap});
+        captions.append(drawing.columns[c]);
         x += w;
     }
 
-    x = left;
-    for (int c = 1; c <= kTablePlaces; ++c) {
-        if (widths[c] == 0)
-            continue;
-        target.PrintWithin(x + kTextInset, top + textDrop, x + widths[c] - kTextGap,
-                           ColumnHeading(drawing.columns[c], drawing.headings[c]), cells);
-        x += widths[c];
-    }
+    const TextGrid text = LeagueTableText(table, drawing);
+    for (qsizetype k = 0; k < spans.size(); ++k)
+        target.PrintWithin(spans[k].first, top + textDrop, spans[k].second, text.headings[k], cells);
 
     // A place whose caption names no column keeps its grid, with empty cells.
     for (qsizetype r = 0; r < rows; ++r) {
         const double y = top + textDrop + double(r + 1) * kRowHeight;
-        x = left;
-        for (int c = 1; c <= kTablePlaces; ++c) {
-            if (is_valid_column(drawing.columns[c]))
-                target.PrintWithin(x + kTextInset, y, x + widths[c] - kTextGap,
-                                   PrintedCellText(drawing.columns[c], table[r], int(r) + 1), cells);
-            x += widths[c];
-        }
+        for (qsizetype k = 0; k < spans.size(); ++k)
+            if (is_valid_column(captions[k]))
+                target.PrintWithin(spans[k].first, y, spans[k].second, text.rows[r][k], cells);
     }
     return widths;
 }
@@ -116,28 +139,36 @@ void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const Q
     for (double x : {1.35, 3.0, 3.4, 3.8, 4.2, 4.6})
         target.Line(x, top, x, bottom);
 
-    const struct {
-        double x;
-        QString text;
-    } headings[] = {{1.1, QStringLiteral("Pos")},    {1.6, QStringLiteral("Name")},
-                    {3.1, QStringLiteral("Wins")},   {3.45, QStringLiteral("draws")},
-                    {3.87, QStringLiteral("lost")},  {4.26, scoreWord},
-                    {4.67, QStringLiteral("points")}};
-    for (const auto &heading : headings)
-        target.PrintAt(heading.x, top + 0.05, heading.text);
+    const TextGrid text = PlayerRankingText(ranking, title, dateText, scoreWord);
+    for (qsizetype k = 0; k < text.headings.size(); ++k)
+        target.PrintAt(kRankingHeadingX[k], top + 0.05, text.headings[k]);
 
     const TextFit names = target.LegibleFit(kTextSize);
     for (qsizetype r = 0; r < rows; ++r) {
-        const PlayerStanding &player = ranking[r];
         const double y = 1.3 + double(r) * kRowHeight;
-        target.PrintAt(1.1, y, PrintedNumberText(double(r + 1)));
-        target.PrintWithin(1.6, y, 3.0 - kTextGap, player.name, names);
-        target.PrintAt(3.15, y, PrintedNumberText(player.wins));
-        target.PrintAt(3.55, y, PrintedNumberText(player.draws));
-        target.PrintAt(4, y, PrintedNumberText(player.lost));
-        target.PrintAt(4.35, y, PrintedNumberText(player.scoreFor));
-        target.PrintAt(4.75, y, PrintedNumberText(player.points));
+        for (qsizetype k = 0; k < text.headings.size(); ++k) {
+            if (k == kRankingNameColumn)
+                target.PrintWithin(kRankingCellX[k], y, 3.0 - kTextGap, text.rows[r][k], names);
+            else
+                target.PrintAt(kRankingCellX[k], y, text.rows[r][k]);
+        }
     }
+}
+
+TextGrid PlayerRankingText(const PlayerRanking &ranking, const QString &title, const QString &dateText,
+                           const QString &scoreWord)
+{
+    TextGrid grid{readTitle(title, dateText),
+                  {QStringLiteral("Pos"), QStringLiteral("Name"), QStringLiteral("Wins"), QStringLiteral("draws"),
+                   QStringLiteral("lost"), scoreWord, QStringLiteral("points")},
+                  {}};
+    for (qsizetype r = 0; r < ranking.size(); ++r) {
+        const PlayerStanding &player = ranking[r];
+        grid.rows.append({PrintedNumberText(double(r + 1)), player.name, PrintedNumberText(player.wins),
+                          PrintedNumberText(player.draws), PrintedNumberText(player.lost),
+                          PrintedNumberText(player.scoreFor), PrintedNumberText(player.points)});
+    }
+    return grid;
 }
 
 } // namespace fixtora

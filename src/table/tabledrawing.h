@@ -11,6 +11,7 @@
 
 #include "model/leaguetable.h"
 #include "model/playerranking.h"
+#include "ui/accessibletable.h"
 
 #include <QString>
 
@@ -40,6 +41,11 @@ using ColumnWidths = std::array<double, kTablePlaces + 1>;
 // cells. Returns the columns' widths.
 ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const TableDrawing &drawing);
 
+// The table as DrawLeagueTable draws it, in words: its title and date line,
+// the heading of every column drawn, in order, and each row's cells under
+// them (empty where a place's caption names no column).
+TextGrid LeagueTableText(const LeagueTable &table, const TableDrawing &drawing);
+
 // How far down the ranking of players reaches, in drawing units: the
 // picture's height, or more when its rows need more.
 double RankingDepth(qsizetype players);
@@ -49,5 +55,10 @@ double RankingDepth(qsizetype players);
 // wins, draws, lost, score total and points.
 void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const QString &title,
                        const QString &dateText, const QString &scoreWord);
+
+// The ranking as DrawPlayerRanking draws it, in words: its title and date
+// line, its headings and one row per player.
+TextGrid PlayerRankingText(const PlayerRanking &ranking, const QString &title, const QString &dateText,
+                           const QString &scoreWord);
 
 } // namespace fixtora

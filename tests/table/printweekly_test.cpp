@@ -17,6 +17,7 @@
 #include "ui/chameleonbutton.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDate>
 #include <QLineEdit>
@@ -91,6 +92,24 @@ protected:
         return rows;
     }
 
+    // The picture as a screen reader reads it: the headings of the first
+    // row's cells, then every row, cells joined by "|".
+    static QStringList readAloud()
+    {
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(Find<PictureBox>(screen(), "Picture1"))->tableInterface();
+        QStringList rows(table ? table->rowCount() + 1 : 0);
+        for (int r = 0; table && r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c) {
+                QAccessibleInterface *cell = table->cellAt(r, c);
+                const QString bar = c ? "|" : "";
+                if (r == 0)
+                    rows[0] += bar + cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name);
+                rows[r + 1] += bar + cell->text(QAccessible::Name);
+            }
+        return rows;
+    }
+
     QTemporaryDir dir;
 };
 
@@ -104,6 +123,7 @@ TEST_F(TableScreen, TheFirstTickComputesAndDrawsTheTable)
     EXPECT_EQ(rows.size(), 5);
     EXPECT_EQ(rows[0], "Index|Name|Points");
     EXPECT_TRUE(rows[1].startsWith("1|")) << rows[1].toStdString();
+    EXPECT_EQ(readAloud(), rows) << "a screen reader reads the table as drawn";
     const QImage picture = Find<PictureBox>(screen(), "Picture1")->Image();
     int ink = 0;
     for (int y = 0; y < picture.height(); ++y)
@@ -138,13 +158,15 @@ TEST_F(TableScreen, RefreshAndShowDateRecompute)
     ClickOn(screen(), "Command1");
     ClickOn(screen(), "Command1");
     EXPECT_EQ(exported(), first);
-    const QString dateLine =
-        "<p align=center>" + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + "</p>";
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString dateLine = "<p align=center>" + today + "</p>";
     auto page = [&] { return QString::fromUtf8(test::readAll(dir.filePath("table.html"))); };
     EXPECT_FALSE(page().contains(dateLine));
     const QImage undated = Find<PictureBox>(screen(), "Picture1")->Image();
     Find<QCheckBox>(screen(), "Check1")->click();
     EXPECT_NE(Find<PictureBox>(screen(), "Picture1")->Image(), undated) << "the date line is drawn";
+    auto *picture = QAccessible::queryAccessibleInterface(Find<PictureBox>(screen(), "Picture1"));
+    EXPECT_TRUE(picture->text(QAccessible::Name).contains(today)) << "and read with the table";
     exported();
     EXPECT_TRUE(page().contains(dateLine));
 }
@@ -181,7 +203,7 @@ TEST_F(TableScreen, PrintingGivesOneCompletePagePerCopy)
     ClickOn(screen(), "command2");
     EXPECT_FALSE(QFile::exists(pdf));
     SetPrintDialogForTests(PrintToPdfFile(pdf, 3));
-    ClickOn(screen(), "command2");
+    QTest::keyClick(Find<QWidget>(screen(), "Command1"), Qt::Key_P, Qt::ControlModifier);
     EXPECT_FALSE(gPrinting);
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", pdf, "-"});
@@ -234,6 +256,9 @@ TEST_F(TableScreen, PlayerStatsDrawTheRankingInThePicture)
     DrawPlayerRanking(expected, ComputePlayerRanking(), gTableName, QString(), gEachGameIs);
     EXPECT_NE(picture->Image(), table);
     EXPECT_EQ(picture->Image(), expected.Image());
+    const QStringList read = readAloud();
+    EXPECT_EQ(read.size(), ComputePlayerRanking().size() + 1);
+    EXPECT_EQ(read.value(1).section('|', 1, 1), ComputePlayerRanking().value(0).name) << "the ranking is read";
 }
 
 TEST_F(TableScreen, ALongRankingMakesThePictureTallerUntilTheTableIsDrawnAgain)
