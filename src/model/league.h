@@ -60,6 +60,9 @@ inline int gSkipDate = 0;                         // stored and read back; no ot
 inline std::array<QString, kMaxSlots + 1> gPlayerNames;   // 1..N; empty = free slot
 inline int gNumSlots = 0;                         // N
 inline bool gOddCount = false;                    // an odd count of names was entered
+// The name the new-league wizard gives the entry it adds to an odd number of
+// entries, so that every round has a partner for each.
+inline const QString kByeName = QStringLiteral("bye");
 // The score text of a side not entered yet, in gScores and gPosScoreA.
 inline const QString kNotEntered = QStringLiteral("-1");
 

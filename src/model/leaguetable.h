@@ -42,10 +42,6 @@ struct TableRow {
 // Rows in standing order: the first row is the top of the table.
 using LeagueTable = QList<TableRow>;
 
-// The name the new-league wizard gives the entry it adds to an odd number of
-// entries, so that every round has a partner for each.
-inline const QString kByeName = QStringLiteral("bye");
-
 // The entry the wizard added to make the number of entries even, or 0 when
 // there is none: the last entry, while it bears the wizard's name for it. The
 // league file keeps no other mark of it, so a league read back from its file

@@ -96,7 +96,7 @@ void CompleteEntries(bool teamLeague)
     gOddCount = gNumSlots % 2 == 1;
     if (gOddCount && gNumSlots < kMaxSlots) {
         ++gNumSlots;
-        gPlayerNames[gNumSlots] = QStringLiteral("bye");
+        gPlayerNames[gNumSlots] = kByeName;
     }
     gRoundsPerCycle = static_cast<std::int16_t>(gNumSlots - 1);
     SizeScoreLists(FixtureEntryCount(gNumSlots, gGamesToPlay), teamLeague);
