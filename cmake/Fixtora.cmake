@@ -27,9 +27,10 @@ function(fixtora_library name)
 endfunction()
 
 # One GoogleTest executable per test folder, each test case registered with CTest,
-# on the offscreen platform unless ENVIRONMENT says otherwise.
+# on the offscreen platform unless ENVIRONMENT says otherwise; CORE tests run
+# under a QCoreApplication, without a display.
 function(fixtora_tests name)
-  cmake_parse_arguments(ARG "" "ENVIRONMENT" "DEPENDS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "CORE" "ENVIRONMENT" "DEPENDS;LABELS" ${ARGN})
   if(NOT ARG_ENVIRONMENT)
     set(ARG_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
@@ -39,7 +40,11 @@ function(fixtora_tests name)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE fixtora_testmain ${ARG_DEPENDS})
+  if(ARG_CORE)
+    target_link_libraries(${name} PRIVATE fixtora_coretestmain ${ARG_DEPENDS})
+  else()
+    target_link_libraries(${name} PRIVATE fixtora_testmain ${ARG_DEPENDS})
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60

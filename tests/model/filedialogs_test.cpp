@@ -2,10 +2,7 @@
 #include "model/league.h"
 #include "model/settings.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace fixtora;
@@ -100,21 +97,4 @@ TEST_F(FileDialogsTest, CancelChangesNothingButTheResult)
     EXPECT_EQ(gDialogResult, 0);
     EXPECT_EQ(gLeagueFile, "/kept.tbl");
     EXPECT_EQ(gFileFolder, "/kept/");
-}
-
-TEST(FileDialogs, TheDefaultChooserIsANonNativeFileDialog)
-{
-    SetFileChooser({});
-    gSavePath = QDir::tempPath();
-    gDialogFilter = QString("Fixtora Leagues (*.tbl)") + QChar(u'\0') + "*.tbl" + QChar(u'\0');
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Open file");
-        EXPECT_EQ(dialog->directory().absolutePath(), QDir::tempPath());
-        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-        dialog->reject();
-    });
-    ShowOpenDialog();
-    EXPECT_EQ(gDialogResult, 0);
 }
