@@ -26,8 +26,8 @@ using namespace leaguefile;
 
 namespace {
 
-// The league file whose companion the last load found damaged: the next save
-// gives it a fresh one.
+// The league file whose companion the last load found missing or damaged: the
+// next save gives it a fresh one.
 QString companionToRenew;
 
 // A failure that is the league's, not the file's: its message is LeagueProblem's.
