@@ -463,7 +463,11 @@ FileResult SaveLeague(SaveCommit commit)
     } catch (const Refusal &refusal) {
         return {false, refusal.message, FileProblem::Refused};
     } catch (const DatabaseError &error) {
-        const FileProblem problem = isMissing(gLeagueFile) ? FileProblem::LeagueMissing : problemOf(error);
+        FileProblem problem = problemOf(error);
+        if (isMissing(gLeagueFile))
+            problem = FileProblem::LeagueMissing;
+        else if (QFileInfo(gLeagueFile).isDir() || QFileInfo(gExtFile).isDir())
+            problem = FileProblem::NotALeague;   // a folder in the way
         return failure(problem, Action::Save, gLeagueFile);
     }
 }

@@ -96,6 +96,8 @@ TEST_F(LeagueFileSafety, EachLoadOrSaveSaysWhatHappenedToWhichFile)
              holder.Execute("BEGIN EXCLUSIVE");
          }, P::InUse, save},
         {"save: pages damaged", [&] { damagePageOf("club.tbl", "scores"); }, P::Damaged, save},
+        {"save: date file a folder", [&] { QFile::remove(path("club.ext")); QDir(dir.path()).mkdir("club.ext"); },
+         P::NotALeague, save},
         {"create: disk full", [&] {
              SetInstallStepHook([](InstallStep) { throw DatabaseError("disk I/O error", DatabaseError::Kind::DiskFull); });
          }, P::DiskFull, createClub},
@@ -105,6 +107,7 @@ TEST_F(LeagueFileSafety, EachLoadOrSaveSaysWhatHappenedToWhichFile)
         holder.Close();
         SetInstallStepHook({});
         QDir(path("club.tbl")).removeRecursively();
+        QDir(path("club.ext")).removeRecursively();
         test::BuildTestLeague(test::PlayerLeague(4, 1));
         ASSERT_TRUE(create("club.tbl").ok);
         c.damage();
