@@ -12,6 +12,8 @@
 #include "platform/database.h"
 #include "platform/usermessage.h"
 
+#include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -24,12 +26,14 @@ using namespace leaguefile;
 
 namespace {
 
-const QString kBusy = QStringLiteral("The league file is in use by another program; try again");
-const QString kCannotRollBack = QStringLiteral(
-    "A save of this league did not finish, and it cannot be undone while the league's files or folder are "
-    "write-protected");
-const QString kNotOnePair =
-    QStringLiteral("The league file and its companion file do not belong together; nothing was saved");
+// The league file whose companion the last load found missing or damaged: the
+// next save gives it a fresh one.
+QString companionToRenew;
+
+// A failure that is the league's, not the file's: its message is LeagueProblem's.
+struct Refusal {
+    QString message;
+};
 
 LeagueFileHooks &hooks()
 {
@@ -47,6 +51,11 @@ QString textColumns(const QStringList &names)
     return columns.join(QStringLiteral(", "));
 }
 
+QString datesSchema()
+{
+    return kCompanionSchema + QStringLiteral(".dates (id INTEGER PRIMARY KEY, dates TEXT)");
+}
+
 void createSchema(Database &db)
 {
     const QString key = QStringLiteral("id INTEGER PRIMARY KEY, ");
@@ -61,7 +70,7 @@ void createSchema(Database &db)
         QStringLiteral("players (") + key
             + QStringLiteral("Tablename TEXT, GAMESTOPLAY INTEGER, startdate TEXT, skipdate INTEGER, ")
             + textColumns(kPlayerFields) + QLatin1Char(')'),
-        kCompanionSchema + QStringLiteral(".dates (") + key + QStringLiteral("dates TEXT)"),
+        datesSchema(),
         kWrittenWithSchema,
     };
     for (const QString &table : tables)
@@ -85,7 +94,7 @@ void checkLeagueToWrite()
 {
     const QString problem = LeagueProblem();
     if (!problem.isEmpty())
-        throw DatabaseError(problem);
+        throw Refusal{problem};
 }
 
 using WriteMode = RecordWriter::Mode;
@@ -97,7 +106,8 @@ void writeRecords(Database &db, const Table &table, int count, WriteMode mode, F
 {
     RecordWriter writer(db, table.name, table.fields, mode, table.schema);
     if (mode != WriteMode::Append && writer.RecordCount() < count)
-        throw DatabaseError(QStringLiteral("The league file holds fewer records than the league needs"));
+        throw DatabaseError(QStringLiteral("The league file holds fewer records than the league needs"),
+                            DatabaseError::Kind::Damaged);
     for (int i = 1; i <= count; ++i) {
         fill(writer, i);
         writer.Write();
@@ -151,6 +161,19 @@ void rewriteHowWritten(Database &db, WriteMode mode, int w)
     writeRecords(db, kWrittenWithTable, 1, mode, [w](RecordWriter &written, int) { setHowWritten(written, w); });
 }
 
+void writeDates(Database &db, int w, WriteMode mode)
+{
+    writeRecords(db, kDatesTable, w, mode,
+                 [](RecordWriter &dates, int r) { dates.SetText(0, EncodeDate(gWeekDates[r])); });
+}
+
+// A fresh companion: the open league's round dates.
+void writeFreshCompanion(Database &db)
+{
+    db.Execute(QStringLiteral("CREATE TABLE ") + datesSchema());
+    writeDates(db, gGamesToPlay * (gNumSlots - 1), WriteMode::Append);
+}
+
 void writeNewLeague(Database &db, std::int16_t code)
 {
     const int n = gNumSlots;
@@ -165,8 +188,7 @@ void writeNewLeague(Database &db, std::int16_t code)
             setFixturePieces(alt);
     });
     writeRecords(db, kPenaltiesTable, n, append, [](RecordWriter &penalties, int) { penalties.Set(0, 0); });
-    writeRecords(db, kDatesTable, w, append,
-                 [](RecordWriter &dates, int r) { dates.SetText(0, EncodeDate(gWeekDates[r])); });
+    writeDates(db, w, append);
     writeRecords(db, kWrittenWithTable, 1, append, [w](RecordWriter &written, int) { setHowWritten(written, w); });
     writeRecords(db, kScoresTable, e, append, [](RecordWriter &scores, int) { scores.SetText(0, kNotEntered); });
     if (gTeamLeague) {
@@ -198,8 +220,7 @@ void rewriteLeague(Database &db, WriteMode mode)
     if (gTeamLeague)
         writeRecords(db, kPositionsTable, e, mode,
                      [](RecordWriter &positions, int i) { setPositions(positions, i, true); });
-    writeRecords(db, kDatesTable, w, mode,
-                 [](RecordWriter &dates, int r) { dates.SetText(0, EncodeDate(gWeekDates[r])); });
+    writeDates(db, w, mode);
     rewriteHowWritten(db, mode, w);
     writeRecords(db, kPenaltiesTable, n, mode, [](RecordWriter &penalties, int i) {
         penalties.Set(0, std::clamp(gPenalties[i], 0, kMaxPenalty));
@@ -211,6 +232,8 @@ void rewriteLeague(Database &db, WriteMode mode)
 
 // ---- Files -------------------------------------------------------------------------
 
+enum class Action { Open, Save, Create };
+
 void requireNoFolderAt(const QString &path)
 {
     if (QFileInfo(path).isDir())
@@ -220,25 +243,120 @@ void requireNoFolderAt(const QString &path)
 void requireFileAt(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        throw DatabaseError(QStringLiteral("No league file at ") + path);
+        throw DatabaseError(QStringLiteral("No league file at ") + path, DatabaseError::Kind::Missing);
 }
 
-// What a failed create, save or load tells its caller.
-QString storageFailure(const DatabaseError &error, const QString &otherwise)
+bool isMissing(const QString &path)
 {
+    return !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The failure in words; what the database said goes to the log.
+FileProblem problemOf(const DatabaseError &error)
+{
+    qWarning().noquote() << error.message();
     switch (error.kind()) {
     case DatabaseError::Kind::Busy:
-        return kBusy;
+        return FileProblem::InUse;
     case DatabaseError::Kind::CannotRollBack:
-        return kCannotRollBack;
+        return FileProblem::CannotRollBack;
+    case DatabaseError::Kind::DiskFull:
+        return FileProblem::DiskFull;
+    case DatabaseError::Kind::WriteProtected:
+        return FileProblem::WriteProtected;
+    case DatabaseError::Kind::Damaged:
+    case DatabaseError::Kind::Missing:   // a table, field or record a league holds
+        return FileProblem::Damaged;
+    case DatabaseError::Kind::Other:
+        break;
+    }
+    return FileProblem::Failed;
+}
+
+QString whatHappened(FileProblem problem, Action action, const QString &file)
+{
+    const QString folder = QFileInfo(file).absolutePath();
+    switch (problem) {
+    case FileProblem::LeagueMissing:
+        return QStringLiteral("there is no file of that name");
+    case FileProblem::NotALeague:
+        for (const QString &path : {file, CompanionPath(file)})
+            if (QFileInfo(path).isDir())
+                return QStringLiteral("a folder named %1 is in the way").arg(native(path));
+        return QStringLiteral("it is not a league file");
+    case FileProblem::WrongPassword:
+        return QStringLiteral("it is locked with a password that is not the league password");
+    case FileProblem::Damaged:
+        return QStringLiteral("the file is damaged");
+    case FileProblem::NotOnePair:
+        return QStringLiteral("its date file %1 belongs to another copy of this league (move %1 to another folder "
+                              "to open the league without it)")
+            .arg(native(CompanionPath(file)));
+    case FileProblem::InUse:
+        return QStringLiteral("the file is in use by another program; close it there and try again");
+    case FileProblem::DiskFull:
+        return QStringLiteral("the disk is full");
+    case FileProblem::WriteProtected:
+        if (action == Action::Open)
+            return QStringLiteral("you do not have permission to read it");
+        return QFileInfo(folder).isWritable() ? QStringLiteral("the file is write-protected")
+                                              : QStringLiteral("the folder %1 is write-protected").arg(native(folder));
+    case FileProblem::CannotRollBack:
+        return QStringLiteral("a save of this league did not finish, and it cannot be undone while the league's "
+                              "files or folder are write-protected");
     default:
-        return otherwise;
+        return action == Action::Open ? QStringLiteral("the file could not be read")
+                                      : QStringLiteral("the file could not be written");
     }
 }
 
-QString writeFailure(const DatabaseError &error)
+// Which file, what happened and what became of the copy on disk.
+FileResult failure(FileProblem problem, Action action, const QString &file, bool fileWasThere = true)
 {
-    return storageFailure(error, error.message());
+    const QString happened = whatHappened(problem, action, file);
+    QString message;
+    switch (action) {
+    case Action::Open:
+        message = QStringLiteral("Fixtora could not open the league %1: %2.").arg(native(file), happened);
+        if (problem != FileProblem::LeagueMissing)
+            message += QStringLiteral(" Nothing in the file was changed.");
+        break;
+    case Action::Save:
+        message = QStringLiteral("Fixtora could not save the league in %1: %2. The last saved copy of the league is "
+                                 "intact.")
+                      .arg(native(file), happened);
+        break;
+    case Action::Create:
+        message = QStringLiteral("Fixtora could not save the league as %1: %2.").arg(native(file), happened)
+            + (fileWasThere ? QStringLiteral(" The file that was there is intact.")
+                            : QStringLiteral(" No file was written."));
+        break;
+    }
+    return {false, message, problem};
+}
+
+// What a league that opened has to tell.
+QString openedNotice(const leaguefile::PairRead &read, const QString &companion)
+{
+    if (read.notice == FileProblem::DatesChanged)
+        return QStringLiteral("The round dates in %1 are not the dates this league was last saved with: that file "
+                              "has changed since. The league is open with the dates it holds now. Check the date of "
+                              "every round on the fixtures screen, then save the league.")
+            .arg(native(companion));
+    const QString what = read.notice == FileProblem::CompanionMissing
+        ? QStringLiteral("The league's date file %1 is missing")
+        : QStringLiteral("The league's date file %1 is damaged and was not read");
+    const QString dates = read.datesWorkedOut
+        ? QStringLiteral("its round dates were worked out again from its start date and the interval between rounds")
+        : QStringLiteral("its round dates could not be worked out and are left for you to set");
+    return what.arg(native(companion)) + QStringLiteral(": the league opened with every name and result, and ") + dates
+        + QStringLiteral(". Check the date of every round on the fixtures screen; the next save writes a new date "
+                         "file.");
 }
 
 void setCaption(const QString &caption)
@@ -256,14 +374,14 @@ void showMessage(const QString &message)
 }
 
 // A load that did not complete leaves no league open.
-FileResult abandonLoad(const QString &message)
+FileResult abandonLoad(const FileResult &failed)
 {
     InitialiseGlobals();
     gLeagueOnDisk = false;
     setCaption(CurrentLeagueCaption(QString()));
-    if (!message.isEmpty())
-        showMessage(message);
-    return {false, message};
+    if (!failed.message.isEmpty())
+        showMessage(failed.message);
+    return failed;
 }
 
 } // namespace
@@ -282,6 +400,7 @@ QString CurrentLeagueCaption(const QString &leagueName)
 FileResult CreateLeagueFile()
 {
     gExtFile = CompanionPath(gLeagueFile);
+    const bool fileWasThere = QFileInfo::exists(gLeagueFile);
     const std::int16_t code = codeToStore();
     const std::int16_t previousCode = std::exchange(gLeagueType, code);
     try {
@@ -300,11 +419,18 @@ FileResult CreateLeagueFile()
             transaction.Commit();
         }
         pair.Install();
+        companionToRenew.clear();
         gSaved = true;
         return {true, {}};
+    } catch (const Refusal &refusal) {
+        gLeagueType = previousCode;
+        return {false, refusal.message, FileProblem::Refused};
     } catch (const DatabaseError &error) {
         gLeagueType = previousCode;
-        return {false, writeFailure(error)};
+        const FileProblem problem = QFileInfo(gLeagueFile).isDir() || QFileInfo(gExtFile).isDir()
+            ? FileProblem::NotALeague
+            : problemOf(error);
+        return failure(problem, Action::Create, gLeagueFile, fileWasThere);
     }
 }
 
@@ -314,8 +440,10 @@ FileResult SaveLeague(SaveCommit commit)
     try {
         checkLeagueToWrite();
         requireFileAt(gLeagueFile);
-        requireFileAt(gExtFile);
         RecoverInterruptedCreates(FolderOf(gLeagueFile));
+        if (isMissing(gExtFile) || companionToRenew == gLeagueFile)
+            RenewCompanion(gLeagueFile, gExtFile, writeFreshCompanion);
+        requireFileAt(gExtFile);
         Database db;
         OpenPair(db, gLeagueFile, gExtFile);
         std::optional<Transaction> transaction;
@@ -324,15 +452,23 @@ FileResult SaveLeague(SaveCommit commit)
             RemoveDeadSaveJournals(db, gLeagueFile, gExtFile);
         }
         if (!IsOnePair(db))
-            throw DatabaseError(kNotOnePair);
+            return failure(FileProblem::NotOnePair, Action::Save, gLeagueFile);
         rewriteLeague(db, commit == SaveCommit::Whole ? WriteMode::RewriteChanged : WriteMode::Rewrite);
         MarkOnePair(db);
         if (transaction)
             transaction->Commit();
+        companionToRenew.clear();
         gSaved = true;
         return {true, {}};
+    } catch (const Refusal &refusal) {
+        return {false, refusal.message, FileProblem::Refused};
     } catch (const DatabaseError &error) {
-        return {false, writeFailure(error)};
+        FileProblem problem = problemOf(error);
+        if (isMissing(gLeagueFile))
+            problem = FileProblem::LeagueMissing;
+        else if (QFileInfo(gLeagueFile).isDir() || QFileInfo(gExtFile).isDir())
+            problem = FileProblem::NotALeague;   // a folder in the way
+        return failure(problem, Action::Save, gLeagueFile);
     }
 }
 
@@ -341,24 +477,30 @@ FileResult LoadLeague(const QString &chosen)
     gDialogFilter = QStringLiteral("Fixtora Leagues (*.tbl)") + QChar(u'\0') + QStringLiteral("*.tbl") + QChar(u'\0');
     ShowOpenDialog(chosen);
     if (gDialogResult == 0)
-        return abandonLoad(QString());
+        return abandonLoad({});
     setCaption(QStringLiteral("Fixtora          League Name :") + gFileFolder);
-    QString notice;
+    const QString leagueFile = gLeagueFile;
+    PairRead read;
     try {
-        notice = ReadLeaguePair(gLeagueFile, gExtFileName);
+        read = ReadLeaguePair(leagueFile, gExtFileName);
     } catch (const LoadError &error) {
-        return abandonLoad(error.message);
+        return abandonLoad(failure(error.problem, Action::Open, leagueFile));
     } catch (const DatabaseError &error) {
-        return abandonLoad(storageFailure(error, kNotValid));
+        return abandonLoad(failure(problemOf(error), Action::Open, leagueFile));
     }
+    const bool companionLost =
+        read.notice == FileProblem::CompanionMissing || read.notice == FileProblem::CompanionDamaged;
+    companionToRenew = companionLost ? gLeagueFile : QString();
     BuildFixtureList();
     gLeagueOnDisk = true;
     gDatesPending = false;
     gFixturesClosed = false;
     setCaption(CurrentLeagueCaption(gTableName));
-    if (!notice.isEmpty())
-        showMessage(notice);
-    return {true, notice};
+    if (read.notice == FileProblem::None)
+        return {true, {}};
+    const QString notice = openedNotice(read, gExtFileName);
+    showMessage(notice);
+    return {true, notice, read.notice};
 }
 
 } // namespace fixtora

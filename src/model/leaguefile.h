@@ -45,11 +45,33 @@
 
 namespace fixtora {
 
+// What a create, save or load met. The message says it in the user's words,
+// naming the file; the database's own text goes to the log only.
+enum class FileProblem {
+    None,
+    LeagueMissing,      // no league file at the path
+    NotALeague,         // a file (or folder) that is no league file
+    WrongPassword,      // a database locked with another password
+    Damaged,            // a league file whose contents are damaged
+    NotOnePair,         // a date file that belongs to another save of the league
+    CompanionMissing,   // opened without its date file: the dates need checking
+    CompanionDamaged,   // opened without its damaged date file: the same
+    DatesChanged,       // opened with dates changed outside the program
+    InUse,              // another program holds the file
+    DiskFull,
+    WriteProtected,     // the file or its folder
+    CannotRollBack,     // an unfinished save that cannot be undone yet
+    Refused,            // a league LeagueProblem refuses
+    Failed,             // anything else the system reported
+};
+
 // The outcome of a create, save or load: when it failed, why (empty for a
-// cancelled open dialog).
+// cancelled open dialog); a load that opened with something to tell has the
+// notice as its message.
 struct [[nodiscard]] FileResult {
     bool ok = false;
     QString message;
+    FileProblem problem = FileProblem::None;
 };
 
 // What the loader shows and where: the main window sets these. Without a
@@ -72,7 +94,9 @@ FileResult CreateLeagueFile();
 
 // Rewrites the open league's files in place. Whole: one transaction over both
 // files, so a failed save changes nothing; a record that already holds what
-// the league holds is not written again. PerRecord writes every record and
+// the league holds is not written again. A companion that is missing, or that
+// the load found damaged, is first replaced by a fresh one holding the
+// league's round dates (model/leaguepair.h: RenewCompanion). PerRecord writes every record and
 // commits each on its own (only for measuring what the transaction saves).
 // Refuses what CreateLeagueFile refuses, and a pair whose halves do not
 // belong together.
@@ -81,14 +105,15 @@ FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
 
 // Asks for a league file, or takes the one given, and reads it into the model
 // (after InitialiseGlobals). A league that opened with something to tell (its
-// dates changed outside the program) shows the notice through the hooks and
-// returns it as the message.
+// dates changed outside the program, its companion missing or damaged) shows
+// the notice through the hooks and returns it as the message.
 // The pair is checked whole (SQLite's integrity check of both files, their
 // shared identity, LeagueProblem) before it is taken; a failure is shown
-// through the hooks and leaves no league open. A pair another program holds
-// gives "The league file is in use by another program; try again"; a pair
-// that a save which died left half-written and that cannot be written (so
-// cannot be rolled back) says so rather than that it is not valid.
+// through the hooks and leaves no league open. A league file whose companion
+// is missing or cannot be read opens alone: its round dates are worked out
+// again where the league file says how they were made (its start date and the
+// digest of its dates, which names the interval between rounds), otherwise
+// left at the date a round holds before it is given one, for the user to set.
 FileResult LoadLeague(const QString &chosen = QString());
 
 struct PositionEntry {

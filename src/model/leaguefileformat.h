@@ -19,8 +19,6 @@ namespace fixtora::leaguefile {
 
 inline constexpr int kMaxPenalty = 32767;
 
-inline const QString kNotValid = QStringLiteral("Not a Valid project file, try another");
-
 // Field names: "player1".."player32", "Team1".."Team32", "pos1".."pos16"
 // (field i at index i - 1), the four pieces of the custom fixture string and
 // the definition fields of the players table.

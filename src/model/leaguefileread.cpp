@@ -6,14 +6,18 @@
 #include "model/leaguepair.h"
 #include "model/leaguerules.h"
 #include "model/legs.h"
+#include "model/rounddates.h"
 #include "model/settings.h"
 #include "model/teamscoring.h"
 #include "platform/database.h"
 #include "platform/numbers.h"
 
-#include <QDir>
+#include <QDebug>
+#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -25,17 +29,68 @@ namespace leaguefile {
 
 namespace {
 
-const QString kEmpty = QStringLiteral("error database empty");
-const QString kNotFound = QStringLiteral("File not found - Database copy");
-const QString kNoAccess = QStringLiteral("A League with that name already exists, please use another Name");
+const LoadError kNotValid{FileProblem::Damaged};
 
-void checkFile(const QString &path)
+void checkLeagueFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw LoadError{kNotFound};
-    if (!info.isFile() || !info.isReadable())
-        throw LoadError{kNoAccess};
+        throw LoadError{FileProblem::LeagueMissing};
+    if (!info.isFile())
+        throw LoadError{FileProblem::NotALeague};
+    if (!info.isReadable())
+        throw LoadError{FileProblem::WriteProtected};
+}
+
+// Why a file does not open as a league: a plain database or a file that is
+// not whole pages is no league file; whole pages of what looks like random
+// bytes are a database locked with another password.
+FileProblem whyNotOpened(const QString &path)
+{
+    constexpr qint64 kPage = 1024;
+    constexpr int kRandomLooking = 128;   // distinct byte values in a page
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < kPage || file.size() % kPage != 0)
+        return FileProblem::NotALeague;
+    const QByteArray page = file.read(kPage);
+    if (page.startsWith(QByteArrayView("SQLite format 3", 16)))
+        return FileProblem::NotALeague;
+    std::array<bool, 256> seen{};
+    int distinct = 0;
+    for (const char byte : page)
+        distinct += !std::exchange(seen[static_cast<unsigned char>(byte)], true);
+    return distinct >= kRandomLooking ? FileProblem::WrongPassword : FileProblem::NotALeague;
+}
+
+void openLeagueFile(Database &league, const QString &path)
+{
+    try {
+        OpenLeagueFile(league, path);
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        qWarning().noquote() << error.message();
+        throw LoadError{whyNotOpened(path)};
+    }
+}
+
+// A step that reads the companion: false when the companion is damaged
+// (not a database, short of its dates, a date that is no date). A lock held
+// elsewhere and an unfinished save that cannot be undone stop the load.
+template <typename Step>
+bool companionStep(Step step)
+{
+    try {
+        step();
+        return true;
+    } catch (const LoadError &) {
+        return false;
+    } catch (const DatabaseError &error) {
+        if (error.kind() == DatabaseError::Kind::Busy || error.kind() == DatabaseError::Kind::CannotRollBack)
+            throw;
+        qWarning().noquote() << error.message();
+        return false;
+    }
 }
 
 QString textField(const Recordset &rs, const QString &name)
@@ -47,7 +102,7 @@ int integerField(const Recordset &rs, const QString &name, int low, int high)
 {
     const QVariant value = rs.Field(name);
     if (value.typeId() != QMetaType::LongLong || value.toLongLong() < low || value.toLongLong() > high)
-        throw LoadError{kNotValid};
+        throw kNotValid;
     return static_cast<int>(value.toLongLong());
 }
 
@@ -55,14 +110,14 @@ QDate dateField(const Recordset &rs, const QString &name)
 {
     const auto date = DecodeDate(rs.Field(name));
     if (!date)
-        throw LoadError{kNotValid};
+        throw kNotValid;
     return *date;
 }
 
 void requireRecords(const Recordset &rs, int count)
 {
     if (rs.RecordCount() < count)
-        throw LoadError{kNotValid};
+        throw kNotValid;
 }
 
 // The league type code, or 0 when the file holds none (no table, record or
@@ -83,7 +138,7 @@ std::int16_t readTypeCode(Database &db)
         return kTypeNone;
     const qlonglong code = value->toLongLong();
     if (code < 0 || code > std::numeric_limits<std::int16_t>::max() || !KnownType(static_cast<int>(code)))
-        throw LoadError{kNotValid};
+        throw kNotValid;
     return static_cast<std::int16_t>(code);
 }
 
@@ -105,12 +160,39 @@ std::optional<HowWritten> readHowWritten(Database &db)
                       textField(written, QStringLiteral("datedigest"))};
 }
 
-QString datesChangedNotice(const QString &companionPath)
+// The round dates from the companion; throws LoadError when it is short of
+// them or holds one that is no date.
+void readDates(Database &league, int w)
 {
-    return QStringLiteral("The round dates in %1 are not the dates this league was last saved with: that file has "
-                          "changed since. The league is open with the dates it holds now. Check the date of every "
-                          "round on the fixtures screen, then save the league.")
-        .arg(QDir::toNativeSeparators(companionPath));
+    Recordset dates(league, QStringLiteral("dates"), kCompanionSchema);
+    requireRecords(dates, w);
+    dates.MoveFirst();
+    for (int r = 1; r <= w; ++r, dates.MoveNext())
+        gWeekDates[r] = dateField(dates, QStringLiteral("dates"));
+}
+
+// The dates of rounds 1..w as the league's own rule gives them from its start
+// date, when the digest of the dates it was saved with names an interval the
+// new-league wizard offers; otherwise every round keeps the date it holds
+// before it is given one. True when the dates were worked out.
+bool workOutDates(const QString &digest, int w)
+{
+    const QString keptUnit = gFreqUnit;
+    const std::int16_t keptCount = gFreqCount;
+    bool found = false;
+    for (const QString &unit : {QStringLiteral("ww"), QStringLiteral("d"), QStringLiteral("m")}) {
+        for (int count = 1; count <= kMaxIntervalCount && !found && !digest.isEmpty(); ++count) {
+            gFreqUnit = unit;
+            gFreqCount = static_cast<std::int16_t>(count);
+            DateRounds(w);
+            found = DatesDigest(w) == digest;
+        }
+    }
+    gFreqUnit = keptUnit;
+    gFreqCount = keptCount;
+    if (!found)
+        std::fill(gWeekDates.begin() + 1, gWeekDates.begin() + 1 + std::min(w, kMaxRounds), kZeroDate);
+    return found;
 }
 
 // Definition and names; sets N and G.
@@ -118,7 +200,7 @@ void readPlayers(Database &db)
 {
     Recordset players(db, QStringLiteral("players"));
     if (players.RecordCount() == 0)
-        throw LoadError{kEmpty};
+        throw kNotValid;
     players.MoveFirst();
     gTableName = textField(players, QStringLiteral("Tablename"));
     gStartDate = dateField(players, QStringLiteral("startdate"));
@@ -176,7 +258,7 @@ void readPositions(Database &db, int e)
     RecordReader positions(db, kPositionsTable.name, kPositionsTable.fields);
     for (int k = 1; k <= kTeamGames * e; k += kTeamGames) {
         if (!positions.Next())
-            throw LoadError{kNotValid};
+            throw kNotValid;
         for (int p = 1; p <= kTeamGames; ++p) {
             PositionEntry entry = ParsePositionEntry(positions.Text(p - 1));
             gPosPlayer[k + p - 1] = std::move(entry.who);
@@ -191,7 +273,7 @@ void readScores(Database &db, int e)
     RecordReader scores(db, kScoresTable.name, kScoresTable.fields);
     for (int i = 1; i <= e; ++i) {
         if (!scores.Next())
-            throw LoadError{kNotValid};
+            throw kNotValid;
         gScores[i] = scores.Text(0);
     }
 }
@@ -239,16 +321,15 @@ std::optional<HowWritten> readDefinition(Database &league, Recordset &alt)
     if (gTeamLeague)
         readSquads(league);
     if (!LeagueDefinitionProblem().isEmpty())
-        throw LoadError{kNotValid};
+        throw kNotValid;
     return written;
 }
 
-// The results, round dates and penalties of the league defined.
-void readResults(Database &league, Recordset &dates, Recordset &penalties)
+// The results and penalties of the league defined.
+void readResults(Database &league, Recordset &penalties)
 {
     const int n = gNumSlots;
     const int e = FixtureEntryCount(n, gGamesToPlay);
-    const int w = gGamesToPlay * (n - 1);
     SizeScoreLists(e, true);
     if (gTeamLeague) {
         readPositions(league, e);
@@ -257,10 +338,6 @@ void readResults(Database &league, Recordset &dates, Recordset &penalties)
     gRoundsPerCycle = static_cast<std::int16_t>(n - 1);
     if (!gTeamLeague)
         readScores(league, e);
-    requireRecords(dates, w);
-    dates.MoveFirst();
-    for (int r = 1; r <= w; ++r, dates.MoveNext())
-        gWeekDates[r] = dateField(dates, QStringLiteral("dates"));
     requireRecords(penalties, n);
     penalties.MoveFirst();
     for (int s = 1; s <= n; ++s, penalties.MoveNext())
@@ -269,37 +346,44 @@ void readResults(Database &league, Recordset &dates, Recordset &penalties)
 
 } // namespace
 
-QString ReadLeaguePair(const QString &leaguePath, const QString &companionPath)
+PairRead ReadLeaguePair(const QString &leaguePath, const QString &companionPath)
 {
     RecoverInterruptedCreates(FolderOf(leaguePath));
-    checkFile(leaguePath);
-    checkFile(companionPath);
+    checkLeagueFile(leaguePath);
     // Opened for writing so that what a save that died left half-written is
     // rolled back; the league's contents are only read.
     Database league;
-    OpenPair(league, leaguePath, companionPath);
+    openLeagueFile(league, leaguePath);
+    const bool hasCompanion = QFileInfo::exists(companionPath) || QFileInfo(companionPath).isSymLink();
+    bool companionSound =
+        hasCompanion && companionStep([&] { league.Attach(companionPath, kCompanionSchema); });
     league.Execute(QStringLiteral("BEGIN"));
     league.CheckIntegrity();
-    league.CheckIntegrity(kCompanionSchema);
-    if (!IsOnePair(league))
-        throw LoadError{kNotValid};
-    if (!league.HasTable(kScoresTable.name))
-        throw LoadError{kNotValid};
+    companionSound = companionSound && companionStep([&] { league.CheckIntegrity(kCompanionSchema); });
+    if (!league.HasTable(kScoresTable.name) || !league.HasTable(QStringLiteral("players")))
+        throw LoadError{FileProblem::NotALeague};
+    if (companionSound && !IsOnePair(league))
+        throw LoadError{FileProblem::NotOnePair};
     Recordset penalties(league, QStringLiteral("penalties"));
     Recordset alt(league, QStringLiteral("altfixtures"));
-    Recordset dates(league, QStringLiteral("dates"), kCompanionSchema);
 
     const std::optional<HowWritten> written = readDefinition(league, alt);
-    readResults(league, dates, penalties);
+    readResults(league, penalties);
+    const int w = gGamesToPlay * (gNumSlots - 1);
+    companionSound = companionSound && companionStep([&] { readDates(league, w); });
     if (!LeagueProblem().isEmpty())
-        throw LoadError{kNotValid};
+        throw kNotValid;
     league.Execute(QStringLiteral("COMMIT"));
     RemoveDeadSaveJournals(league, leaguePath, companionPath);
-    if (!written)
+    if (written)
+        ConvertResultsToRule(written->homeAwayRule);
+    if (!companionSound) {
+        const bool workedOut = workOutDates(written ? written->datesDigest : QString(), w);
+        return {hasCompanion ? FileProblem::CompanionDamaged : FileProblem::CompanionMissing, workedOut};
+    }
+    if (!written || written->datesDigest == DatesDigest(w))
         return {};
-    ConvertResultsToRule(written->homeAwayRule);
-    const int w = gGamesToPlay * (gNumSlots - 1);
-    return written->datesDigest == DatesDigest(w) ? QString() : datesChangedNotice(companionPath);
+    return {FileProblem::DatesChanged, false};
 }
 
 } // namespace leaguefile

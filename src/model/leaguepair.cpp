@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QUuid>
 
+#include <cerrno>
 #include <optional>
 
 namespace fixtora {
@@ -36,6 +37,13 @@ void reachStep(InstallStep step)
 {
     if (installStepHook())
         installStepHook()(step);
+}
+
+// errnum: what the failed open of file left in errno.
+[[noreturn]] void failToCreate(const QFile &file, int errnum)
+{
+    throw DatabaseError(QStringLiteral("Cannot create ") + file.fileName() + QStringLiteral(": ") + file.errorString(),
+                        KindOfSystemError(errnum));
 }
 
 QString folderOf(const QString &path)
@@ -198,8 +206,47 @@ void recover(const InterruptedCreate &create)
 
 void OpenPair(Database &db, const QString &leaguePath, const QString &companionPath)
 {
-    db.Open(leaguePath, Database::Mode::ReadWrite, kLeagueKey);
+    OpenLeagueFile(db, leaguePath);
     db.Attach(companionPath, kCompanionSchema);
+}
+
+void OpenLeagueFile(Database &db, const QString &leaguePath)
+{
+    db.Open(leaguePath, Database::Mode::ReadWrite, kLeagueKey);
+}
+
+void RenewCompanion(const QString &leaguePath, const QString &companionPath,
+                    const std::function<void(Database &)> &fill)
+{
+    const QString fresh = hiddenName(leaguePath, randomSuffix(), kCompanionRole);
+    QFile file(fresh);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        failToCreate(file, errno);
+    file.close();
+    try {
+        Database db;
+        OpenLeagueFile(db, leaguePath);
+        db.Attach(fresh, kCompanionSchema);
+        Transaction transaction(db);
+        if (const std::optional<QString> identity = readIdentity(db, kMainSchema)) {
+            db.Execute(QStringLiteral("CREATE TABLE %1.%2 (id INTEGER PRIMARY KEY, %3 TEXT)")
+                           .arg(kCompanionSchema, kIdentityTable, kIdentityField));
+            Recordset record(db, kIdentityTable, kCompanionSchema);
+            record.AddNew();
+            record.SetField(kIdentityField, *identity);
+            record.Update();
+        }
+        fill(db);
+        transaction.Commit();
+        // A journal the old companion left would be rolled back into the new one.
+        QFile::remove(companionPath + kJournal);
+        ReplaceFile(fresh, companionPath);
+    } catch (...) {
+        QFile::remove(fresh);
+        QFile::remove(fresh + kJournal);
+        throw;
+    }
+    SyncFolder(folderOf(leaguePath));
 }
 
 bool IsOnePair(Database &db)
@@ -273,11 +320,13 @@ NewLeaguePair::NewLeaguePair(const QString &leaguePath)
     for (int attempt = 0; attempt < 100 && m_leagueTemp.isEmpty(); ++attempt) {
         suffix = randomSuffix();
         QFile file(hiddenName(leaguePath, suffix, kLeagueRole));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             m_leagueTemp = file.fileName();
-        else if (!file.exists())
-            throw DatabaseError(QStringLiteral("Cannot create a file in ") + folderOf(leaguePath)
-                                + QStringLiteral(": ") + file.errorString());
+        } else {
+            const int errnum = errno;
+            if (!file.exists())
+                failToCreate(file, errnum);
+        }
     }
     if (m_leagueTemp.isEmpty())
         throw DatabaseError(QStringLiteral("Cannot create a file in ") + folderOf(leaguePath));
@@ -290,9 +339,9 @@ NewLeaguePair::NewLeaguePair(const QString &leaguePath)
     m_previous = hiddenName(leaguePath, suffix, kPreviousRole);
     QFile companion(m_companionTemp);
     if (!companion.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const int errnum = errno;
         QFile::remove(m_leagueTemp);
-        throw DatabaseError(QStringLiteral("Cannot create ") + m_companionTemp + QStringLiteral(": ")
-                            + companion.errorString());
+        failToCreate(companion, errnum);
     }
 }
 
@@ -322,8 +371,7 @@ void NewLeaguePair::Install()
     } else {
         QFile none(m_previous);
         if (!none.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw DatabaseError(QStringLiteral("Cannot create ") + m_previous + QStringLiteral(": ")
-                                + none.errorString());
+            failToCreate(none, errno);
     }
     SyncFolder(folderOf(m_league));
     reachStep(InstallStep::OldCompanionKept);

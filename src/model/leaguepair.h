@@ -31,6 +31,17 @@ inline const QString kCompanionSchema = QStringLiteral("ext");
 // Opens the league file with its key for reading and writing (reading only
 // for a write-protected file) and attaches the companion as kCompanionSchema.
 void OpenPair(Database &db, const QString &leaguePath, const QString &companionPath);
+// Opens the league file alone, as OpenPair opens it.
+void OpenLeagueFile(Database &db, const QString &leaguePath);
+
+// Puts a fresh companion in place of a missing or damaged one: built under a
+// hidden name beside the league file (as a create's companion is), given the
+// league file's identity and what fill writes into it (attached as
+// kCompanionSchema), then renamed over whatever stands at companionPath in
+// one step, while the league file is locked for writing. Throws
+// DatabaseError and leaves the folder as it was when it could not.
+void RenewCompanion(const QString &leaguePath, const QString &companionPath,
+                    const std::function<void(Database &)> &fill);
 
 // True when the two files belong together: both carry the same identity, or
 // neither carries one (a pair written before identities were kept).

@@ -10,6 +10,9 @@
 
 namespace fixtora {
 
+// The most units between rounds a league may have.
+inline constexpr int kMaxIntervalCount = 31;
+
 // date moved by count units of unit ("d", "ww" or "m"); any other unit
 // leaves it where it is.
 QDate AddInterval(const QDate &date, const QString &unit, int count);

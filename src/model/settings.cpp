@@ -15,29 +15,31 @@ namespace {
 // Kept for the file, which has always held it; nothing in the program reads it.
 QString sortLeague;
 
-// One key of "config.ini": the text written when the file is created and the
-// variable it is read into (text or boolean, exactly one of the two).
+// One key of "config.ini": the text written when the file is created, the
+// text a key an existing file lacks (or a boolean it cannot read) stands for,
+// and the variable it is read into (text or boolean, exactly one of the two).
 struct IniKey {
     const char *name;
     const char *creationText;
+    const char *fallbackText;
     QString *text;
     bool *flag;
 };
 
 const std::array<IniKey, std::tuple_size_v<IniSnapshot>> kIniKeys{{
-    {"PointsforWin", "3", &gPointsForWin, nullptr},
-    {"PointsforDraw", "1", &gPointsForDraw, nullptr},
-    {"PointsforLose", "0", &gPointsForLose, nullptr},
-    {"DateisVisible", "1", nullptr, &gDateVisible},
-    {"WeekisVisible", "1", nullptr, &gWeekVisible},
-    {"TablenameVisible", "1", nullptr, &gTableNameVisible},
-    {"startendsummary", "1", nullptr, &gStartEndSummary},
-    {"addgamespermatch", "0", nullptr, &gAddGamesPerMatch},
-    {"Eachgameis", "Frame", &gEachGameIs, nullptr},
-    {"maxframes", "5", &gMaxFrames, nullptr},
-    {"showsplash", "1", &gShowSplash, nullptr},
-    {"sortleague", "1", &sortLeague, nullptr},
-    {"homeaway", "0", nullptr, &gHomeAwayRule},
+    {"PointsforWin", "3", "3", &gPointsForWin, nullptr},
+    {"PointsforDraw", "1", "1", &gPointsForDraw, nullptr},
+    {"PointsforLose", "0", "0", &gPointsForLose, nullptr},
+    {"DateisVisible", "1", "1", nullptr, &gDateVisible},
+    {"WeekisVisible", "1", "1", nullptr, &gWeekVisible},
+    {"TablenameVisible", "1", "1", nullptr, &gTableNameVisible},
+    {"startendsummary", "1", "1", nullptr, &gStartEndSummary},
+    {"addgamespermatch", "0", "0", nullptr, &gAddGamesPerMatch},
+    {"Eachgameis", "Frame", "Frame", &gEachGameIs, nullptr},
+    {"maxframes", "5", "5", &gMaxFrames, nullptr},
+    {"showsplash", "1", "1", &gShowSplash, nullptr},
+    {"sortleague", "1", "1", &sortLeague, nullptr},
+    {"homeaway", "1", "0", nullptr, &gHomeAwayRule},
 }};
 
 // The longest value a read returns.
@@ -66,7 +68,7 @@ void storeValue(const IniKey &key, const QString &value)
     if (key.text)
         *key.text = value;
     else
-        *key.flag = toBoolean(value).value_or(*toBoolean(QLatin1String(key.creationText)));
+        *key.flag = toBoolean(value).value_or(*toBoolean(QLatin1String(key.fallbackText)));
 }
 
 QString writtenForm(const IniKey &key)
@@ -97,6 +99,19 @@ void createIniFile()
         storeValue(key, QLatin1String(key.creationText));
 }
 
+QString setAsideNotice(const QString &file, const QString &aside)
+{
+    const QString what =
+        QStringLiteral("%1 is not a settings file Fixtora can read: it is not an ordinary file, or it is larger "
+                       "than 1 MB. ")
+            .arg(QDir::toNativeSeparators(file));
+    if (aside.isEmpty())
+        return what + QStringLiteral("It could not be moved aside, so the default settings are used and changed "
+                                     "settings cannot be saved until it is removed.");
+    return what + QStringLiteral("It was renamed to %1 and the default settings are used.")
+                      .arg(QDir::toNativeSeparators(aside));
+}
+
 } // namespace
 
 QString IniFilePath(const QString &programFolder)
@@ -107,15 +122,31 @@ QString IniFilePath(const QString &programFolder)
     return base + QStringLiteral("/config.ini");
 }
 
-void ReadIniSettings()
+QStringList ReadIniSettings()
 {
     gIniFile = IniFilePath();
+    QStringList notices;
+    for (const QString &file : {gIniFile, RegistryFile()})
+        if (IsUnusableProfile(file))
+            notices.append(setAsideNotice(file, SetProfileAside(file)));
     if (!FileExists(gIniFile)) {
         createIniFile();
-        return;
+        return notices;
     }
-    for (const IniKey &key : kIniKeys)
-        storeValue(key, IniAccess(QStringLiteral("GET"), QLatin1String(kIniSection), QLatin1String(key.name)));
+    QList<ProfileEntry> missing;
+    for (const IniKey &key : kIniKeys) {
+        const QLatin1String name(key.name);
+        if (ReadProfileString(gIniFile, QLatin1String(kIniSection), name)) {
+            storeValue(key, IniAccess(QStringLiteral("GET"), QLatin1String(kIniSection), name));
+        } else {
+            missing.append({name, QLatin1String(key.fallbackText)});
+            storeValue(key, missing.last().value);
+        }
+    }
+    // As for a new file, the defaults apply even when they cannot be written.
+    if (!missing.isEmpty())
+        static_cast<void>(writeIniFile(missing));
+    return notices;
 }
 
 bool WriteIniSettings()

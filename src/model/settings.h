@@ -8,6 +8,7 @@
 #include "platform/registry.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -54,9 +55,15 @@ inline constexpr const char *kIniSection = "Fixtora INI file";
 QString IniFilePath(const QString &programFolder = ProgramFolder());
 
 // Loads the thirteen settings from "config.ini"; creates the file with the
-// defaults first when it is missing. A boolean key that is missing or holds
-// neither "True"/"False" nor a number reads as its default.
-void ReadIniSettings();
+// defaults first when it is missing (the home-and-away rule on). A key an
+// existing file lacks reads as its default and is written back into the file;
+// a boolean key holding neither "True"/"False" nor a number reads as its
+// default. The home-and-away rule's default in an existing file is off, as
+// such a file has always meant. First sets aside (renames) "config.ini" and
+// the preference file when either is no file to read (IsUnusableProfile in
+// platform/profilefile.h), so the defaults are used; returns a notice naming
+// each file set aside.
+[[nodiscard]] QStringList ReadIniSettings();
 
 // Writes all thirteen settings into "config.ini" in one rewrite of the file;
 // false when the file was not written.

@@ -11,7 +11,6 @@ namespace fixtora {
 
 namespace {
 
-constexpr int kMaxIntervalCount = 31;
 const QString kErrorCaption = QStringLiteral("Error!");
 
 // The leading number rounded to a whole number, when it is low..high.

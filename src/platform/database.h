@@ -32,6 +32,8 @@ public:
         Damaged,   // not a database with this key, or its pages are damaged
         CannotRollBack,   // a write that did not finish is in the file, and the
                           // file or its folder is write-protected
+        DiskFull,         // no room left on the disk
+        WriteProtected,   // the file or its folder may not be written
     };
     explicit DatabaseError(const QString &message, Kind kind = Kind::Other);
     QString message() const { return QString::fromUtf8(what()); }
@@ -40,6 +42,9 @@ public:
 private:
     Kind m_kind;
 };
+
+// The kind of failure of a system call that set errnum.
+DatabaseError::Kind KindOfSystemError(int errnum);
 
 class Database {
 public:

@@ -1,7 +1,10 @@
 #include "platform/profilefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cstdio>
 
 namespace fixtora {
 
@@ -51,6 +54,8 @@ bool readProfile(const QString &file, ProfileText &text)
     QFile f(file);
     if (!f.exists())
         return true;
+    if (IsUnusableProfile(file))
+        return false;
     if (!f.open(QIODevice::ReadOnly))
         return false;
     const QString all = QString::fromUtf8(f.readAll());
@@ -144,6 +149,27 @@ bool saveProfile(const QString &file, const ProfileText &text)
 }
 
 } // namespace
+
+bool IsUnusableProfile(const QString &file)
+{
+    const QFileInfo info(file);
+    return info.exists() && (!info.isFile() || info.size() > kMaxProfileBytes);
+}
+
+QString SetProfileAside(const QString &file)
+{
+    constexpr int kTries = 100;
+    for (int n = 1; n <= kTries; ++n) {
+        const QString aside = file + QStringLiteral(".set-aside") + (n > 1 ? QString::number(n) : QString());
+        const QFileInfo taken(aside);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        return std::rename(QFile::encodeName(file).constData(), QFile::encodeName(aside).constData()) == 0
+            ? aside
+            : QString();
+    }
+    return {};
+}
 
 std::optional<QString> ReadProfileString(const QString &file, const QString &section,
                                          const QString &key)

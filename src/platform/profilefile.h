@@ -8,6 +8,9 @@
 // section, and a missing section at the end of the file, which is created on
 // the first write. Every other line is kept as it was. Files with CRLF or LF
 // line ends are read; a rewritten file keeps its line ends.
+//
+// Only a regular file of at most kMaxProfileBytes is read or written: a FIFO
+// would hang the reader and a device or a huge file would fill the memory.
 
 #include <QList>
 #include <QString>
@@ -21,8 +24,19 @@ struct ProfileEntry {
     QString value;
 };
 
+inline constexpr qint64 kMaxProfileBytes = 1024 * 1024;
+
+// True when something stands at file that is no profile file to read: not a
+// regular file (a FIFO, a device, a link to one) or over kMaxProfileBytes.
+bool IsUnusableProfile(const QString &file);
+
+// Renames what stands at file (a link itself, not what it points to) to
+// file + ".set-aside", or that name with a number when it is taken; the new
+// name, or the empty text when it could not be moved.
+QString SetProfileAside(const QString &file);
+
 // The value of key in section, or nothing when the file, the section or the
-// key is missing or the file cannot be read.
+// key is missing or the file cannot be read (or is unusable).
 std::optional<QString> ReadProfileString(const QString &file, const QString &section,
                                          const QString &key);
 

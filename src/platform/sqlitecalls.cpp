@@ -29,6 +29,10 @@ DatabaseError::Kind KindOf(int code)
     if (code == SQLITE_READONLY_ROLLBACK || code == SQLITE_IOERR_DELETE)
         return DatabaseError::Kind::CannotRollBack;
     switch (code & 0xff) {
+    case SQLITE_FULL:
+        return DatabaseError::Kind::DiskFull;
+    case SQLITE_READONLY:
+        return DatabaseError::Kind::WriteProtected;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return DatabaseError::Kind::Busy;
@@ -40,11 +44,15 @@ DatabaseError::Kind KindOf(int code)
     }
 }
 
+// A failure of the disk underneath (an I/O error, a file that cannot be
+// opened) is told by the system's error number.
 [[noreturn]] void Fail(sqlite3 *db, const QString &what)
 {
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-    throw DatabaseError(what + QStringLiteral(": ") + detail,
-                        db ? KindOf(sqlite3_extended_errcode(db)) : DatabaseError::Kind::Other);
+    DatabaseError::Kind kind = db ? KindOf(sqlite3_extended_errcode(db)) : DatabaseError::Kind::Other;
+    if (kind == DatabaseError::Kind::Other && db)
+        kind = KindOfSystemError(sqlite3_system_errno(db));
+    throw DatabaseError(what + QStringLiteral(": ") + detail, kind);
 }
 
 [[noreturn]] void Missing(const QString &what)
@@ -54,7 +62,9 @@ DatabaseError::Kind KindOf(int code)
 
 [[noreturn]] void FailFile(const QString &what)
 {
-    throw DatabaseError(what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+    const int errnum = errno;
+    throw DatabaseError(what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errnum)),
+                        KindOfSystemError(errnum));
 }
 
 
@@ -135,3 +145,25 @@ QString UpdateSql(const QString &table, const QStringList &fields, bool onlyChan
 }
 
 } // namespace fixtora::sql
+
+namespace fixtora {
+
+DatabaseError::Kind KindOfSystemError(int errnum)
+{
+    switch (errnum) {
+    case ENOSPC:
+    case EDQUOT:
+        return DatabaseError::Kind::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return DatabaseError::Kind::WriteProtected;
+    case EBUSY:
+    case ETXTBSY:
+        return DatabaseError::Kind::Busy;
+    default:
+        return DatabaseError::Kind::Other;
+    }
+}
+
+} // namespace fixtora

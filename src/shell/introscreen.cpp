@@ -107,7 +107,8 @@ bool IntroScreen::Load()
             "work it may distort some text & graphics.  Consult your Windows manual on how to set it to normal."));
     if (!CheckResolution(size))
         return false;
-    ReadIniSettings();
+    for (const QString &notice : ReadIniSettings())
+        SystemMessage(notice);
     CentreOnScreen(this);
     show();
     return true;

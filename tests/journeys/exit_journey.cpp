@@ -7,9 +7,11 @@
 
 #include "journey.h"
 
+#include "model/settings.h"
 #include "results/tableform.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
+#include "testfiles.h"
 
 #include <QApplication>
 
@@ -25,6 +27,7 @@ class ExitJourney : public Journey {};
 
 TEST_F(ExitJourney, UnsavedChangesAreAskedAboutBeforeTheProgramEnds)
 {
+    test::writeAll(IniFilePath(), "[Fixtora INI file]\nhomeaway=False\n");  // kept from a run with the rule off
     StartProgram();
     // Eight players meeting four times: 28 rounds, more than a page.
     const QDate start(2026, 2, 3);

@@ -10,6 +10,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "testleague.h"
+#include "testfiles.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -112,6 +113,8 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
 // saved on the way out, the league opens under either setting alike.
 TEST_F(OptionsJourney, TheHomeAwayRuleSwitchedOnLeavesTheTableAsItWas)
 {
+    test::writeAll(IniFilePath(), "[Fixtora INI file]\nhomeaway=False\n");  // kept from a run with the rule off
+    gHomeAwayRule = false;
     OpenStoredLeague(test::PlayerLeague(20, 2));
     const QStringList standings = test::StandingsAsText();
     OpenTable();

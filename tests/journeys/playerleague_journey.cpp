@@ -9,6 +9,7 @@
 #include "platform/registry.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
+#include "testfiles.h"
 
 #include <QApplication>
 
@@ -74,6 +75,7 @@ protected:
 
 TEST_F(PlayerLeagueJourney, CreateScoreSaveReopenRenamePenaliseAndPublish)
 {
+    test::writeAll(IniFilePath(), "[Fixtora INI file]\nhomeaway=False\n");  // kept from a run with the rule off
     // A user who chose these table columns on an earlier run.
     ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegTableOrder, kColumns));
     ASSERT_TRUE(SaveRegString(kHKeyLocalMachine, kSoftwareKey, kRegTableShow, kColumns));

@@ -18,7 +18,6 @@ using namespace fixtora;
 namespace {
 
 using test::kKey;
-using test::kNotValid;
 const QDate kStart(2026, 1, 6);
 
 using LeagueFileTest = test::LeagueFileFixture;
@@ -172,11 +171,21 @@ TEST_F(LeagueFileTest, RoundDatesChangedOutsideTheProgramOpenWithANotice)
         bytes[at] = '3';
         test::writeAll(path("club.ext"), bytes);
     };
+    // A league file alone works its dates out again where its digest names
+    // the interval; the next save writes a date file again.
+    auto lose = [this](const char *sql) {
+        return [this, sql] {
+            if (*sql)
+                alter("club.tbl", sql);
+            QFile::remove(path("club.ext"));
+        };
+    };
     const struct {
         const char *what;
         std::function<void()> change;
         bool notice;
         QDate round3;
+        QDate round2 = QDate(2026, 1, 13);
     } rows[] = {
         {"untouched", [] {}, false, QDate(2026, 1, 20)},
         {"a digit damaged", damageDigit, true, QDate(3026, 1, 20)},
@@ -184,6 +193,13 @@ TEST_F(LeagueFileTest, RoundDatesChangedOutsideTheProgramOpenWithANotice)
          true, QDate(2026, 2, 20)},
         {"written before the digest", [&] { alter("club.tbl", "DROP TABLE writtenwith"); damageDigit(); }, false,
          QDate(3026, 1, 20)},
+        {"date file missing", lose(""), true, QDate(2026, 1, 20)},
+        {"date file not a database", [&] { test::writeAll(path("club.ext"), "dates"); }, true, QDate(2026, 1, 20)},
+        {"date file short of a date", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 5"); }, true,
+         QDate(2026, 1, 20)},
+        {"date file missing, dates set by hand", lose("UPDATE writtenwith SET datedigest = 'x'"), true, kZeroDate,
+         kZeroDate},
+        {"date file missing, written before the digest", lose("DROP TABLE writtenwith"), true, kZeroDate, kZeroDate},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
@@ -193,7 +209,7 @@ TEST_F(LeagueFileTest, RoundDatesChangedOutsideTheProgramOpenWithANotice)
         const FileResult opened = load("club.tbl");
         ASSERT_TRUE(opened.ok);
         EXPECT_EQ(gWeekDates[3], row.round3);
-        EXPECT_EQ(gWeekDates[2], QDate(2026, 1, 13));
+        EXPECT_EQ(gWeekDates[2], row.round2);
         if (row.notice) {
             EXPECT_EQ(messages, QStringList{opened.message});
             EXPECT_TRUE(opened.message.contains(QDir::toNativeSeparators(path("club.ext"))));

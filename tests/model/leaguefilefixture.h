@@ -20,9 +20,8 @@
 
 namespace fixtora::test {
 
-// The key league files are written with, and what a file that is no league gives.
+// The key league files are written with.
 inline const QByteArray kKey = "Rk8mQv3Zt6";
-inline const QString kNotValid = "Not a Valid project file, try another";
 
 class LeagueFileFixture : public ::testing::Test {
 protected:

@@ -19,92 +19,121 @@ using namespace fixtora;
 
 namespace {
 
-using test::kNotValid;
 using LeagueFileSafety = test::LeagueFileFixture;
 
-TEST_F(LeagueFileSafety, DamagedFilesEndTheLoadWithTheirMessage)
+// Every failed load or save names its file and says what happened in the
+// user's words, never the database's, and leaves no league; a league whose
+// date file is missing or damaged opens, with a notice naming that file.
+TEST_F(LeagueFileSafety, EachLoadOrSaveSaysWhatHappenedToWhichFile)
 {
-    const QString notFound = "File not found - Database copy";
-    auto writeBytes = [this](const QByteArray &bytes) {
-        QFile file(path("club.tbl"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    };
-    auto fileBytes = [this] {
-        QFile file(path("club.tbl"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
+    using P = FileProblem;
+    auto writeBytes = [this](const QByteArray &bytes) { test::writeAll(path("club.tbl"), bytes); };
+    Database holder;
+    enum Run { loadClub, save, createClub };
     const struct {
         const char *what;
         std::function<void()> damage;
-        QString message;
+        P problem;
+        Run run;
     } cases[] = {
-        {"no league file", [&] { QFile::remove(path("club.tbl")); }, notFound},
-        {"no companion", [&] { QFile::remove(path("club.ext")); }, notFound},
-        {"a folder", [&] { QFile::remove(path("club.tbl")); QDir(dir.path()).mkdir("club.tbl"); },
-         "A League with that name already exists, please use another Name"},
-        {"random bytes", [&] { writeBytes(QByteArray(4096, '\x5a')); }, kNotValid},
-        {"empty file", [&] { writeBytes({}); }, kNotValid},
-        {"truncated", [&] { writeBytes(fileBytes().left(1500)); }, kNotValid},
+        {"no league file", [&] { QFile::remove(path("club.tbl")); }, P::LeagueMissing, loadClub},
+        {"a folder", [&] { QFile::remove(path("club.tbl")); QDir(dir.path()).mkdir("club.tbl"); }, P::NotALeague,
+         loadClub},
+        {"repeated bytes", [&] { writeBytes(QByteArray(4096, '\x5a')); }, P::NotALeague, loadClub},
+        {"empty file", [&] { writeBytes({}); }, P::NotALeague, loadClub},
         {"foreign sqlite", [&] {
              QFile::remove(path("club.tbl"));
              Database db;
              db.Open(path("club.tbl"), Database::Mode::Create);
              db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
-         }, kNotValid},
-        {"wrong key", [&] {
+         }, P::NotALeague, loadClub},
+        {"another password", [&] {
              QFile::remove(path("club.tbl"));
              Database db;
              db.Open(path("club.tbl"), Database::Mode::Create, "other");
              db.Execute("CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)");
-         }, kNotValid},
-        {"companion not a database", [&] {
-             QFile file(path("club.ext"));
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-             file.write("not a database at all, not at all");
-         }, kNotValid},
-        {"no players record", [&] { alter("club.tbl", "DELETE FROM players"); }, "error database empty"},
-        {"no penalties table", [&] { alter("club.tbl", "DROP TABLE penalties"); }, kNotValid},
-        {"odd count", [&] { alter("club.tbl", "UPDATE players SET player4 = ''"); }, kNotValid},
-        {"gap in names", [&] { alter("club.tbl", "UPDATE players SET player2 = '', player5 = 'E'"); }, kNotValid},
-        {"too many games", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 5"); }, kNotValid},
-        {"games as text", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 'two'"); }, kNotValid},
-        {"long name", [&] { alter("club.tbl", "UPDATE players SET player1 = '12345678901234567'"); }, kNotValid},
-        {"bad start date", [&] { alter("club.tbl", "UPDATE players SET startdate = '31/02/2026'"); }, kNotValid},
-        {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, kNotValid},
-        {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, kNotValid},
-        {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, kNotValid},
-        {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); }, kNotValid},
-        {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, kNotValid},
-        {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, kNotValid},
-        {"rule recorded as no rule", [&] { alter("club.tbl", "UPDATE writtenwith SET homeaway = 2"); }, kNotValid},
-        {"rule record missing", [&] { alter("club.tbl", "DELETE FROM writtenwith"); }, kNotValid},
+         }, P::WrongPassword, loadClub},
+        {"keyed without league tables", [&] { alter("club.tbl", "DROP TABLE scores"); }, P::NotALeague, loadClub},
+        {"no date file", [&] { QFile::remove(path("club.ext")); }, P::CompanionMissing, loadClub},
+        {"date file not a database", [&] { test::writeAll(path("club.ext"), "not a database at all"); },
+         P::CompanionDamaged, loadClub},
+        {"date missing", [&] { alter("club.ext", "DELETE FROM dates WHERE id = 3"); }, P::CompanionDamaged, loadClub},
+        {"date damaged to NULL", [&] { alter("club.ext", "UPDATE dates SET dates = NULL WHERE id = 2"); },
+         P::CompanionDamaged, loadClub},
+        {"date file page damaged", [&] { damagePageOf("club.ext", "dates"); }, P::CompanionDamaged, loadClub},
+        {"no players record", [&] { alter("club.tbl", "DELETE FROM players"); }, P::Damaged, loadClub},
+        {"no penalties table", [&] { alter("club.tbl", "DROP TABLE penalties"); }, P::Damaged, loadClub},
+        {"odd count", [&] { alter("club.tbl", "UPDATE players SET player4 = ''"); }, P::Damaged, loadClub},
+        {"gap in names", [&] { alter("club.tbl", "UPDATE players SET player2 = '', player5 = 'E'"); }, P::Damaged,
+         loadClub},
+        {"too many games", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 5"); }, P::Damaged, loadClub},
+        {"games as text", [&] { alter("club.tbl", "UPDATE players SET GAMESTOPLAY = 'two'"); }, P::Damaged, loadClub},
+        {"long name", [&] { alter("club.tbl", "UPDATE players SET player1 = '12345678901234567'"); }, P::Damaged,
+         loadClub},
+        {"bad start date", [&] { alter("club.tbl", "UPDATE players SET startdate = '31/02/2026'"); }, P::Damaged,
+         loadClub},
+        {"unknown type", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 7"); }, P::Damaged, loadClub},
+        {"score missing", [&] { alter("club.tbl", "DELETE FROM scores WHERE id = 12"); }, P::Damaged, loadClub},
+        {"start date a number", [&] { alter("club.tbl", "UPDATE players SET startdate = 20260106"); }, P::Damaged,
+         loadClub},
+        {"penalty missing", [&] { alter("club.tbl", "DELETE FROM penalties WHERE id = 4"); }, P::Damaged, loadClub},
+        {"rule recorded as no rule", [&] { alter("club.tbl", "UPDATE writtenwith SET homeaway = 2"); }, P::Damaged,
+         loadClub},
+        {"rule record missing", [&] { alter("club.tbl", "DELETE FROM writtenwith"); }, P::Damaged, loadClub},
         {"custom string too short", [&] {
              alter("club.tbl", "UPDATE customfixtures SET Value = 2");
              alter("club.tbl", "UPDATE altfixtures SET value1 = '0102'");
-         }, kNotValid},
-        {"custom code out of range", [&] {
-             alter("club.tbl", "UPDATE customfixtures SET Value = 2");
-             alter("club.tbl", "UPDATE altfixtures SET value1 = '050203040301020404010203'");
-         }, kNotValid},
-        {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, kNotValid},
-        {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, kNotValid},
-        {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, kNotValid},
-        {"companion page damaged", [&] { damagePageOf("club.ext", "dates"); }, kNotValid},
+         }, P::Damaged, loadClub},
+        {"team rows missing", [&] { alter("club.tbl", "UPDATE customfixtures SET Value = 13"); }, P::Damaged,
+         loadClub},
+        {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, P::Damaged, loadClub},
+        {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, P::Damaged,
+         loadClub},
+        {"save: league file gone", [&] { QFile::remove(path("club.tbl")); }, P::LeagueMissing, save},
+        {"save: held by another program", [&] {
+             SetBusyTimeoutForTests(50);
+             holder.Open(path("club.tbl"), Database::Mode::ReadWrite, test::kKey);
+             holder.Execute("BEGIN EXCLUSIVE");
+         }, P::InUse, save},
+        {"save: pages damaged", [&] { damagePageOf("club.tbl", "scores"); }, P::Damaged, save},
+        {"save: date file a folder", [&] { QFile::remove(path("club.ext")); QDir(dir.path()).mkdir("club.ext"); },
+         P::NotALeague, save},
+        {"create: disk full", [&] {
+             SetInstallStepHook([](InstallStep) { throw DatabaseError("disk I/O error", DatabaseError::Kind::DiskFull); });
+         }, P::DiskFull, createClub},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
+        holder.Close();
+        SetInstallStepHook({});
         QDir(path("club.tbl")).removeRecursively();
+        QDir(path("club.ext")).removeRecursively();
         test::BuildTestLeague(test::PlayerLeague(4, 1));
         ASSERT_TRUE(create("club.tbl").ok);
         c.damage();
+        const QByteArray before = test::readAll(path("club.tbl"));
         messages.clear();
         gLeagueOnDisk = true;
-        const FileResult result = load("club.tbl");
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message, c.message);
-        EXPECT_EQ(messages, QStringList{c.message});
-        expectNoLeague();
+        gLeagueFile = path("club.tbl");
+        gScores[1] = "7";
+        const FileResult result = c.run == loadClub ? load("club.tbl")
+            : c.run == save                         ? SaveLeague()
+                                                    : create("club.tbl");
+        const bool opens = c.problem == P::CompanionMissing || c.problem == P::CompanionDamaged;
+        EXPECT_EQ(result.ok, opens);
+        EXPECT_EQ(result.problem, c.problem);
+        EXPECT_TRUE(result.message.contains(QDir::toNativeSeparators(path(opens ? "club.ext" : "club.tbl"))))
+            << result.message.toStdString();
+        EXPECT_FALSE(result.message.contains("SQL", Qt::CaseInsensitive) || result.message.contains("I/O"));
+        if (c.run != loadClub) {
+            EXPECT_TRUE(c.problem == P::LeagueMissing || test::readAll(path("club.tbl")) == before);
+            continue;
+        }
+        EXPECT_EQ(messages, QStringList{result.message});
+        if (opens)
+            EXPECT_EQ(gPlayerNames[4], "Player 4");
+        else
+            expectNoLeague();
     }
 }
 
@@ -253,9 +282,9 @@ TEST_F(LeagueFileSafety, ATruncatedFileIsRefusedWhereverItIsCut)
             for (const qsizetype size : {cut, whole.size() - 1 - cut / 16}) {
                 SCOPED_TRACE(QString("%1 cut to %2 of %3 bytes").arg(file).arg(size).arg(whole.size()).toStdString());
                 test::writeAll(path(file), whole.left(size));
-                messages.clear();
-                EXPECT_FALSE(load("club.tbl").ok);
-                EXPECT_EQ(messages, QStringList{kNotValid});
+                const FileResult result = load("club.tbl");
+                EXPECT_FALSE(result.ok && file == QStringLiteral("club.tbl"));
+                EXPECT_EQ(messages.size(), 1);
             }
         }
         test::writeAll(path(file), whole);

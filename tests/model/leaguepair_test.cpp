@@ -27,8 +27,6 @@ using namespace std::chrono;
 namespace {
 
 using test::kKey;
-using test::kNotValid;
-const QString kBusy = "The league file is in use by another program; try again";
 const char *const kPairOnly = "club.ext club.tbl";
 
 struct ChildRun {
@@ -291,7 +289,7 @@ TEST_F(LeaguePairTest, ACreateThatFailsBeforeTheLeagueIsInPlaceLeavesTheOldPair)
         });
         const FileResult result = create(path("club.tbl"), newLeague);
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message, "Cannot write club.tbl: no space left");
+        EXPECT_EQ(result.problem, FileProblem::Failed);
         EXPECT_FALSE(gSaved);
         EXPECT_EQ(folder(), kPairOnly);
         EXPECT_EQ(loaded(path("club.tbl")), beforeCreate);
@@ -387,13 +385,13 @@ TEST_F(LeaguePairTest, HalvesThatDoNotBelongTogetherAreNeverOpenedOrSaved)
         const QByteArray league = test::readAll(path("club.tbl")), companion = test::readAll(path("club.ext"));
         const FileResult opened = load(path("club.tbl"));
         EXPECT_FALSE(opened.ok);
-        EXPECT_EQ(messages, QStringList{kNotValid});
+        EXPECT_EQ(opened.problem, FileProblem::NotOnePair);
 
         test::BuildTestLeague(test::PlayerLeague(4));
         gLeagueFile = path("club.tbl");
         const FileResult saved = SaveLeague();
         EXPECT_FALSE(saved.ok);
-        EXPECT_EQ(saved.message, "The league file and its companion file do not belong together; nothing was saved");
+        EXPECT_EQ(saved.problem, FileProblem::NotOnePair);
         EXPECT_EQ(test::readAll(path("club.tbl")), league);
         EXPECT_EQ(test::readAll(path("club.ext")), companion);
     }
@@ -428,15 +426,15 @@ TEST_F(LeaguePairTest, AFileHeldByAnotherProgramIsBusyNotBad)
         gLeagueOnDisk = true;
         const FileResult opened = load(path("club.tbl"));
         EXPECT_FALSE(opened.ok);
-        EXPECT_EQ(messages, QStringList{kBusy});
+        EXPECT_EQ(opened.problem, FileProblem::InUse);
         EXPECT_FALSE(gLeagueOnDisk);
         EXPECT_TRUE(gTableName.isEmpty());
 
         test::BuildTestLeague(test::PlayerLeague(4));
         gScores[1] = "3";
         gLeagueFile = path("club.tbl");
-        EXPECT_EQ(SaveLeague().message, kBusy);
-        EXPECT_EQ(create(path("club.tbl"), test::PlayerLeague(6)).message, kBusy);
+        EXPECT_EQ(SaveLeague().problem, FileProblem::InUse);
+        EXPECT_EQ(create(path("club.tbl"), test::PlayerLeague(6)).problem, FileProblem::InUse);
         EXPECT_EQ(test::readAll(path("club.tbl")), league);
         EXPECT_EQ(test::readAll(path("club.ext")), companion);
         EXPECT_EQ(folder(), kPairOnly);

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 #include "testfiles.h"
 
 using namespace fixtora;
@@ -21,18 +25,18 @@ TEST(ConfigIni, CreatedWithDefaultsThenWrittenAndReadBack)
 
     gPointsForWin.clear();
     gDateVisible = false;
-    gHomeAwayRule = true;
-    ReadIniSettings();
+    gHomeAwayRule = false;
+    EXPECT_TRUE(ReadIniSettings().isEmpty());
     EXPECT_EQ(gIniFile, ini);
     EXPECT_EQ(readAll(ini), "[Fixtora INI file]\n"
                             "PointsforWin=3\nPointsforDraw=1\nPointsforLose=0\n"
                             "DateisVisible=1\nWeekisVisible=1\nTablenameVisible=1\n"
                             "startendsummary=1\naddgamespermatch=0\nEachgameis=Frame\n"
-                            "maxframes=5\nshowsplash=1\nsortleague=1\nhomeaway=0\n");
+                            "maxframes=5\nshowsplash=1\nsortleague=1\nhomeaway=1\n");
     EXPECT_EQ(gPointsForWin, "3");
     EXPECT_EQ(gPointsForLose, "0");
-    EXPECT_TRUE(gDateVisible && gWeekVisible && gTableNameVisible && gStartEndSummary);
-    EXPECT_FALSE(gAddGamesPerMatch || gHomeAwayRule);
+    EXPECT_TRUE(gDateVisible && gWeekVisible && gTableNameVisible && gStartEndSummary && gHomeAwayRule);
+    EXPECT_FALSE(gAddGamesPerMatch);
     EXPECT_EQ(gEachGameIs, "Frame");
     EXPECT_EQ(gShowSplash, "1");
 
@@ -46,24 +50,65 @@ TEST(ConfigIni, CreatedWithDefaultsThenWrittenAndReadBack)
                             "PointsforWin=3\nPointsforDraw=1\nPointsforLose=0\n"
                             "DateisVisible=True\nWeekisVisible=False\nTablenameVisible=True\n"
                             "startendsummary=True\naddgamespermatch=False\nEachgameis=Leg\n"
-                            "maxframes=5\nshowsplash=0\nsortleague=1\nhomeaway=False\n");
+                            "maxframes=5\nshowsplash=0\nsortleague=1\nhomeaway=True\n");
 
-    // A hand-edited file: numbers and any letter case for the booleans, a
-    // missing or unreadable boolean reads as its default, a missing text as
-    // empty text, and both are written back at the next write.
+    // A hand-edited file: numbers and any letter case for the booleans, an
+    // unreadable boolean reads as its default; a missing key reads as its
+    // default (the home-and-away rule off) and is written back at once.
     writeAll(ini, "[fixtora ini file]\r\n"
                   "DateisVisible=0\r\nWeekisVisible=tRUE\r\nTablenameVisible=-1\r\n"
                   "homeaway=maybe\r\nEachgameis=" + QByteArray(60, 'x') + "\r\n");
-    ReadIniSettings();
+    EXPECT_TRUE(ReadIniSettings().isEmpty());
     EXPECT_FALSE(gDateVisible);
     EXPECT_TRUE(gWeekVisible && gTableNameVisible && gStartEndSummary);
     EXPECT_FALSE(gHomeAwayRule || gAddGamesPerMatch);
     EXPECT_EQ(gEachGameIs, QString(49, 'x'));
-    EXPECT_EQ(gPointsForWin, "");
+    EXPECT_EQ(gPointsForWin, "3");
+    EXPECT_TRUE(readAll(ini).endsWith("PointsforLose=0\r\nstartendsummary=1\r\naddgamespermatch=0\r\nmaxframes=5\r\nshowsplash=1\r\nsortleague=1\r\n"));
     ASSERT_TRUE(WriteIniSettings());
     EXPECT_TRUE(readAll(ini).startsWith("[fixtora ini file]\r\nDateisVisible=False\r\n"));
-    EXPECT_TRUE(readAll(ini).endsWith("sortleague=\r\n"));
 
+    // An empty file scores 3, 1 and 0 like a new one, and keeps its rule off.
+    writeAll(ini, "");
+    EXPECT_TRUE(ReadIniSettings().isEmpty());
+    EXPECT_EQ(gPointsForWin + gPointsForDraw + gPointsForLose, "310");
+    EXPECT_FALSE(gHomeAwayRule);
+    EXPECT_TRUE(readAll(ini).contains("PointsforDraw=1\n"));
+
+    QFile::remove(ini);
+}
+
+// What cannot be a settings file is renamed aside at once, with a notice
+// naming it, and the defaults take its place.
+TEST(ConfigIni, FilesThatAreNoSettingsAreSetAside)
+{
+    const QString ini = IniFilePath();
+    const QString store = RegistryFile();
+    ASSERT_TRUE(MakeUserConfigFolder());
+    const struct {
+        const char *what;
+        QString file;
+        std::function<bool()> make;
+    } cases[] = {
+        {"settings FIFO", ini, [&] { return mkfifo(QFile::encodeName(ini).constData(), 0600) == 0; }},
+        {"settings link to a device", ini, [&] { return QFile::link("/dev/zero", ini); }},
+        {"settings over 1 MB", ini, [&] { writeAll(ini, QByteArray(1024 * 1024 + 1, '\n')); return true; }},
+        {"preferences FIFO", store, [&] { return mkfifo(QFile::encodeName(store).constData(), 0600) == 0; }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(ini);
+        QFile::remove(store);
+        ASSERT_TRUE(c.make());
+        gPointsForWin.clear();
+        const QStringList notices = ReadIniSettings();
+        ASSERT_EQ(notices.size(), 1);
+        EXPECT_TRUE(notices[0].contains(c.file));
+        EXPECT_TRUE(QFileInfo(c.file + ".set-aside").isSymLink() || QFile::exists(c.file + ".set-aside"));
+        EXPECT_EQ(gPointsForWin, "3");
+        EXPECT_TRUE(QFileInfo(ini).isFile());
+        QFile::remove(c.file + ".set-aside");
+    }
     QFile::remove(ini);
 }
 
@@ -145,7 +190,7 @@ TEST(ConfigIni, BlanksAroundAValueAreDropped)
     const QString ini = IniFilePath();
     writeAll(ini, "[Fixtora INI file]\nPointsforWin = 2\nEachgameis = Leg \nDateisVisible =\tFalse\n"
                   "PointsforDraw=\t\n");
-    ReadIniSettings();
+    static_cast<void>(ReadIniSettings());
     EXPECT_EQ(gPointsForWin, "2");
     EXPECT_EQ(gEachGameIs, "Leg");
     EXPECT_FALSE(gDateVisible);

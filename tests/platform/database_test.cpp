@@ -195,6 +195,10 @@ TEST_F(DatabaseTest, EachFailureSaysWhatKindItIs)
          Kind::Missing},
         {"held elsewhere", [&](Database &db) { db.Attach(path("plain.db"), "other"); }, Kind::Busy},
         {"bad statement", [&](Database &db) { db.Execute("SELECT FROM"); }, Kind::Other},
+        {"disk full", [&](Database &db) { db.Execute("PRAGMA max_page_count = 1"); db.Execute("CREATE TABLE f (x)"); },
+         Kind::DiskFull},
+        {"read only", [&](Database &db) { db.Open(path("a.db"), Database::Mode::ReadOnly, kKey); db.Execute("CREATE TABLE r (x)"); },
+         Kind::WriteProtected},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
