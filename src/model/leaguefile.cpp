@@ -17,7 +17,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace fixtora {
@@ -434,7 +433,7 @@ FileResult CreateLeagueFile()
     }
 }
 
-FileResult SaveLeague(SaveCommit commit)
+FileResult SaveLeague()
 {
     gExtFile = CompanionPath(gLeagueFile);
     try {
@@ -446,17 +445,13 @@ FileResult SaveLeague(SaveCommit commit)
         requireFileAt(gExtFile);
         Database db;
         OpenPair(db, gLeagueFile, gExtFile);
-        std::optional<Transaction> transaction;
-        if (commit == SaveCommit::Whole) {
-            transaction.emplace(db);
-            RemoveDeadSaveJournals(db, gLeagueFile, gExtFile);
-        }
+        Transaction transaction(db);
+        RemoveDeadSaveJournals(db, gLeagueFile, gExtFile);
         if (!IsOnePair(db))
             return failure(FileProblem::NotOnePair, Action::Save, gLeagueFile);
-        rewriteLeague(db, commit == SaveCommit::Whole ? WriteMode::RewriteChanged : WriteMode::Rewrite);
+        rewriteLeague(db, WriteMode::RewriteChanged);
         MarkOnePair(db);
-        if (transaction)
-            transaction->Commit();
+        transaction.Commit();
         companionToRenew.clear();
         gSaved = true;
         return {true, {}};

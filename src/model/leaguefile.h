@@ -92,16 +92,14 @@ QString CurrentLeagueCaption(const QString &leagueName);
 // the result's), and a pair another program holds is reported as in use.
 FileResult CreateLeagueFile();
 
-// Rewrites the open league's files in place. Whole: one transaction over both
+// Rewrites the open league's files in place, in one transaction over both
 // files, so a failed save changes nothing; a record that already holds what
 // the league holds is not written again. A companion that is missing, or that
 // the load found damaged, is first replaced by a fresh one holding the
-// league's round dates (model/leaguepair.h: RenewCompanion). PerRecord writes every record and
-// commits each on its own (only for measuring what the transaction saves).
+// league's round dates (model/leaguepair.h: RenewCompanion).
 // Refuses what CreateLeagueFile refuses, and a pair whose halves do not
 // belong together.
-enum class SaveCommit { Whole, PerRecord };
-FileResult SaveLeague(SaveCommit commit = SaveCommit::Whole);
+FileResult SaveLeague();
 
 // Asks for a league file, or takes the one given, and reads it into the model
 // (after InitialiseGlobals). A league that opened with something to tell (its
