@@ -305,8 +305,6 @@ void BuildFixtureList()
 {
     const int n = std::max(gNumSlots, 0);
     const int perCycle = n * (n - 1);
-    gSlotsPerCycle = static_cast<std::int16_t>(perCycle);
-
     QString pairing;
     if (IsStandardType(gLeagueType))
         pairing = PairingTable(n);

@@ -6,7 +6,7 @@
 
 namespace fixtora {
 
-// Rebuilds gSlotsPerCycle, gFixtureString and entries 1..E of gFixtureSlots
+// Rebuilds gFixtureString and entries 1..E of gFixtureSlots
 // from gNumSlots, gLeagueType, gGamesToPlay and gAltFixtureString.
 void BuildFixtureList();
 

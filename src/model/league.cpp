@@ -43,7 +43,6 @@ void resetLeague()
     gPenalties.fill(0);
     gWeekDates.fill(kZeroDate);
     gRoundsPerCycle = 0;
-    gSlotsPerCycle = 0;
     gLeagueType = kTypeNone;
     gFixtureSlots.fill(QString());
     gFixtureString.clear();
@@ -56,7 +55,6 @@ void resetLeague()
 
 void resetFlagsAndFiles()
 {
-    gSaved = false;
     gLeagueChanged = false;
     gFixturesClosed = false;
     gDatesPending = false;

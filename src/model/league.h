@@ -70,7 +70,6 @@ inline QList<QString> gScores;                    // score text per fixture side
 inline std::array<int, kMaxSlots + 1> gPenalties{};       // penalty points per slot
 inline std::array<QDate, kMaxRounds + 1> gWeekDates;      // date of round r
 inline std::int16_t gRoundsPerCycle = 0;          // N - 1
-inline std::int16_t gSlotsPerCycle = 0;           // N * (N - 1)
 inline std::int16_t gLeagueType = 0;              // league type code
 inline std::array<QString, kMaxFixtureEntries + 1> gFixtureSlots;  // the fixture slot list, 1..E
 inline QString gFixtureString;                    // pairing string the list was built from
@@ -92,7 +91,6 @@ inline QList<QString> gPosScoreB;                 // second score part
 
 // ---- State flags --------------------------------------------------------------
 
-inline bool gSaved = false;             // written by create or save
 inline bool gLeagueOnDisk = false;      // the league exists in a file
 inline bool gLeagueChanged = false;     // changed since the last save
 inline bool gFixturesClosed = false;    // the main menu should refresh the main window's caption

@@ -419,7 +419,6 @@ FileResult CreateLeagueFile()
         }
         pair.Install();
         companionToRenew.clear();
-        gSaved = true;
         return {true, {}};
     } catch (const Refusal &refusal) {
         gLeagueType = previousCode;
@@ -453,7 +452,6 @@ FileResult SaveLeague()
         MarkOnePair(db);
         transaction.Commit();
         companionToRenew.clear();
-        gSaved = true;
         return {true, {}};
     } catch (const Refusal &refusal) {
         return {false, refusal.message, FileProblem::Refused};

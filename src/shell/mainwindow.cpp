@@ -120,7 +120,6 @@ void Main::Form_Load()
     gTableName = QStringLiteral("none");
     gLeagueOnDisk = false;
     gLeagueFile.clear();
-    gSaved = false;
     gMaxFrames = QStringLiteral("5");
     gFixturesClosed = false;
 }

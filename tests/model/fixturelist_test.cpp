@@ -33,7 +33,6 @@ TEST(FixtureList, FourEntriesOneGame)
 {
     defineLeague(4, 1, 1);
     BuildFixtureList();
-    EXPECT_EQ(gSlotsPerCycle, 12);
     EXPECT_EQ(gFixtureString, "010203040301020404010203");
     EXPECT_EQ(entries(1, 12).join(' '), "01 02 03 04 03 01 02 04 04 01 02 03");
     EXPECT_TRUE(gFixtureSlots[13].isEmpty());

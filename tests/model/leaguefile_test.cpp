@@ -40,7 +40,6 @@ TEST_F(LeagueFileTest, PlayerLeagueRoundTrip)
     gScores[5] = "7";   // the create writes every score as not entered
     const FileResult result = create("club.tbl");
     ASSERT_TRUE(result.ok) << result.message.toStdString();
-    EXPECT_TRUE(gSaved);
     EXPECT_EQ(gExtFile, path("club.ext"));
     EXPECT_EQ(records("club.ext", "dates"), 3);
     EXPECT_EQ(records("club.tbl", "scores"), 12);
