@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace fixtora {
 
@@ -104,6 +105,12 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &captio
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+void NameAfter(QWidget *control, QLabel *label)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed());
 }
 
 } // namespace fixtora

@@ -6,6 +6,8 @@
 #include "ui/twips.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -115,6 +117,34 @@ void EnableWindows(const QList<QPointer<QWidget>> &windows)
             window->setEnabled(true);
 }
 
+// The box as a screen reader sees it.
+class MessageBoxAccessible : public QAccessibleWidget {
+public:
+    explicit MessageBoxAccessible(frmMSGBOX *box) : QAccessibleWidget(box, QAccessible::Dialog) {}
+
+    QAccessible::Role role() const override
+    {
+        return static_cast<const frmMSGBOX *>(widget())->IsAlert() ? QAccessible::AlertMessage : QAccessible::Dialog;
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        const auto *box = static_cast<const frmMSGBOX *>(widget());
+        const auto *title = box->findChild<QLabel *>(QStringLiteral("Label1"));
+        if (which == QAccessible::Name)
+            return title->text().isEmpty() ? box->windowTitle() : title->text();
+        if (which == QAccessible::Description)
+            return box->Message();
+        return QAccessibleWidget::text(which);
+    }
+};
+
+QAccessibleInterface *messageBoxAccessible(const QString &, QObject *object)
+{
+    auto *box = qobject_cast<frmMSGBOX *>(object);
+    return box ? new MessageBoxAccessible(box) : nullptr;
+}
+
 } // namespace
 
 int ShowMessage(MessageArgs &args)
@@ -189,6 +219,10 @@ frmMSGBOX::frmMSGBOX()
              StockIcon(QStyle::SP_ComputerIcon), StockIcon(QStyle::SP_TrashIcon)}
 {
     setObjectName("frmMSGBOX");
+    static const bool readable = (QAccessible::installFactory(messageBoxAccessible), true);
+    Q_UNUSED(readable);
+    lblMessage->setAccessibleName(QStringLiteral("Message"));
+    lblscrollbars->setAccessibleName(QStringLiteral("Message"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -242,9 +276,12 @@ void frmMSGBOX::Present(MessageArgs &args)
         args.Buttons = MessageButtons::OKOnly;
     SetButtonSet(args.Buttons);
     MakeDefaultAnswer(args.DefaultAnswer);
+    m_alert = args.Buttons == MessageButtons::OKOnly && (args.Icon == 1 || args.Icon == 10);
 
     CentreOnScreen(this);
     show();
+    QAccessibleEvent announced(this, m_alert ? QAccessible::Alert : QAccessible::DialogStart);
+    QAccessible::updateAccessibility(&announced);
     MoveToPosition(args.Top, args.Left);
     TakeKeyboard();
     if (args.TimeoutMs > 0) {
@@ -266,6 +303,13 @@ void frmMSGBOX::TakeKeyboard()
             focus = button;
     }
     focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+QString frmMSGBOX::Message() const
+{
+    const QString subtitle = Label2->text();
+    const QString text = (lblMessage->isVisibleTo(this) ? lblMessage : lblscrollbars)->toPlainText();
+    return subtitle.isEmpty() || subtitle == Label1->text() ? text : subtitle + QLatin1Char('\n') + text;
 }
 
 void frmMSGBOX::SetTexts(const MessageArgs &args)

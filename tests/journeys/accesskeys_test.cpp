@@ -28,6 +28,7 @@
 #include <QAccessible>
 
 #include <functional>
+#include <iostream>
 
 namespace fixtora {
 namespace {
@@ -46,6 +47,12 @@ struct NamedBox {
     const char *box;
     const char *name;
 };
+
+// The windows whose controls are still to be named; the tree walk only
+// counts their faults.
+const QStringList kStillToName = {"Wizard1", "Wizard3", "Wizard2", "Wizard5", "import", "customdates",
+                                  "Tableform", "Enter_Scores", "changename", "ShowPenalty", "TeamScoreentry",
+                                  "PrintWeekly", "tourwiz", "Tournieform"};
 
 class AccessKeysJourney : public Journey {};
 
@@ -96,6 +103,7 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         {"tourwiz", [] { ShowTaskWindow(TaskWindow::tourwiz); }},
         {"Tournieform", [] { SetUpTournament(16); ShowTaskWindow(TaskWindow::Tournieform); }},
     };
+    int unnamed = 0, unlabelled = 0, repeated = 0;
     for (const auto &row : rows) {
         row.open();
         QWidget *window = Form(row.window);
@@ -107,7 +115,20 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         for (const NamedBox &named : row.boxes)
             EXPECT_EQ(accessibleLabel(window->findChild<QWidget *>(QLatin1String(named.box))), named.name)
                 << row.window << "." << named.box;
+        const AccessibilityProblems problems = FindAccessibilityProblems(window);
+        unnamed += problems.unnamed.size();
+        unlabelled += problems.unlabelled.size();
+        repeated += problems.repeated.size();
+        std::cout << row.window << ": " << problems.unnamed.size() << " unnamed, " << problems.unlabelled.size()
+                  << " unlabelled, " << problems.repeated.size() << " repeated\n";
+        if (kStillToName.contains(QLatin1String(row.window)))
+            continue;
+        EXPECT_EQ(problems.unnamed, QStringList()) << row.window;
+        EXPECT_EQ(problems.unlabelled, QStringList()) << row.window;
+        EXPECT_EQ(problems.repeated, QStringList()) << row.window;
     }
+    std::cout << "all windows: " << unnamed << " unnamed, " << unlabelled << " unlabelled, " << repeated
+              << " repeated\n";
     UnloadForm<TeamScoreentry>();
     UnloadForm<ShowPenalty>();
     UnloadForm<changename>();

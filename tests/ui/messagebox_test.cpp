@@ -1,6 +1,7 @@
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -402,4 +403,26 @@ TEST(MessageBox, TakesTheKeyboardFromTheWindowThatAsked)
         EXPECT_EQ(ShowMessage(args), c.answer) << c.code;
     }
     EXPECT_EQ(pressedBehind, 0);
+}
+
+// A screen reader reads the box as an alert (a refusal with the error icon)
+// or a dialog (a question), by its title and its text.
+TEST(MessageBox, ScreenReadersReadTheBoxAsAnAlertOrADialog)
+{
+    const struct {
+        int buttons;
+        QAccessible::Role role;
+    } rows[] = {{MessageButtons::OKOnly, QAccessible::AlertMessage}, {MessageButtons::YesNo, QAccessible::Dialog}};
+    for (const auto &row : rows) {
+        MessageArgs args = Args(row.buttons);
+        args.Title = "Invalid Name";
+        WhenBoxShows([&](frmMSGBOX *box) {
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(box);
+            EXPECT_EQ(read->role(), row.role);
+            EXPECT_EQ(read->text(QAccessible::Name), args.Title);
+            EXPECT_TRUE(read->text(QAccessible::Description).contains(args.Text));
+            box->close();
+        });
+        ShowMessage(args);
+    }
 }

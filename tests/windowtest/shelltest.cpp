@@ -15,6 +15,7 @@
 #include "ui/chameleonbutton.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -305,6 +306,80 @@ QMap<QString, QStringList> AccessKeys(QWidget *window)
                 addAccessKey(keys, QKeySequence::mnemonic(tabs->tabText(tab)), tabs->tabText(tab));
     }
     return keys;
+}
+
+namespace {
+
+bool isBox(QAccessible::Role role)
+{
+    return role == QAccessible::EditableText || role == QAccessible::ComboBox || role == QAccessible::SpinBox
+        || role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree;
+}
+
+bool isPressable(QAccessible::Role role)
+{
+    return role == QAccessible::PushButton || role == QAccessible::CheckBox || role == QAccessible::RadioButton
+        || role == QAccessible::PageTab || role == QAccessible::Link || role == QAccessible::ButtonMenu;
+}
+
+// A box's name: its own, or its label's.
+QString boxName(QAccessibleInterface *box)
+{
+    if (auto *widget = qobject_cast<QWidget *>(box->object()); widget && !widget->accessibleName().isEmpty())
+        return widget->accessibleName();
+    const auto labels = box->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name).trimmed();
+}
+
+QString controlName(QAccessibleInterface *control, QAccessibleInterface *parent)
+{
+    if (QObject *object = control->object(); object && !object->objectName().isEmpty())
+        return object->objectName();
+    return parent->object() ? parent->object()->objectName() + QLatin1Char('/') + control->text(QAccessible::Name)
+                            : control->text(QAccessible::Name);
+}
+
+void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString, QStringList> &names)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible || child->role() == QAccessible::ScrollBar)
+            continue;
+        const QAccessible::Role role = child->role();
+        const QString control = controlName(child, node);
+        if (isBox(role)) {
+            const QString name = boxName(child);
+            if (name.isEmpty())
+                found.unlabelled.append(control);
+            else
+                names[name].append(control);
+            continue;
+        }
+        auto *widget = qobject_cast<QWidget *>(child->object());
+        const bool passesFocusOn = (widget && widget->focusProxy()) || role == QAccessible::PageTabList;
+        if ((child->state().focusable && !passesFocusOn) || isPressable(role)) {
+            const QString name = child->text(QAccessible::Name).trimmed();
+            if (name.isEmpty())
+                found.unnamed.append(control);
+            else
+                names[name].append(control);
+        }
+        walk(child, found, names);
+    }
+}
+
+} // namespace
+
+AccessibilityProblems FindAccessibilityProblems(QWidget *window)
+{
+    AccessibilityProblems found;
+    QMap<QString, QStringList> names;
+    if (QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window))
+        walk(root, found, names);
+    for (auto name = names.begin(); name != names.end(); ++name)
+        if (name.value().size() > 1)
+            found.repeated.append(name.key() + QStringLiteral(": ") + name.value().join(QStringLiteral(", ")));
+    return found;
 }
 
 } // namespace fixtora
