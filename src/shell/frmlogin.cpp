@@ -45,7 +45,7 @@ frmLogin::frmLogin()
       txtPassword(MakeTextBox(this, "txtPassword")),
       cmdok(MakeButton(this, "cmdok", QStringLiteral("&OK"))),
       cmdcancel(MakeButton(this, "cmdcancel", QStringLiteral("&Cancel"))),
-      command4(MakeButton(this, "command4", QStringLiteral("?")))
+      command4(MakeHelpButton(this, "command4", QStringLiteral("Enter Password")))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Enter password"));

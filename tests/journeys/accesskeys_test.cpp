@@ -26,6 +26,7 @@
 #include "tournament/tourwiz.h"
 
 #include <QAccessible>
+#include <QMenuBar>
 
 #include <functional>
 #include <iostream>
@@ -108,7 +109,10 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         row.open();
         QWidget *window = Form(row.window);
         ASSERT_NE(window, nullptr) << row.window;
-        const QMap<QString, QStringList> keys = AccessKeys(window);
+        QMap<QString, QStringList> keys = AccessKeys(window);
+        if (window->window() == LoadedForm<Main>())  // the menu bar stands over it
+            for (const QAction *menu : LoadedForm<Main>()->menuBar()->actions())
+                keys[QKeySequence::mnemonic(menu->text()).toString(QKeySequence::PortableText).toUpper()] << menu->text();
         for (auto key = keys.begin(); key != keys.end(); ++key)
             EXPECT_EQ(key.value().size(), 1) << row.window << ": " << key.key().toStdString() << " is "
                                              << key.value().join(QStringLiteral(", ")).toStdString();
