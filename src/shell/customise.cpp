@@ -184,10 +184,10 @@ void customise::BuildTabs()
     command5->setFixedSize(90, 30);
     grid->addWidget(command5, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
     connect(command5, &QAbstractButton::clicked, this, &customise::command5_Click);
-    // Return is Close; Escape and Ctrl+W close as the close box does.
+    // Return is Close; Escape closes as the close box does (and as Ctrl+W,
+    // the workspace window's own key, does).
     command5->setDefault(true);
-    for (const QKeySequence::StandardKey key : {QKeySequence::Cancel, QKeySequence::Close})
-        new QShortcut(key, this, this, &customise::CloseAsked, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(Qt::Key_Escape, this, this, &customise::CloseAsked, Qt::WidgetWithChildrenShortcut);
 
     tabs->addTab(general, QStringLiteral("General"));
     tabs->resize(tabs->sizeHint());

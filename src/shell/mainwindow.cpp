@@ -94,18 +94,18 @@ void Main::CreateMenus()
         return menu;
     };
     const auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (Main::*handler)(),
-                                QKeySequence::StandardKey key = QKeySequence::UnknownKey) {
+                                const QKeySequence &key = {}) {
         QAction *item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
         item->setShortcut(key);
         connect(item, &QAction::triggered, this, handler);
     };
     addItem(addMenu("File", QStringLiteral("&File")), "Exit", QStringLiteral("E&xit"), &Main::Exit_Click,
-            QKeySequence::Quit);
+            Qt::CTRL | Qt::Key_Q);
     addItem(addMenu("Edit", QStringLiteral("E&dit")), "Customize", QStringLiteral("&Customise"),
             &Main::Customize_Click);
     QMenu *help = addMenu("Help", QStringLiteral("Help"));
-    addItem(help, "Contents", QStringLiteral("&Contents"), &Main::Contents_Click, QKeySequence::HelpContents);
+    addItem(help, "Contents", QStringLiteral("&Contents"), &Main::Contents_Click, Qt::Key_F1);
     addItem(help, "InternetHelp", QStringLiteral("&Internet Help"), &Main::InternetHelp_Click);
     addItem(help, "whatnew", QStringLiteral("&What's New"), &Main::whatnew_Click);
     help->addSeparator();

@@ -119,11 +119,11 @@ void MainWizard::ConnectHandlers()
     connect(Wiz2Help, &QAbstractButton::clicked, this, &MainWizard::Wiz2Help_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWizard::Timer1_Timer);
     // The standard keys of the two tasks, while the menu has the keyboard.
-    const auto pressOn = [this](QKeySequence::StandardKey key, chameleonButton *button) {
+    const auto pressOn = [this](const QKeySequence &key, chameleonButton *button) {
         new QShortcut(key, this, button, &QAbstractButton::click, Qt::WidgetWithChildrenShortcut);
     };
-    pressOn(QKeySequence::New, createtable);
-    pressOn(QKeySequence::Open, opentable);
+    pressOn(Qt::CTRL | Qt::Key_N, createtable);
+    pressOn(Qt::CTRL | Qt::Key_O, opentable);
 }
 
 void MainWizard::AddHelpButtons()

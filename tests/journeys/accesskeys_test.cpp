@@ -51,9 +51,8 @@ struct NamedBox {
 
 // The windows whose controls are still to be named; the tree walk only
 // counts their faults.
-const QStringList kStillToName = {"Wizard1", "Wizard3", "Wizard2", "Wizard5", "import", "customdates",
-                                  "Tableform", "Enter_Scores", "changename", "ShowPenalty", "TeamScoreentry",
-                                  "PrintWeekly", "tourwiz", "Tournieform"};
+const QStringList kStillToName = {"Wizard3",        "Wizard2",        "customdates", "Tableform",
+                                  "Enter_Scores",   "TeamScoreentry", "PrintWeekly", "Tournieform"};
 
 class AccessKeysJourney : public Journey {};
 
@@ -125,8 +124,10 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         repeated += problems.repeated.size();
         std::cout << row.window << ": " << problems.unnamed.size() << " unnamed, " << problems.unlabelled.size()
                   << " unlabelled, " << problems.repeated.size() << " repeated\n";
-        if (kStillToName.contains(QLatin1String(row.window)))
+        if (kStillToName.contains(QLatin1String(row.window))) {
+            std::cout << "  " << (problems.unnamed + problems.unlabelled + problems.repeated).join("; ").toStdString() << "\n";
             continue;
+        }
         EXPECT_EQ(problems.unnamed, QStringList()) << row.window;
         EXPECT_EQ(problems.unlabelled, QStringList()) << row.window;
         EXPECT_EQ(problems.repeated, QStringList()) << row.window;

@@ -11,6 +11,7 @@
 #include "shell/mainwindow.h"
 #include "testleague.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -52,7 +53,7 @@ protected:
         {
             BoxAnswers boxes;  // no league is open: nothing to ask
             FileAnswers files({league});
-            Click("MainWizard", "opentable");
+            Press(Qt::Key_O, Qt::ControlModifier);  // "Open League"
             EXPECT_TRUE(boxes.seen().isEmpty());
         }
         ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("MainWizard", "printweeklyscores")->isEnabled(); },
@@ -76,15 +77,25 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
 
     QWidget *picture = Control<QWidget>("PrintWeekly", "Picture1");
     const int before = Ink(picture);
-    ChooseMenu("Edit", "Customize");
+    Press(Qt::Key_D, Qt::AltModifier);  // the Edit menu
+    Press(Qt::Key_C);                    // "Customise"
     ASSERT_TRUE(Shows("customise"));
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>("customise", "Check1"));
     Fill("customise", "Text8", QStringLiteral("2"));  // points for a win
     Pick("customise", "Combo2_1", QStringLiteral("+"));
     Pick("customise", "Combo2_2", QStringLiteral("Points"));
     Snapshot("options");
     {
+        // Leaving with a changed setting asks first; Cancel stays.
+        BoxAnswers boxes({"Cancel", "Cancel"});
+        Press(Qt::Key_Escape);
+        Press(Qt::Key_W, Qt::ControlModifier);
+        EXPECT_EQ(boxes.seen().size(), 2);
+    }
+    EXPECT_FALSE(Gone("customise"));
+    {
         BoxAnswers boxes;
-        Click("customise", "command5");  // "Close"
+        Press(Qt::Key_Return);  // "Close"
         EXPECT_TRUE(boxes.seen().isEmpty()) << boxes.texts().join(" / ").toStdString();
     }
     ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
@@ -102,8 +113,26 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
     Snapshot("table-followed");
     EXPECT_NE(Ink(picture), before) << "and it is drawn again";
 
+    // Changed and left by the close box without storing: nothing changes.
+    ChooseMenu("Edit", "Customize");
+    Fill("customise", "Text8", QStringLiteral("5"));
+    {
+        BoxAnswers boxes({"Don't Save"});
+        ClickWindowButton(QStyle::SC_MdiCloseButton);
+        EXPECT_EQ(boxes.seen().size(), 1);
+    }
+    ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
+    EXPECT_EQ(gPointsForWin, "2");
+
     CloseTable();
-    ChooseMenu("File", "Exit");
+    opened.clear();
+    Press(Qt::Key_F1);  // the help's contents
+    EXPECT_EQ(opened.size(), 1);
+    Press(Qt::Key_F10);
+    EXPECT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }, "the first menu"));
+    Press(Qt::Key_Escape);
+    Press(Qt::Key_Escape);
+    Press(Qt::Key_Q, Qt::ControlModifier);  // "Exit"
     EXPECT_EQ(programEnds, 1);
 }
 

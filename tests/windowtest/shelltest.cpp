@@ -168,6 +168,10 @@ void BoxAnswers::answer(QWidget *box, const QString &answer)
         return;
     }
     if (auto *system = qobject_cast<QMessageBox *>(box)) {
+        if (answer == QLatin1String("Don't Save") && system->button(QMessageBox::Discard)) {
+            system->button(QMessageBox::Discard)->click();  // its caption is the desktop's
+            return;
+        }
         for (QAbstractButton *button : system->buttons())
             if (!answer.isEmpty() && button->text().remove(QLatin1Char('&')) == answer) {
                 button->click();
