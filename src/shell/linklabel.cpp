@@ -1,5 +1,7 @@
 #include "shell/linklabel.h"
 
+#include "ui/chameleoncolors.h"
+
 #include <QMouseEvent>
 
 namespace fixtora {
@@ -10,9 +12,9 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(blue);
+    QPalette link = palette();
+    link.setColor(QPalette::WindowText, ReadableOn(link.color(QPalette::Link), link.color(QPalette::Window)));
+    setPalette(link);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 #include "ui/balloon.h"
 
+#include "ui/chameleoncolors.h"
 #include "ui/controls.h"
 #include "ui/programbutton.h"
 #include "ui/twips.h"
@@ -108,6 +109,9 @@ frmTip::frmTip()
     colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
     setPalette(colours);
 
+    QPalette onBand = colours;
+    onBand.setColor(QPalette::WindowText, ReadableOn(colours.color(QPalette::ToolTipText), kTitleBand));
+    lblTitle->setPalette(onBand);
     lblTitle->setIndent(kTitleIndent);
     lblTitle->setFixedHeight(kTitleHeight);
     lblTitle->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/chameleoncolors.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -96,6 +98,7 @@ QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, ReadableOn(colours.color(QPalette::WindowText), Qt::white));
     label->setPalette(colours);
     return label;
 }

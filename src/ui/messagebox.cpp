@@ -2,6 +2,7 @@
 
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/chameleoncolors.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
@@ -70,11 +71,15 @@ QPixmap StockIcon(QStyle::StandardPixmap which)
     return QApplication::style()->standardIcon(which).pixmap(kIconPixels, kIconPixels);
 }
 
-QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect &twips)
+// Navy, where it reads on the line's background.
+QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect &twips, bool onWhite = false)
 {
     QLabel *label = InArial(MakeLabel(parent, name), points);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, kNavy);
+    label->setAutoFillBackground(onWhite);
+    if (onWhite)
+        colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, ReadableOn(kNavy, colours.color(QPalette::Window)));
     label->setPalette(colours);
     PlaceInTwips(label, twips);
     return label;
@@ -204,7 +209,7 @@ bool AskYesNo(const QString &title, const QString &text, int keeps, int icon)
 }
 
 frmMSGBOX::frmMSGBOX()
-    : Label1(TitleLine(this, "Label1", 14.25, kLabel1)),
+    : Label1(TitleLine(this, "Label1", 14.25, kLabel1, true)),
       Label2(TitleLine(this, "Label2", 9, kLabel2)),
       lblMessage(MessageText(this, "lblMessage", Qt::ScrollBarAlwaysOff)),
       lblscrollbars(MessageText(this, "lblscrollbars", Qt::ScrollBarAlwaysOn)),
@@ -231,10 +236,6 @@ frmMSGBOX::frmMSGBOX()
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(TwipsToPixelsX(kInnerWidth), TwipsToPixelsY(kInnerHeight));
 
-    Label1->setAutoFillBackground(true);
-    QPalette white = Label1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Label1->setPalette(white);
     Label1->setIndent(TwipsToPixelsX(kLabel2.x()));
 
     PlaceInTwips(Picture1, kPicture1);
