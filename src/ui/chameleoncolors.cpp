@@ -106,7 +106,7 @@ constexpr double kReadable = 4.5;
 
 double ContrastRatio(const QColor &a, const QColor &b)
 {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
 

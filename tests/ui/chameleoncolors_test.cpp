@@ -169,3 +169,18 @@ TEST(SetColors, TheGlossTypeScalesTheBlueOfItsGradientColour)
     s.ButtonType = 14;
     EXPECT_EQ(SetColors(s).GradientColor, Rgb(48, 48, 144));
 }
+
+// The program's colours where they read; black or white where a dark theme
+// would hide them; a greyed caption that still reads at 3:1.
+TEST(Contrast, ColoursAreKeptOnlyWhereTheyRead)
+{
+    const QColor navy(0, 0, 0x80), paleYellow(0xF3, 0xF5, 0x9E), dark(0x30, 0x30, 0x30);
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    const struct { QColor preferred, background, shown; } rows[] = {
+        {navy, Qt::white, navy}, {navy, dark, Qt::white}, {QColor(0xEE, 0xEE, 0xEE), paleYellow, Qt::black}};
+    for (const auto &row : rows)
+        EXPECT_EQ(ReadableOn(row.preferred, row.background), row.shown) << row.background.name().toStdString();
+    const QColor greyed = DimmedText(Qt::black, {QColor(0xC0, 0xC0, 0xC0), Qt::white}, 3.0);
+    EXPECT_NE(greyed, QColor(Qt::black));
+    EXPECT_GE(ContrastRatio(greyed, QColor(0xC0, 0xC0, 0xC0)), 3.0);
+}
