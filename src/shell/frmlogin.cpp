@@ -51,6 +51,7 @@ frmLogin::frmLogin()
     setWindowTitle(QStringLiteral("Enter password"));
     SetFixedSizeInTwips(this, kWindowSize);
     PlaceInTwips(this, kPlaces);
+    setTabOrder(txtPassword, command4);  // the help beside the box, before OK
     lblLabels->setBuddy(txtPassword);
     txtPassword->setEchoMode(QLineEdit::Password);
     cmdok->setDefault(true);

@@ -145,6 +145,8 @@ void frmTip::SetBalloon(BalloonArgs &args, QWidget *owner)
     if (owner != parentWidget())
         setParent(owner, windowFlags());
     lblTitle->setText(args.Title);
+    setWindowTitle(args.Title);  // what a screen reader announces, with the body
+    txtTip->setAccessibleName(args.Title);
     if (!args.Text.isEmpty())
         txtTip->setPlainText(args.Text);
     if (!args.RtfFile.isEmpty())

@@ -29,7 +29,6 @@
 #include <QMenuBar>
 
 #include <functional>
-#include <iostream>
 
 namespace fixtora {
 namespace {
@@ -49,8 +48,7 @@ struct NamedBox {
     const char *name;
 };
 
-// The windows whose controls are still to be named; the tree walk only
-// counts their faults.
+// The windows still to be named: the tree walk only reports them.
 const QStringList kStillToName = {"Wizard3",        "Wizard2",        "customdates", "Tableform",
                                   "Enter_Scores",   "TeamScoreentry", "PrintWeekly", "Tournieform"};
 
@@ -103,7 +101,6 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         {"tourwiz", [] { ShowTaskWindow(TaskWindow::tourwiz); }},
         {"Tournieform", [] { SetUpTournament(16); ShowTaskWindow(TaskWindow::Tournieform); }},
     };
-    int unnamed = 0, unlabelled = 0, repeated = 0;
     for (const auto &row : rows) {
         row.open();
         QWidget *window = Form(row.window);
@@ -118,22 +115,12 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         for (const NamedBox &named : row.boxes)
             EXPECT_EQ(accessibleLabel(window->findChild<QWidget *>(QLatin1String(named.box))), named.name)
                 << row.window << "." << named.box;
-        const AccessibilityProblems problems = FindAccessibilityProblems(window);
-        unnamed += problems.unnamed.size();
-        unlabelled += problems.unlabelled.size();
-        repeated += problems.repeated.size();
-        std::cout << row.window << ": " << problems.unnamed.size() << " unnamed, " << problems.unlabelled.size()
-                  << " unlabelled, " << problems.repeated.size() << " repeated\n";
-        if (kStillToName.contains(QLatin1String(row.window))) {
-            std::cout << "  " << (problems.unnamed + problems.unlabelled + problems.repeated).join("; ").toStdString() << "\n";
-            continue;
-        }
-        EXPECT_EQ(problems.unnamed, QStringList()) << row.window;
-        EXPECT_EQ(problems.unlabelled, QStringList()) << row.window;
-        EXPECT_EQ(problems.repeated, QStringList()) << row.window;
+        const AccessibilityProblems found = FindAccessibilityProblems(window);
+        const QStringList all = found.unnamed + found.unlabelled + found.repeated;
+        qInfo().noquote() << row.window << found.unnamed.size() << "unnamed," << found.unlabelled.size()
+                          << "unlabelled," << found.repeated.size() << "repeated" << all.join("; ");
+        EXPECT_TRUE(all.isEmpty() || kStillToName.contains(QLatin1String(row.window))) << row.window;
     }
-    std::cout << "all windows: " << unnamed << " unnamed, " << unlabelled << " unlabelled, " << repeated
-              << " repeated\n";
     UnloadForm<TeamScoreentry>();
     UnloadForm<ShowPenalty>();
     UnloadForm<changename>();

@@ -174,13 +174,10 @@ TEST(SetColors, TheGlossTypeScalesTheBlueOfItsGradientColour)
 // would hide them; a greyed caption that still reads at 3:1.
 TEST(Contrast, ColoursAreKeptOnlyWhereTheyRead)
 {
-    const QColor navy(0, 0, 0x80), paleYellow(0xF3, 0xF5, 0x9E), dark(0x30, 0x30, 0x30);
-    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
-    const struct { QColor preferred, background, shown; } rows[] = {
-        {navy, Qt::white, navy}, {navy, dark, Qt::white}, {QColor(0xEE, 0xEE, 0xEE), paleYellow, Qt::black}};
-    for (const auto &row : rows)
-        EXPECT_EQ(ReadableOn(row.preferred, row.background), row.shown) << row.background.name().toStdString();
-    const QColor greyed = DimmedText(Qt::black, {QColor(0xC0, 0xC0, 0xC0), Qt::white}, 3.0);
-    EXPECT_NE(greyed, QColor(Qt::black));
-    EXPECT_GE(ContrastRatio(greyed, QColor(0xC0, 0xC0, 0xC0)), 3.0);
+    const QColor navy(0, 0, 0x80), grey(0xC0, 0xC0, 0xC0);
+    EXPECT_EQ(ReadableOn(navy, Qt::white), navy);
+    EXPECT_EQ(ReadableOn(navy, QColor(0x30, 0x30, 0x30)), QColor(Qt::white));
+    EXPECT_EQ(ReadableOn(QColor(0xEE, 0xEE, 0xEE), QColor(0xF3, 0xF5, 0x9E)), QColor(Qt::black));
+    const QColor greyed = DimmedText(Qt::black, {grey, Qt::white}, 3.0);
+    EXPECT_TRUE(greyed != QColor(Qt::black) && ContrastRatio(greyed, grey) >= 3.0);
 }

@@ -314,61 +314,28 @@ QMap<QString, QStringList> AccessKeys(QWidget *window)
 
 namespace {
 
-bool isBox(QAccessible::Role role)
-{
-    return role == QAccessible::EditableText || role == QAccessible::ComboBox || role == QAccessible::SpinBox
-        || role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree;
-}
-
-bool isPressable(QAccessible::Role role)
-{
-    return role == QAccessible::PushButton || role == QAccessible::CheckBox || role == QAccessible::RadioButton
-        || role == QAccessible::PageTab || role == QAccessible::Link || role == QAccessible::ButtonMenu;
-}
-
-// A box's name: its own, or its label's.
-QString boxName(QAccessibleInterface *box)
-{
-    if (auto *widget = qobject_cast<QWidget *>(box->object()); widget && !widget->accessibleName().isEmpty())
-        return widget->accessibleName();
-    const auto labels = box->relations(QAccessible::Label);
-    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name).trimmed();
-}
-
-QString controlName(QAccessibleInterface *control, QAccessibleInterface *parent)
-{
-    if (QObject *object = control->object(); object && !object->objectName().isEmpty())
-        return object->objectName();
-    return parent->object() ? parent->object()->objectName() + QLatin1Char('/') + control->text(QAccessible::Name)
-                            : control->text(QAccessible::Name);
-}
-
+// Boxes are read by their name or their label; other controls by their name.
 void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString, QStringList> &names)
 {
+    using A = QAccessible;
     for (int i = 0; i < node->childCount(); ++i) {
         QAccessibleInterface *child = node->child(i);
-        if (!child || child->state().invisible || child->role() == QAccessible::ScrollBar)
+        if (!child || child->state().invisible || child->role() == A::ScrollBar)
             continue;
-        const QAccessible::Role role = child->role();
-        const QString control = controlName(child, node);
-        if (isBox(role)) {
-            const QString name = boxName(child);
-            if (name.isEmpty())
-                found.unlabelled.append(control);
-            else
-                names[name].append(control);
-            continue;
-        }
         auto *widget = qobject_cast<QWidget *>(child->object());
-        const bool passesFocusOn = (widget && widget->focusProxy()) || role == QAccessible::PageTabList;
-        if ((child->state().focusable && !passesFocusOn) || isPressable(role)) {
-            const QString name = child->text(QAccessible::Name).trimmed();
-            if (name.isEmpty())
-                found.unnamed.append(control);
-            else
-                names[name].append(control);
-        }
-        walk(child, found, names);
+        const A::Role role = child->role();
+        const bool box = QList{A::EditableText, A::ComboBox, A::SpinBox, A::List, A::Table, A::Tree}.contains(role);
+        const bool control = box || QList{A::PushButton, A::CheckBox, A::RadioButton, A::PageTab}.contains(role)
+            || (child->state().focusable && role != A::PageTabList && !(widget && widget->focusProxy()));
+        const auto labels = child->relations(A::Label);
+        QString name = box && widget ? widget->accessibleName() : child->text(A::Name).trimmed();
+        if (box && name.isEmpty() && !labels.isEmpty())
+            name = labels.first().first->text(A::Name);
+        if (control)
+            (name.isEmpty() ? (box ? found.unlabelled : found.unnamed) : names[name])
+                .append(widget ? widget->objectName() : child->text(A::Name));
+        if (!box)
+            walk(child, found, names);
     }
 }
 
@@ -378,8 +345,7 @@ AccessibilityProblems FindAccessibilityProblems(QWidget *window)
 {
     AccessibilityProblems found;
     QMap<QString, QStringList> names;
-    if (QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window))
-        walk(root, found, names);
+    walk(QAccessible::queryAccessibleInterface(window), found, names);
     for (auto name = names.begin(); name != names.end(); ++name)
         if (name.value().size() > 1)
             found.repeated.append(name.key() + QStringLiteral(": ") + name.value().join(QStringLiteral(", ")));

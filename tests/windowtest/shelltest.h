@@ -134,16 +134,9 @@ bool KeyboardBackIn(QWidget *box);
 // titles. A key answered by more than one control is a clash.
 QMap<QString, QStringList> AccessKeys(QWidget *window);
 
-// What a screen reader stumbles on in the accessibility tree of window, each
-// control by its object name: the controls that take the keyboard or can be
-// pressed but have no name; the text, combo and spin boxes, lists and tables
-// that are no label's buddy and have no name of their own (a combo box reads
-// out its value in place of a name); the names that two controls share.
-struct AccessibilityProblems {
-    QStringList unnamed;
-    QStringList unlabelled;
-    QStringList repeated;
-};
+// What a screen reader stumbles on in window, by object name: controls with
+// no name, boxes with neither a name nor a label, names shared by controls.
+struct AccessibilityProblems { QStringList unnamed, unlabelled, repeated; };
 AccessibilityProblems FindAccessibilityProblems(QWidget *window);
 
 } // namespace fixtora
