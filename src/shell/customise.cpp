@@ -335,11 +335,12 @@ chameleonButton *customise::NewHelpButton(const char *name)
 }
 
 // Every help button opens a new balloon under the control it explains, owned
-// by the main window, whatever the bubble-help setting says.
+// by the main window, whatever the bubble-help setting says; the balloons go
+// when the options close.
 void customise::ConnectHelpButtons()
 {
     for (const HelpButton &help : kHelpBalloons)
-        ConnectHelpButton(this, help);
+        ConnectHelpButton(this, help, true);
 }
 
 // ---- Loading -------------------------------------------------------------------------
