@@ -19,10 +19,8 @@
 #include "ui/programbutton.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QMdiSubWindow>
-#include <QShortcut>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -30,6 +28,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include <algorithm>
