@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -27,6 +28,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -155,6 +158,8 @@ customise::customise()
     BuildTabs();
     ConnectHelpButtons();
     Form_Load();
+    m_loaded = ShownSettings();
+    Check1->setFocus();
 }
 
 // The controls are laid out tightly enough for the whole tab control to fit
@@ -179,6 +184,10 @@ void customise::BuildTabs()
     command5->setFixedSize(90, 30);
     grid->addWidget(command5, 3, 1, Qt::AlignRight | Qt::AlignVCenter);
     connect(command5, &QAbstractButton::clicked, this, &customise::command5_Click);
+    // Return is Close; Escape closes as the close box does (and as Ctrl+W,
+    // the workspace window's own key, does).
+    command5->setDefault(true);
+    new QShortcut(Qt::Key_Escape, this, this, &customise::CloseAsked, Qt::WidgetWithChildrenShortcut);
 
     tabs->addTab(general, QStringLiteral("General"));
     tabs->resize(tabs->sizeHint());
@@ -191,23 +200,21 @@ QWidget *customise::BuildLeagueOptions()
     auto *grid = new QGridLayout(Frame3);
     grid->setVerticalSpacing(kRowSpacing);
 
-    auto check = [&](QCheckBox *&box, const char *name, const char *caption, int row) {
+    // Each control is followed by its help button, for Tab as on screen.
+    auto check = [&](QCheckBox *&box, const char *name, const char *caption, const char *help, int row) {
         box = MakeCheckBox(Frame3, name, QString::fromLatin1(caption));
         grid->addWidget(box, row, 0, 1, 2);
+        chameleonButton *button = NewHelpButton(help);
+        grid->addWidget(button, row, 2);
+        return button;
     };
-    check(Check1, "Check1", "Date is visible", 0);
-    check(Check2, "Check2", "Week is visible", 1);
-    check(Check3, "Check3", "Table Name is visible", 2);
-    check(Check4, "Check4", "Start/End Date Summary", 3);
-    check(Check5, "Check5", "Add Games per match", 4);
-    check(Check6, "Check6", "Enable Home/Away Rule", 5);
-    grid->addWidget(NewHelpButton("chameleonButton5"), 0, 2);
-    grid->addWidget(NewHelpButton("chameleonButton6"), 1, 2);
-    grid->addWidget(NewHelpButton("chameleonButton7"), 2, 2);
-    grid->addWidget(NewHelpButton("chameleonButton3"), 3, 2);
-    Command7 = NewHelpButton("Command7");
-    grid->addWidget(Command7, 4, 2);
-    grid->addWidget(NewHelpButton("chameleonButton4"), 5, 2);
+    check(Check1, "Check1", "Date is visible", "chameleonButton5", 0);
+    check(Check2, "Check2", "Week is visible", "chameleonButton6", 1);
+    check(Check3, "Check3", "Table Name is visible", "chameleonButton7", 2);
+    check(Check4, "Check4", "Start/End Date Summary", "chameleonButton3", 3);
+    Command7 = check(Check5, "Check5", "Add Games per match", "Command7", 4);
+    Command7->setAccessibleName(HelpButtonName(Check5->text()));
+    check(Check6, "Check6", "Enable Home/Away Rule", "chameleonButton4", 5);
 
     auto text = [&](QLineEdit *&box, const char *name, const char *label, const char *help, int row) {
         box = MakeTextBox(nullptr, name);
@@ -231,8 +238,6 @@ QWidget *customise::BuildColumns()
         MakeFrame(nullptr, "Frame5", QStringLiteral("Choose Columns to display for League Tables(in this order)"));
     auto *grid = new QGridLayout(Frame5);
     grid->setVerticalSpacing(kRowSpacing);
-    Command3_1 = NewHelpButton("Command3_1");
-    grid->addWidget(Command3_1, 1, 3);
     for (int i = 1; i <= kTableColumnRows; ++i) {
         QComboBox *column = NewColumnBox(ElementName("Combo1", i));
         QLineEdit *caption = MakeTextBox(nullptr, ElementName("Text3", i));
@@ -240,6 +245,13 @@ QWidget *customise::BuildColumns()
         grid->addWidget(column, i, 0);
         grid->addWidget(namingLabel("show as:-", caption), i, 1);
         grid->addWidget(caption, i, 2);
+        column->setAccessibleName(QStringLiteral("Column %1").arg(i));
+        caption->setAccessibleName(QStringLiteral("Column %1 shown as").arg(i));
+        if (i == 1) {
+            Command3_1 = NewHelpButton("Command3_1");
+            Command3_1->setAccessibleName(HelpButtonName(QStringLiteral("date is visible, beside the columns")));
+            grid->addWidget(Command3_1, 1, 3);
+        }
         connect(column, &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
         Combo1.append(column);
         Text3.append(caption);
@@ -256,6 +268,7 @@ QWidget *customise::BuildSortOrder()
         if (i == 1)
             row->addWidget(namingLabel("Sort order ----->", key));
         row->addWidget(key);
+        key->setAccessibleName(QStringLiteral("Sort order %1").arg(i));
         connect(key, &QComboBox::activated, this, [this, i] { Combo2_Click(i); });
         Combo2.append(key);
     }
@@ -281,6 +294,7 @@ QWidget *customise::BuildPointsAndPassword()
     Check7 = MakeCheckBox(Frame6, "Check7", QStringLiteral("Enabled password"));
     Text4 = MakeTextBox(nullptr, "Text4");
     Text4->setEchoMode(QLineEdit::Password);
+    Text4->setAccessibleName(QStringLiteral("Password"));
     grid->addWidget(Check7, 3, 0);
     grid->addWidget(Text4, 3, 1, 1, 2);
     connect(Check7, &QCheckBox::clicked, this, &customise::Check7_Click);
@@ -321,11 +335,12 @@ chameleonButton *customise::NewHelpButton(const char *name)
 }
 
 // Every help button opens a new balloon under the control it explains, owned
-// by the main window, whatever the bubble-help setting says.
+// by the main window, whatever the bubble-help setting says; the balloons go
+// when the options close.
 void customise::ConnectHelpButtons()
 {
     for (const HelpButton &help : kHelpBalloons)
-        ConnectHelpButton(this, help);
+        ConnectHelpButton(this, help, true);
 }
 
 // ---- Loading -------------------------------------------------------------------------
@@ -460,6 +475,46 @@ void customise::Combo2_Click(int n)
 }
 
 // ---- Close -------------------------------------------------------------------------------
+
+// What the controls show, to tell whether the user changed a setting.
+QStringList customise::ShownSettings() const
+{
+    QStringList shown = shownTexts(QList<QLineEdit *>{Text1, txtpath, Text5, Text8, Text7, Text6, Text4} + Text3)
+        + shownTexts(Combo1 + Combo2);
+    for (const QCheckBox *box : {Check1, Check2, Check3, Check4, Check5, Check6, Check7})
+        shown.append(BoolText(box->isChecked()));
+    return shown;
+}
+
+void customise::CloseAsked()
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+// Leaving by the close box, Escape or Ctrl+W drops no changed setting
+// without a word: Save runs Close, which stays open when it refuses.
+void customise::closeEvent(QCloseEvent *event)
+{
+    if (ShownSettings() == m_loaded) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    switch (AskToSave(QStringLiteral("Store the changed options?"), windowTitle())) {
+    case SaveAnswer::Save:
+        command5_Click();
+        break;
+    case SaveAnswer::Discard:
+        m_loaded = ShownSettings();
+        UnloadForm<customise>();
+        break;
+    case SaveAnswer::Cancel:
+        break;
+    }
+}
 
 // Every check runs before anything is applied, so a refused Close changes no
 // setting. A setting that cannot be written is reported and the dialog stays

@@ -1,9 +1,12 @@
 #pragma once
 // The options dialog: the settings that apply to every league. The password
 // switch, the bubble-help button and the round word are stored as soon as they
-// are used; everything else is checked and stored by Close.
+// are used; everything else is checked and stored by Close (also Return).
+// Leaving otherwise (Escape, Ctrl+W, the close box) with a setting changed
+// asks whether to store it first.
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class QCheckBox;
@@ -22,6 +25,9 @@ class customise : public QWidget
 
 public:
     customise();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildTabs();
@@ -45,6 +51,8 @@ private:
     void Combo1_Click(int n);
     void Combo2_Click(int n);
     void command5_Click();
+    QStringList ShownSettings() const;
+    void CloseAsked();
 
     bool SettingsPassChecks();
     bool ColumnsPassChecks();
@@ -64,6 +72,7 @@ private:
     QList<QLineEdit *> Text3;    // rows 1..8 at indices 0..7
     QList<QComboBox *> Combo2;   // sort keys 1..5 at indices 0..4
     bool m_failureShown = false; // a store made at once failed and was reported
+    QStringList m_loaded;        // ShownSettings() as loaded
 };
 
 } // namespace fixtora

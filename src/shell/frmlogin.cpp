@@ -45,12 +45,13 @@ frmLogin::frmLogin()
       txtPassword(MakeTextBox(this, "txtPassword")),
       cmdok(MakeButton(this, "cmdok", QStringLiteral("&OK"))),
       cmdcancel(MakeButton(this, "cmdcancel", QStringLiteral("&Cancel"))),
-      command4(MakeButton(this, "command4", QStringLiteral("?")))
+      command4(MakeHelpButton(this, "command4", QStringLiteral("Enter Password")))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Enter password"));
     SetFixedSizeInTwips(this, kWindowSize);
     PlaceInTwips(this, kPlaces);
+    setTabOrder(txtPassword, command4);  // the help beside the box, before OK
     lblLabels->setBuddy(txtPassword);
     txtPassword->setEchoMode(QLineEdit::Password);
     cmdok->setDefault(true);

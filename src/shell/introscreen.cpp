@@ -91,6 +91,8 @@ IntroScreen::IntroScreen()
     Picture3->setPixmap(LogoPicture(Picture3->width()));
     connect(command1, &QAbstractButton::clicked, this, &IntroScreen::command1_Click);
     connect(Label5, &LinkLabel::clicked, this, &IntroScreen::Label5_Click);
+    NameAfter(Check1, Label4);
+    command1->setFocus();
 }
 
 bool IntroScreen::Load()

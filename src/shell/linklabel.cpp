@@ -1,6 +1,11 @@
 #include "shell/linklabel.h"
 
+#include "ui/chameleoncolors.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace fixtora {
 
@@ -10,9 +15,29 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(blue);
+    QPalette link = palette();
+    link.setColor(QPalette::WindowText, ReadableOn(link.color(QPalette::Link), link.color(QPalette::Window)));
+    setPalette(link);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

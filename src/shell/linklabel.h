@@ -1,5 +1,7 @@
 #pragma once
-// A label shown as a link (blue, underlined) that reports a click.
+// A label shown as a link (blue, underlined) that reports a click. Tab
+// reaches it like a button, with its focus shown, and Return, Enter or Space
+// follow it.
 
 #include <QLabel>
 
@@ -15,6 +17,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace fixtora

@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -81,26 +82,35 @@ Main::Main() : m_area(new QMdiArea(this))
     Form_Load();
 }
 
+// The menus' access keys are free in every window the menu bar stands over
+// (the main menu's Help button has Alt+H). Every letter of Help answers a
+// control of some window, so that menu is reached by F10, which opens the
+// first menu, and the arrow keys.
 void Main::CreateMenus()
 {
-    const auto addMenu = [this](const char *name) {
-        QMenu *menu = menuBar()->addMenu(QLatin1String(name));
+    const auto addMenu = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
         menu->setObjectName(QLatin1String(name));
         return menu;
     };
-    const auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (Main::*handler)()) {
+    const auto addItem = [this](QMenu *menu, const char *name, const QString &caption, void (Main::*handler)(),
+                                const QKeySequence &key = {}) {
         QAction *item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
+        item->setShortcut(key);
         connect(item, &QAction::triggered, this, handler);
     };
-    addItem(addMenu("File"), "Exit", QStringLiteral("Exit"), &Main::Exit_Click);
-    addItem(addMenu("Edit"), "Customize", QStringLiteral("Customise"), &Main::Customize_Click);
-    QMenu *help = addMenu("Help");
-    addItem(help, "Contents", QStringLiteral("Contents"), &Main::Contents_Click);
-    addItem(help, "InternetHelp", QStringLiteral("Internet Help"), &Main::InternetHelp_Click);
-    addItem(help, "whatnew", QStringLiteral("What's New"), &Main::whatnew_Click);
+    addItem(addMenu("File", QStringLiteral("&File")), "Exit", QStringLiteral("E&xit"), &Main::Exit_Click,
+            Qt::CTRL | Qt::Key_Q);
+    addItem(addMenu("Edit", QStringLiteral("E&dit")), "Customize", QStringLiteral("&Customise"),
+            &Main::Customize_Click);
+    QMenu *help = addMenu("Help", QStringLiteral("Help"));
+    addItem(help, "Contents", QStringLiteral("&Contents"), &Main::Contents_Click, Qt::Key_F1);
+    addItem(help, "InternetHelp", QStringLiteral("&Internet Help"), &Main::InternetHelp_Click);
+    addItem(help, "whatnew", QStringLiteral("&What's New"), &Main::whatnew_Click);
     help->addSeparator();
-    addItem(help, "About", QStringLiteral("About Fixtora"), &Main::About_Click);
+    addItem(help, "About", QStringLiteral("&About Fixtora"), &Main::About_Click);
+    new QShortcut(Qt::Key_F10, this, this, [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 // The start-up work of the program.

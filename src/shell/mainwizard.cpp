@@ -21,6 +21,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QShortcut>
 #include <QTimer>
 
 namespace fixtora {
@@ -117,13 +118,21 @@ void MainWizard::ConnectHandlers()
     connect(tournie, &QAbstractButton::clicked, this, &MainWizard::tournie_Click);
     connect(Wiz2Help, &QAbstractButton::clicked, this, &MainWizard::Wiz2Help_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWizard::Timer1_Timer);
+    // The standard keys of the two tasks, while the menu has the keyboard.
+    const auto pressOn = [this](const QKeySequence &key, chameleonButton *button) {
+        new QShortcut(key, this, button, &QAbstractButton::click, Qt::WidgetWithChildrenShortcut);
+    };
+    pressOn(Qt::CTRL | Qt::Key_N, createtable);
+    pressOn(Qt::CTRL | Qt::Key_O, opentable);
 }
 
 void MainWizard::AddHelpButtons()
 {
     for (const HelpButton &help : kHelpBalloons) {
-        MakeButton(FrameMainWizard, help.button, QStringLiteral("?"));
-        ConnectHelpButton(this, help);
+        chameleonButton *button = MakeHelpButton(FrameMainWizard, help.button, QLatin1String(help.title));
+        ConnectHelpButton(this, help, true);
+        // Tab reaches each help button after the task it explains.
+        setTabOrder(FrameMainWizard->findChild<QWidget *>(QLatin1String(help.anchor)), button);
     }
 }
 

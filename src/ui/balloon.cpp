@@ -1,11 +1,14 @@
 #include "ui/balloon.h"
 
+#include "ui/chameleoncolors.h"
 #include "ui/controls.h"
+#include "ui/programbutton.h"
 #include "ui/twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -98,6 +101,7 @@ frmTip::frmTip()
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
     colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
@@ -105,6 +109,9 @@ frmTip::frmTip()
     colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
     setPalette(colours);
 
+    QPalette onBand = colours;
+    onBand.setColor(QPalette::WindowText, ReadableOn(colours.color(QPalette::ToolTipText), kTitleBand));
+    lblTitle->setPalette(onBand);
     lblTitle->setIndent(kTitleIndent);
     lblTitle->setFixedHeight(kTitleHeight);
     lblTitle->installEventFilter(this);
@@ -138,6 +145,8 @@ void frmTip::SetBalloon(BalloonArgs &args, QWidget *owner)
     if (owner != parentWidget())
         setParent(owner, windowFlags());
     lblTitle->setText(args.Title);
+    setWindowTitle(args.Title);  // what a screen reader announces, with the body
+    txtTip->setAccessibleName(args.Title);
     if (!args.Text.isEmpty())
         txtTip->setPlainText(args.Text);
     if (!args.RtfFile.isEmpty())
@@ -179,6 +188,21 @@ void frmTip::CloseWith(QWidget *form)
     connect(form, &QObject::destroyed, this, &frmTip::HideBalloon);
 }
 
+void frmTip::StayWith(QWidget *window)
+{
+    m_window = window;
+    qApp->installEventFilter(this);
+    // A list dropped down from the window, or a balloon, is not another window.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *now) {
+        if (!now || now->type() == Qt::Popup || now == m_window->windowHandle())
+            return;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto widget = std::ranges::find(windows, now, &QWidget::windowHandle);
+        if (widget == windows.end() || !qobject_cast<frmTip *>(*widget))
+            HideBalloon();
+    });
+}
+
 void frmTip::ShowIcon(const QString &code)
 {
     static const QStringList xpCodes{"i", "x", "!"};
@@ -199,6 +223,15 @@ void frmTip::LoadRtfFile(const QString &path)
 
 bool frmTip::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool escape = (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape;
+    if (escape && m_window && watched->isWidgetType() && isVisible()
+        && static_cast<QWidget *>(watched)->window() == m_window) {
+        if (event->type() == QEvent::KeyPress)
+            HideBalloon();
+        event->accept();
+        return true;
+    }
     if (watched == m_closesWith) {
         if (event->type() == QEvent::Hide)
             HideBalloon();
@@ -303,6 +336,7 @@ frmTip *ShowHelpBalloon(QWidget *anchor, const QString &title, const QString &te
     auto *tip = new frmTip;
     tip->SetBalloon(args, owner ? owner : anchor->window());
     tip->show();
+    tip->StayWith(anchor->window());
     anchor->window()->activateWindow();
     return tip;
 }
@@ -312,11 +346,12 @@ void ConnectHelpButton(QWidget *form, const HelpButton &help, bool closesWithFor
     auto *button = form->findChild<QAbstractButton *>(QLatin1String(help.button));
     QWidget *anchor = form->findChild<QWidget *>(QLatin1String(help.anchor));
     Q_ASSERT(button && anchor);
+    if (button->accessibleName().isEmpty())
+        button->setAccessibleName(HelpButtonName(QLatin1String(help.title)));
     QObject::connect(button, &QAbstractButton::clicked, form, [form, anchor, help, closesWithForm] {
         frmTip *tip = ShowHelpBalloon(anchor, QLatin1String(help.title), QLatin1String(help.text));
         if (closesWithForm)
             tip->CloseWith(form);
-        form->setFocus();
     });
 }
 

@@ -50,6 +50,11 @@ public:
     void HideBalloon();
     // The balloon closes as soon as form is hidden or unloaded.
     void CloseWith(QWidget *form);
+    // The balloon belongs to window: Escape typed there closes it (the
+    // newest balloon first, before the window sees the key), and so does
+    // the keyboard moving to any other window of the program, so that no
+    // balloon is left over a window opened later.
+    void StayWith(QWidget *window);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +75,7 @@ private:
     QLabel *lblX;
     QTimer *timAutoClose;
     QWidget *m_closesWith = nullptr;
+    QWidget *m_window = nullptr;
     // Pictures kept for the icon and the close button.
     std::array<QPixmap, 3> imgIconXP;  // information, error, warning
     std::array<QPixmap, 3> imgIcon;    // the same in the older, flat style
@@ -93,7 +99,8 @@ QPoint BalloonPlace(const QRect &anchor, const QSize &size, const QRect &area);
 // anchor (the control the button explains) on anchor's screen, 4680 x 1620
 // twips, "Tahoma", icon "i", a close button and no auto-close, shown modeless
 // and owned by owner (anchor's window when null). The focus then goes back to
-// anchor's window. The balloon deletes itself when it closes.
+// anchor's window, and the balloon stays with that window (StayWith). The
+// balloon deletes itself when it closes.
 frmTip *ShowHelpBalloon(QWidget *anchor, const QString &title, const QString &text,
                         QWidget *owner = nullptr);
 
@@ -107,9 +114,10 @@ struct HelpButton {
 };
 
 // Makes a click on the "?" button of form open its balloon under the control
-// it explains, then gives the focus back to form. A balloon stays until the
+// it explains; the keyboard stays where it was. The button, unless already
+// named, is read as help on the balloon's title. A balloon stays until the
 // user closes it, or with closesWithForm until form is hidden or unloaded (a
-// wizard page's balloons go with their page).
+// page's balloons go with their page).
 void ConnectHelpButton(QWidget *form, const HelpButton &help, bool closesWithForm = false);
 
 } // namespace fixtora

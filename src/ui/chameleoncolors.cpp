@@ -3,6 +3,7 @@
 #include "platform/numbers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace fixtora {
 
@@ -87,6 +88,53 @@ QColor ToQColor(qint32 rgb)
 qint32 FromQColor(const QColor &colour)
 {
     return Rgb(colour.red(), colour.green(), colour.blue());
+}
+
+namespace {
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+constexpr double kReadable = 4.5;
+
+} // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+QColor ReadableOn(const QColor &preferred, const QColor &background)
+{
+    if (ContrastRatio(preferred, background) >= kReadable)
+        return preferred;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+}
+
+QColor DimmedText(const QColor &text, std::initializer_list<QColor> backgrounds, double minimum)
+{
+    const auto readsOnAll = [&](const QColor &colour) {
+        return std::ranges::all_of(backgrounds,
+                                   [&](const QColor &back) { return ContrastRatio(colour, back) >= minimum; });
+    };
+    const QColor back = *backgrounds.begin();
+    // Half way toward the background at most, then back toward the text.
+    for (int part = 50; part > 0; part -= 5) {
+        const QColor mixed = QColor::fromRgbF(text.redF() + (back.redF() - text.redF()) * part / 100,
+                                              text.greenF() + (back.greenF() - text.greenF()) * part / 100,
+                                              text.blueF() + (back.blueF() - text.blueF()) * part / 100);
+        if (readsOnAll(mixed))
+            return mixed;
+    }
+    return text;
 }
 
 ButtonPalette SetColors(const PaletteSource &s)

@@ -4,6 +4,8 @@
 // colour whose low byte is the index of a system colour.
 
 #include <QPalette>
+
+#include <initializer_list>
 #include <QtGlobal>
 
 namespace fixtora {
@@ -38,6 +40,20 @@ int Greyscale(qint32 colour);
 
 QColor ToQColor(qint32 rgb);
 qint32 FromQColor(const QColor &colour);
+
+// How far apart two colours read, from 1 (the same) to 21 (black and
+// white), by their relative luminance as the web's accessibility
+// guidelines measure it: body text wants 4.5, large or disabled text 3.
+double ContrastRatio(const QColor &a, const QColor &b);
+
+// preferred where it reads on background (4.5:1): the program's own colours
+// on the default palette; else black or white, whichever reads better, so
+// that a dark desktop theme keeps the text readable.
+QColor ReadableOn(const QColor &preferred, const QColor &background);
+
+// text mixed toward background as far as it still reads at minimum against
+// every colour of backgrounds: the greyed caption of a disabled button.
+QColor DimmedText(const QColor &text, std::initializer_list<QColor> backgrounds, double minimum);
 
 struct ButtonPalette
 {

@@ -9,6 +9,9 @@ namespace fixtora {
 
 namespace {
 
+// A disabled caption reads at least this well on its face.
+constexpr double kDisabledContrast = 3.0;
+
 void CornerPixels(ButtonCanvas &c, qint32 colour)
 {
     const int W = c.width(), H = c.height();
@@ -52,6 +55,12 @@ void chameleonButton::Redraw(quint8 state, bool force)
         DrawLook(c, Look::Pressed);
     else if (state == StateUp)
         DrawLook(c, Look::Up);
+    // Where the keyboard is shows on every look, in the desktop's highlight.
+    if (m_HasFocus && m_ShowFocusRect && isEnabled()) {
+        const qint32 ring = FromQColor(palette().color(QPalette::Highlight));
+        c.Frame(1, 1, width() - 2, height() - 2, ring);
+        c.Frame(2, 2, width() - 4, height() - 4, ring);
+    }
     m_palette = kept;
     update();
 }
@@ -127,7 +136,11 @@ void chameleonButton::GradientLook(ButtonCanvas &c, Look look)
     case Look::Disabled:
         gradient();
         frames();
-        DrawCaption(c, 6);
+        // Greyed, yet readable on every row of the gradient.
+        CaptionText(c, m_layout.CaptionRect,
+                    FromQColor(DimmedText(ToQColor(p.TextColor),
+                                          {ToQColor(Shift(p.HighlightColor, -58)), ToQColor(p.HighlightColor)},
+                                          kDisabledContrast)));
         break;
     }
 }

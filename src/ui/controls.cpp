@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/chameleoncolors.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace fixtora {
 
@@ -95,6 +98,7 @@ QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption
     label->setAutoFillBackground(true);
     QPalette colours = label->palette();
     colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, ReadableOn(colours.color(QPalette::WindowText), Qt::white));
     label->setPalette(colours);
     return label;
 }
@@ -104,6 +108,12 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &captio
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+void NameAfter(QWidget *control, QLabel *label)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed());
 }
 
 } // namespace fixtora

@@ -81,7 +81,13 @@ Control *InTwips(Control *control, const QRect &twips)
 // A label with a white background (the program's pages of the older kind).
 QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption = QString());
 
-// A check box named name with caption beside it.
+// A check box named name with caption beside it. One without a caption of
+// its own is named for the label beside it with NameAfter.
 QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &caption = QString());
+
+// Ties label to the control it stands beside: its access key moves the
+// keyboard to control, and a screen reader reads its caption as the
+// control's name (a combo box would otherwise be read by its value alone).
+void NameAfter(QWidget *control, QLabel *label);
 
 } // namespace fixtora

@@ -2,10 +2,13 @@
 
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
+#include "ui/chameleoncolors.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -68,11 +71,15 @@ QPixmap StockIcon(QStyle::StandardPixmap which)
     return QApplication::style()->standardIcon(which).pixmap(kIconPixels, kIconPixels);
 }
 
-QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect &twips)
+// Navy, where it reads on the line's background.
+QLabel *TitleLine(QWidget *parent, const char *name, double points, const QRect &twips, bool onWhite = false)
 {
     QLabel *label = InArial(MakeLabel(parent, name), points);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, kNavy);
+    label->setAutoFillBackground(onWhite);
+    if (onWhite)
+        colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, ReadableOn(kNavy, colours.color(QPalette::Window)));
     label->setPalette(colours);
     PlaceInTwips(label, twips);
     return label;
@@ -113,6 +120,34 @@ void EnableWindows(const QList<QPointer<QWidget>> &windows)
     for (const QPointer<QWidget> &window : windows)
         if (window)
             window->setEnabled(true);
+}
+
+// The box as a screen reader sees it.
+class MessageBoxAccessible : public QAccessibleWidget {
+public:
+    explicit MessageBoxAccessible(frmMSGBOX *box) : QAccessibleWidget(box, QAccessible::Dialog) {}
+
+    QAccessible::Role role() const override
+    {
+        return static_cast<const frmMSGBOX *>(widget())->IsAlert() ? QAccessible::AlertMessage : QAccessible::Dialog;
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        const auto *box = static_cast<const frmMSGBOX *>(widget());
+        const auto *title = box->findChild<QLabel *>(QStringLiteral("Label1"));
+        if (which == QAccessible::Name)
+            return title->text().isEmpty() ? box->windowTitle() : title->text();
+        if (which == QAccessible::Description)
+            return box->Message();
+        return QAccessibleWidget::text(which);
+    }
+};
+
+QAccessibleInterface *messageBoxAccessible(const QString &, QObject *object)
+{
+    auto *box = qobject_cast<frmMSGBOX *>(object);
+    return box ? new MessageBoxAccessible(box) : nullptr;
 }
 
 } // namespace
@@ -174,7 +209,7 @@ bool AskYesNo(const QString &title, const QString &text, int keeps, int icon)
 }
 
 frmMSGBOX::frmMSGBOX()
-    : Label1(TitleLine(this, "Label1", 14.25, kLabel1)),
+    : Label1(TitleLine(this, "Label1", 14.25, kLabel1, true)),
       Label2(TitleLine(this, "Label2", 9, kLabel2)),
       lblMessage(MessageText(this, "lblMessage", Qt::ScrollBarAlwaysOff)),
       lblscrollbars(MessageText(this, "lblscrollbars", Qt::ScrollBarAlwaysOn)),
@@ -189,6 +224,10 @@ frmMSGBOX::frmMSGBOX()
              StockIcon(QStyle::SP_ComputerIcon), StockIcon(QStyle::SP_TrashIcon)}
 {
     setObjectName("frmMSGBOX");
+    static const bool readable = (QAccessible::installFactory(messageBoxAccessible), true);
+    Q_UNUSED(readable);
+    lblMessage->setAccessibleName(QStringLiteral("Message"));
+    lblscrollbars->setAccessibleName(QStringLiteral("Message"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -197,10 +236,6 @@ frmMSGBOX::frmMSGBOX()
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(TwipsToPixelsX(kInnerWidth), TwipsToPixelsY(kInnerHeight));
 
-    Label1->setAutoFillBackground(true);
-    QPalette white = Label1->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Label1->setPalette(white);
     Label1->setIndent(TwipsToPixelsX(kLabel2.x()));
 
     PlaceInTwips(Picture1, kPicture1);
@@ -242,9 +277,12 @@ void frmMSGBOX::Present(MessageArgs &args)
         args.Buttons = MessageButtons::OKOnly;
     SetButtonSet(args.Buttons);
     MakeDefaultAnswer(args.DefaultAnswer);
+    m_alert = args.Buttons == MessageButtons::OKOnly && (args.Icon == 1 || args.Icon == 10);
 
     CentreOnScreen(this);
     show();
+    QAccessibleEvent announced(this, m_alert ? QAccessible::Alert : QAccessible::DialogStart);
+    QAccessible::updateAccessibility(&announced);
     MoveToPosition(args.Top, args.Left);
     TakeKeyboard();
     if (args.TimeoutMs > 0) {
@@ -266,6 +304,13 @@ void frmMSGBOX::TakeKeyboard()
             focus = button;
     }
     focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+QString frmMSGBOX::Message() const
+{
+    const QString subtitle = Label2->text();
+    const QString text = (lblMessage->isVisibleTo(this) ? lblMessage : lblscrollbars)->toPlainText();
+    return subtitle.isEmpty() || subtitle == Label1->text() ? text : subtitle + QLatin1Char('\n') + text;
 }
 
 void frmMSGBOX::SetTexts(const MessageArgs &args)

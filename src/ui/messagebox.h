@@ -119,6 +119,12 @@ public:
 
     bool Finished = false;
 
+    // What a screen reader reads: an error (a notice with the error or the
+    // failed-login icon) is an alert, any other box a dialog; its name is
+    // the title line, else the caption, and the message its description.
+    bool IsAlert() const { return m_alert; }
+    QString Message() const;
+
 signals:
     // A button was pressed, the time-out ran out or the window was closed.
     void Answered();
@@ -145,6 +151,7 @@ private:
     QLabel *Picture1;
     std::array<chameleonButton *, 4> command1;
     QTimer *etimer;
+    bool m_alert = false;
     // Pictures kept for the icon: Picture2's, and the twelve stock icons.
     QPixmap Picture2;
     std::array<QPixmap, 12> Image1;

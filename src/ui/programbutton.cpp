@@ -28,4 +28,16 @@ chameleonButton *MakeButton(QWidget *parent, const char *name, const QString &ca
     return button;
 }
 
+QString HelpButtonName(const QString &topic)
+{
+    return QStringLiteral("Help: ") + topic;
+}
+
+chameleonButton *MakeHelpButton(QWidget *parent, const char *name, const QString &topic)
+{
+    chameleonButton *button = MakeButton(parent, name, QStringLiteral("?"));
+    button->setAccessibleName(HelpButtonName(topic));
+    return button;
+}
+
 } // namespace fixtora

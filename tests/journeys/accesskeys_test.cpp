@@ -26,6 +26,7 @@
 #include "tournament/tourwiz.h"
 
 #include <QAccessible>
+#include <QMenuBar>
 
 #include <functional>
 
@@ -46,6 +47,10 @@ struct NamedBox {
     const char *box;
     const char *name;
 };
+
+// The windows still to be named: the tree walk only reports them.
+const QStringList kStillToName = {"Wizard3",        "Wizard2",        "customdates", "Tableform",
+                                  "Enter_Scores",   "TeamScoreentry", "PrintWeekly", "Tournieform"};
 
 class AccessKeysJourney : public Journey {};
 
@@ -100,13 +105,21 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         row.open();
         QWidget *window = Form(row.window);
         ASSERT_NE(window, nullptr) << row.window;
-        const QMap<QString, QStringList> keys = AccessKeys(window);
+        QMap<QString, QStringList> keys = AccessKeys(window);
+        if (window->window() == LoadedForm<Main>())  // the menu bar stands over it
+            for (const QAction *menu : LoadedForm<Main>()->menuBar()->actions())
+                keys[QKeySequence::mnemonic(menu->text()).toString(QKeySequence::PortableText).toUpper()] << menu->text();
         for (auto key = keys.begin(); key != keys.end(); ++key)
             EXPECT_EQ(key.value().size(), 1) << row.window << ": " << key.key().toStdString() << " is "
                                              << key.value().join(QStringLiteral(", ")).toStdString();
         for (const NamedBox &named : row.boxes)
             EXPECT_EQ(accessibleLabel(window->findChild<QWidget *>(QLatin1String(named.box))), named.name)
                 << row.window << "." << named.box;
+        const AccessibilityProblems found = FindAccessibilityProblems(window);
+        const QStringList all = found.unnamed + found.unlabelled + found.repeated;
+        qInfo().noquote() << row.window << found.unnamed.size() << "unnamed," << found.unlabelled.size()
+                          << "unlabelled," << found.repeated.size() << "repeated" << all.join("; ");
+        EXPECT_TRUE(all.isEmpty() || kStillToName.contains(QLatin1String(row.window))) << row.window;
     }
     UnloadForm<TeamScoreentry>();
     UnloadForm<ShowPenalty>();

@@ -12,6 +12,7 @@
 #include "testleague.h"
 #include "testfiles.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -53,7 +54,7 @@ protected:
         {
             BoxAnswers boxes;  // no league is open: nothing to ask
             FileAnswers files({league});
-            Click("MainWizard", "opentable");
+            Press(Qt::Key_O, Qt::ControlModifier);  // "Open League"
             EXPECT_TRUE(boxes.seen().isEmpty());
         }
         ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("MainWizard", "printweeklyscores")->isEnabled(); },
@@ -77,15 +78,26 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
 
     QWidget *picture = Control<QWidget>("PrintWeekly", "Picture1");
     const int before = Ink(picture);
-    ChooseMenu("Edit", "Customize");
+    Press(Qt::Key_D, Qt::AltModifier);  // the Edit menu
+    Press(Qt::Key_C);                    // "Customise"
     ASSERT_TRUE(Shows("customise"));
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>("customise", "Check1"));
+    Fill("customise", "Text8", QStringLiteral("5"));
+    {
+        BoxAnswers boxes({"Cancel", "Don't Save"});  // a changed setting is asked about
+        Press(Qt::Key_Escape);
+        Press(Qt::Key_W, Qt::ControlModifier);
+        EXPECT_EQ(boxes.seen().size(), 2);
+    }
+    ASSERT_TRUE(WaitFor([] { return Gone("customise") && gPointsForWin == "3"; }, "the options to close"));
+    ChooseMenu("Edit", "Customize");
     Fill("customise", "Text8", QStringLiteral("2"));  // points for a win
     Pick("customise", "Combo2_1", QStringLiteral("+"));
     Pick("customise", "Combo2_2", QStringLiteral("Points"));
     Snapshot("options");
     {
         BoxAnswers boxes;
-        Click("customise", "command5");  // "Close"
+        Press(Qt::Key_Return);  // "Close"
         EXPECT_TRUE(boxes.seen().isEmpty()) << boxes.texts().join(" / ").toStdString();
     }
     ASSERT_TRUE(WaitFor([] { return Gone("customise"); }, "the options to close"));
@@ -104,7 +116,13 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
     EXPECT_NE(Ink(picture), before) << "and it is drawn again";
 
     CloseTable();
-    ChooseMenu("File", "Exit");
+    opened.clear();
+    Press(Qt::Key_F1);  // the help's contents
+    Press(Qt::Key_F10);
+    EXPECT_TRUE(WaitFor([this] { return opened.size() == 1 && QApplication::activePopupWidget(); }, "help, menu"));
+    Press(Qt::Key_Escape);
+    Press(Qt::Key_Escape);
+    Press(Qt::Key_Q, Qt::ControlModifier);  // "Exit"
     EXPECT_EQ(programEnds, 1);
 }
 

@@ -159,9 +159,9 @@ TEST_F(MainWindow, TheMenusCarryTheirNamesAndCaptions)
         for (QAction *item : menu->menu()->actions())
             seen << (item->isSeparator() ? QString("-") : item->objectName() + "=" + item->text());
     }
-    EXPECT_EQ(seen, QStringList({"File=File", "Exit=Exit", "Edit=Edit", "Customize=Customise", "Help=Help",
-                                 "Contents=Contents", "InternetHelp=Internet Help", "whatnew=What's New", "-",
-                                 "About=About Fixtora"}));
+    EXPECT_EQ(seen, QStringList({"File=&File", "Exit=E&xit", "Edit=E&dit", "Customize=&Customise", "Help=Help",
+                                 "Contents=&Contents", "InternetHelp=&Internet Help", "whatnew=&What's New", "-",
+                                 "About=&About Fixtora"}));
 }
 
 TEST_F(MainWindow, HelpItemsOpenTheHelpPageTheSiteAndTheReleaseNotes)

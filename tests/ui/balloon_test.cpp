@@ -2,6 +2,7 @@
 #include "ui/twips.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
@@ -138,7 +139,14 @@ TEST(Balloon, QuestionMarkOpensAtTheControlsLowerLeftCornerAndBalloonsCloseIndep
     EXPECT_TRUE(IsGoneWithin(second, 1000));
     EXPECT_FALSE(first.isNull());
     EXPECT_TRUE(first->isVisible());
-    first->HideBalloon();
+    // Escape closes the newest balloon only; a later window takes the rest.
+    QPointer<frmTip> third = ShowHelpBalloon(anchor, "Third", "Three");
+    QTest::keyClick(anchor, Qt::Key_Escape);
+    EXPECT_TRUE(IsGoneWithin(third, 1000));
+    EXPECT_FALSE(first.isNull());
+    QLineEdit later;
+    later.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&later));
     EXPECT_TRUE(IsGoneWithin(first, 1000));
 }
 

@@ -169,3 +169,15 @@ TEST(SetColors, TheGlossTypeScalesTheBlueOfItsGradientColour)
     s.ButtonType = 14;
     EXPECT_EQ(SetColors(s).GradientColor, Rgb(48, 48, 144));
 }
+
+// The program's colours where they read; black or white where a dark theme
+// would hide them; a greyed caption that still reads at 3:1.
+TEST(Contrast, ColoursAreKeptOnlyWhereTheyRead)
+{
+    const QColor navy(0, 0, 0x80), grey(0xC0, 0xC0, 0xC0);
+    EXPECT_EQ(ReadableOn(navy, Qt::white), navy);
+    EXPECT_EQ(ReadableOn(navy, QColor(0x30, 0x30, 0x30)), QColor(Qt::white));
+    EXPECT_EQ(ReadableOn(QColor(0xEE, 0xEE, 0xEE), QColor(0xF3, 0xF5, 0x9E)), QColor(Qt::black));
+    const QColor greyed = DimmedText(Qt::black, {grey, Qt::white}, 3.0);
+    EXPECT_TRUE(greyed != QColor(Qt::black) && ContrastRatio(greyed, grey) >= 3.0);
+}

@@ -1,6 +1,7 @@
 #include "ui/chameleonbutton.h"
 #include "ui/messagebox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -90,6 +91,8 @@ TEST(MessageBox, EachButtonSetShowsItsButtonsAndAnswersByCaption)
         MessageArgs args = Args(set.code);
         WhenBoxShows([&](frmMSGBOX *box) {
             EXPECT_EQ(ShownCaptions(box), set.captions) << set.code;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(),  // an error notice: an alert
+                      set.code == 4 ? QAccessible::AlertMessage : QAccessible::Dialog);
             Click(Place(box, set.clickPlace));
         });
         EXPECT_EQ(ShowMessage(args), set.answer) << set.code;
@@ -215,6 +218,8 @@ TEST(MessageBox, TitleLinesAndTextStartBlankInEveryBox)
         EXPECT_EQ(box->findChild<QLabel *>("Label2")->text(), "Name too long");
         EXPECT_EQ(box->findChild<QPlainTextEdit *>("lblMessage")->toPlainText(), "Line one\nLine two\n");
         EXPECT_FALSE(box->findChild<QPlainTextEdit *>("lblscrollbars")->isVisible());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), "Invalid Name");
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description).endsWith("two\n"));
         Click(Place(box, 0));
     });
     ShowMessage(first);

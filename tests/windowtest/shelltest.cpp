@@ -15,6 +15,7 @@
 #include "ui/chameleonbutton.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -167,6 +168,10 @@ void BoxAnswers::answer(QWidget *box, const QString &answer)
         return;
     }
     if (auto *system = qobject_cast<QMessageBox *>(box)) {
+        if (answer == QLatin1String("Don't Save") && system->button(QMessageBox::Discard)) {
+            system->button(QMessageBox::Discard)->click();  // its caption is the desktop's
+            return;
+        }
         for (QAbstractButton *button : system->buttons())
             if (!answer.isEmpty() && button->text().remove(QLatin1Char('&')) == answer) {
                 button->click();
@@ -305,6 +310,46 @@ QMap<QString, QStringList> AccessKeys(QWidget *window)
                 addAccessKey(keys, QKeySequence::mnemonic(tabs->tabText(tab)), tabs->tabText(tab));
     }
     return keys;
+}
+
+namespace {
+
+// Boxes are read by their name or their label; other controls by their name.
+void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString, QStringList> &names)
+{
+    using A = QAccessible;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible || child->role() == A::ScrollBar)
+            continue;
+        auto *widget = qobject_cast<QWidget *>(child->object());
+        const A::Role role = child->role();
+        const bool box = QList{A::EditableText, A::ComboBox, A::SpinBox, A::List, A::Table, A::Tree}.contains(role);
+        const bool control = box || QList{A::PushButton, A::CheckBox, A::RadioButton, A::PageTab}.contains(role)
+            || (child->state().focusable && role != A::PageTabList && !(widget && widget->focusProxy()));
+        const auto labels = child->relations(A::Label);
+        QString name = box && widget ? widget->accessibleName() : child->text(A::Name).trimmed();
+        if (box && name.isEmpty() && !labels.isEmpty())
+            name = labels.first().first->text(A::Name);
+        if (control)
+            (name.isEmpty() ? (box ? found.unlabelled : found.unnamed) : names[name])
+                .append(widget ? widget->objectName() : child->text(A::Name));
+        if (!box)
+            walk(child, found, names);
+    }
+}
+
+} // namespace
+
+AccessibilityProblems FindAccessibilityProblems(QWidget *window)
+{
+    AccessibilityProblems found;
+    QMap<QString, QStringList> names;
+    walk(QAccessible::queryAccessibleInterface(window), found, names);
+    for (auto name = names.begin(); name != names.end(); ++name)
+        if (name.value().size() > 1)
+            found.repeated.append(name.key() + QStringLiteral(": ") + name.value().join(QStringLiteral(", ")));
+    return found;
 }
 
 } // namespace fixtora

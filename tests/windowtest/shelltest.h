@@ -134,4 +134,9 @@ bool KeyboardBackIn(QWidget *box);
 // titles. A key answered by more than one control is a clash.
 QMap<QString, QStringList> AccessKeys(QWidget *window);
 
+// What a screen reader stumbles on in window, by object name: controls with
+// no name, boxes with neither a name nor a label, names shared by controls.
+struct AccessibilityProblems { QStringList unnamed, unlabelled, repeated; };
+AccessibilityProblems FindAccessibilityProblems(QWidget *window);
+
 } // namespace fixtora
