@@ -44,6 +44,7 @@ private:
     void command1_Click();
 
     void ChooseNoTeam();
+    void ShowChosenTeam(const QString &heading);
     void EnablePlayerEntry(bool on);
     int PlayerCount() const;
 
