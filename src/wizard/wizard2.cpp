@@ -102,7 +102,7 @@ void Wizard2::BuildFrame()
     grid->setVerticalSpacing(14);
     ConnectHelpButton(this, kScoringHelp, true);
     ChainTabOrder({Teamtxt, TeamAdd, TeamDelete, teamEdit, teamlist, txtName, cmdadd, cmdremove, cmdclear, lstClient,
-                   list1, frame->findChild<QWidget *>(QStringLiteral("command7")), command1, Command3});
+                   list1, command7, command1, Command3});
     setFocusProxy(Teamtxt);
     Label13->setBuddy(Teamtxt);
     Label16->setBuddy(txtName);
@@ -149,7 +149,8 @@ QLayout *Wizard2::ScoringRow()
     scoring->setSpacing(8);
     scoring->addWidget(Label1);
     scoring->addWidget(list1);
-    scoring->addWidget(QuestionButton(frame, "command7"));
+    command7 = QuestionButton(frame, "command7");
+    scoring->addWidget(command7);
     scoring->addStretch();
     scoring->addWidget(command1);
     scoring->addWidget(Command3);

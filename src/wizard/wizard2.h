@@ -73,6 +73,7 @@ private:
     QComboBox *list1;
     chameleonButton *Command3;
     chameleonButton *command1;
+    chameleonButton *command7 = nullptr;  // help on the scoring systems
 };
 
 // Loads the page when needed and shows it maximised inside Main.
