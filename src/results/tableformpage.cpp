@@ -252,6 +252,8 @@ void Tableform::BuildPageArrows()
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Picture1 = MakeButton(Frame4, "Picture1", QStringLiteral("<"));
     Picture3 = MakeButton(Frame4, "Picture3", QStringLiteral(">"));
+    Picture1->setAccessibleName(QStringLiteral("Previous page"));
+    Picture3->setAccessibleName(QStringLiteral("Next page"));
     Label6 = MakeLabel(Frame4, "Label6");
     Label6->setAlignment(Qt::AlignCenter);
     auto *row = new QHBoxLayout(Frame4);

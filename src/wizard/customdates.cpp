@@ -107,6 +107,8 @@ void customdates::BuildFrames()
     columns->setSizeConstraint(QLayout::SetFixedSize);
     CentreInPage(this, body);
     setFocusProxy(DTPicker1.first());
+    leftclick->setAccessibleName(QStringLiteral("Previous page"));
+    rightclick->setAccessibleName(QStringLiteral("Next page"));
     Text2->setAccessibleName(QStringLiteral("First game of the next page"));
     Text3->setAccessibleName(QStringLiteral("Last game of the next page"));
     helptext->setAccessibleName(QStringLiteral("Help"));

@@ -94,6 +94,7 @@ void Wizard3::BuildFrame()
     for (const HelpButton &help : kHelpBalloons)
         ConnectHelpButton(this, help, true);
     lstClient->setAccessibleName(QStringLiteral("Names"));
+    cmdclose->setAccessibleName(QStringLiteral("Next"));  // not read with its arrow
     // As they stand, each help button after the control it explains.
     ChainTabOrder({txtName, help[0], cmdadd, help[1], lstClient, cmdremove, help[2], cmdclear, help[3], help[4],
                    command1, cmdclose});
