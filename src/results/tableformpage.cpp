@@ -120,7 +120,7 @@ private:
             focus = focus->parentWidget();
         if (m_control)
             m_control->removeEventFilter(this);
-        m_control = focus != this ? focus : nullptr;
+        m_control = focus;
         if (m_control)
             m_control->installEventFilter(this);
         Place();
@@ -171,7 +171,7 @@ void Tableform::BuildControls()
     QDateEdit *firstPicker = makePicker(piccy, 0);
     firstPicker->hide();
     dateshow.append(firstPicker);
-    focusRing = new FocusRing(piccy);
+    new FocusRing(piccy);  // around the page's control that has the keyboard
 }
 
 void Tableform::BuildHeader()
