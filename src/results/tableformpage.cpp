@@ -7,8 +7,10 @@
 
 #include "results/fixturepage.h"
 #include "results/fixtureshtml.h"
+#include "results/resultscontrols.h"
 #include "model/fixturelayout.h"
 #include "model/league.h"
+#include "model/scoreentry.h"
 #include "model/settings.h"
 #include "platform/drawtarget.h"
 #include "platform/shortdate.h"
@@ -19,6 +21,7 @@
 #include "ui/programbutton.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
@@ -26,6 +29,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -77,6 +82,64 @@ QDateEdit *makePicker(QWidget *parent, int index)
     return picker;
 }
 
+// A ring in the palette's highlight colour around the control of the page
+// that has the keyboard: the page's buttons and pickers are too small to show
+// it inside themselves. It lets the mouse through to what it stands over.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget *page) : QWidget(page)
+    {
+        setObjectName(QStringLiteral("focusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { Follow(now); });
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show
+            || event->type() == QEvent::Hide)
+            Place();
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kWidth));
+        painter.drawRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0));
+    }
+
+private:
+    static constexpr int kWidth = 2;  // pixels
+
+    void Follow(QWidget *focus)
+    {
+        while (focus && focus->parentWidget() != parentWidget())
+            focus = focus->parentWidget();
+        if (m_control)
+            m_control->removeEventFilter(this);
+        m_control = focus;
+        if (m_control)
+            m_control->installEventFilter(this);
+        Place();
+    }
+
+    void Place()
+    {
+        if (!m_control || !m_control->isVisible()) {
+            hide();
+            return;
+        }
+        setGeometry(m_control->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth));
+        show();
+        raise();
+    }
+
+    QPointer<QWidget> m_control;
+};
+
 } // namespace
 
 void Tableform::BuildControls()
@@ -108,6 +171,7 @@ void Tableform::BuildControls()
     QDateEdit *firstPicker = makePicker(piccy, 0);
     firstPicker->hide();
     dateshow.append(firstPicker);
+    new FocusRing(piccy);  // around the page's control that has the keyboard
 }
 
 void Tableform::BuildHeader()
@@ -188,6 +252,8 @@ void Tableform::BuildPageArrows()
     Frame4->setObjectName(QStringLiteral("Frame4"));
     Picture1 = MakeButton(Frame4, "Picture1", QStringLiteral("<"));
     Picture3 = MakeButton(Frame4, "Picture3", QStringLiteral(">"));
+    Picture1->setAccessibleName(QStringLiteral("Previous page"));
+    Picture3->setAccessibleName(QStringLiteral("Next page"));
     Label6 = MakeLabel(Frame4, "Label6");
     Label6->setAlignment(Qt::AlignCenter);
     auto *row = new QHBoxLayout(Frame4);
@@ -228,6 +294,37 @@ void Tableform::PlacePageControls(const QList<DrawnBox> &boxes)
     PlaceScoreButtons(boxes);
     PlaceSwapButtons();
     PlaceDatePickers(boxes);
+    SetPageTabOrder();
+}
+
+// Box by box, each box's score button, date picker and swap buttons; then the
+// page arrows under the page and the commands beside it, top to bottom.
+void Tableform::SetPageTabOrder()
+{
+    QList<QWidget *> chain;
+    const int fixtures = FixturesPerRound(gNumSlots);
+    for (qsizetype k = 0; k < m_pageBoxes.size() && k < Cmdscore.size(); ++k) {
+        chain.append(Cmdscore[k]);
+        if (gDateVisible && k < dateshow.size())
+            chain.append(dateshow[k]);
+        for (qsizetype i = k * fixtures; i < (k + 1) * fixtures && i < swapit.size(); ++i)
+            chain.append(swapit[i]);
+    }
+    chain << Picture1 << Picture3 << command2 << swapem << chgname << save << command3 << htmlfix << htmlout;
+    SetTabChain(chain);
+}
+
+QWidget *Tableform::ScoreButtonOf(int round) const
+{
+    for (qsizetype k = 0; k < m_pageBoxes.size() && k < Cmdscore.size(); ++k)
+        if (m_pageBoxes[k].round == round && Cmdscore[k]->isVisible())
+            return Cmdscore[k];
+    return nullptr;
+}
+
+QWidget *Tableform::ChangeNameButton() const
+{
+    return chgname;
 }
 
 QRect Tableform::PixelRect(double x, double y, double width, double height) const
@@ -239,6 +336,7 @@ void Tableform::PlaceScoreButtons(const QList<DrawnBox> &boxes)
 {
     for (qsizetype k = Cmdscore.size() + 1; k <= boxes.size(); ++k) {
         chameleonButton *button = MakeButton(piccy, qPrintable(ElementName("Cmdscore", int(k))), QStringLiteral("score"));
+        button->setShowFocusRect(false);  // the ring shows it: inside, it would hide the caption
         connect(button, &QAbstractButton::clicked, this, [this, k] { Cmdscore_Click(k); });
         Cmdscore.append(button);
     }
@@ -250,6 +348,7 @@ void Tableform::PlaceScoreButtons(const QList<DrawnBox> &boxes)
         }
         const QPointF corner = boxes[k - 1].topLeft;
         PlacePageButton(button, corner.x(), corner.y());
+        button->setAccessibleName(QStringLiteral("Scores for ") + RoundName(boxes[k - 1].round));
         button->setEnabled(gLeagueOnDisk);
         button->setToolTip(gLeagueOnDisk ? kClickToEnterScores : kSaveToEnterScores);
         button->show();
@@ -291,14 +390,20 @@ void Tableform::PlaceSwapButtons()
     }
     int next = 1;
     for (const DrawnBox &box : m_pageBoxes) {
+        const QList<RoundLine> lines = RoundLines(box.round);
         for (int line = 1; line <= fixtures; ++line, ++next) {
             if (next > swapit.size()) {
                 chameleonButton *button = MakeButton(piccy, qPrintable(ElementName("swapit", next)), QStringLiteral("<->"));
+                button->setShowFocusRect(false);
                 connect(button, &QAbstractButton::clicked, this, [this, next] { swapit_Click(next); });
                 swapit.append(button);
             }
-            PlacePageButton(swapit[next - 1], box.topLeft.x(), FixtureLineTop(box.topLeft.y(), line));
-            swapit[next - 1]->show();
+            chameleonButton *button = swapit[next - 1];
+            PlacePageButton(button, box.topLeft.x(), FixtureLineTop(box.topLeft.y(), line));
+            if (line <= lines.size())
+                button->setAccessibleName(QStringLiteral("Swap ") + FixtureName(box.round, lines[line - 1].leftName,
+                                                                                 lines[line - 1].rightName));
+            button->show();
         }
     }
     while (swapit.size() >= next)
@@ -320,6 +425,7 @@ void Tableform::PlaceDatePickers(const QList<DrawnBox> &boxes)
         picker->setCalendarPopup(true);
         picker->setDisplayFormat(ShortDateFormat());
         picker->setDate(gWeekDates[box.round]);
+        picker->setAccessibleName(QStringLiteral("Date of ") + RoundName(box.round));
         picker->setGeometry(
             PixelRect(box.topLeft.x() + kPickerX, box.topLeft.y() + kHeaderDrop, kPickerSize, kPickerSize));
         connect(picker, &QDateEdit::dateChanged, this, [this, k](const QDate &date) { dateshow_Change(k, date); });

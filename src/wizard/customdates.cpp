@@ -107,6 +107,15 @@ void customdates::BuildFrames()
     columns->setSizeConstraint(QLayout::SetFixedSize);
     CentreInPage(this, body);
     setFocusProxy(DTPicker1.first());
+    leftclick->setAccessibleName(QStringLiteral("Previous page"));
+    rightclick->setAccessibleName(QStringLiteral("Next page"));
+    Text2->setAccessibleName(QStringLiteral("First game of the next page"));
+    Text3->setAccessibleName(QStringLiteral("Last game of the next page"));
+    helptext->setAccessibleName(QStringLiteral("Help"));
+    // Down the two columns of dates, then the page turns and the panels beside them.
+    QList<QWidget *> chain(DTPicker1.begin(), DTPicker1.end());
+    chain << leftclick << rightclick << Text2 << Text3 << showhelp << helpclose << Command3;
+    ChainTabOrder(chain);
 }
 
 // Two columns of eleven rounds, each a number and a date picker, under their
@@ -277,6 +286,8 @@ void customdates::FillPage(const QString &afterLast, const QDate &date)
         const bool used = round <= m_rounds;
         const QSignalBlocker quiet(DTPicker1[r]);
         weekno[r]->setText(used ? QString::number(round) : afterLast);
+        DTPicker1[r]->setAccessibleName(used ? QStringLiteral("Date of Game %1").arg(round)
+                                             : QStringLiteral("Row %1, no game").arg(r + 1));
         DTPicker1[r]->setDate(used ? gWeekDates[round] : date);
         DTPicker1[r]->setEnabled(used);
     }

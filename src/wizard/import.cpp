@@ -70,7 +70,8 @@ void import::BuildFrame()
 
     auto *grid = new QGridLayout(frame);
     grid->addWidget(Label1, 0, 0, 1, 3);
-    grid->addWidget(QuestionButton(frame, "command4"), 0, 3, Qt::AlignRight);
+    chameleonButton *help = QuestionButton(frame, "command4");
+    grid->addWidget(help, 0, 3, Qt::AlignRight);
     grid->addWidget(Text1, 1, 0, 1, 4);
     grid->addWidget(Label2, 2, 0);
     grid->addWidget(Text2, 2, 1, Qt::AlignLeft);
@@ -78,6 +79,7 @@ void import::BuildFrame()
     grid->addWidget(command1, 3, 3);
     grid->setColumnStretch(1, 1);
     ConnectHelpButton(this, kFormatHelp, true);
+    ChainTabOrder({Text1, help, Text2, Command2, command1});  // the help after the box it explains
     setFocusProxy(Text1);
     // The labels name their boxes (so "&&" shows one "&").
     Label1->setBuddy(Text1);

@@ -87,16 +87,19 @@ void Wizard1::BuildFrame()
     Text1->setMinimumWidth(220);
     UsePlainFont();
 
+    chameleonButton *help[] = {QuestionButton(frame, "command4"), QuestionButton(frame, "command5"),
+                               QuestionButton(frame, "command6"), QuestionButton(frame, "command7"),
+                               QuestionButton(frame, "command3")};
     auto *grid = new QGridLayout(frame);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(Text1, 0, 1, 1, 3);
-    grid->addWidget(QuestionButton(frame, "command4"), 0, 4);
+    grid->addWidget(help[0], 0, 4);
     grid->addWidget(Label5, 1, 0);
     grid->addWidget(text2, 1, 1);
-    grid->addWidget(QuestionButton(frame, "command5"), 1, 4);
+    grid->addWidget(help[1], 1, 4);
     grid->addWidget(Label3, 2, 0);
     grid->addWidget(text3, 2, 1, 1, 2);
-    grid->addWidget(QuestionButton(frame, "command6"), 2, 4);
+    grid->addWidget(help[2], 2, 4);
     auto *frequency = new QHBoxLayout;
     frequency->addWidget(Label4);
     frequency->addSpacing(8);
@@ -105,9 +108,9 @@ void Wizard1::BuildFrame()
     grid->addLayout(frequency, 3, 0);
     grid->addWidget(Combo1, 3, 1);
     grid->addWidget(Combo2, 3, 2, 1, 2);
-    grid->addWidget(QuestionButton(frame, "command7"), 3, 4);
+    grid->addWidget(help[3], 3, 4);
     grid->addWidget(Check1, 4, 1, 1, 3);
-    grid->addWidget(QuestionButton(frame, "command3"), 4, 4);
+    grid->addWidget(help[4], 4, 4);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addStretch();
@@ -117,7 +120,9 @@ void Wizard1::BuildFrame()
     grid->setVerticalSpacing(10);
     for (const HelpButton &help : kHelpBalloons)
         ConnectHelpButton(this, help, true);
-    ChainTabOrder({Text1, text2, text3, Combo1, Combo2, Check1, command1, command2});
+    // Row by row, each help button after the boxes of its row.
+    ChainTabOrder({Text1, help[0], text2, help[1], text3, help[2], Combo1, Combo2, help[3], Check1, help[4], command1,
+                   command2});
     setFocusProxy(Text1);
     // Return anywhere on the page is Next (unless a button has the keyboard),
     // Esc is Cancel; a screen reader names each box by its label.

@@ -102,11 +102,15 @@ void Wizard2::BuildFrame()
     grid->setVerticalSpacing(14);
     ConnectHelpButton(this, kScoringHelp, true);
     ChainTabOrder({Teamtxt, TeamAdd, TeamDelete, teamEdit, teamlist, txtName, cmdadd, cmdremove, cmdclear, lstClient,
-                   list1, command1, Command3});
+                   list1, command7, command1, Command3});
     setFocusProxy(Teamtxt);
     Label13->setBuddy(Teamtxt);
     Label16->setBuddy(txtName);
     Label1->setBuddy(list1);
+    // The two lists and the two Adds are told apart by what they hold and add.
+    teamlist->setAccessibleName(QStringLiteral("Teams"));
+    TeamAdd->setAccessibleName(QStringLiteral("Add Team"));
+    cmdadd->setAccessibleName(QStringLiteral("Add Player"));
     command1->setCancel(true);
     CentreFrameInPage();
 }
@@ -145,7 +149,8 @@ QLayout *Wizard2::ScoringRow()
     scoring->setSpacing(8);
     scoring->addWidget(Label1);
     scoring->addWidget(list1);
-    scoring->addWidget(QuestionButton(frame, "command7"));
+    command7 = QuestionButton(frame, "command7");
+    scoring->addWidget(command7);
     scoring->addStretch();
     scoring->addWidget(command1);
     scoring->addWidget(Command3);
@@ -218,7 +223,7 @@ void Wizard2::teamlist_Click()
     for (int j = 1; j <= kSquadSize; ++j)
         if (!gTeamSquads[m_chosenTeam][j].isEmpty())
             lstClient->addItem(gTeamSquads[m_chosenTeam][j]);
-    Label12->setText(QStringLiteral("Names in Team: ") + gTeamSquads[m_chosenTeam][0]);
+    ShowChosenTeam(QStringLiteral("Names in Team: ") + gTeamSquads[m_chosenTeam][0]);
     lblDisplay->setText(QString::number(lstClient->count()));
     EnablePlayerEntry(true);
     txtName->setFocus();
@@ -338,10 +343,17 @@ void Wizard2::command1_Click()
 void Wizard2::ChooseNoTeam()
 {
     m_chosenTeam = 0;
-    Label12->setText(kNoTeamChosen);
+    ShowChosenTeam(kNoTeamChosen);
     lstClient->clear();
     lblDisplay->clear();
     EnablePlayerEntry(false);
+}
+
+// The heading of the players' list, which a screen reader reads as its name.
+void Wizard2::ShowChosenTeam(const QString &heading)
+{
+    Label12->setText(heading);
+    lstClient->setAccessibleName(heading);
 }
 
 void Wizard2::EnablePlayerEntry(bool on)

@@ -44,6 +44,7 @@ private:
     void command1_Click();
 
     void ChooseNoTeam();
+    void ShowChosenTeam(const QString &heading);
     void EnablePlayerEntry(bool on);
     int PlayerCount() const;
 
@@ -72,6 +73,7 @@ private:
     QComboBox *list1;
     chameleonButton *Command3;
     chameleonButton *command1;
+    chameleonButton *command7 = nullptr;  // help on the scoring systems
 };
 
 // Loads the page when needed and shows it maximised inside Main.

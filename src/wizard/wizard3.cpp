@@ -68,21 +68,24 @@ void Wizard3::BuildFrame()
     lstClient->setMinimumHeight(220);
     UsePlainFont();
 
+    chameleonButton *help[] = {QuestionButton(frame, "command7"), QuestionButton(frame, "command4"),
+                               QuestionButton(frame, "command5"), QuestionButton(frame, "command6"),
+                               QuestionButton(frame, "command8")};
     auto *grid = new QGridLayout(frame);
     grid->addWidget(lblName, 0, 0);
     grid->addWidget(txtName, 0, 1);
-    grid->addWidget(QuestionButton(frame, "command7"), 0, 2);
+    grid->addWidget(help[0], 0, 2);
     grid->addWidget(cmdadd, 0, 3);
-    grid->addWidget(QuestionButton(frame, "command4"), 0, 4);
+    grid->addWidget(help[1], 0, 4);
     grid->addWidget(lblClients, 1, 0, 1, 2);
     grid->addWidget(lstClient, 2, 0, 4, 2);
     grid->addWidget(cmdremove, 2, 3);
-    grid->addWidget(QuestionButton(frame, "command5"), 2, 4);
+    grid->addWidget(help[2], 2, 4);
     grid->addWidget(cmdclear, 3, 3);
-    grid->addWidget(QuestionButton(frame, "command6"), 3, 4);
+    grid->addWidget(help[3], 3, 4);
     auto *count = new QHBoxLayout;
     count->addWidget(lblDisplay);
-    count->addWidget(QuestionButton(frame, "command8"));
+    count->addWidget(help[4]);
     count->addStretch();
     grid->addLayout(count, 6, 0, 1, 2);
     grid->addWidget(command1, 7, 3);
@@ -90,7 +93,11 @@ void Wizard3::BuildFrame()
     grid->setRowStretch(5, 1);
     for (const HelpButton &help : kHelpBalloons)
         ConnectHelpButton(this, help, true);
-    ChainTabOrder({txtName, cmdadd, lstClient, cmdremove, cmdclear, command1, cmdclose});
+    lstClient->setAccessibleName(QStringLiteral("Names"));
+    cmdclose->setAccessibleName(QStringLiteral("Next"));  // not read with its arrow
+    // As they stand, each help button after the control it explains.
+    ChainTabOrder({txtName, help[0], cmdadd, help[1], lstClient, cmdremove, help[2], cmdclear, help[3], help[4],
+                   command1, cmdclose});
     setFocusProxy(txtName);
     command1->setCancel(true);
     CentreFrameInPage();

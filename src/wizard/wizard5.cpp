@@ -105,6 +105,9 @@ void Wizard5::BuildFrame()
     grid->addLayout(buttons, 5, 0, 1, 3);
     grid->setVerticalSpacing(12);
     grid->setHorizontalSpacing(16);
+    // The keyboard starts on the page's task and goes along the buttons as they stand.
+    ChainTabOrder({command4, command3, command2, command1});
+    setFocusProxy(command1);
     CentreFrameInPage();
 }
 

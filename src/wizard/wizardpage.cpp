@@ -136,7 +136,7 @@ void TakeListRow(QListWidget *list, int row)
     list->clearSelection();
 }
 
-void ChainTabOrder(std::initializer_list<QWidget *> controls)
+void ChainTabOrder(const QList<QWidget *> &controls)
 {
     QWidget *previous = nullptr;
     for (QWidget *control : controls) {

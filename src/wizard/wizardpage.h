@@ -7,10 +7,9 @@
 
 #include "model/wizardrules.h"
 
+#include <QList>
 #include <QString>
 #include <QWidget>
-
-#include <initializer_list>
 
 class QGroupBox;
 class QLabel;
@@ -55,7 +54,7 @@ QString CaptionText(const QString &name);
 void TakeListRow(QListWidget *list, int row);
 
 // The keyboard visits controls in the order given.
-void ChainTabOrder(std::initializer_list<QWidget *> controls);
+void ChainTabOrder(const QList<QWidget *> &controls);
 
 // Shows page maximised inside Main.
 void ShowWizardPage(QWidget *page);

@@ -16,6 +16,7 @@
 #include "wizard/wizard3.h"
 #include "wizard/wizard5.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -548,6 +549,35 @@ TEST_F(EntryPages, EachHelpButtonOpensABalloonUnderTheControlItExplains)
             tip->deleteLater();
         }
         ProcessUnloads();
+    }
+}
+
+// Tab goes through a page as it stands, row by row, each help button after
+// the control it explains; the keyboard starts on the first box.
+TEST_F(EntryPages, TabFollowsThePageAsItStands)
+{
+    const struct {
+        bool names;
+        QStringList order;
+    } rows[] = {
+        {false, {"Text1", "command4", "text2", "command5", "text3", "command6", "Combo1", "Combo2", "command7", "Check1",
+                 "command3", "command1", "command2"}},
+        {true, {"txtName", "command7", "cmdadd", "command4", "lstClient", "cmdremove", "command5", "cmdclear",
+                "command6", "command8", "command1", "cmdclose"}},
+    };
+    for (const auto &row : rows) {
+        Click(LoadForm<MainWizard>(), "createtable");
+        if (row.names)
+            Define(Definition());
+        QWidget *page = row.names ? static_cast<QWidget *>(LoadedForm<Wizard3>()) : LoadedForm<Wizard1>();
+        ASSERT_NE(page, nullptr);
+        QStringList visited{QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString()};
+        while (visited.size() <= row.order.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(visited, row.order + row.order.mid(0, 1));  // and round again
+        StartAgain();
     }
 }
 
