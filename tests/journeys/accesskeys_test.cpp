@@ -49,8 +49,7 @@ struct NamedBox {
 };
 
 // The windows still to be named: the tree walk only reports them.
-const QStringList kStillToName = {"Wizard3",        "Wizard2",        "customdates", "Tableform",
-                                  "Enter_Scores",   "TeamScoreentry", "PrintWeekly", "Tournieform"};
+const QStringList kStillToName = {"Tournieform"};
 
 class AccessKeysJourney : public Journey {};
 

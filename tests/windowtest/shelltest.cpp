@@ -315,6 +315,8 @@ QMap<QString, QStringList> AccessKeys(QWidget *window)
 namespace {
 
 // Boxes are read by their name or their label; other controls by their name.
+// A box's own parts are not walked, but a table's are: a drawn page lists the
+// controls placed on it after its cells.
 void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString, QStringList> &names)
 {
     using A = QAccessible;
@@ -334,7 +336,7 @@ void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString
         if (control)
             (name.isEmpty() ? (box ? found.unlabelled : found.unnamed) : names[name])
                 .append(widget ? widget->objectName() : child->text(A::Name));
-        if (!box)
+        if (!box || role == A::Table)   // a drawn page holds the buttons placed on it
             walk(child, found, names);
     }
 }
