@@ -25,11 +25,11 @@ constexpr int kAllowedAttempts = 3;
 
 // The window and its controls, in twips.
 constexpr QSize kWindowSize(5100, 1800);
-constexpr TwipsPlace kPlaces[] = {
-    {"lblLabels", {240, 330, 1200, 330}},   {"txtPassword", {1500, 300, 2700, 390}},
-    {"command4", {4380, 270, 450, 450}},    {"cmdok", {1500, 1050, 1290, 480}},
-    {"cmdcancel", {2910, 1050, 1290, 480}},
-};
+constexpr QRect kLblLabels(240, 330, 1200, 330);
+constexpr QRect kTxtPassword(1500, 300, 2700, 390);
+constexpr QRect kCommand4(4380, 270, 450, 450);
+constexpr QRect kCmdok(1500, 1050, 1290, 480);
+constexpr QRect kCmdcancel(2910, 1050, 1290, 480);
 
 // An "Invalid password" box with text; the keyboard goes back to box when given.
 void ShowInvalidPassword(const QString &text, QWidget *box = nullptr)
@@ -41,16 +41,15 @@ void ShowInvalidPassword(const QString &text, QWidget *box = nullptr)
 } // namespace
 
 frmLogin::frmLogin()
-    : lblLabels(MakeLabel(this, "lblLabels", QStringLiteral("&Password:"))),
-      txtPassword(MakeTextBox(this, "txtPassword")),
-      cmdok(MakeButton(this, "cmdok", QStringLiteral("&OK"))),
-      cmdcancel(MakeButton(this, "cmdcancel", QStringLiteral("&Cancel"))),
-      command4(MakeHelpButton(this, "command4", QStringLiteral("Enter Password")))
+    : lblLabels(InTwips(MakeLabel(this, "lblLabels", QStringLiteral("&Password:")), kLblLabels)),
+      txtPassword(InTwips(MakeTextBox(this, "txtPassword"), kTxtPassword)),
+      cmdok(InTwips(MakeButton(this, "cmdok", QStringLiteral("&OK")), kCmdok)),
+      cmdcancel(InTwips(MakeButton(this, "cmdcancel", QStringLiteral("&Cancel")), kCmdcancel)),
+      command4(InTwips(MakeHelpButton(this, "command4", QStringLiteral("Enter Password")), kCommand4))
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Enter password"));
     SetFixedSizeInTwips(this, kWindowSize);
-    PlaceInTwips(this, kPlaces);
     setTabOrder(txtPassword, command4);  // the help beside the box, before OK
     lblLabels->setBuddy(txtPassword);
     txtPassword->setEchoMode(QLineEdit::Password);

@@ -21,24 +21,23 @@ namespace {
 
 // The window and its controls, in twips.
 constexpr QSize kWindowSize(6300, 3450);
-constexpr TwipsPlace kPlaces[] = {
-    {"Frame1", {150, 150, 6000, 3150}},
-    {"imgLogo", {300, 300, 1440, 1440}},
-    {"lblCompanyProduct", {2100, 450, 3600, 600}},
-    {"lblVersion", {2100, 1140, 3600, 330}},
-    {"Label5", {1950, 1650, 3750, 330}},
-    {"command1", {2250, 2340, 1500, 510}},
-};
+constexpr QRect kFrame1(150, 150, 6000, 3150);
+constexpr QRect kImgLogo(300, 300, 1440, 1440);
+constexpr QRect kLblCompanyProduct(2100, 450, 3600, 600);
+constexpr QRect kLblVersion(2100, 1140, 3600, 330);
+constexpr QRect kLabel5(1950, 1650, 3750, 330);
+constexpr QRect kCommand1(2250, 2340, 1500, 510);
 
 } // namespace
 
 frmSplash::frmSplash()
-    : Frame1(new QFrame(this)),
-      lblCompanyProduct(MakeLabel(Frame1, "lblCompanyProduct", QStringLiteral("Fixtora"))),
-      lblVersion(MakeLabel(Frame1, "lblVersion", QStringLiteral("Version 1.0"))),
-      imgLogo(MakeLabel(Frame1, "imgLogo")),
-      Label5(new LinkLabel(Frame1)),
-      command1(MakeButton(Frame1, "command1", QStringLiteral("&Close")))
+    : Frame1(InTwips(new QFrame(this), kFrame1)),
+      lblCompanyProduct(
+          InTwips(MakeLabel(Frame1, "lblCompanyProduct", QStringLiteral("Fixtora")), kLblCompanyProduct)),
+      lblVersion(InTwips(MakeLabel(Frame1, "lblVersion", QStringLiteral("Version 1.0")), kLblVersion)),
+      imgLogo(InTwips(MakeLabel(Frame1, "imgLogo"), kImgLogo)),
+      Label5(InTwips(new LinkLabel(Frame1), kLabel5)),
+      command1(InTwips(MakeButton(Frame1, "command1", QStringLiteral("&Close")), kCommand1))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());
@@ -47,7 +46,6 @@ frmSplash::frmSplash()
     Label5->setObjectName(QStringLiteral("Label5"));
     InArial(lblCompanyProduct, 24, true);
     SetFixedSizeInTwips(this, kWindowSize);
-    PlaceInTwips(this, kPlaces);
     imgLogo->setPixmap(LogoPicture(imgLogo->width()));
     connect(command1, &QAbstractButton::clicked, this, [] { UnloadForm<frmSplash>(); });
     connect(Label5, &LinkLabel::clicked, this, [] { StartExplorer(QLatin1String(kWebAddress)); });

@@ -30,14 +30,17 @@ namespace {
 
 // The window and its controls, in twips.
 constexpr QSize kWindowSize(8400, 4950);
-constexpr TwipsPlace kPlaces[] = {
-    {"Picture5", {0, 0, 2100, 4950}},       {"Picture3", {7050, 300, 1080, 1080}},
-    {"Label1", {2475, 300, 4350, 960}},     {"Label3", {2475, 1350, 5700, 360}},
-    {"lblVersion", {2475, 1860, 3000, 300}}, {"Label2", {2475, 2250, 900, 300}},
-    {"Label6", {3450, 2250, 2250, 300}},    {"Label5", {2475, 2640, 4500, 300}},
-    {"Check1", {2475, 4140, 300, 300}},     {"Label4", {2820, 4140, 2700, 300}},
-    {"command1", {6300, 4020, 1800, 540}},
-};
+constexpr QRect kPicture5(0, 0, 2100, 4950);
+constexpr QRect kPicture3(7050, 300, 1080, 1080);
+constexpr QRect kLabel1(2475, 300, 4350, 960);
+constexpr QRect kLabel3(2475, 1350, 5700, 360);
+constexpr QRect kLblVersion(2475, 1860, 3000, 300);
+constexpr QRect kLabel2(2475, 2250, 900, 300);
+constexpr QRect kLabel6(3450, 2250, 2250, 300);
+constexpr QRect kLabel5(2475, 2640, 4500, 300);
+constexpr QRect kCheck1(2475, 4140, 300, 300);
+constexpr QRect kLabel4(2820, 4140, 2700, 300);
+constexpr QRect kCommand1(6300, 4020, 1800, 540);
 
 constexpr int kNormalTwipsPerPixel = 15;
 constexpr int kMinWidth = 1024;
@@ -67,17 +70,17 @@ void SetLeagueToOpen(const QString &path)
 }
 
 IntroScreen::IntroScreen()
-    : Label1(MakeLabel(this, "Label1", QStringLiteral("Fixtora"))),
-      Label3(MakeLabel(this, "Label3", QStringLiteral("League & Tournament management software"))),
-      lblVersion(MakeLabel(this, "lblVersion")),
-      Label2(MakeLabel(this, "Label2", QStringLiteral("display:"))),
-      Label6(MakeLabel(this, "Label6")),
-      Label5(new LinkLabel(this)),
-      Check1(MakeCheckBox(this, "Check1")),
-      Label4(MakeLabel(this, "Label4", QStringLiteral("don't show next time"))),
-      command1(MakeButton(this, "command1", QStringLiteral("&Continue"))),
-      Picture5(MakeLabel(this, "Picture5")),
-      Picture3(MakeLabel(this, "Picture3"))
+    : Label1(InTwips(MakeLabel(this, "Label1", QStringLiteral("Fixtora")), kLabel1)),
+      Label3(InTwips(MakeLabel(this, "Label3", QStringLiteral("League & Tournament management software")), kLabel3)),
+      lblVersion(InTwips(MakeLabel(this, "lblVersion"), kLblVersion)),
+      Label2(InTwips(MakeLabel(this, "Label2", QStringLiteral("display:")), kLabel2)),
+      Label6(InTwips(MakeLabel(this, "Label6"), kLabel6)),
+      Label5(InTwips(new LinkLabel(this), kLabel5)),
+      Check1(InTwips(MakeCheckBox(this, "Check1"), kCheck1)),
+      Label4(InTwips(MakeLabel(this, "Label4", QStringLiteral("don't show next time")), kLabel4)),
+      command1(InTwips(MakeButton(this, "command1", QStringLiteral("&Continue")), kCommand1)),
+      Picture5(InTwips(MakeLabel(this, "Picture5"), kPicture5)),
+      Picture3(InTwips(MakeLabel(this, "Picture3"), kPicture3))
 {
     setObjectName(QStringLiteral("IntroScreen"));
     setWindowTitle(QStringLiteral("Fixtora"));
@@ -86,7 +89,6 @@ IntroScreen::IntroScreen()
     Label1->setFont(QFont(QStringLiteral("Garamond"), 36, QFont::Bold));
     InArial(Label3, 11);
     SetFixedSizeInTwips(this, kWindowSize);
-    PlaceInTwips(this, kPlaces);
     Picture5->setPixmap(BannerPicture(Picture5->width(), Picture5->height()));
     Picture3->setPixmap(LogoPicture(Picture3->width()));
     connect(command1, &QAbstractButton::clicked, this, &IntroScreen::command1_Click);

@@ -29,45 +29,52 @@ namespace fixtora {
 namespace {
 
 // The frame and its controls, in twips.
-constexpr TwipsPlace kPlaces[] = {
-    {"FrameMainWizard", {0, 0, 6600, 5100}},
-    {"Label1", {600, 240, 4500, 450}},
-    {"createtable", {600, 930, 4500, 510}},
-    {"opentable", {600, 1620, 4500, 510}},
-    {"printtable", {600, 2310, 4500, 510}},
-    {"printweeklyscores", {600, 3000, 4500, 510}},
-    {"tournie", {600, 3690, 4500, 510}},
-    {"Command3", {5280, 930, 510, 510}},
-    {"command1", {5280, 1620, 510, 510}},
-    {"Command2", {5280, 2310, 510, 510}},
-    {"command4", {5280, 3000, 510, 510}},
-    {"command5", {5280, 3690, 510, 510}},
-    {"Wiz2Help", {600, 4440, 1350, 420}},
-    {"lblVersion", {4500, 4440, 1800, 420}},
-};
+constexpr QRect kFrameMainWizard(0, 0, 6600, 5100);
+constexpr QRect kLabel1(600, 240, 4500, 450);
+constexpr QRect kCreatetable(600, 930, 4500, 510);
+constexpr QRect kOpentable(600, 1620, 4500, 510);
+constexpr QRect kPrinttable(600, 2310, 4500, 510);
+constexpr QRect kPrintweeklyscores(600, 3000, 4500, 510);
+constexpr QRect kTournie(600, 3690, 4500, 510);
+constexpr QRect kCommand3(5280, 930, 510, 510);
+constexpr QRect kCommand1(5280, 1620, 510, 510);
+constexpr QRect kCommand2(5280, 2310, 510, 510);
+constexpr QRect kCommand4(5280, 3000, 510, 510);
+constexpr QRect kCommand5(5280, 3690, 510, 510);
+constexpr QRect kWiz2Help(600, 4440, 1350, 420);
+constexpr QRect kLblVersion(4500, 4440, 1800, 420);
 constexpr int kTimerMs = 10;
 
 const char *const kNoLeagueTip = "You must open/create a league first";
 
-// The "?" buttons: the button, the task button its balloon opens under, and
-// the balloon's title and text.
-const HelpButton kHelpBalloons[] = {
-    {"Command3", "createtable", "Create League",
-     "This option is used to create a new league.  You will be guided through simple 'wizards' which ask "
-     "you several questions about your league."},
-    {"command1", "opentable", "Open League",
-     "This option is used to open an existing league.  You can then view the fixtures & make any "
-     "modifications you require"},
-    {"Command2", "printtable", "League Fixtures/scores",
-     "This option is used to View your league.  You can edit/add scores. View the league fixtures, print the "
-     "fixtures, reshedule games & export the fixtures to HTML from here."},
-    {"command4", "printweeklyscores", "League Table",
-     "This option is used to view the League Table.  This gives a list of cumulitive scores for matches "
-     "played.  You can select between different formats & export to HTML.  You must first create or open a "
-     "League Fixtures before you can view the League Table"},
-    {"command5", "tournie", "Tournament",
-     "This option is used to Print a Tournament.  You simply enter the number of Teams or players then print "
-     "the Tournament chart."},
+// The "?" buttons: the button, the task button its balloon opens under, the
+// balloon's title and text; and the button's place.
+struct MenuHelp {
+    HelpButton balloon;
+    QRect twips;
+};
+const MenuHelp kHelpBalloons[] = {
+    {{"Command3", "createtable", "Create League",
+      "This option is used to create a new league.  You will be guided through simple 'wizards' which ask "
+      "you several questions about your league."},
+     kCommand3},
+    {{"command1", "opentable", "Open League",
+      "This option is used to open an existing league.  You can then view the fixtures & make any "
+      "modifications you require"},
+     kCommand1},
+    {{"Command2", "printtable", "League Fixtures/scores",
+      "This option is used to View your league.  You can edit/add scores. View the league fixtures, print the "
+      "fixtures, reshedule games & export the fixtures to HTML from here."},
+     kCommand2},
+    {{"command4", "printweeklyscores", "League Table",
+      "This option is used to view the League Table.  This gives a list of cumulitive scores for matches "
+      "played.  You can select between different formats & export to HTML.  You must first create or open a "
+      "League Fixtures before you can view the League Table"},
+     kCommand4},
+    {{"command5", "tournie", "Tournament",
+      "This option is used to Print a Tournament.  You simply enter the number of Teams or players then print "
+      "the Tournament chart."},
+     kCommand5},
 };
 
 } // namespace
@@ -78,15 +85,18 @@ void ShowMainMenu()
 }
 
 MainWizard::MainWizard()
-    : FrameMainWizard(new QFrame(this)),
-      Label1(MakeLabel(FrameMainWizard, "Label1", QStringLiteral("Menu Options"))),
-      createtable(MakeButton(FrameMainWizard, "createtable", QStringLiteral("&Create New League"))),
-      opentable(MakeButton(FrameMainWizard, "opentable", QStringLiteral("&Open League"))),
-      printtable(MakeButton(FrameMainWizard, "printtable", QStringLiteral("&League Fixtures/Scores"))),
-      printweeklyscores(MakeButton(FrameMainWizard, "printweeklyscores", QStringLiteral("League T&able"))),
-      tournie(MakeButton(FrameMainWizard, "tournie", QStringLiteral("&Tournament"))),
-      Wiz2Help(MakeButton(FrameMainWizard, "Wiz2Help", QStringLiteral("&Help"))),
-      lblVersion(MakeLabel(FrameMainWizard, "lblVersion")),
+    : FrameMainWizard(InTwips(new QFrame(this), kFrameMainWizard)),
+      Label1(InTwips(MakeLabel(FrameMainWizard, "Label1", QStringLiteral("Menu Options")), kLabel1)),
+      createtable(InTwips(MakeButton(FrameMainWizard, "createtable", QStringLiteral("&Create New League")),
+                          kCreatetable)),
+      opentable(InTwips(MakeButton(FrameMainWizard, "opentable", QStringLiteral("&Open League")), kOpentable)),
+      printtable(InTwips(MakeButton(FrameMainWizard, "printtable", QStringLiteral("&League Fixtures/Scores")),
+                         kPrinttable)),
+      printweeklyscores(InTwips(
+          MakeButton(FrameMainWizard, "printweeklyscores", QStringLiteral("League T&able")), kPrintweeklyscores)),
+      tournie(InTwips(MakeButton(FrameMainWizard, "tournie", QStringLiteral("&Tournament")), kTournie)),
+      Wiz2Help(InTwips(MakeButton(FrameMainWizard, "Wiz2Help", QStringLiteral("&Help")), kWiz2Help)),
+      lblVersion(InTwips(MakeLabel(FrameMainWizard, "lblVersion"), kLblVersion)),
       Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("MainWizard"));
@@ -104,7 +114,6 @@ void MainWizard::BuildFrame()
     AddHelpButtons();
     InArial(Wiz2Help, 9);
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PlaceInTwips(this, kPlaces);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     CentreInPage(this, FrameMainWizard);
 }
@@ -128,8 +137,9 @@ void MainWizard::ConnectHandlers()
 
 void MainWizard::AddHelpButtons()
 {
-    for (const HelpButton &help : kHelpBalloons) {
-        chameleonButton *button = MakeHelpButton(FrameMainWizard, help.button, QLatin1String(help.title));
+    for (const auto &[help, twips] : kHelpBalloons) {
+        chameleonButton *button =
+            InTwips(MakeHelpButton(FrameMainWizard, help.button, QLatin1String(help.title)), twips);
         ConnectHelpButton(this, help, true);
         // Tab reaches each help button after the task it explains.
         setTabOrder(FrameMainWizard->findChild<QWidget *>(QLatin1String(help.anchor)), button);

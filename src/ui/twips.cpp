@@ -43,16 +43,6 @@ void PlaceInTwips(QWidget *widget, const QRect &twips)
     widget->setGeometry(TwipsToPixels(twips));
 }
 
-void PlaceInTwips(QWidget *window, std::span<const TwipsPlace> places)
-{
-    for (const TwipsPlace &place : places) {
-        auto *control = window->findChild<QWidget *>(QLatin1String(place.name));
-        Q_ASSERT_X(control, "PlaceInTwips", place.name);
-        if (control)
-            PlaceInTwips(control, place.twips);
-    }
-}
-
 void SetFixedSizeInTwips(QWidget *window, const QSize &twips)
 {
     window->setFixedSize(TwipsToPixelsX(twips.width()), TwipsToPixelsY(twips.height()));

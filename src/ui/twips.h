@@ -4,8 +4,6 @@
 
 #include <QRect>
 
-#include <span>
-
 class QWidget;
 
 namespace fixtora {
@@ -25,17 +23,6 @@ QRect TwipsToPixels(const QRect &twips);
 
 // Puts widget at its place (twips) inside its parent.
 void PlaceInTwips(QWidget *widget, const QRect &twips);
-
-// One row of a window's table of places: a control's object name and its
-// place in twips (left, top, width, height).
-struct TwipsPlace {
-    const char *name;
-    QRect twips;
-};
-
-// Puts each control of window named in places at its place; every name must
-// be that of a control of the window.
-void PlaceInTwips(QWidget *window, std::span<const TwipsPlace> places);
 
 // Gives window the fixed size of twips (width, height).
 void SetFixedSizeInTwips(QWidget *window, const QSize &twips);
