@@ -15,11 +15,14 @@
 // edge (X = 7.9) the middle third. Level j's slots are the cells between
 // column j and column j+1; the final's cell ends at the right edge.
 
+#include "model/league.h"
+
 #include <QLineF>
 #include <QList>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -38,11 +41,69 @@ std::optional<int> TypedPlayers(const QString &typed);
 // The smallest chart size (4, 8, 16, 32 or 64) that holds players (4..64).
 int ChartSize(int players);
 
+// ---- Entrants and byes ---------------------------------------------------------
+
+inline constexpr int kMaxEntrantName = 16;
+inline constexpr int kMaxTourTitle = 30;
+
+// The text of a bye in the first round and of a later-round slot nobody has
+// reached.
+bool IsNoOne(const QString &name);
+
+// Why a typed entrant's name cannot join names (empty when it can): it must
+// hold 1 to 16 characters once trimmed, differ from every name there (case
+// aside), and be neither a bare number (an unnamed entrant keeps its number)
+// nor the text of a bye.
+QString EntrantNameProblem(const QString &name, const QStringList &names);
+
+// The first-round slots of the byes that fill players (4..64) up to the
+// chart's size: the lower slot of a pair each, so every bye faces an entrant,
+// spread over the chart so that each half (and each half of a half) gets as
+// many as the other or one more.
+QList<int> ByeSlots(int players);
+
 // Starts a tournament of players (4..64) entrants: gTourEntrants becomes the
-// chart size, and the first-round slots beyond the players (the byes) and
-// every later-round slot are marked "none". The players' own slots are left
-// as they are.
-void SetUpTournament(int players);
+// chart size, the byes and every later-round slot are "none", the entrants
+// fill the other first-round slots from the top, named by names in order and
+// the rest by their numbers, and an entrant facing a bye moves on at once.
+// The new tournament has no dates and no file yet, and is unsaved. Nothing
+// changes for a count outside 4..64.
+void SetUpTournament(int players, const QStringList &names = {});
+
+// ---- Moving on -------------------------------------------------------------------
+
+// The slot a slot's winner moves on to: the next level's slot beside its
+// pair; 0 for the final's slot or a slot the chart has not.
+int NextSlot(int entrants, int slot);
+// The other slot of a slot's pair.
+int PartnerSlot(int slot);
+
+// True when the entrant in slot can be chosen as its pair's winner: the slot
+// holds an entrant, is not the final's, and its partner holds an entrant or
+// a first-round bye.
+bool CanMoveOn(int entrants, int slot, const TourSlots &names = gTourNames);
+
+// Moves the entrant in slot on as its pair's winner. Choosing the other
+// entrant of a decided pair changes the winner and clears every later slot
+// the first winner had reached. False, and nothing changes, when the slot
+// cannot be chosen or already won its pair.
+bool MoveOn(int entrants, int slot, TourSlots &names = gTourNames);
+
+// The winner of the final, or empty while it is undecided.
+QString Champion(int entrants, const TourSlots &names = gTourNames);
+
+// ---- What a saved tournament holds -------------------------------------------
+
+// Who won each pair, pair k (1..N-1) being the one that feeds slot N+k:
+// 0 undecided, 1 the upper slot, 2 the lower.
+QList<int> PairWinners(int entrants, const TourSlots &names = gTourNames);
+
+// The slots of a tournament rebuilt from its first round (N names, "none"
+// for a bye) and its pair winners (N-1, as PairWinners gives them); nothing
+// when they do not make a tournament: a size no chart has, a name that could
+// not be typed or typed twice, two byes in a pair, more byes than its size
+// needs, or a winner who could not have been chosen.
+std::optional<TourSlots> RebuildTournament(const QStringList &firstRound, const QList<int> &winners);
 
 // ---- Slot numbering ------------------------------------------------------------
 

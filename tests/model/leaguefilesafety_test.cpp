@@ -1,5 +1,6 @@
 // What a league file does when things go wrong: damaged, truncated or
-// refused files end the load with their message and leave no league; a
+// refused files end the load with their message and leave no league (a
+// damaged tournament file is refused and leaves the open tournament); a
 // failed create or save leaves the folder and the previous pair as they
 // were; a load changes no byte; a save rewrites only what changed.
 #include "model/leaguefile.h"
@@ -7,6 +8,8 @@
 #include "leaguefilefixture.h"
 #include "model/fixturelist.h"
 #include "model/leaguerules.h"
+#include "model/tournament.h"
+#include "model/tournamentfile.h"
 #include "platform/database.h"
 #include "testfiles.h"
 #include "testleague.h"
@@ -30,6 +33,7 @@ TEST_F(LeagueFileSafety, DamagedFilesEndTheLoadWithTheirMessage)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
     };
+    auto writeTournamentBytes = [this](const QByteArray &bytes) { test::writeAll(path("cup.tr"), bytes); };
     auto fileBytes = [this] {
         QFile file(path("club.tbl"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -38,6 +42,7 @@ TEST_F(LeagueFileSafety, DamagedFilesEndTheLoadWithTheirMessage)
         const char *what;
         std::function<void()> damage;
         QString message;
+        QString file = "club.tbl";
     } cases[] = {
         {"no league file", [&] { QFile::remove(path("club.tbl")); }, notFound},
         {"no companion", [&] { QFile::remove(path("club.ext")); }, notFound},
@@ -91,13 +96,30 @@ TEST_F(LeagueFileSafety, DamagedFilesEndTheLoadWithTheirMessage)
         {"type page damaged", [&] { damagePageOf("club.tbl", "customfixtures"); }, kNotValid},
         {"page the load never reads damaged", [&] { damagePageOf("club.tbl", "teamplayerspos"); }, kNotValid},
         {"companion page damaged", [&] { damagePageOf("club.ext", "dates"); }, kNotValid},
+        {"tournament of random bytes", [&] { writeTournamentBytes(QByteArray(4096, '\x5a')); }, {}, "cup.tr"},
+        {"league file named as a tournament", [&] { writeTournamentBytes(fileBytes()); }, {}, "cup.tr"},
+        {"tournament page damaged", [&] { damagePageOf("cup.tr", "names"); }, {}, "cup.tr"},
+        {"tournament name missing", [&] { alter("cup.tr", "DELETE FROM names WHERE id = 3"); }, {}, "cup.tr"},
+        {"tournament bye as winner", [&] { alter("cup.tr", "UPDATE scores SET winner = 2 WHERE id = 1"); }, {}, "cup.tr"},
+        {"tournament size no chart has", [&] { alter("cup.tr", "UPDATE tournament SET entrants = 6"); }, {}, "cup.tr"},
+        {"tournament date not a date", [&] { alter("cup.tr", "UPDATE dates SET date = '31/02/2026'"); }, {}, "cup.tr"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         QDir(path("club.tbl")).removeRecursively();
         test::BuildTestLeague(test::PlayerLeague(4, 1));
         ASSERT_TRUE(create("club.tbl").ok);
+        SetUpTournament(5);
+        ASSERT_TRUE(SaveTournament(path("cup.tr")).ok);
         c.damage();
+        if (IsTournamentPath(c.file)) {
+            const FileResult result = LoadTournament(path(c.file));
+            EXPECT_FALSE(result.ok);
+            EXPECT_TRUE(result.message.contains(c.file));
+            EXPECT_EQ(gTourFile, path(c.file)) << "the open tournament stays";
+            EXPECT_EQ(gTourEntrants, 8);
+            continue;
+        }
         messages.clear();
         gLeagueOnDisk = true;
         const FileResult result = load("club.tbl");
