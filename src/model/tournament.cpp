@@ -75,17 +75,6 @@ QLineF levelDivider(const ChartColumn &left, const ChartColumn &right, int count
     return {left.x, left.inset + (k - 1) * left.span / count, right.x, right.inset + (k - 1) * right.span / count};
 }
 
-// The level of a slot (1..C); 0 for a slot the chart has not.
-int slotLevel(int entrants, int slot)
-{
-    if (slot < 1 || slot > 2 * entrants - 1)
-        return 0;
-    int level = ChartLevels(entrants);
-    while (level > 0 && slot < LevelFirstSlot(entrants, level))
-        --level;
-    return level;
-}
-
 // ---- Marks, worked out in the picture's pixels, where turns keep their angles.
 
 constexpr double kMarkMargin = 1;  // pixels between a mark and its cell's edges
@@ -239,6 +228,47 @@ int NextSlot(int entrants, int slot)
 int PartnerSlot(int slot)
 {
     return slot % 2 ? slot + 1 : slot - 1;
+}
+
+int SlotLevel(int entrants, int slot)
+{
+    if (!IsChartSize(entrants) || slot < 1 || slot > 2 * entrants - 1)
+        return 0;
+    int level = ChartLevels(entrants);
+    while (level > 0 && slot < LevelFirstSlot(entrants, level))
+        --level;
+    return level;
+}
+
+int StepFrom(int entrants, int slot, ChartStep step)
+{
+    const int level = SlotLevel(entrants, slot);
+    if (level == 0)
+        return 0;
+    const int first = LevelFirstSlot(entrants, level);
+    const int last = first + LevelSlotCount(entrants, level) - 1;
+    switch (step) {
+    case ChartStep::Up: return std::max(first, slot - 1);
+    case ChartStep::Down: return std::min(last, slot + 1);
+    case ChartStep::Back: return level == 1 ? slot : 2 * (slot - entrants) - 1;
+    case ChartStep::On: return level == ChartLevels(entrants) ? slot : NextSlot(entrants, slot);
+    }
+    return slot;
+}
+
+QString SlotDescription(int entrants, int slot, const TourSlots &names)
+{
+    const int level = SlotLevel(entrants, slot);
+    if (level == 0)
+        return {};
+    const QString &name = names[slot];
+    const bool empty = IsNoOne(name) || name.isEmpty();
+    const QString who = !empty ? name : level == 1 ? QStringLiteral("bye") : QStringLiteral("not decided");
+    if (level == ChartLevels(entrants))
+        return QStringLiteral("Champion: ") + who;
+    if (level == ChartLevels(entrants) - 1)
+        return QStringLiteral("Final: ") + who;
+    return QStringLiteral("Round %1: %2").arg(level).arg(who);
 }
 
 bool CanMoveOn(int entrants, int slot, const TourSlots &names)
@@ -438,7 +468,7 @@ SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second)
 
 QList<QPointF> SlotCell(int entrants, int slot)
 {
-    const int level = slotLevel(entrants, slot);
+    const int level = SlotLevel(entrants, slot);
     if (level == 0)
         return {};
     const QList<ChartColumn> columns = ChartColumns(entrants);
@@ -480,11 +510,6 @@ ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click)
         return result;  // below the chart
     }
     return result;
-}
-
-QString MarkerText(int slot)
-{
-    return QStringLiteral("found it ") + QString::number(slot);
 }
 
 MarkPlace PlaceMark(int entrants, int slot, const QSizeF &picture, const TextSizeAt &textSize)

@@ -78,6 +78,19 @@ int NextSlot(int entrants, int slot);
 // The other slot of a slot's pair.
 int PartnerSlot(int slot);
 
+// The level (1..C) of a slot; 0 for a slot the chart has not.
+int SlotLevel(int entrants, int slot);
+
+// The cell the keyboard reaches from a slot's cell: Up and Down stay in its
+// level, Back goes to the upper of the pair that feeds it, On to the slot
+// its winner reaches. The slot itself where the chart ends; 0 for a slot the
+// chart has not.
+enum class ChartStep { Up, Down, Back, On };
+int StepFrom(int entrants, int slot, ChartStep step);
+
+// What a screen reader says for a slot's cell: its round and who is in it.
+QString SlotDescription(int entrants, int slot, const TourSlots &names = gTourNames);
+
 // True when the entrant in slot can be chosen as its pair's winner: the slot
 // holds an entrant, is not the final's, and its partner holds an entrant or
 // a first-round bye.
@@ -193,10 +206,7 @@ QList<QPointF> SlotCell(int entrants, int slot);
 // nothing.
 ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click);
 
-// ---- Marks ---------------------------------------------------------------------------
-
-// The mark a click writes on a selected slot.
-QString MarkerText(int slot);
+// ---- Names on the chart ---------------------------------------------------------------
 
 inline constexpr double kMarkMaxPointSize = 8.25;  // the default text size
 inline constexpr double kMarkMinPointSize = 1;
@@ -209,7 +219,7 @@ struct MarkPlace {
     double pointSize = 0;
 };
 
-// The mark of a slot on a picture of picture pixels: wholly inside the
+// A slot's name (or any mark) on a picture of picture pixels: wholly inside the
 // slot's cell, at least a pixel clear of its edges, reading left to right
 // along the cell, centred in what the cell leaves free, in the largest size
 // (quarter points, at most kMarkMaxPointSize) that fits. textSize gives the

@@ -1,7 +1,9 @@
 #include "shell/mainwizard.h"
 
 #include "model/league.h"
+#include "model/filedialogs.h"
 #include "model/leaguefile.h"
+#include "model/tournamentfile.h"
 #include "platform/systembox.h"
 #include "shell/customise.h"
 #include "shell/forms.h"
@@ -22,6 +24,8 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QTimer>
+
+#include <utility>
 
 namespace fixtora {
 
@@ -218,6 +222,8 @@ void MainWizard::opentable_Click()
     OpenLeague(QString());
 }
 
+// The dialog lists tournaments beside leagues; a tournament opens in its
+// chart. A cancelled dialog leaves no league open, as the loader's would.
 void MainWizard::OpenLeague(const QString &chosen)
 {
     if (!CloseQuestion())
@@ -226,9 +232,34 @@ void MainWizard::OpenLeague(const QString &chosen)
     gLeagueOnDisk = false;
     gFixturesClosed = true;
     CloseTaskWindows();
+    QString path = chosen;
+    if (path.isEmpty()) {
+        gDialogFilter = LeagueAndTournamentFilter();
+        ShowOpenDialog();
+        path = gDialogResult != 0 ? std::exchange(gLeagueFile, QString()) : QString();
+    }
+    if (path.isEmpty()) {
+        LoadForm<Main>()->SetCaption(CurrentLeagueCaption(QString()));
+        return;
+    }
+    if (IsTournamentPath(path)) {
+        OpenTournament(path);
+        return;
+    }
     // A failure was shown by the loader, which then leaves no league open.
-    if (LoadLeague(chosen).ok)
+    if (LoadLeague(path).ok)
         ShowLeagueButtons();
+}
+
+void MainWizard::OpenTournament(const QString &path)
+{
+    LoadForm<Main>()->SetCaption(CurrentLeagueCaption(QString()));
+    if (const FileResult opened = LoadTournament(path); !opened.ok) {
+        SystemMessage(opened.message);
+        return;
+    }
+    HideMenu();
+    ShowTaskWindow(TaskWindow::Tournieform);
 }
 
 void MainWizard::printtable_Click()
