@@ -58,7 +58,8 @@ QString TournamentFilter()
 
 QString LeagueAndTournamentFilter()
 {
-    return filterOf(QStringLiteral("Fixtora Leagues (*.tbl)"), QStringLiteral("*.tbl")) + TournamentFilter();
+    return filterOf(QStringLiteral("Fixtora Leagues and Tournaments (*.tbl *.tr)"), QStringLiteral("*.tbl *.tr"))
+           + filterOf(QStringLiteral("Fixtora Leagues (*.tbl)"), QStringLiteral("*.tbl")) + TournamentFilter();
 }
 
 QString WithExtension(const QString &path, const QString &ext)

@@ -9,8 +9,8 @@
 
 namespace fixtora {
 
-// gDialogFilter's texts: tournament files, and the open dialog's leagues and
-// tournaments together.
+// gDialogFilter's texts: tournament files, and the open dialog's: leagues
+// and tournaments together first, then each on its own.
 QString TournamentFilter();
 QString LeagueAndTournamentFilter();
 

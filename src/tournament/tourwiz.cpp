@@ -63,13 +63,13 @@ tourwiz::tourwiz()
       namesFrame(InArial(MakeFrame(pages, "namesFrame", QStringLiteral("Names of Players")), kFramePoints, true)),
       lblTitle(MakeWhiteLabel(namesFrame, "lblTitle", QStringLiteral("&Title:"))),
       txtTitle(MakeTextBox(namesFrame, "txtTitle", QStringLiteral("Tournament"))),
-      lblEntrant(MakeWhiteLabel(namesFrame, "lblEntrant", QStringLiteral("N&ame:"))),
+      lblEntrant(MakeWhiteLabel(namesFrame, "lblEntrant", QStringLiteral("Na&me:"))),
       txtEntrant(MakeTextBox(namesFrame, "txtEntrant")),
       cmdAdd(MakeButton(namesFrame, "cmdAdd", QStringLiteral("&Add"))),
       lstNames(MakeList(namesFrame, "lstNames")),
       cmdRemove(MakeButton(namesFrame, "cmdRemove", QStringLiteral("&Remove"))),
       cmdHelp(MakeButton(namesFrame, "cmdHelp", QStringLiteral("&Help"))),
-      lblCount(MakeWhiteLabel(namesFrame, "lblCount")),
+      lblCount(MakeLabel(namesFrame, "lblCount")),
       cmdNamesCancel(MakeButton(namesFrame, "cmdNamesCancel", QStringLiteral("&Cancel"))),
       cmdStart(MakeButton(namesFrame, "cmdStart", QStringLiteral("&Next")))
 {

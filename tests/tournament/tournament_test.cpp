@@ -3,6 +3,7 @@
 #include "model/league.h"
 #include "model/tournament.h"
 #include "platform/drawtarget.h"
+#include "platform/filechooser.h"
 #include "platform/printing.h"
 #include "shell/addhelp.h"
 #include "shell/forms.h"
@@ -17,6 +18,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -115,6 +117,7 @@ protected:
     void TearDown() override
     {
         SetPrintDialogForTests({});
+        SetFileChooser({});
         UnloadForm<Tournieform>();
         UnloadForm<tourwiz>();
         ShellTest::TearDown();
@@ -521,6 +524,58 @@ TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
     EXPECT_EQ(boxes.seen()[0].kind, "system");
     EXPECT_TRUE(boxes.seen()[0].text.contains(unwritable));
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+// Save asks for the file, adds the extension and leaves the open league's
+// file alone; a failure names the file and keeps the tournament unsaved.
+TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
+{
+    QTemporaryDir dir;
+    gLeagueFile = dir.filePath("club.tbl");
+    Tournieform *form = chart(4, {"Ann", "Bob"});
+    QString chosen = dir.filePath("cup");
+    SetFileChooser([&chosen](const FileDialogRequest &) { return chosen; });
+    ClickOn(form, "cmdsave");
+    EXPECT_TRUE(QFile::exists(chosen + ".tr"));
+    EXPECT_EQ(gLeagueFile, dir.filePath("club.tbl"));
+    EXPECT_FALSE(gTourChanged);
+
+    clickChart(form, middleOf(4, 1).x(), middleOf(4, 1).y());
+    chosen = dir.filePath("folder.tr");
+    QDir(dir.path()).mkdir("folder.tr");
+    BoxAnswers boxes;
+    ClickOn(form, "cmdsave");
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_EQ(boxes.seen()[0].kind, "system");
+    EXPECT_TRUE(boxes.seen()[0].text.contains("folder.tr"));
+    EXPECT_TRUE(gTourChanged);
+}
+
+// Closing an unsaved tournament: Cancel keeps the chart, Save saves it
+// through the dialog and closes it.
+TEST_F(Tournament, CloseAsksToSaveAnUnsavedTournament)
+{
+    QTemporaryDir dir;
+    Tournieform *form = chart(4);
+    SetFileChooser([&dir](const FileDialogRequest &) { return dir.filePath("cup.tr"); });
+    for (const char *answer : {"Cancel", "Save"}) {
+        BoxAnswers boxes({answer});
+        ClickOn(form, "command5");
+        EXPECT_EQ(boxes.seen().size(), 1) << answer;
+    }
+    EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
+    EXPECT_TRUE(QFile::exists(dir.filePath("cup.tr")));
+
+    // Opened again from the main menu; a damaged file is refused there.
+    const QString damaged = dir.filePath("damaged.tr");
+    test::writeAll(damaged, "not a tournament");
+    for (const QString &file : {damaged, dir.filePath("cup.tr")}) {
+        SetFileChooser([&file](const FileDialogRequest &) { return file; });
+        BoxAnswers boxes;
+        ClickOn(LoadForm<MainWizard>(), "opentable");
+        EXPECT_EQ(boxes.seen().size(), file == damaged) << file.toStdString();
+        EXPECT_EQ(LoadedForm<Tournieform>() != nullptr, file != damaged);
+    }
 }
 
 TEST_F(Tournament, CloseBringsTheMainMenuBack)
