@@ -383,22 +383,26 @@ void Tournieform::cmdsave_Click()
         piccy->setFocus();
 }
 
-// An unsaved tournament is saved, dropped or kept open as the user answers.
+bool Tournieform::MayClose()
+{
+    if (!gTourChanged)
+        return true;
+    switch (AskToSave(QStringLiteral("Save the changes to ") + titleOrDefault() + QStringLiteral("?"),
+                      QStringLiteral("Tournament"))) {
+    case SaveAnswer::Save:
+        return SaveChart();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void Tournieform::command5_Click()
 {
-    if (gTourChanged) {
-        switch (AskToSave(QStringLiteral("Save the changes to ") + titleOrDefault() + QStringLiteral("?"),
-                          QStringLiteral("Tournament"))) {
-        case SaveAnswer::Save:
-            if (!SaveChart())
-                return;
-            break;
-        case SaveAnswer::Discard:
-            break;
-        case SaveAnswer::Cancel:
-            return;
-        }
-    }
+    if (!MayClose())
+        return;
     piccy->Cls();
     UnloadForm<Tournieform>();
     ShowMainMenu();

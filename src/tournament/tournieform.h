@@ -56,6 +56,10 @@ public:
     // Writes every name the chart holds.
     void DrawNames(DrawTarget &surface);
 
+    // An unsaved tournament is saved, dropped or kept open as the user
+    // answers the Save / Don't Save / Cancel question: true to go on closing.
+    [[nodiscard]] bool MayClose();
+
     // Where donames anchored a slot's name (0..127).
     QPointF Anchor(int slot) const;
 
@@ -73,7 +77,7 @@ private:
     void DrawFocus(DrawTarget &surface);
     void PrintHeading(DrawTarget &surface);
     void ChooseSlot(int slot);
-    bool SaveChart();
+    [[nodiscard]] bool SaveChart();
 
     void piccy_MouseDown(Qt::MouseButton button, double x, double y);
     void piccy_Click();

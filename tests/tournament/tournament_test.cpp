@@ -17,6 +17,7 @@
 #include "ui/chameleonbutton.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -526,6 +527,20 @@ TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
     EXPECT_FALSE(QFile::exists(unwritable));
 }
 
+// The chart takes the keyboard; its accessible name follows the cell the keys are on.
+TEST_F(Tournament, TheArrowsMoveBetweenCellsAndSpaceOrReturnChooses)
+{
+    Tournieform *form = chart(4, {"Ann", "Bob", "Cath", "Dee"});
+    auto *piccy = Find<PictureBox>(form, "piccy");
+    EXPECT_TRUE(QTest::qWaitFor([piccy] { return piccy->hasFocus(); }, 1000));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Right})
+        QTest::keyClick(piccy, key);
+    EXPECT_EQ(gTourNames[5], "Bob");
+    EXPECT_EQ(gTourNames[6], "Dee");
+    EXPECT_EQ(piccy->accessibleName(), SlotDescription(4, 6));
+    EXPECT_TRUE(piccy->accessibleName().contains("Dee"));
+}
+
 // Save asks for the file, adds the extension and leaves the open league's
 // file alone; a failure names the file and keeps the tournament unsaved.
 TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
@@ -565,6 +580,13 @@ TEST_F(Tournament, CloseAsksToSaveAnUnsavedTournament)
     }
     EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
     EXPECT_TRUE(QFile::exists(dir.filePath("cup.tr")));
+    chart(4);
+    {
+        BoxAnswers boxes({"Cancel"});
+        Find<QAction>(LoadForm<Main>(), "Exit")->trigger();
+        EXPECT_EQ(boxes.seen().size(), 1) << "the program's Exit asks too";
+    }
+    EXPECT_EQ(programEnds, 0);
 
     // Opened again from the main menu; a damaged file is refused there.
     const QString damaged = dir.filePath("damaged.tr");
