@@ -1,8 +1,9 @@
 // The program starts with the intro screen. When its load ends the program (the
 // user refused to run below 1024x768), the event loop never runs.
 //
-// The one argument taken is a league file, as the desktop passes it when one
-// is opened from the file manager: it opens once the main menu is up.
+// The one argument taken is a league or tournament file, as the desktop
+// passes it when one is opened from the file manager: it opens once the main
+// menu is up.
 
 #include "app/windows.h"
 #include "platform/desktopdialogs.h"

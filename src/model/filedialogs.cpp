@@ -44,7 +44,23 @@ bool runDialog(bool save, QString &path)
     return true;
 }
 
+QString filterOf(const QString &description, const QString &pattern)
+{
+    return description + QChar(u'\0') + pattern + QChar(u'\0');
+}
+
 } // namespace
+
+QString TournamentFilter()
+{
+    return filterOf(QStringLiteral("Fixtora Tournament (*.tr)"), QStringLiteral("*.tr"));
+}
+
+QString LeagueAndTournamentFilter()
+{
+    return filterOf(QStringLiteral("Fixtora Leagues and Tournaments (*.tbl *.tr)"), QStringLiteral("*.tbl *.tr"))
+           + filterOf(QStringLiteral("Fixtora Leagues (*.tbl)"), QStringLiteral("*.tbl")) + TournamentFilter();
+}
 
 QString WithExtension(const QString &path, const QString &ext)
 {

@@ -9,6 +9,11 @@
 
 namespace fixtora {
 
+// gDialogFilter's texts: tournament files, and the open dialog's: leagues
+// and tournaments together first, then each on its own.
+QString TournamentFilter();
+QString LeagueAndTournamentFilter();
+
 // The path with ext added unless it already ends with it (exact case).
 QString WithExtension(const QString &path, const QString &ext);
 // The companion of a league file: its final ".tbl" replaced by ".ext", or

@@ -103,6 +103,10 @@ void SizeScoreLists(int sides, bool perPosition)
 void ResetTournament()
 {
     gTourNames.fill(QString());
+    gTourDates.fill(QDate());
+    gTourFile.clear();
+    gTourTitle.clear();
+    gTourChanged = false;
     gTourEntrants = gTournieColumns = gSelectedSlot = 0;
     gClickX = gClickY = 0;
     gChartEntrants = 0;

@@ -113,7 +113,13 @@ inline QString gWebAddress;             // the publisher's web site
 
 // ---- Tournament model -------------------------------------------------------------
 
-inline std::array<QString, kMaxTourNames + 1> gTourNames;
+using TourSlots = std::array<QString, kMaxTourNames + 1>;
+inline TourSlots gTourNames;
+inline constexpr int kMaxTourDates = 100;
+inline std::array<QDate, kMaxTourDates + 1> gTourDates;   // round r's date in element r, null when none
+inline QString gTourFile;                                 // the tournament's file, empty until saved
+inline QString gTourTitle;
+inline bool gTourChanged = false;                         // changed since it was last saved or opened
 inline int gTourEntrants = 0, gTournieColumns = 0, gSelectedSlot = 0;
 inline double gClickX = 0, gClickY = 0;
 inline int gChartEntrants = 0;

@@ -15,9 +15,10 @@
 
 namespace fixtora {
 
+const QByteArray kLeagueKey = QByteArrayLiteral("Rk8mQv3Zt6");
+
 namespace {
 
-const QByteArray kLeagueKey = QByteArrayLiteral("Rk8mQv3Zt6");
 const QString kIdentityTable = QStringLiteral("leaguepair");
 const QString kIdentityField = QStringLiteral("identity");
 const QString kMainSchema = QStringLiteral("main");

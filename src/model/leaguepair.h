@@ -25,6 +25,9 @@
 
 namespace fixtora {
 
+// The key of league and tournament files.
+extern const QByteArray kLeagueKey;
+
 // Alias of the companion on the league file's connection.
 inline const QString kCompanionSchema = QStringLiteral("ext");
 

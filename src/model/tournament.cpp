@@ -75,17 +75,6 @@ QLineF levelDivider(const ChartColumn &left, const ChartColumn &right, int count
     return {left.x, left.inset + (k - 1) * left.span / count, right.x, right.inset + (k - 1) * right.span / count};
 }
 
-// The level of a slot (1..C); 0 for a slot the chart has not.
-int slotLevel(int entrants, int slot)
-{
-    if (slot < 1 || slot > 2 * entrants - 1)
-        return 0;
-    int level = ChartLevels(entrants);
-    while (level > 0 && slot < LevelFirstSlot(entrants, level))
-        --level;
-    return level;
-}
-
 // ---- Marks, worked out in the picture's pixels, where turns keep their angles.
 
 constexpr double kMarkMargin = 1;  // pixels between a mark and its cell's edges
@@ -136,6 +125,12 @@ QList<QPointF> roomForCentre(const QList<QPointF> &cell, const std::array<QPoint
     return room;
 }
 
+// A name of digits only, as an unnamed entrant has.
+bool isNumber(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
 } // namespace
 
 std::optional<int> TypedPlayers(const QString &typed)
@@ -154,13 +149,205 @@ int ChartSize(int players)
     return size;
 }
 
-void SetUpTournament(int players)
+bool IsNoOne(const QString &name)
+{
+    return name == noneName();
+}
+
+QString EntrantNameProblem(const QString &name, const QStringList &names)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("Please enter a name");
+    if (trimmed.size() > kMaxEntrantName)
+        return QStringLiteral("A name can have at most %1 characters").arg(kMaxEntrantName);
+    if (isNumber(trimmed))
+        return QStringLiteral("A name cannot be a number: an entrant left unnamed keeps its number");
+    if (IsNoOne(trimmed.toLower()))
+        return QStringLiteral("\"%1\" marks a bye and cannot be a name").arg(trimmed);
+    for (const QString &other : names)
+        if (other.compare(trimmed, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("%1 is entered already").arg(trimmed);
+    return {};
+}
+
+QList<int> ByeSlots(int players)
+{
+    if (players < kMinTourEntrants || players > kMaxTourEntrants)
+        return {};
+    const int entrants = ChartSize(players);
+    const int pairs = entrants / 2;
+    int bits = 0;
+    while ((1 << bits) < pairs)
+        ++bits;
+    // Pairs taken in bit-reversed order alternate between the halves, then
+    // between the quarters of each, and so on.
+    QList<int> byes;
+    for (int i = 0; i < entrants - players; ++i) {
+        int pair = 0;
+        for (int bit = 0; bit < bits; ++bit)
+            if (i & (1 << bit))
+                pair |= 1 << (bits - 1 - bit);
+        byes.append(2 * pair + 2);
+    }
+    std::sort(byes.begin(), byes.end());
+    return byes;
+}
+
+void SetUpTournament(int players, const QStringList &names)
 {
     if (players < kMinTourEntrants || players > kMaxTourEntrants)
         return;
     gTourEntrants = ChartSize(players);
-    for (int slot = players + 1; slot <= 2 * gTourEntrants - 1; ++slot)
+    const QList<int> byes = ByeSlots(players);
+    int entrant = 0;
+    for (int slot = 1; slot <= gTourEntrants; ++slot) {
+        if (byes.contains(slot)) {
+            gTourNames[slot] = noneName();
+            continue;
+        }
+        gTourNames[slot] = entrant < names.size() ? names[entrant].trimmed() : QString::number(entrant + 1);
+        ++entrant;
+    }
+    for (int slot = gTourEntrants + 1; slot <= 2 * gTourEntrants - 1; ++slot)
         gTourNames[slot] = noneName();
+    for (int bye : byes)
+        MoveOn(gTourEntrants, PartnerSlot(bye));
+    gTourDates.fill(QDate());
+    gTourFile.clear();
+    gTourChanged = true;
+}
+
+int NextSlot(int entrants, int slot)
+{
+    if (!IsChartSize(entrants) || slot < 1 || slot > 2 * entrants - 2)
+        return 0;
+    return entrants + (slot + 1) / 2;
+}
+
+int PartnerSlot(int slot)
+{
+    return slot % 2 ? slot + 1 : slot - 1;
+}
+
+int SlotLevel(int entrants, int slot)
+{
+    if (!IsChartSize(entrants) || slot < 1 || slot > 2 * entrants - 1)
+        return 0;
+    int level = ChartLevels(entrants);
+    while (level > 0 && slot < LevelFirstSlot(entrants, level))
+        --level;
+    return level;
+}
+
+int StepFrom(int entrants, int slot, ChartStep step)
+{
+    const int level = SlotLevel(entrants, slot);
+    if (level == 0)
+        return 0;
+    const int first = LevelFirstSlot(entrants, level);
+    const int last = first + LevelSlotCount(entrants, level) - 1;
+    switch (step) {
+    case ChartStep::Up: return std::max(first, slot - 1);
+    case ChartStep::Down: return std::min(last, slot + 1);
+    case ChartStep::Back: return level == 1 ? slot : 2 * (slot - entrants) - 1;
+    case ChartStep::On: return level == ChartLevels(entrants) ? slot : NextSlot(entrants, slot);
+    }
+    return slot;
+}
+
+QString SlotDescription(int entrants, int slot, const TourSlots &names)
+{
+    const int level = SlotLevel(entrants, slot);
+    if (level == 0)
+        return {};
+    const QString &name = names[slot];
+    const bool empty = IsNoOne(name) || name.isEmpty();
+    const QString who = !empty ? name : level == 1 ? QStringLiteral("bye") : QStringLiteral("not decided");
+    if (level == ChartLevels(entrants))
+        return QStringLiteral("Champion: ") + who;
+    if (level == ChartLevels(entrants) - 1)
+        return QStringLiteral("Final: ") + who;
+    return QStringLiteral("Round %1: %2").arg(level).arg(who);
+}
+
+bool CanMoveOn(int entrants, int slot, const TourSlots &names)
+{
+    const int next = NextSlot(entrants, slot);
+    if (next == 0 || IsNoOne(names[slot]) || names[slot].isEmpty())
+        return false;
+    const QString &partner = names[PartnerSlot(slot)];
+    return !IsNoOne(partner) || slot <= entrants;
+}
+
+bool MoveOn(int entrants, int slot, TourSlots &names)
+{
+    if (!CanMoveOn(entrants, slot, names))
+        return false;
+    int next = NextSlot(entrants, slot);
+    const QString previous = names[next];
+    if (previous == names[slot])
+        return false;
+    names[next] = names[slot];
+    // The first winner's run ends where it was: the slots it reached after
+    // this one are cleared.
+    while (!IsNoOne(previous) && (next = NextSlot(entrants, next)) != 0 && names[next] == previous)
+        names[next] = noneName();
+    return true;
+}
+
+QString Champion(int entrants, const TourSlots &names)
+{
+    if (!IsChartSize(entrants))
+        return {};
+    const QString &final = names[2 * entrants - 1];
+    return IsNoOne(final) ? QString() : final;
+}
+
+QList<int> PairWinners(int entrants, const TourSlots &names)
+{
+    QList<int> winners;
+    for (int pair = 1; IsChartSize(entrants) && pair < entrants; ++pair) {
+        const QString &won = names[entrants + pair];
+        const int upper = 2 * pair - 1;
+        winners.append(IsNoOne(won) ? 0 : won == names[upper] ? 1 : won == names[upper + 1] ? 2 : 0);
+    }
+    return winners;
+}
+
+std::optional<TourSlots> RebuildTournament(const QStringList &firstRound, const QList<int> &winners)
+{
+    const int entrants = static_cast<int>(firstRound.size());
+    if (!IsChartSize(entrants) || winners.size() != entrants - 1)
+        return std::nullopt;
+    TourSlots names;
+    QStringList seen;
+    for (int slot = 1; slot <= entrants; ++slot) {
+        const QString &name = firstRound[slot - 1];
+        names[slot] = name;
+        if (IsNoOne(name)) {
+            if (slot % 2 == 0 && IsNoOne(names[slot - 1]))
+                return std::nullopt;
+            continue;
+        }
+        const bool typable = name == name.trimmed() && (isNumber(name) ? name.size() <= kMaxEntrantName
+                                                                         : EntrantNameProblem(name, seen).isEmpty());
+        if (!typable || seen.contains(name, Qt::CaseInsensitive))
+            return std::nullopt;
+        seen.append(name);
+    }
+    if (ChartSize(static_cast<int>(seen.size())) != entrants)
+        return std::nullopt;
+    for (int slot = entrants + 1; slot <= 2 * entrants - 1; ++slot)
+        names[slot] = noneName();
+    for (int pair = 1; pair < entrants; ++pair) {
+        const int won = winners[pair - 1];
+        if (won < 0 || won > 2 || (won > 0 && !MoveOn(entrants, 2 * pair - 2 + won, names)))
+            return std::nullopt;
+        if (won == 0 && pair <= entrants / 2 && (IsNoOne(names[2 * pair - 1]) || IsNoOne(names[2 * pair])))
+            return std::nullopt;  // a pair with a bye is decided when the tournament starts
+    }
+    return names;
 }
 
 bool IsChartSize(int entrants)
@@ -281,7 +468,7 @@ SegmentCrossing SegmentsIntersect(const QLineF &first, const QLineF &second)
 
 QList<QPointF> SlotCell(int entrants, int slot)
 {
-    const int level = slotLevel(entrants, slot);
+    const int level = SlotLevel(entrants, slot);
     if (level == 0)
         return {};
     const QList<ChartColumn> columns = ChartColumns(entrants);
@@ -323,11 +510,6 @@ ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click)
         return result;  // below the chart
     }
     return result;
-}
-
-QString MarkerText(int slot)
-{
-    return QStringLiteral("found it ") + QString::number(slot);
 }
 
 MarkPlace PlaceMark(int entrants, int slot, const QSizeF &picture, const TextSizeAt &textSize)

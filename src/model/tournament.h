@@ -15,11 +15,14 @@
 // edge (X = 7.9) the middle third. Level j's slots are the cells between
 // column j and column j+1; the final's cell ends at the right edge.
 
+#include "model/league.h"
+
 #include <QLineF>
 #include <QList>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -38,11 +41,82 @@ std::optional<int> TypedPlayers(const QString &typed);
 // The smallest chart size (4, 8, 16, 32 or 64) that holds players (4..64).
 int ChartSize(int players);
 
+// ---- Entrants and byes ---------------------------------------------------------
+
+inline constexpr int kMaxEntrantName = 16;
+inline constexpr int kMaxTourTitle = 30;
+
+// The text of a bye in the first round and of a later-round slot nobody has
+// reached.
+bool IsNoOne(const QString &name);
+
+// Why a typed entrant's name cannot join names (empty when it can): it must
+// hold 1 to 16 characters once trimmed, differ from every name there (case
+// aside), and be neither a bare number (an unnamed entrant keeps its number)
+// nor the text of a bye.
+QString EntrantNameProblem(const QString &name, const QStringList &names);
+
+// The first-round slots of the byes that fill players (4..64) up to the
+// chart's size: the lower slot of a pair each, so every bye faces an entrant,
+// spread over the chart so that each half (and each half of a half) gets as
+// many as the other or one more.
+QList<int> ByeSlots(int players);
+
 // Starts a tournament of players (4..64) entrants: gTourEntrants becomes the
-// chart size, and the first-round slots beyond the players (the byes) and
-// every later-round slot are marked "none". The players' own slots are left
-// as they are.
-void SetUpTournament(int players);
+// chart size, the byes and every later-round slot are "none", the entrants
+// fill the other first-round slots from the top, named by names in order and
+// the rest by their numbers, and an entrant facing a bye moves on at once.
+// The new tournament has no dates and no file yet, and is unsaved. Nothing
+// changes for a count outside 4..64.
+void SetUpTournament(int players, const QStringList &names = {});
+
+// ---- Moving on -------------------------------------------------------------------
+
+// The slot a slot's winner moves on to: the next level's slot beside its
+// pair; 0 for the final's slot or a slot the chart has not.
+int NextSlot(int entrants, int slot);
+// The other slot of a slot's pair.
+int PartnerSlot(int slot);
+
+// The level (1..C) of a slot; 0 for a slot the chart has not.
+int SlotLevel(int entrants, int slot);
+
+// The cell the keyboard reaches from a slot's cell: Up and Down stay in its
+// level, Back goes to the upper of the pair that feeds it, On to the slot
+// its winner reaches. The slot itself where the chart ends; 0 for a slot the
+// chart has not.
+enum class ChartStep { Up, Down, Back, On };
+int StepFrom(int entrants, int slot, ChartStep step);
+
+// What a screen reader says for a slot's cell: its round and who is in it.
+QString SlotDescription(int entrants, int slot, const TourSlots &names = gTourNames);
+
+// True when the entrant in slot can be chosen as its pair's winner: the slot
+// holds an entrant, is not the final's, and its partner holds an entrant or
+// a first-round bye.
+bool CanMoveOn(int entrants, int slot, const TourSlots &names = gTourNames);
+
+// Moves the entrant in slot on as its pair's winner. Choosing the other
+// entrant of a decided pair changes the winner and clears every later slot
+// the first winner had reached. False, and nothing changes, when the slot
+// cannot be chosen or already won its pair.
+bool MoveOn(int entrants, int slot, TourSlots &names = gTourNames);
+
+// The winner of the final, or empty while it is undecided.
+QString Champion(int entrants, const TourSlots &names = gTourNames);
+
+// ---- What a saved tournament holds -------------------------------------------
+
+// Who won each pair, pair k (1..N-1) being the one that feeds slot N+k:
+// 0 undecided, 1 the upper slot, 2 the lower.
+QList<int> PairWinners(int entrants, const TourSlots &names = gTourNames);
+
+// The slots of a tournament rebuilt from its first round (N names, "none"
+// for a bye) and its pair winners (N-1, as PairWinners gives them); nothing
+// when they do not make a tournament: a size no chart has, a name that could
+// not be typed or typed twice, two byes in a pair, more byes than its size
+// needs, or a winner who could not have been chosen.
+std::optional<TourSlots> RebuildTournament(const QStringList &firstRound, const QList<int> &winners);
 
 // ---- Slot numbering ------------------------------------------------------------
 
@@ -132,10 +206,7 @@ QList<QPointF> SlotCell(int entrants, int slot);
 // nothing.
 ChartHit HitTest(int entrants, const QList<ChartColumn> &columns, QPointF click);
 
-// ---- Marks ---------------------------------------------------------------------------
-
-// The mark a click writes on a selected slot.
-QString MarkerText(int slot);
+// ---- Names on the chart ---------------------------------------------------------------
 
 inline constexpr double kMarkMaxPointSize = 8.25;  // the default text size
 inline constexpr double kMarkMinPointSize = 1;
@@ -148,7 +219,7 @@ struct MarkPlace {
     double pointSize = 0;
 };
 
-// The mark of a slot on a picture of picture pixels: wholly inside the
+// A slot's name (or any mark) on a picture of picture pixels: wholly inside the
 // slot's cell, at least a pixel clear of its edges, reading left to right
 // along the cell, centred in what the cell leaves free, in the largest size
 // (quarter points, at most kMarkMaxPointSize) that fits. textSize gives the

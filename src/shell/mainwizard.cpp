@@ -1,7 +1,9 @@
 #include "shell/mainwizard.h"
 
 #include "model/league.h"
+#include "model/filedialogs.h"
 #include "model/leaguefile.h"
+#include "model/tournamentfile.h"
 #include "platform/systembox.h"
 #include "shell/customise.h"
 #include "shell/forms.h"
@@ -23,6 +25,8 @@
 #include <QMdiSubWindow>
 #include <QShortcut>
 #include <QTimer>
+
+#include <utility>
 
 namespace fixtora {
 
@@ -239,6 +243,8 @@ void MainWizard::opentable_Click()
     OpenLeague(QString());
 }
 
+// The dialog lists tournaments beside leagues; a tournament opens in its
+// chart. A cancelled dialog leaves no league open, as the loader's would.
 void MainWizard::OpenLeague(const QString &chosen)
 {
     if (!CloseQuestion())
@@ -247,9 +253,34 @@ void MainWizard::OpenLeague(const QString &chosen)
     gLeagueOnDisk = false;
     gFixturesClosed = true;
     CloseTaskWindows();
+    QString path = chosen;
+    if (path.isEmpty()) {
+        gDialogFilter = LeagueAndTournamentFilter();
+        ShowOpenDialog();
+        path = gDialogResult != 0 ? std::exchange(gLeagueFile, QString()) : QString();
+    }
+    if (path.isEmpty()) {
+        LoadForm<Main>()->SetCaption(CurrentLeagueCaption(QString()));
+        return;
+    }
+    if (IsTournamentPath(path)) {
+        OpenTournament(path);
+        return;
+    }
     // A failure was shown by the loader, which then leaves no league open.
-    if (LoadLeague(chosen).ok)
+    if (LoadLeague(path).ok)
         ShowLeagueButtons();
+}
+
+void MainWizard::OpenTournament(const QString &path)
+{
+    LoadForm<Main>()->SetCaption(CurrentLeagueCaption(QString()));
+    if (const FileResult opened = LoadTournament(path); !opened.ok) {
+        SystemMessage(opened.message);
+        return;
+    }
+    HideMenu();
+    ShowTaskWindow(TaskWindow::Tournieform);
 }
 
 void MainWizard::printtable_Click()

@@ -20,7 +20,8 @@ public:
     MainWizard();
 
     // Open League with the file at chosen instead of the one the dialog asks
-    // for (a file named on the command line); an empty path asks.
+    // for (a file named on the command line); an empty path asks. A
+    // tournament file (".tr") opens in the tournament chart.
     void OpenLeague(const QString &chosen);
 
 protected:
@@ -37,6 +38,7 @@ private:
     bool CloseQuestion();
     void CloseTaskWindows();
     void HideMenu();
+    void OpenTournament(const QString &path);
 
     void createtable_Click();
     void opentable_Click();

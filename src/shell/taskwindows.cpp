@@ -18,6 +18,12 @@ std::function<bool()> &unsavedLeagueCheck()
     return check;
 }
 
+std::function<bool()> &unsavedTournamentCheck()
+{
+    static std::function<bool()> check;
+    return check;
+}
+
 std::function<void()> &settingsChangedAction()
 {
     static std::function<void()> action;
@@ -53,6 +59,16 @@ void SetUnsavedLeagueCheck(std::function<bool()> check)
 bool MayDiscardLeague()
 {
     return !unsavedLeagueCheck() || unsavedLeagueCheck()();
+}
+
+void SetUnsavedTournamentCheck(std::function<bool()> check)
+{
+    unsavedTournamentCheck() = std::move(check);
+}
+
+bool MayDiscardTournament()
+{
+    return !unsavedTournamentCheck() || unsavedTournamentCheck()();
 }
 
 void SetSettingsChangedAction(std::function<void()> action)

@@ -52,6 +52,11 @@ void UnloadTaskWindow(TaskWindow window);
 void SetUnsavedLeagueCheck(std::function<bool()> check);
 bool MayDiscardLeague();
 
+// Asked, as the league's check is, before the program ends: the tournament
+// chart registers its closing question here; with none registered, go on.
+void SetUnsavedTournamentCheck(std::function<bool()> check);
+bool MayDiscardTournament();
+
 // Run once the options dialog has stored new settings, so that a screen on
 // view shows at once what they change (the fixtures screen registers its
 // redraw here: the round word, the dates, the sides by the home-and-away

@@ -11,6 +11,10 @@ void RegisterTournamentWindows()
 {
     RegisterTaskWindow(TaskWindow::tourwiz, {ShowTourWizard, UnloadForm<tourwiz>});
     RegisterTaskWindow(TaskWindow::Tournieform, {ShowTournamentChart, UnloadForm<Tournieform>});
+    SetUnsavedTournamentCheck([] {
+        Tournieform *chart = LoadedForm<Tournieform>();
+        return !chart || chart->MayClose();
+    });
 }
 
 } // namespace fixtora

@@ -1,5 +1,7 @@
 #include "tournament/tournieform.h"
 
+#include "model/filedialogs.h"
+#include "model/tournamentfile.h"
 #include "platform/drawtarget.h"
 #include "platform/numbers.h"
 #include "platform/printing.h"
@@ -14,10 +16,15 @@
 #include "ui/programbutton.h"
 #include "ui/twips.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <utility>
 
 namespace fixtora {
 
@@ -32,14 +39,31 @@ constexpr QRect kFrame1(11160, 2880, 3375, 1935);
 constexpr QRect kCmdprint(240, 480, 975, 375);
 constexpr QRect kText6(1320, 480, 615, 375);
 constexpr QRect kLabel8(2040, 480, 1095, 375);
+constexpr QRect kCmdsave(240, 960, 975, 375);
 constexpr QRect kCommand5(240, 1440, 975, 375);
+constexpr QRect kLblChampion(11160, 4935, 3375, 375);
 
 const char *const kFirstEscapement = "3450";
-constexpr int kNamedSlots = 32;       // the chart window numbers slots 1..32 on load
-constexpr int kClearedSlotsEnd = 63;  // and clears 33..63
 constexpr int kMaxStartingCopies = 99;
 constexpr int kTitlePoints = 18;
 constexpr int kCommandsTitlePoints = 12;
+constexpr int kPaperTitlePoints = 16;
+constexpr int kPaperChampionPoints = 12;
+// On paper the title and the champion stand above the chart's sloping top
+// edge, right of the middle, where no cell lies.
+constexpr QPointF kPaperTitleAt(4.2, 0.05);
+constexpr double kPaperLineGap = 0.6;
+
+QString titleOrDefault()
+{
+    return gTourTitle.isEmpty() ? QStringLiteral("Tournament") : gTourTitle;
+}
+
+QString championLine()
+{
+    const QString champion = Champion(gTourEntrants);
+    return champion.isEmpty() ? QString() : QStringLiteral("Champion: ") + champion;
+}
 
 // The picture area of a page of the given size: the picture's own place,
 // grown by what the page has beyond its own size.
@@ -66,7 +90,9 @@ Tournieform::Tournieform()
       cmdprint(InTwips(MakeButton(Frame1, "cmdprint", QStringLiteral("&Print")), kCmdprint)),
       Text6(InTwips(MakeTextBox(Frame1, "Text6", QStringLiteral("1")), kText6)),
       Label8(InTwips(MakeLabel(Frame1, "Label8", QStringLiteral("copies")), kLabel8)),
+      cmdsave(InTwips(MakeButton(Frame1, "cmdsave", QStringLiteral("&Save")), kCmdsave)),
       command5(InTwips(MakeButton(Frame1, "command5", QStringLiteral("&Close")), kCommand5)),
+      lblChampion(InArial(MakeLabel(page, "lblChampion"), kCommandsTitlePoints, true)),
       Text5(MakeTextBox(page, "Text5"))
 {
     setObjectName(QStringLiteral("Tournieform"));
@@ -83,7 +109,17 @@ void Tournieform::BuildControls()
     page->installEventFilter(this);
     CentreInPage(this, page, PageFit::Fills);
     piccy->setObjectName(QStringLiteral("piccy"));
+    piccy->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(piccy);
+    piccy->installEventFilter(this);
+    Label8->setBuddy(Text6);
+    Text6->setAccessibleName(QStringLiteral("copies"));
+    lblChampion->setWordWrap(true);
     Text5->hide();
+    setTabOrder(piccy, cmdprint);
+    setTabOrder(cmdprint, Text6);
+    setTabOrder(Text6, cmdsave);
+    setTabOrder(cmdsave, command5);
     PlaceControls();
 }
 
@@ -92,25 +128,36 @@ void Tournieform::ConnectHandlers()
     connect(piccy, &PictureBox::MouseDown, this, &Tournieform::piccy_MouseDown);
     connect(piccy, &PictureBox::Clicked, this, &Tournieform::piccy_Click);
     connect(cmdprint, &QAbstractButton::clicked, this, &Tournieform::cmdprint_Click);
+    connect(cmdsave, &QAbstractButton::clicked, this, &Tournieform::cmdsave_Click);
     connect(command5, &QAbstractButton::clicked, this, &Tournieform::command5_Click);
 }
 
-// Takes over from the wizard and draws the chart.
+// Takes over from the wizard (or the open dialog) and draws the tournament
+// the model holds.
 void Tournieform::Form_Load()
 {
     Text5->setText(QLatin1String(kFirstEscapement));
     gSelectedSlot = 0;
     UnloadForm<tourwiz>();
-    for (int slot = 1; slot <= kClearedSlotsEnd; ++slot)
-        gTourNames[slot] = slot <= kNamedSlots ? QString::number(slot) : QString();
-    DrawChart();
+    Label1->setText(titleOrDefault());
+    ShowTournament();
 }
 
 bool Tournieform::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == page && event->type() == QEvent::Resize && PlaceControls())
         DrawChart();
+    if (watched == piccy && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        DrawChart();
+    if (watched == piccy && event->type() == QEvent::KeyPress)
+        return piccy_KeyPress(static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+void Tournieform::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    command5_Click();
 }
 
 // The picture fills the picture area with the chart's proportions; the title
@@ -128,20 +175,32 @@ bool Tournieform::PlaceControls()
     const QPoint commandsMoved(area.width() - own.width(), picture.top() - own.top());
     Label4->setGeometry(TwipsToPixels(kLabel4).translated(commandsMoved));
     Frame1->setGeometry(TwipsToPixels(kFrame1).translated(commandsMoved));
+    lblChampion->setGeometry(TwipsToPixels(kLblChampion).translated(commandsMoved));
     const bool resized = picture.size() != piccy->size();
     piccy->setGeometry(picture);
     return resized;
 }
 
-// The chart and the marks made so far.
+// The chart with every name, and the cell the keyboard is on while the
+// chart has it.
 void Tournieform::DrawChart()
 {
     piccy->Cls();
     render(*piccy);
     displaynames(*piccy);
     donames(*piccy);
-    for (int slot : std::as_const(m_marks))
-        WriteMarker(*piccy, slot);
+    DrawNames(*piccy);
+    if (piccy->hasFocus())
+        DrawFocus(*piccy);
+}
+
+// The chart, the champion beside it and what a screen reader says of the
+// cell the keyboard is on.
+void Tournieform::ShowTournament()
+{
+    DrawChart();
+    lblChampion->setText(championLine());
+    piccy->setAccessibleName(SlotDescription(gTourEntrants, m_focusSlot));
 }
 
 void Tournieform::displaynames(DrawTarget &surface)
@@ -176,19 +235,50 @@ void Tournieform::donames(DrawTarget &surface)
     }
 }
 
-void Tournieform::WriteMarker(DrawTarget &surface, int slot)
+void Tournieform::WriteName(DrawTarget &surface, int slot)
 {
-    const QString text = MarkerText(slot);
+    const QString &text = gTourNames[slot];
+    const bool champion = slot == 2 * gTourEntrants - 1;
     const QPointF picture = surface.ToDevice(kChartWidth, kSlotExtent) - surface.ToDevice(0, 0);
     const QSizeF perUnit(picture.x() / kChartWidth, picture.y() / kSlotExtent);
     const auto textSize = [&](double points) {
-        surface.SetFont(QStringLiteral("Arial"), false, points);
+        surface.SetFont(QStringLiteral("Arial"), champion, points);
         return QSizeF(surface.TextWidth(text) * perUnit.width(), surface.TextHeight(text) * perUnit.height());
     };
     const MarkPlace place = PlaceMark(gTourEntrants, slot, QSizeF(picture.x(), picture.y()), textSize);
-    surface.SetFont(QStringLiteral("Arial"), false, place.pointSize);
+    surface.SetFont(QStringLiteral("Arial"), champion, place.pointSize);
     surface.FontEscapement = place.escapement;
     surface.PrintAt(place.at.x(), place.at.y(), text);
+}
+
+// Every slot that holds someone; byes and slots nobody has reached stay empty.
+void Tournieform::DrawNames(DrawTarget &surface)
+{
+    const int escapement = surface.FontEscapement;
+    for (int slot = 1; IsChartSize(gTourEntrants) && slot <= 2 * gTourEntrants - 1; ++slot)
+        if (!gTourNames[slot].isEmpty() && !IsNoOne(gTourNames[slot]))
+            WriteName(surface, slot);
+    surface.FontEscapement = escapement;
+}
+
+void Tournieform::DrawFocus(DrawTarget &surface)
+{
+    const QList<QPointF> cell = SlotCell(gTourEntrants, m_focusSlot);
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        const QPointF &from = cell[i];
+        const QPointF &to = cell[(i + 1) % cell.size()];
+        surface.Line(from.x(), from.y(), to.x(), to.y(), Qt::blue);
+    }
+}
+
+// The title and the champion, on paper, where the chart leaves room.
+void Tournieform::PrintHeading(DrawTarget &surface)
+{
+    surface.FontEscapement = 0;
+    surface.SetFont(QStringLiteral("Arial"), true, kPaperTitlePoints);
+    surface.PrintAt(kPaperTitleAt.x(), kPaperTitleAt.y(), titleOrDefault());
+    surface.SetFont(QStringLiteral("Arial"), false, kPaperChampionPoints);
+    surface.PrintAt(kPaperTitleAt.x(), kPaperTitleAt.y() + kPaperLineGap, championLine());
 }
 
 QPointF Tournieform::Anchor(int slot) const
@@ -203,8 +293,7 @@ void Tournieform::piccy_MouseDown(Qt::MouseButton, double x, double y)
 }
 
 // The chart's columns as the drawing stored them; a click outside the chart
-// selects nothing and writes nothing, a click on a marked cell selects it
-// without writing its mark again.
+// chooses nothing, a click in a cell chooses its entrant.
 void Tournieform::piccy_Click()
 {
     const ChartHit hit =
@@ -213,33 +302,107 @@ void Tournieform::piccy_Click()
         gIntersectUA = hit.lastMeasured.ua;
         gIntersectUB = hit.lastMeasured.ub;
     }
-    if (hit.slot == 0)
-        return;
-    gSelectedSlot = hit.slot;
-    if (m_marks.contains(hit.slot))
-        return;
-    m_marks.append(hit.slot);
-    WriteMarker(*piccy, hit.slot);
+    if (hit.slot != 0)
+        ChooseSlot(hit.slot);
 }
 
-// The bare chart, without names or markers, one document per copy. Without a
-// window manager nothing gives the keyboard back when the print dialog
-// closes: the chart takes it.
+// The arrows move between cells, Space and Return choose the cell's entrant.
+bool Tournieform::piccy_KeyPress(QKeyEvent *event)
+{
+    const auto step = [this](ChartStep direction) {
+        m_focusSlot = std::max(1, StepFrom(gTourEntrants, m_focusSlot, direction));
+        ShowTournament();
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_Up: return step(ChartStep::Up);
+    case Qt::Key_Down: return step(ChartStep::Down);
+    case Qt::Key_Left: return step(ChartStep::Back);
+    case Qt::Key_Right: return step(ChartStep::On);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ChooseSlot(m_focusSlot);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The entrant in slot wins its pair; the chart shows what it changed.
+void Tournieform::ChooseSlot(int slot)
+{
+    gSelectedSlot = slot;
+    m_focusSlot = slot;
+    if (MoveOn(gTourEntrants, slot))
+        gTourChanged = true;
+    ShowTournament();
+}
+
+// The chart with its title, names and winners, one document per copy.
+// Without a window manager nothing gives the keyboard back when the print
+// dialog closes: the chart takes it.
 void Tournieform::cmdprint_Click()
 {
     PrintJob job;
     job.parent = this;
     job.orientation = QPageLayout::Landscape;
-    job.documentName = QStringLiteral("Tournament");
+    job.documentName = titleOrDefault();
     job.copies = ValInRange(Text6->text(), 1, kMaxStartingCopies);
-    const PrintOutcome outcome = PrintCopies(job, [this](DrawTarget &printer) { render(printer); });
+    const PrintOutcome outcome = PrintCopies(job, [this](DrawTarget &printer) {
+        render(printer);
+        DrawNames(printer);
+        PrintHeading(printer);
+    });
     window()->activateWindow();
     if (outcome.status == PrintStatus::Failed)
         SystemMessage(outcome.message);
 }
 
+// The save dialog for a tournament file; the open league keeps its own file.
+// True when the tournament was saved.
+bool Tournieform::SaveChart()
+{
+    gDialogFilter = TournamentFilter();
+    gDialogExt = kTournamentExt;
+    gDialogExtLen = static_cast<int>(kTournamentExt.size());
+    const QString leagueFile = gLeagueFile;
+    ShowSaveDialog();
+    if (gDialogResult == 0)
+        return false;
+    const QString path = std::exchange(gLeagueFile, leagueFile);
+    const FileResult saved = SaveTournament(path);
+    if (!saved.ok)
+        SystemMessage(saved.message);
+    return saved.ok;
+}
+
+void Tournieform::cmdsave_Click()
+{
+    if (SaveChart())
+        piccy->setFocus();
+}
+
+bool Tournieform::MayClose()
+{
+    if (!gTourChanged)
+        return true;
+    switch (AskToSave(QStringLiteral("Save the changes to ") + titleOrDefault() + QStringLiteral("?"),
+                      QStringLiteral("Tournament"))) {
+    case SaveAnswer::Save:
+        return SaveChart();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void Tournieform::command5_Click()
 {
+    if (!MayClose())
+        return;
     piccy->Cls();
     UnloadForm<Tournieform>();
     ShowMainMenu();

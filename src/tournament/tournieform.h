@@ -1,16 +1,21 @@
 #pragma once
 // Tournieform: the tournament chart window. It draws the knock-out chart of
-// the tournament sized by the wizard (gTourEntrants first-round slots) as
-// large as the window's picture area holds it with its proportions kept; a
-// click on a cell selects that slot (gSelectedSlot) and marks the cell with
-// "found it" and the slot's number, once, legible along the cell. The marks
-// stay while the window is open; a resize draws the chart and its marks
-// again. Print prints the bare chart in landscape, starting the print dialog
-// at the copies typed beside it, one document per copy; Close brings the
-// main menu back.
+// the open tournament (gTourEntrants first-round slots) as large as the
+// window's picture area holds it with its proportions kept, with every
+// entrant's name legible along its cell and the champion's in bold and
+// beside the chart. Choosing an entrant's cell (a click, or Space or Return
+// on the cell the arrow keys are on) moves that entrant on as its pair's
+// winner; choosing the other entrant of a decided pair changes the winner.
+// The picture's accessible name says what the cell the keyboard is on holds.
+// Print prints the chart with the title, the names and the winners in
+// landscape, starting the print dialog at the copies typed beside it, one
+// document per copy; Save writes the tournament to a file chosen in the save
+// dialog; Close asks to save an unsaved tournament, then brings the main
+// menu back.
 //
 // The chart drawing routines take the surface, so the screen and the printer
-// share them: a redraw is render, displaynames, donames, in that order.
+// share them: a redraw is render, displaynames, donames, in that order, and
+// the names after them.
 
 #include "model/league.h"
 #include "model/tournament.h"
@@ -22,6 +27,7 @@
 #include <array>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 
@@ -45,14 +51,21 @@ public:
     // slot's name is anchored. Writes no text; the last slot's font stays on
     // the surface.
     void donames(DrawTarget &surface);
-    // Writes the mark of a slot inside its cell.
-    void WriteMarker(DrawTarget &surface, int slot);
+    // Writes a slot's name inside its cell.
+    void WriteName(DrawTarget &surface, int slot);
+    // Writes every name the chart holds.
+    void DrawNames(DrawTarget &surface);
+
+    // An unsaved tournament is saved, dropped or kept open as the user
+    // answers the Save / Don't Save / Cancel question: true to go on closing.
+    [[nodiscard]] bool MayClose();
 
     // Where donames anchored a slot's name (0..127).
     QPointF Anchor(int slot) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void BuildControls();
@@ -60,10 +73,17 @@ private:
     void Form_Load();
     bool PlaceControls();
     void DrawChart();
+    void ShowTournament();
+    void DrawFocus(DrawTarget &surface);
+    void PrintHeading(DrawTarget &surface);
+    void ChooseSlot(int slot);
+    [[nodiscard]] bool SaveChart();
 
     void piccy_MouseDown(Qt::MouseButton button, double x, double y);
     void piccy_Click();
+    bool piccy_KeyPress(QKeyEvent *event);
     void cmdprint_Click();
+    void cmdsave_Click();
     void command5_Click();
 
     QWidget *page;  // the controls at their places, scrolled below its own size
@@ -74,11 +94,13 @@ private:
     chameleonButton *cmdprint;
     QLineEdit *Text6;
     QLabel *Label8;
+    chameleonButton *cmdsave;
     chameleonButton *command5;
+    QLabel *lblChampion;
     QLineEdit *Text5;  // hidden: the starting escapement of the name fonts
 
     std::array<QPointF, kMaxTourNames> m_anchors{};
-    QList<int> m_marks;  // the slots marked, in the order clicked
+    int m_focusSlot = 1;  // the cell the keyboard is on
 };
 
 // Loads the chart window when needed and shows it maximised inside Main.

@@ -186,8 +186,12 @@ TEST_F(OptionsJourney, EveryScreenFillsTheWorkspaceAgainWhenTheOptionsClose)
              ASSERT_TRUE(Shows("tourwiz"));
              Fill("tourwiz", "txtName", QStringLiteral("8"));
              Click("tourwiz", "cmdclose");  // "&Next"
+             Click("tourwiz", "cmdStart");  // "&Next" past the names
          },
-         [this] { Click("Tournieform", "command5"); }},
+         [this] {
+             BoxAnswers boxes({"Don't Save"});
+             Click("Tournieform", "command5");
+         }},
     };
     const QMdiArea *workspace = LoadedForm<Main>()->findChild<QMdiArea *>();
     for (const auto &screen : screens) {

@@ -1,7 +1,9 @@
 // A knock-out tournament of 16, from the keyboard where the user would use
-// it: a refused number retyped, the chart drawn, four cells marked by clicks,
-// the chart printed in the copies typed beside Print, the chart closed by its
-// access key after the print dialog, and the wizard left with Escape.
+// it: a refused number retyped, three entrants named, every pair decided
+// with the arrow keys and Space up to the champion, the tournament saved,
+// printed in the copies typed beside Print, closed by its access key after
+// the print dialog, opened again from Open League, and the wizard left with
+// Escape.
 
 #include "journey.h"
 
@@ -11,33 +13,16 @@
 #include "testfiles.h"
 
 #include <QDialog>
-#include <QPoint>
+#include <QFile>
 #include <QPrinter>
+#include <QRegularExpression>
 
 namespace fixtora {
 namespace {
 
-// A point of the chart (8 units across, 10.5 down) on its picture box.
-QPoint chartPoint(const QWidget *chart, double x, double y)
-{
-    return {qRound(x * chart->width() / 8.0), qRound(y * chart->height() / 10.5)};
-}
-
-// The middle of a slot's cell of a chart of 16.
-QPoint cellMiddle(const QWidget *chart, int slot)
-{
-    const QPolygonF cell = SlotCell(16, slot);
-    const QPointF middle = (cell[0] + cell[2]) / 2;
-    return chartPoint(chart, middle.x(), middle.y());
-}
-
-// One cell of the first round and three of later rounds: the second round's
-// last, a quarter-final and the final.
-constexpr int kMarked[] = {1, 24, 26, 31};
-
 class TournamentJourney : public Journey {};
 
-TEST_F(TournamentJourney, SixteenEntrantsFourMarksAndTwoPrintedCopies)
+TEST_F(TournamentJourney, SixteenEntrantsToAChampionSavedPrintedAndOpenedAgain)
 {
     StartProgram();
     Press(Qt::Key_T, Qt::AltModifier);  // "&Tournament", the menu's only Alt+T
@@ -50,29 +35,36 @@ TEST_F(TournamentJourney, SixteenEntrantsFourMarksAndTwoPrintedCopies)
         EXPECT_EQ(boxes.seen()[0].title, "Invalid number entered");
     }
     Type(QStringLiteral("16"));  // the box kept the keyboard
-    EXPECT_EQ(Text("tourwiz", "txtName"), "16");
     Press(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([this] { return Control<QWidget>("tourwiz", "txtEntrant")->hasFocus(); }, "the name box"));
+    for (const char *name : {"Ann", "Bob", "Cath"}) {
+        Type(QLatin1String(name));
+        Press(Qt::Key_Return);  // Add
+    }
+    Press(Qt::Key_N, Qt::AltModifier);  // "&Next"
     ASSERT_TRUE(Shows("Tournieform"));
     EXPECT_TRUE(Gone("tourwiz"));
 
-    QWidget *chart = Control<QWidget>("Tournieform", "piccy");
-    ASSERT_NE(chart, nullptr);
-    const int bare = Ink(chart);
-    EXPECT_GT(bare, 0) << "the chart is drawn";
-    int ink = bare;
-    for (int slot : kMarked) {
-        ClickAt(chart, cellMiddle(chart, slot));
-        EXPECT_EQ(gSelectedSlot, slot);
-        EXPECT_GT(Ink(chart), ink) << "the mark of slot " << slot << " is written";
-        ink = Ink(chart);
+    // From the first cell: the upper entrant of every pair wins, level by level.
+    for (int count = 16; count > 1; count /= 2) {
+        for (int pair = 0; pair < count / 2; ++pair) {
+            Press(Qt::Key_Space);
+            Press(Qt::Key_Down);
+            Press(Qt::Key_Down);
+        }
+        Press(Qt::Key_Right);
+        for (int up = 1; up < count / 2; ++up)
+            Press(Qt::Key_Up);
     }
-    Snapshot("marks");
-    ClickAt(chart, cellMiddle(chart, 24));
-    EXPECT_EQ(gSelectedSlot, 24);
-    EXPECT_EQ(Ink(chart), ink) << "a marked cell is not written twice";
-    ClickAt(chart, chartPoint(chart, 7.95, 5.0));  // right of the chart's right edge
-    EXPECT_EQ(gSelectedSlot, 24) << "a click beside the chart selects nothing";
-    EXPECT_EQ(Ink(chart), ink) << "and writes nothing";
+    EXPECT_EQ(Champion(16), "Ann");
+    EXPECT_EQ(Control<QWidget>("Tournieform", "piccy")->accessibleName(), SlotDescription(16, 31));
+    Snapshot("champion");
+    const QString file = File(QStringLiteral("cup"));
+    {
+        FileAnswers files({file});
+        Press(Qt::Key_S, Qt::AltModifier);  // "&Save"
+    }
+    ASSERT_TRUE(QFile::exists(file + ".tr"));
 
     // The print dialog, a window of its own, takes the keyboard while it is
     // up; it prints the copies it starts with into a file.
@@ -96,13 +88,20 @@ TEST_F(TournamentJourney, SixteenEntrantsFourMarksAndTwoPrintedCopies)
     }
     EXPECT_EQ(offered, 2) << "the dialog starts at the copies typed";
     EXPECT_EQ(test::pdfPages(pdf), 2) << "one page per copy";
-    // The paper carries the bare chart, as the chart screen prints it: the
-    // marks are the screen's only.
-    EXPECT_TRUE(test::pdfText(pdf).trimmed().remove(QLatin1Char('\f')).isEmpty()) << test::pdfText(pdf).toStdString();
+    EXPECT_EQ(test::pdfText(pdf).remove(QRegularExpression("\\s")).count("Cath"), 2 * 2) << "the names on paper";
 
-    Press(Qt::Key_C, Qt::AltModifier);  // "&Close", with the keyboard back on the chart
+    Press(Qt::Key_C, Qt::AltModifier);  // "&Close", with the keyboard back on the chart: saved, nothing asked
     ASSERT_TRUE(Shows("MainWizard"));
     EXPECT_TRUE(Gone("Tournieform"));
+    ResetTournament();
+    {
+        FileAnswers files({file + ".tr"});
+        Click("MainWizard", "opentable");
+    }
+    ASSERT_TRUE(Shows("Tournieform"));
+    EXPECT_EQ(Champion(16), "Ann");
+    Press(Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(Shows("MainWizard"));
 
     Click("MainWizard", "tournie");
     ASSERT_TRUE(Shows("tourwiz"));

@@ -66,25 +66,28 @@ protected:
         return LoadLeague();
     }
 
-    // Runs one statement on a stored league file (keyed) or companion (plain).
+    // League and tournament files are keyed, companions plain.
+    static QByteArray keyOf(const QString &file) { return file.endsWith(".ext") ? QByteArray() : kKey; }
+
+    // Runs one statement on a stored league or tournament file or companion.
     void alter(const QString &file, const QString &sql)
     {
         Database db;
-        db.Open(path(file), Database::Mode::ReadWrite, file.endsWith(".tbl") ? kKey : QByteArray());
+        db.Open(path(file), Database::Mode::ReadWrite, keyOf(file));
         db.Execute(sql);
     }
 
     int records(const QString &file, const char *table)
     {
         Database db;
-        db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+        db.Open(path(file), Database::Mode::ReadOnly, keyOf(file));
         return Recordset(db, table).RecordCount();
     }
 
     QVariant field(const QString &file, const char *table, int record, const char *name)
     {
         Database db;
-        db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+        db.Open(path(file), Database::Mode::ReadOnly, keyOf(file));
         Recordset rs(db, table);
         rs.MoveFirst();
         for (int i = 1; i < record; ++i)
@@ -93,19 +96,19 @@ protected:
     }
 
     // Changes one byte of the first page of table: in the middle of the page
-    // of the keyed league file, in the page header of the plain companion.
+    // of a keyed file, in the page header of the plain companion.
     void damagePageOf(const QString &file, const char *table)
     {
         qint64 page = 0, pageSize = 0;
         {
             Database db;
-            db.Open(path(file), Database::Mode::ReadOnly, file.endsWith(".tbl") ? kKey : QByteArray());
+            db.Open(path(file), Database::Mode::ReadOnly, keyOf(file));
             page = db.Value(QString("SELECT rootpage FROM sqlite_master WHERE name = '%1'").arg(table)).toLongLong();
             pageSize = db.Value("PRAGMA page_size").toLongLong();
         }
         ASSERT_GT(page, 1);
         QByteArray bytes = test::readAll(path(file));
-        bytes[(page - 1) * pageSize + (file.endsWith(".tbl") ? pageSize / 2 : 0)] ^= 0x55;
+        bytes[(page - 1) * pageSize + (keyOf(file).isEmpty() ? 0 : pageSize / 2)] ^= 0x55;
         test::writeAll(path(file), bytes);
     }
 

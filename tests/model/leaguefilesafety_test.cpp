@@ -1,5 +1,6 @@
 // What a league file does when things go wrong: damaged, truncated or
-// refused files end the load with their message and leave no league; a
+// refused files end the load with their message and leave no league (a
+// damaged tournament file is refused and leaves the open tournament); a
 // failed create or save leaves the folder and the previous pair as they
 // were; a load changes no byte; a save rewrites only what changed.
 #include "model/leaguefile.h"
@@ -7,6 +8,8 @@
 #include "leaguefilefixture.h"
 #include "model/fixturelist.h"
 #include "model/leaguerules.h"
+#include "model/tournament.h"
+#include "model/tournamentfile.h"
 #include "platform/database.h"
 #include "testfiles.h"
 #include "testleague.h"
@@ -29,7 +32,8 @@ TEST_F(LeagueFileSafety, EachLoadOrSaveSaysWhatHappenedToWhichFile)
     using P = FileProblem;
     auto writeBytes = [this](const QByteArray &bytes) { test::writeAll(path("club.tbl"), bytes); };
     Database holder;
-    enum Run { loadClub, save, createClub };
+    auto writeCup = [this](const QByteArray &bytes) { test::writeAll(path("cup.tr"), bytes); };
+    enum Run { loadClub, save, createClub, loadCup };
     const struct {
         const char *what;
         std::function<void()> damage;
@@ -101,6 +105,15 @@ TEST_F(LeagueFileSafety, EachLoadOrSaveSaysWhatHappenedToWhichFile)
         {"create: disk full", [&] {
              SetInstallStepHook([](InstallStep) { throw DatabaseError("disk I/O error", DatabaseError::Kind::DiskFull); });
          }, P::DiskFull, createClub},
+        {"tournament of random bytes", [&] { writeCup(QByteArray(4096, '\x5a')); }, {}, loadCup},
+        {"league file named as a tournament", [&] { writeCup(test::readAll(path("club.tbl"))); }, {}, loadCup},
+        {"tournament page damaged", [&] { damagePageOf("cup.tr", "names"); }, {}, loadCup},
+        {"tournament name missing", [&] { alter("cup.tr", "DELETE FROM names WHERE id = 3"); }, {}, loadCup},
+        {"tournament bye as winner", [&] { alter("cup.tr", "UPDATE scores SET winner = 2 WHERE id = 1"); }, {},
+         loadCup},
+        {"tournament size no chart has", [&] { alter("cup.tr", "UPDATE tournament SET entrants = 6"); }, {}, loadCup},
+        {"tournament date not a date", [&] { alter("cup.tr", "UPDATE dates SET date = '31/02/2026'"); }, {},
+         loadCup},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -110,7 +123,17 @@ TEST_F(LeagueFileSafety, EachLoadOrSaveSaysWhatHappenedToWhichFile)
         QDir(path("club.ext")).removeRecursively();
         test::BuildTestLeague(test::PlayerLeague(4, 1));
         ASSERT_TRUE(create("club.tbl").ok);
+        SetUpTournament(5);
+        ASSERT_TRUE(SaveTournament(path("cup.tr")).ok);
         c.damage();
+        if (c.run == loadCup) {
+            const FileResult result = LoadTournament(path("cup.tr"));
+            EXPECT_FALSE(result.ok);
+            EXPECT_TRUE(result.message.contains("cup.tr"));
+            EXPECT_EQ(gTourFile, path("cup.tr")) << "the open tournament stays";
+            EXPECT_EQ(gTourEntrants, 8);
+            continue;
+        }
         const QByteArray before = test::readAll(path("club.tbl"));
         messages.clear();
         gLeagueOnDisk = true;

@@ -1,11 +1,16 @@
 #include "model/tournament.h"
 #include "model/league.h"
+#include "model/tournamentfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QPolygonF>
 #include <QRandomGenerator>
 #include <QSet>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,26 +19,6 @@ using namespace fixtora;
 namespace {
 
 constexpr double kNear = 1e-9;
-
-// The slots set up as "none" after every slot was named "untouched".
-QList<int> noneSlotsAfterSetUp(int players)
-{
-    gTourNames.fill("untouched");
-    SetUpTournament(players);
-    QList<int> numbers;
-    for (int slot = 0; slot <= kMaxTourNames; ++slot)
-        if (gTourNames[slot] == "none")
-            numbers.append(slot);
-    return numbers;
-}
-
-QList<int> range(int first, int last)
-{
-    QList<int> numbers;
-    for (int slot = first; slot <= last; ++slot)
-        numbers.append(slot);
-    return numbers;
-}
 
 // The cells straight from the chart's definition, independent of the hit
 // test: cell k of level j lies between columns j and j+1 and between
@@ -120,28 +105,194 @@ double clearance(const QPolygonF &polygon, QPointF p)
 
 } // namespace
 
-TEST(TourWizardRule, TypedNumbersAndTheSlotsTheyLeaveEmpty)
+TEST(TourWizardRule, TypedNumbersAndTheChartTheyNeed)
 {
     struct Row {
         const char *typed;
         std::optional<int> players;
         int size;
-        QList<int> none;  // byes, then every later-round slot
     };
     const Row rows[] = {
-        {"4", 4, 4, range(5, 7)},         {"5", 5, 8, range(6, 15)},   {"33", 33, 64, range(34, 127)},
-        {"64", 64, 64, range(65, 127)},   {"16 abc", 16, 16, range(17, 31)}, {"16.0", 16, 16, range(17, 31)},
-        {"3", {}, 0, {}},  {"65", {}, 0, {}},  {"0", {}, 0, {}},    {"", {}, 0, {}},  {"abc", {}, 0, {}},
-        {"4.5", {}, 0, {}}, {"63.99", {}, 0, {}}, {"-8", {}, 0, {}}, {"1e300", {}, 0, {}},
+        {"4", 4, 4},     {"5", 5, 8},       {"33", 33, 64},   {"64", 64, 64}, {"16 abc", 16, 16}, {"16.0", 16, 16},
+        {"3", {}, 0},    {"65", {}, 0},     {"0", {}, 0},     {"", {}, 0},    {"abc", {}, 0},     {"4.5", {}, 0},
+        {"63.99", {}, 0}, {"-8", {}, 0},    {"1e300", {}, 0},
     };
     for (const Row &row : rows) {
         ASSERT_EQ(TypedPlayers(row.typed), row.players) << row.typed;
         if (!row.players)
             continue;
-        EXPECT_EQ(noneSlotsAfterSetUp(*row.players), row.none) << row.typed;
+        gTourNames.fill("untouched");
+        SetUpTournament(*row.players);
         EXPECT_EQ(gTourEntrants, row.size) << row.typed;
-        EXPECT_EQ(gTourNames[*row.players], "untouched") << "the players' own slots are not named here";
+        EXPECT_EQ(gTourNames[2 * row.size], "untouched") << "nothing beyond the chart";
     }
+}
+
+// Every count of players: each bye faces an entrant, who is already in the
+// next round; the halves of every part of the chart differ by a bye at most;
+// the entrants run from the top, the named first.
+TEST(TournamentRule, ByesFaceEntrantsSpreadOverTheChart)
+{
+    for (int players = 4; players <= 64; ++players) {
+        SetUpTournament(players, {"Ann", "Bob"});
+        const int n = gTourEntrants;
+        const QList<int> byes = ByeSlots(players);
+        ASSERT_EQ(byes.size(), n - players) << players;
+        QStringList entrants;
+        for (int slot = 1; slot <= n; ++slot) {
+            if (!byes.contains(slot)) {
+                entrants.append(gTourNames[slot]);
+                continue;
+            }
+            EXPECT_TRUE(IsNoOne(gTourNames[slot])) << players;
+            EXPECT_FALSE(IsNoOne(gTourNames[PartnerSlot(slot)])) << players << " bye " << slot;
+            EXPECT_EQ(gTourNames[NextSlot(n, slot)], gTourNames[PartnerSlot(slot)]) << players;
+        }
+        EXPECT_EQ(entrants.mid(0, 3), QStringList({"Ann", "Bob", "3"})) << players;
+        EXPECT_EQ(entrants.last(), QString::number(players));
+        for (int part = n; part >= 4; part /= 2)
+            for (int first = 1; first <= n; first += part) {
+                const auto inHalf = [&](int from) {
+                    return std::count_if(byes.begin(), byes.end(), [&](int b) { return b >= from && b < from + part / 2; });
+                };
+                EXPECT_LE(std::abs(inHalf(first) - inHalf(first + part / 2)), 1) << players << " part " << first;
+            }
+    }
+    EXPECT_EQ(ByeSlots(5), QList<int>({2, 4, 6}));
+}
+
+TEST(TournamentRule, NamesAnEntrantCanBeGiven)
+{
+    const QStringList entered{"Ann", "Bob"};
+    const std::pair<const char *, bool> rows[] = {
+        {"Cath", true},  {"  Dee  ", true}, {"Sixteen chars ok", true}, {"", false},     {"   ", false},
+        {"seventeen chars!!", false}, {"ann", false}, {"Bob", false},  {"12", false}, {"none", false},
+        {"None", false}, {"R2D2", true},
+    };
+    for (const auto &[typed, accepted] : rows)
+        EXPECT_EQ(EntrantNameProblem(typed, entered).isEmpty(), accepted) << typed;
+}
+
+// Choices in a chart of 5 players (byes at 2, 4, 6): the slots 9..15 after each.
+TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackWhatTheFirstReached)
+{
+    struct Row {
+        const char *what;
+        int chosen;
+        bool moved;
+        QStringList later;  // slots 9..15
+    };
+    const QString no = "none";
+    const Row rows[] = {
+        {"byes moved on at the start", 0, false, {"A", "B", "C", no, no, no, no}},
+        {"a bye cannot win", 2, false, {"A", "B", "C", no, no, no, no}},
+        {"a pair still open cannot be decided", 11, false, {"A", "B", "C", no, no, no, no}},
+        {"D beats E", 7, true, {"A", "B", "C", "D", no, no, no}},
+        {"the same choice again", 7, false, {"A", "B", "C", "D", no, no, no}},
+        {"A beats B", 9, true, {"A", "B", "C", "D", "A", no, no}},
+        {"D beats C", 12, true, {"A", "B", "C", "D", "A", "D", no}},
+        {"A is champion", 13, true, {"A", "B", "C", "D", "A", "D", "A"}},
+        {"the final's cell moves no one", 15, false, {"A", "B", "C", "D", "A", "D", "A"}},
+        {"B after all: A's run is taken back", 10, true, {"A", "B", "C", "D", "B", "D", no}},
+        {"E after all: D's run is taken back", 8, true, {"A", "B", "C", "E", "B", no, no}},
+    };
+    SetUpTournament(5, {"A", "B", "C", "D", "E"});
+    for (const Row &row : rows) {
+        EXPECT_EQ(MoveOn(8, row.chosen), row.moved) << row.what;
+        QStringList later;
+        for (int slot = 9; slot <= 15; ++slot)
+            later.append(gTourNames[slot]);
+        EXPECT_EQ(later, row.later) << row.what;
+        EXPECT_EQ(Champion(8), IsNoOne(row.later.last()) ? QString() : row.later.last()) << row.what;
+        const std::optional<TourSlots> rebuilt = RebuildTournament(
+            QStringList(gTourNames.begin() + 1, gTourNames.begin() + 9), PairWinners(8));
+        ASSERT_TRUE(rebuilt) << row.what;
+        EXPECT_TRUE(std::equal(rebuilt->begin() + 1, rebuilt->begin() + 16, gTourNames.begin() + 1)) << row.what;
+    }
+}
+
+// Saved over an older tournament, opened again: the same tournament, saved;
+// nothing is left beside the file.
+TEST(TournamentFile, ASavedTournamentOpensAsItWas)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("cup.tr");
+    SetUpTournament(4);
+    ASSERT_TRUE(SaveTournament(file).ok);
+    QStringList names;
+    for (int i = 1; i <= 13; ++i)
+        names.append(QString("Player %1").arg(i));
+    SetUpTournament(16, names);
+    gTourTitle = "Winter Cup";
+    gTourDates[2] = QDate(2026, 12, 12);
+    for (int slot : {1, 4, 5, 17, 20})
+        MoveOn(16, slot);
+    const TourSlots before = gTourNames;
+    ASSERT_TRUE(SaveTournament(file).ok);
+    EXPECT_FALSE(gTourChanged);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cup.tr"});
+
+    ResetTournament();
+    ASSERT_TRUE(LoadTournament(file).ok);
+    EXPECT_EQ(gTourEntrants, 16);
+    EXPECT_EQ(gTourTitle, "Winter Cup");
+    EXPECT_TRUE(std::equal(before.begin() + 1, before.begin() + 32, gTourNames.begin() + 1));
+    EXPECT_EQ(gTourNames[25], "Player 1");
+    EXPECT_EQ(gTourDates[2], QDate(2026, 12, 12));
+    EXPECT_FALSE(gTourDates[1].isValid());
+    EXPECT_EQ(gTourFile, file);
+    EXPECT_FALSE(gTourChanged);
+
+    QDir(dir.path()).mkdir("folder.tr");
+    EXPECT_FALSE(SaveTournament(dir.filePath("folder.tr")).ok);
+    EXPECT_EQ(gTourFile, file);
+}
+
+TEST(TournamentRule, TheKeyboardsStepsAndWhatACellSays)
+{
+    struct Row {
+        int slot;
+        ChartStep step;
+        int reached;
+    };
+    const Row rows[] = {
+        {1, ChartStep::Up, 1},    {1, ChartStep::Down, 2},  {8, ChartStep::Down, 8},  {9, ChartStep::Up, 9},
+        {3, ChartStep::Back, 3},  {3, ChartStep::On, 10},   {10, ChartStep::Back, 3}, {14, ChartStep::On, 15},
+        {15, ChartStep::On, 15},  {15, ChartStep::Back, 13}, {12, ChartStep::Down, 12}, {16, ChartStep::Up, 0},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(StepFrom(8, row.slot, row.step), row.reached) << row.slot;
+
+    SetUpTournament(5, {"Ann"});
+    EXPECT_TRUE(SlotDescription(8, 1).contains("Ann"));
+    EXPECT_TRUE(SlotDescription(8, 9).contains("Ann"));
+    const QSet<QString> said{SlotDescription(8, 1), SlotDescription(8, 2), SlotDescription(8, 9),
+                             SlotDescription(8, 12), SlotDescription(8, 13), SlotDescription(8, 15)};
+    EXPECT_EQ(said.size(), 6) << "rounds, byes, open slots, the final and the champion each say what they are";
+}
+
+TEST(TournamentRule, WhatASaveHoldsMustMakeATournament)
+{
+    const QString no = "none";
+    struct Row {
+        const char *what;
+        QStringList firstRound;
+        QList<int> winners;
+    };
+    const Row rows[] = {
+        {"a size no chart has", {"A", "B", "C", "D", "E", "F"}, {0, 0, 0, 0, 0}},
+        {"winners missing", {"A", "B", "C", "D"}, {0, 0}},
+        {"two byes in a pair", {"A", no, no, no, "B", "C", "D", "E"}, {1, 0, 0, 0, 0, 0, 0}},
+        {"too many byes", {"A", no, "B", no, "C", no, "D", no}, {1, 1, 1, 1, 0, 0, 0}},
+        {"a name twice", {"A", "B", "C", "a"}, {0, 0, 0}},
+        {"a long name", {"A", "B", "C", QString(17, 'x')}, {0, 0, 0}},
+        {"a bye wins", {"A", no, "B", "C", "D", "E", "F", "G"}, {2, 0, 0, 0, 0, 0, 0}},
+        {"a bye's pair undecided", {"A", no, "B", "C", "D", "E", "F", "G"}, {0, 0, 0, 0, 0, 0, 0}},
+        {"a winner of an open pair", {"A", "B", "C", "D"}, {1, 0, 1}},
+        {"a winner out of range", {"A", "B", "C", "D"}, {3, 0, 0}},
+    };
+    for (const Row &row : rows)
+        EXPECT_FALSE(RebuildTournament(row.firstRound, row.winners)) << row.what;
 }
 
 TEST(ChartGeometry, TheColumnsOfAChartOfFour)
@@ -327,7 +478,6 @@ TEST(ChartCells, EachSlotsCellIsTheOneItsClicksSelect)
 
 TEST(ChartMarks, AMarkReadsLeftToRightWhollyInsideItsCell)
 {
-    EXPECT_EQ(MarkerText(127), "found it 127");
     struct Row {
         int n, slot;
         QSizeF picture;

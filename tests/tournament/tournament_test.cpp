@@ -3,7 +3,9 @@
 #include "model/league.h"
 #include "model/tournament.h"
 #include "platform/drawtarget.h"
+#include "platform/filechooser.h"
 #include "platform/printing.h"
+#include "shell/addhelp.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
@@ -15,10 +17,13 @@
 #include "ui/chameleonbutton.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -62,12 +67,13 @@ double depthIn(const QPolygonF &cell, int x, int y)
 }
 
 // The pixels two drawings differ in, inside a cell and more than a pixel
-// outside it.
+// outside it, leaving aside the edges of the cells the keyboard's outline was
+// or is on.
 struct Changes {
     int inside = 0;
     int outside = 0;
 };
-Changes changes(const QImage &before, const QImage &after, const QPolygonF &cell)
+Changes changes(const QImage &before, const QImage &after, const QPolygonF &cell, const QList<QPolygonF> &outlined)
 {
     Changes found;
     for (int y = 0; y < after.height(); ++y)
@@ -76,7 +82,9 @@ Changes changes(const QImage &before, const QImage &after, const QPolygonF &cell
                 continue;
             const double depth = depthIn(cell, x, y);
             found.inside += depth > 0;
-            found.outside += depth < -1;
+            found.outside += depth < -1 && std::all_of(outlined.begin(), outlined.end(), [&](const QPolygonF &edges) {
+                                 return std::abs(depthIn(edges, x, y)) > 1.5;
+                             });
         }
     return found;
 }
@@ -110,6 +118,7 @@ protected:
     void TearDown() override
     {
         SetPrintDialogForTests({});
+        SetFileChooser({});
         UnloadForm<Tournieform>();
         UnloadForm<tourwiz>();
         ShellTest::TearDown();
@@ -129,10 +138,25 @@ protected:
         ClickOn(wizard, "cmdclose");
     }
 
-    Tournieform *chart(int players)
+    // The wizard's two pages: the count (unless 0: typed already), then names
+    // added with Return, then Next.
+    Tournieform *chart(int players, const QStringList &names = {})
     {
-        next(QString::number(players));
+        if (players > 0)
+            next(QString::number(players));
+        tourwiz *wizard = LoadedForm<tourwiz>();
+        for (const QString &name : names) {
+            Find<QLineEdit>(wizard, "txtEntrant")->setText(name);
+            QTest::keyClick(Find<QLineEdit>(wizard, "txtEntrant"), Qt::Key_Return);
+        }
+        ClickOn(wizard, "cmdStart");
         return LoadedForm<Tournieform>();
+    }
+
+    QPointF middleOf(int entrants, int slot)
+    {
+        const QList<QPointF> cell = SlotCell(entrants, slot);
+        return (cell[0] + cell[2]) / 2;
     }
 
     // A click on the chart at chart coordinates.
@@ -154,7 +178,8 @@ TEST_F(Tournament, TheMainMenusTournamentOpensTheWizardInItsPlace)
     EXPECT_EQ(LoadedForm<MainWizard>(), nullptr);
     EXPECT_EQ(gTourEntrants, 0);
     const QWidget *frame = Find<QGroupBox>(wizard, "tourwiz");
-    EXPECT_EQ(frame->pos(), QPoint(wizard->width() / 2 - frame->width() / 2, wizard->height() / 2 - frame->height() / 2));
+    EXPECT_EQ(frame->mapTo(wizard, QPoint()),
+              QPoint(wizard->width() / 2 - frame->width() / 2, wizard->height() / 2 - frame->height() / 2));
     EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(wizard, "txtName"));
 }
 
@@ -179,23 +204,57 @@ TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)
     }
 }
 
-TEST_F(Tournament, NextSizesTheChartAndOpensItInTheWizardsPlace)
+// The count typed or the names added, whichever is more; refused names are
+// not added; the title reaches the chart.
+TEST_F(Tournament, TheNamesPageSetsUpTheChartInTheWizardsPlace)
 {
-    const std::pair<const char *, int> rows[] = {{"16 abc", 16}, {"5", 8}, {"64", 64}};
-    for (const auto &[typed, entrants] : rows) {
-        gTourNames[100] = "kept";
-        next(typed);
-        ASSERT_NE(LoadedForm<Tournieform>(), nullptr) << typed;
-        EXPECT_TRUE(LoadedForm<Tournieform>()->isVisible());
+    struct Row {
+        const char *typed;
+        QStringList names;
+        int entrants, refused;
+    };
+    const Row rows[] = {{"16 abc", {}, 16, 0}, {"5", {"Ann", "ann", "7", "Bob"}, 8, 2}, {"4", {"A", "B", "C", "D", "E"}, 8, 0}};
+    for (const Row &row : rows) {
+        next(row.typed);
+        tourwiz *wizard = LoadedForm<tourwiz>();
+        ASSERT_NE(wizard, nullptr);
+        EXPECT_TRUE(Find<QWidget>(wizard, "namesFrame")->isVisible()) << row.typed;
+        EXPECT_TRUE(QTest::qWaitFor([wizard] { return Find<QWidget>(wizard, "txtEntrant")->hasFocus(); }, 1000));
+        TypeInto(wizard, "txtTitle", "Spring Cup");
+        BoxAnswers boxes;
+        Tournieform *form = chart(0, row.names);
+        EXPECT_EQ(boxes.seen().size(), row.refused) << row.typed;
+        ASSERT_NE(form, nullptr) << row.typed;
         EXPECT_EQ(LoadedForm<tourwiz>(), nullptr);
-        EXPECT_EQ(gTourEntrants, entrants) << typed;
-        EXPECT_EQ(gChartEntrants, entrants) << "drawn on load";
-        EXPECT_EQ(QStringList({gTourNames[1], gTourNames[32], gTourNames[33], gTourNames[63]}),
-                  QStringList({"1", "32", "", ""}));
-        EXPECT_EQ(gTourNames[100], entrants == 64 ? "none" : "kept") << typed;
+        EXPECT_EQ(gTourEntrants, row.entrants) << row.typed;
+        EXPECT_EQ(gChartEntrants, row.entrants) << "drawn on load";
+        EXPECT_EQ(gTourNames[1], row.names.value(0, "1")) << row.typed;
+        EXPECT_EQ(TextOf(form, "Label1"), "Spring Cup");
         UnloadForm<Tournieform>();
         ProcessUnloads();
     }
+}
+
+TEST_F(Tournament, TheNamesPagesRemoveAndHelp)
+{
+    next("6");
+    tourwiz *wizard = LoadedForm<tourwiz>();
+    for (const char *name : {"Ann", "Bob"}) {
+        TypeInto(wizard, "txtEntrant", name);
+        ClickOn(wizard, "cmdAdd");
+    }
+    auto *list = Find<QListWidget>(wizard, "lstNames");
+    list->setCurrentRow(0);
+    ClickOn(wizard, "cmdRemove");
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Bob");
+    ClickOn(wizard, "cmdHelp");
+    ASSERT_NE(LoadedForm<Addhelp>(), nullptr);
+    EXPECT_TRUE(LoadedForm<Addhelp>()->isVisible());
+    UnloadForm<Addhelp>();
+    ClickOn(wizard, "cmdNamesCancel");
+    EXPECT_EQ(LoadedForm<tourwiz>(), nullptr);
+    EXPECT_NE(LoadedForm<MainWizard>(), nullptr);
 }
 
 TEST_F(Tournament, TheWizardsKeys)
@@ -220,11 +279,15 @@ TEST_F(Tournament, TheWizardsKeys)
         Find<QWidget>(wizard, row.focus)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), row.key, row.modifiers);
         ProcessUnloads();
+        if (row.chart)
+            ClickOn(wizard, "cmdStart");
         EXPECT_EQ(LoadedForm<tourwiz>(), nullptr) << row.what;
         EXPECT_EQ(LoadedForm<Tournieform>() != nullptr, row.chart) << row.what;
         EXPECT_EQ(LoadedForm<MainWizard>() != nullptr, !row.chart) << row.what;
-        if (row.chart)
+        if (row.chart) {
+            BoxAnswers boxes({"Don't Save"});
             ClickOn(LoadedForm<Tournieform>(), "command5");
+        }
     }
 
     // The box has a key of its own, and the label names it.
@@ -280,32 +343,30 @@ TEST_F(Tournament, TheChartIsDrawnOnAnySurfaceWithNoNames)
     }
 }
 
-TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
+TEST_F(Tournament, AClickMovesTheEntrantInItsCellOn)
 {
     Tournieform *form = chart(16);
-    auto *piccy = Find<PictureBox>(form, "piccy");
     const QList<ChartColumn> columns = ChartColumns(16);
     struct Row {
-        double x, y;
+        QPointF at;
         int slot;
-        bool marks;
+        QString reached;  // slot 17
     };
     const Row rows[] = {
-        {7.5, 5.25, 31, true},                // the final
-        {columns[4].x + 0.2, 4.5, 29, true},  // upper semi-final slot
-        {columns[2].x + 0.1, 5.5, 21, true},  // second round, first below the centre
-        {1.0, 0.2, 21, false},                // above the chart: nothing new
-        {7.95, 5.25, 21, false},              // right of the chart
-        {7.0, 5.0, 31, false},                // the final again: selected, not written twice
+        {middleOf(16, 1), 1, "1"},
+        {middleOf(16, 2), 2, "2"},   // the other of the pair: the winner changes
+        {{1.0, 0.2}, 2, "2"},        // above the chart: nothing
+        {{7.95, 5.25}, 2, "2"},      // right of the chart
+        {{7.5, 5.25}, 31, "2"},      // the final's cell, undecided: nothing moves
     };
     for (const Row &row : rows) {
-        const QImage before = piccy->Image();
-        clickChart(form, row.x, row.y);
-        EXPECT_EQ(gSelectedSlot, row.slot) << row.x << "," << row.y;
-        EXPECT_NEAR(gClickX, row.x, 0.02);
-        EXPECT_NEAR(gClickY, row.y, 0.03);
-        EXPECT_EQ(piccy->Image() != before, row.marks) << row.x << "," << row.y;
+        clickChart(form, row.at.x(), row.at.y());
+        EXPECT_EQ(gSelectedSlot, row.slot) << row.at.x() << "," << row.at.y();
+        EXPECT_NEAR(gClickX, row.at.x(), 0.02);
+        EXPECT_NEAR(gClickY, row.at.y(), 0.03);
+        EXPECT_EQ(gTourNames[17], row.reached) << row.at.x() << "," << row.at.y();
     }
+    EXPECT_TRUE(gTourChanged);
     // The line parameters are those of the last boundary tested: for a click
     // in the final, its bottom edge, below the click.
     const SegmentCrossing last = HitTest(16, columns, {gClickX, gClickY}).lastMeasured;
@@ -314,44 +375,47 @@ TEST_F(Tournament, AClickMarksTheSlotItsCellHolds)
     EXPECT_LT(gIntersectUA, 0);
 }
 
-// First-round and later cells of charts of 16 and 64, on the picture of a
-// 1024x768 screen and of a large one: the mark's ink lies in the clicked cell.
-TEST_F(Tournament, AMarkIsWrittenWhollyInsideTheClickedCell)
+// Entrants of charts of 16 and 64 moved on, on the picture of a 1024x768
+// screen and of a large one: the name's ink lies in the cell it reached
+// (the chosen cell takes the keyboard's outline).
+TEST_F(Tournament, AWinnersNameIsWrittenWhollyInsideTheCellItReached)
 {
     struct Row {
         int entrants, slot;
         QSize screen;
     };
     const Row rows[] = {
-        {16, 1, {1024, 768}},   {16, 16, {1024, 768}},  {16, 20, {1024, 768}}, {16, 31, {1024, 768}},
-        {64, 1, {1024, 768}},   {64, 40, {1024, 768}},  {64, 97, {1024, 768}}, {64, 1, {1920, 1080}},
+        {16, 1, {1024, 768}}, {16, 16, {1024, 768}}, {64, 1, {1024, 768}}, {64, 40, {1024, 768}}, {64, 1, {1920, 1080}},
     };
     for (const Row &row : rows) {
         LoadForm<Main>()->resize(row.screen);
         Tournieform *form = chart(row.entrants);
         QCoreApplication::processEvents();
         auto *piccy = Find<PictureBox>(form, "piccy");
-        const QPolygonF cell = cellOnPicture(row.entrants, row.slot, piccy);
+        const int next = NextSlot(row.entrants, row.slot);
+        const QPolygonF cell = cellOnPicture(row.entrants, next, piccy);
+        const QPolygonF chosen = cellOnPicture(row.entrants, row.slot, piccy);
         const QImage bare = piccy->Image();
-        const QPolygonF chartCell = SlotCell(row.entrants, row.slot);
-        const QPointF middle = (chartCell[0] + chartCell[2]) / 2;
+        const QPointF middle = middleOf(row.entrants, row.slot);
         clickChart(form, middle.x(), middle.y());
-        ASSERT_EQ(gSelectedSlot, row.slot) << row.entrants;
-        const Changes mark = changes(bare, piccy->Image(), cell);
-        EXPECT_GT(mark.inside, 10) << row.entrants << " slot " << row.slot;
-        EXPECT_EQ(mark.outside, 0) << row.entrants << " slot " << row.slot;
+        ASSERT_EQ(gTourNames[next], QString::number(row.slot)) << row.entrants;
+        const Changes name = changes(bare, piccy->Image(), cell, {chosen, cellOnPicture(row.entrants, 1, piccy)});
+        EXPECT_GT(name.inside, 10) << row.entrants << " slot " << row.slot;
+        EXPECT_EQ(name.outside, 0) << row.entrants << " slot " << row.slot;
         UnloadForm<Tournieform>();
         ProcessUnloads();
     }
 }
 
-TEST_F(Tournament, TheMarkReadsFoundItAndTheSlot)
+TEST_F(Tournament, EveryoneInTheChartIsWrittenAndNoBye)
 {
-    Tournieform *form = chart(4);
+    Tournieform *form = chart(5, {"Ann", "Bob", "Cath", "Dee", "Eve"});
     RecordingTarget surface({622, 454});
     form->displaynames(surface);
-    form->WriteMarker(surface, 7);
-    EXPECT_EQ(surface.Texts(), QStringList({"found it 7"}));
+    form->DrawNames(surface);
+    QStringList written = surface.Texts();
+    written.sort();
+    EXPECT_EQ(written, QStringList({"Ann", "Ann", "Bob", "Bob", "Cath", "Cath", "Dee", "Eve"}));
 }
 
 // The picture keeps the chart's proportions and its place left of the
@@ -360,7 +424,7 @@ TEST_F(Tournament, TheChartFillsThePictureAreaAtEveryScreenSize)
 {
     Tournieform *form = chart(64);
     auto *piccy = Find<PictureBox>(form, "piccy");
-    clickChart(form, 0.3, 5.1);  // first round, just above the centre
+    clickChart(form, 0.3, 5.1);  // first round, just above the centre: on to slot 80
     ASSERT_EQ(gSelectedSlot, 32);
     int height = 0;
     for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
@@ -377,18 +441,20 @@ TEST_F(Tournament, TheChartFillsThePictureAreaAtEveryScreenSize)
         const QPoint rightEdge = piccy->ToDevice(7.9, 5.25).toPoint();
         EXPECT_LT(std::min(qGray(image.pixel(rightEdge - QPoint(1, 0))), qGray(image.pixel(rightEdge))), 128)
             << "the chart drawn to its right edge at " << screen.width();
-        EXPECT_GT(inkInside(image, cellOnPicture(64, 32, piccy)), 0) << "the mark drawn again at " << screen.width();
+        EXPECT_GT(inkInside(image, cellOnPicture(64, 80, piccy)), 0) << "the winner drawn again at " << screen.width();
         height = piccy->height();
     }
     EXPECT_GE(height / 64, 13) << "first-round cells of a large screen";
 }
 
-TEST_F(Tournament, PrintingSendsTheBareChartInLandscapeOnePagePerCopy)
+TEST_F(Tournament, PrintingSendsTitleNamesAndWinnersInLandscapeOnePagePerCopy)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("chart.pdf");
-    Tournieform *form = chart(16);
-    clickChart(form, 7.5, 5.25);
+    Tournieform *form = chart(4, {"Ann", "Bob", "Cath", "Dee"});
+    for (int slot : {1, 3, 5})
+        clickChart(form, middleOf(4, slot).x(), middleOf(4, slot).y());
+    gTourTitle = "Spring Cup";
     SetPrintDialogForTests(PrintToPdfFile(pdf, 2));
     BoxAnswers boxes;
     ClickOn(form, "cmdprint");
@@ -398,7 +464,10 @@ TEST_F(Tournament, PrintingSendsTheBareChartInLandscapeOnePagePerCopy)
     const QRegularExpressionMatch size = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(info);
     ASSERT_TRUE(size.hasMatch());
     EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
-    EXPECT_TRUE(test::pdfText(pdf).trimmed().isEmpty()) << "no names and no markers";
+    const QString text = test::pdfText(pdf).remove(QRegularExpression("\\s"));  // turned text comes apart
+    EXPECT_EQ(text.count("SpringCup"), 2) << text.toStdString();
+    EXPECT_EQ(text.count("Dee"), 2);
+    EXPECT_EQ(text.count("Ann"), 2 * 4) << "first round, final, champion's cell and line";
     EXPECT_TRUE(boxes.seen().isEmpty());
 }
 
@@ -456,6 +525,79 @@ TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
     EXPECT_EQ(boxes.seen()[0].kind, "system");
     EXPECT_TRUE(boxes.seen()[0].text.contains(unwritable));
     EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+// The chart takes the keyboard; its accessible name follows the cell the keys are on.
+TEST_F(Tournament, TheArrowsMoveBetweenCellsAndSpaceOrReturnChooses)
+{
+    Tournieform *form = chart(4, {"Ann", "Bob", "Cath", "Dee"});
+    auto *piccy = Find<PictureBox>(form, "piccy");
+    EXPECT_TRUE(QTest::qWaitFor([piccy] { return piccy->hasFocus(); }, 1000));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Right})
+        QTest::keyClick(piccy, key);
+    EXPECT_EQ(gTourNames[5], "Bob");
+    EXPECT_EQ(gTourNames[6], "Dee");
+    EXPECT_EQ(piccy->accessibleName(), SlotDescription(4, 6));
+    EXPECT_TRUE(piccy->accessibleName().contains("Dee"));
+}
+
+// Save asks for the file, adds the extension and leaves the open league's
+// file alone; a failure names the file and keeps the tournament unsaved.
+TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
+{
+    QTemporaryDir dir;
+    gLeagueFile = dir.filePath("club.tbl");
+    Tournieform *form = chart(4, {"Ann", "Bob"});
+    QString chosen = dir.filePath("cup");
+    SetFileChooser([&chosen](const FileDialogRequest &) { return chosen; });
+    ClickOn(form, "cmdsave");
+    EXPECT_TRUE(QFile::exists(chosen + ".tr"));
+    EXPECT_EQ(gLeagueFile, dir.filePath("club.tbl"));
+    EXPECT_FALSE(gTourChanged);
+
+    clickChart(form, middleOf(4, 1).x(), middleOf(4, 1).y());
+    chosen = dir.filePath("folder.tr");
+    QDir(dir.path()).mkdir("folder.tr");
+    BoxAnswers boxes;
+    ClickOn(form, "cmdsave");
+    ASSERT_EQ(boxes.seen().size(), 1);
+    EXPECT_EQ(boxes.seen()[0].kind, "system");
+    EXPECT_TRUE(boxes.seen()[0].text.contains("folder.tr"));
+    EXPECT_TRUE(gTourChanged);
+}
+
+// Closing an unsaved tournament: Cancel keeps the chart, Save saves it
+// through the dialog and closes it.
+TEST_F(Tournament, CloseAsksToSaveAnUnsavedTournament)
+{
+    QTemporaryDir dir;
+    Tournieform *form = chart(4);
+    SetFileChooser([&dir](const FileDialogRequest &) { return dir.filePath("cup.tr"); });
+    for (const char *answer : {"Cancel", "Save"}) {
+        BoxAnswers boxes({answer});
+        ClickOn(form, "command5");
+        EXPECT_EQ(boxes.seen().size(), 1) << answer;
+    }
+    EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
+    EXPECT_TRUE(QFile::exists(dir.filePath("cup.tr")));
+    chart(4);
+    {
+        BoxAnswers boxes({"Cancel"});
+        Find<QAction>(LoadForm<Main>(), "Exit")->trigger();
+        EXPECT_EQ(boxes.seen().size(), 1) << "the program's Exit asks too";
+    }
+    EXPECT_EQ(programEnds, 0);
+
+    // Opened again from the main menu; a damaged file is refused there.
+    const QString damaged = dir.filePath("damaged.tr");
+    test::writeAll(damaged, "not a tournament");
+    for (const QString &file : {damaged, dir.filePath("cup.tr")}) {
+        SetFileChooser([&file](const FileDialogRequest &) { return file; });
+        BoxAnswers boxes;
+        ClickOn(LoadForm<MainWizard>(), "opentable");
+        EXPECT_EQ(boxes.seen().size(), file == damaged) << file.toStdString();
+        EXPECT_EQ(LoadedForm<Tournieform>() != nullptr, file != damaged);
+    }
 }
 
 TEST_F(Tournament, CloseBringsTheMainMenuBack)

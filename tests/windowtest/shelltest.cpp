@@ -178,7 +178,9 @@ void BoxAnswers::answer(QWidget *box, const QString &answer)
                 return;
             }
         QMessageBox::StandardButton pick = QMessageBox::Ok;
-        if (system->button(QMessageBox::No))
+        if (answer == QLatin1String("Don't Save") && system->button(QMessageBox::Discard))
+            pick = QMessageBox::Discard;  // the desktop's caption for it differs from desktop to desktop
+        else if (system->button(QMessageBox::No))
             pick = answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No;
         else if (system->button(QMessageBox::Cancel))
             pick = QMessageBox::Cancel;
