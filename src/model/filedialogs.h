@@ -1,6 +1,6 @@
 #pragma once
 // The open and save file dialogs for league and tournament files. The caller
-// sets gDialogFilter (and for saving gDialogExt, gDialogExtLen) and reads
+// sets gDialogFilter (and for saving gDialogExt) and reads
 // gDialogResult, gLeagueFile and gFileFolder afterwards.
 
 #include "platform/filechooser.h"

@@ -77,7 +77,7 @@ void resetWindowState()
 {
     gPageCount = gCurrentPage = 0;
     gEntryWeek = gScoreWeek = 0;
-    gSwapMode = gSwapButtonCount = 0;
+    gSwapMode = 0;
     gPrinting = false;
     gDatesFirst = gDatesLast = 0;
     gDatesEdited = gLastWeek = 0;
@@ -111,7 +111,6 @@ void ResetTournament()
     gClickX = gClickY = 0;
     gChartEntrants = 0;
     gNameEscapement = 0;
-    gIntersectUA = gIntersectUB = 0;
     for (auto &plane : gChartGeometry)
         for (auto &row : plane)
             row.fill(0);

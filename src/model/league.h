@@ -106,7 +106,6 @@ inline QString gDialogFilter;           // "description", NUL, "pattern", NUL
 inline QString gFileFolder;             // folder of the chosen file, ending with a separator
 inline std::int32_t gDialogResult = 0;  // 0 = cancelled
 inline QString gDialogExt;              // extension the save dialog enforces
-inline int gDialogExtLen = 0;
 inline QString gSavePath;               // default folder of the dialogs
 inline QString gRegValue;               // raw text of the last preference read
 inline QString gWebAddress;             // the publisher's web site
@@ -120,11 +119,14 @@ inline std::array<QDate, kMaxTourDates + 1> gTourDates;   // round r's date in e
 inline QString gTourFile;                                 // the tournament's file, empty until saved
 inline QString gTourTitle;
 inline bool gTourChanged = false;                         // changed since it was last saved or opened
-inline int gTourEntrants = 0, gTournieColumns = 0, gSelectedSlot = 0;
+inline int gTourEntrants = 0, gTournieColumns = 0;
+// The slot the last click or key chose on the chart. Nothing in the program
+// reads it back: the chart acts on the choice at once. It is kept as the
+// chart's one record of what the user chose, which its tests read.
+inline int gSelectedSlot = 0;
 inline double gClickX = 0, gClickY = 0;
 inline int gChartEntrants = 0;
 inline int gNameEscapement = 0;
-inline double gIntersectUA = 0, gIntersectUB = 0;   // where the click's ray meets a slot's edges, 0..1
 inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
 
 // ---- Working state of the windows, cleared with the league -------------------------
@@ -132,7 +134,7 @@ inline std::array<std::array<std::array<double, 11>, 64>, 64> gChartGeometry{};
 // Fixtures page drawing.
 inline int gPageCount = 0, gCurrentPage = 0;
 inline int gEntryWeek = 0, gScoreWeek = 0;
-inline int gSwapMode = 0, gSwapButtonCount = 0;
+inline int gSwapMode = 0;
 inline std::int16_t gTeamFixture = 0;   // home row (odd) of the round's team match being entered
 inline bool gPrinting = false;
 // Round-date editor.

@@ -385,7 +385,6 @@ void Tableform::PlaceSwapButtons()
     if (!gSwapMode) {
         while (!swapit.isEmpty())
             discard(swapit.takeLast());
-        gSwapButtonCount = static_cast<int>(m_pageBoxes.size()) * fixtures + 1;
         return;
     }
     int next = 1;
@@ -408,7 +407,6 @@ void Tableform::PlaceSwapButtons()
     }
     while (swapit.size() >= next)
         discard(swapit.takeLast());
-    gSwapButtonCount = next;
 }
 
 // One picker on every box, while the dates are shown; the window's own
@@ -439,7 +437,6 @@ void Tableform::PlaceDatePickers(const QList<DrawnBox> &boxes)
 
 void Tableform::unload_swapems()
 {
-    gSwapButtonCount = 1;
     gPrinting = false;
     for (chameleonButton *button : swapit)
         discard(button);

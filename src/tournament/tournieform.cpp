@@ -298,10 +298,6 @@ void Tournieform::piccy_Click()
 {
     const ChartHit hit =
         HitTest(gTourEntrants, StoredChartColumns(gTournieColumns), QPointF(gClickX, gClickY));
-    if (hit.lastMeasured.measured) {
-        gIntersectUA = hit.lastMeasured.ua;
-        gIntersectUB = hit.lastMeasured.ub;
-    }
     if (hit.slot != 0)
         ChooseSlot(hit.slot);
 }
@@ -365,7 +361,6 @@ bool Tournieform::SaveChart()
 {
     gDialogFilter = TournamentFilter();
     gDialogExt = kTournamentExt;
-    gDialogExtLen = static_cast<int>(kTournamentExt.size());
     const QString leagueFile = gLeagueFile;
     ShowSaveDialog();
     if (gDialogResult == 0)

@@ -26,7 +26,6 @@ protected:
     {
         gDialogFilter = QString(description) + QChar(u'\0') + pattern + QChar(u'\0');
         gDialogExt = ext;
-        gDialogExtLen = static_cast<int>(gDialogExt.size());
     }
 
     QString answer;

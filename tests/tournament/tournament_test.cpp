@@ -367,12 +367,6 @@ TEST_F(Tournament, AClickMovesTheEntrantInItsCellOn)
         EXPECT_EQ(gTourNames[17], row.reached) << row.at.x() << "," << row.at.y();
     }
     EXPECT_TRUE(gTourChanged);
-    // The line parameters are those of the last boundary tested: for a click
-    // in the final, its bottom edge, below the click.
-    const SegmentCrossing last = HitTest(16, columns, {gClickX, gClickY}).lastMeasured;
-    EXPECT_DOUBLE_EQ(gIntersectUA, last.ua);
-    EXPECT_DOUBLE_EQ(gIntersectUB, last.ub);
-    EXPECT_LT(gIntersectUA, 0);
 }
 
 // Entrants of charts of 16 and 64 moved on, on the picture of a 1024x768
