@@ -1,5 +1,6 @@
 #include "shell/addhelp.h"
 
+#include "model/tournament.h"
 #include "shell/forms.h"
 #include "shell/helppanel.h"
 #include "ui/centredpage.h"
@@ -15,7 +16,8 @@ Addhelp::Addhelp()
                 QStringLiteral("Enter each name and click on Add or press Enter on the keyboard.  Once you have "
                                "finished click on Next."),
                 false);
-    AddHelpText(this, "lblDescription", QStringLiteral("You can have a maximum of 32 Names."), false);
+    AddHelpText(this, "lblDescription",
+                QStringLiteral("You can have a maximum of %1 Names.").arg(kMaxTourEntrants), false);
     chameleonButton *cmdOK = AddHelpButton(this, QStringLiteral("OK"));
     connect(cmdOK, &QAbstractButton::clicked, this, [] { UnloadForm<Addhelp>(); });
     CentreOnScreen(this);

@@ -2,6 +2,7 @@
 
 #include "model/league.h"
 #include "model/settings.h"
+#include "model/tournament.h"
 #include "platform/registry.h"
 #include "shell/addhelp.h"
 #include "shell/customise.h"
@@ -279,7 +280,7 @@ TEST_F(MainWindow, MainHelpHidesAndAddNamesHelpUnloads)
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
 
     Addhelp *names = LoadForm<Addhelp>();
-    EXPECT_EQ(Find<QLabel>(names, "lblDescription")->text(), "You can have a maximum of 32 Names.");
+    EXPECT_TRUE(Find<QLabel>(names, "lblDescription")->text().contains(QString::number(kMaxTourEntrants)));
     QTest::mouseClick(Find<QAbstractButton>(names, "cmdOK"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<Addhelp>(), nullptr);
 }
