@@ -1,5 +1,12 @@
 #pragma once
-// The program's message box. ShowMessage fills the window frmMSGBOX with a
+// The program's message box, for what a window says about its own controls:
+// a refusal of what was typed or chosen (Refuse, which gives the keyboard
+// back to the refused control) and a yes/no question about the window's own
+// step (AskYesNo). Notices and questions about files and the league use the
+// system box (platform/systembox.h); the model, which has no window, speaks
+// through ShowUserMessage (platform/usermessage.h).
+//
+// ShowMessage fills the window frmMSGBOX with a
 // title, a subtitle, the message, an icon and a set of buttons, shows it, waits
 // until a button is pressed, the window is closed or the time-out runs out,
 // and returns the answer code. The box is modal to the whole program: timers
