@@ -71,7 +71,7 @@ const MenuHelp kHelpBalloons[] = {
       "fixtures, reshedule games & export the fixtures to HTML from here."},
      kCommand2},
     {{"command4", "printweeklyscores", "League Table",
-      "This option is used to view the League Table.  This gives a list of cumulitive scores for matches "
+      "This option is used to view the League Table.  This gives a list of cumulative scores for matches "
       "played.  You can select between different formats & export to HTML.  You must first create or open a "
       "League Fixtures before you can view the League Table"},
      kCommand4},
