@@ -21,6 +21,29 @@ void CornerPixels(ButtonCanvas &c, qint32 colour)
     c.Pixel(W - 2, H - 2, colour);
 }
 
+// The greyed caption a look asks for where it reads on the face under the
+// caption (its darkest and lightest pixels); else the caption's own colour
+// dimmed only as far as it still reads.
+qint32 DisabledCaption(const QImage &face, const EdgeRect &rect, qint32 wanted, qint32 text)
+{
+    const QRect under = rect.toQRect().intersected(face.rect());
+    if (under.isEmpty())
+        return wanted;
+    QColor darkest = Qt::white, lightest = Qt::black;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x) {
+            const QColor pixel = face.pixelColor(x, y);
+            if (qGray(pixel.rgb()) < qGray(darkest.rgb()))
+                darkest = pixel;
+            if (qGray(pixel.rgb()) > qGray(lightest.rgb()))
+                lightest = pixel;
+        }
+    const QColor colour = ToQColor(wanted);
+    if (ContrastRatio(colour, darkest) >= kDisabledContrast && ContrastRatio(colour, lightest) >= kDisabledContrast)
+        return wanted;
+    return FromQColor(DimmedText(ToQColor(text), {darkest, lightest}, kDisabledContrast));
+}
+
 } // namespace
 
 qint32 chameleonButton::Shift(qint32 colour, int delta, bool scaleBlue) const
@@ -487,15 +510,18 @@ void chameleonButton::DrawCaption(ButtonCanvas &c, quint8 style)
         DrawCaptionEffect(c, L.CaptionDownRect);
         CaptionText(c, L.CaptionDownRect, m_ButtonType == 4 ? p.LightColor : p.TextOverColor);
         break;
-    case 3:
+    case 3: {
+        const qint32 greyed = DisabledCaption(c.image(), L.CaptionRect, p.ShadowColor, p.TextColor);
         CaptionText(c, L.CaptionDownRect, p.HighlightColor);
-        CaptionText(c, L.CaptionRect, p.ShadowColor);
+        CaptionText(c, L.CaptionRect, greyed);
         break;
+    }
     case 4:
-        CaptionText(c, L.CaptionRect, p.ShadowColor);
+        CaptionText(c, L.CaptionRect, DisabledCaption(c.image(), L.CaptionRect, p.ShadowColor, p.TextColor));
         break;
     case 5:
-        CaptionText(c, L.CaptionRect, Shift(p.GradientColor, -104, true));
+        CaptionText(c, L.CaptionRect,
+                    DisabledCaption(c.image(), L.CaptionRect, Shift(p.GradientColor, -104, true), p.TextColor));
         break;
     case 6:
         CaptionText(c, L.CaptionDownRect, p.HighlightColor);
