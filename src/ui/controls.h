@@ -78,7 +78,8 @@ Control *InTwips(Control *control, const QRect &twips)
     return control;
 }
 
-// A label with a white background (the program's pages of the older kind).
+// A label on a box of its own (the program's pages of the older kind): white
+// in the default palette, in the theme's text box colours otherwise.
 QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption = QString());
 
 // A check box named name with caption beside it. One without a caption of

@@ -15,6 +15,7 @@
 #include "tournament/tournieform.h"
 #include "tournament/tourwiz.h"
 #include "ui/chameleonbutton.h"
+#include "ui/chameleoncolors.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
@@ -181,6 +183,17 @@ TEST_F(Tournament, TheMainMenusTournamentOpensTheWizardInItsPlace)
     EXPECT_EQ(frame->mapTo(wizard, QPoint()),
               QPoint(wizard->width() / 2 - frame->width() / 2, wizard->height() / 2 - frame->height() / 2));
     EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(wizard, "txtName"));
+
+    QPalette dark;  // a dark desktop theme: the labels' boxes go dark with it and still read
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEE));
+    wizard->setPalette(dark);
+    for (const char *name : {"Label1", "lblName", "lblTitle", "lblEntrant"}) {
+        QLabel *label = Find<QLabel>(wizard, name);
+        const QColor box = label->grab().toImage().pixelColor(0, 0);
+        EXPECT_EQ(box, dark.color(QPalette::Base)) << name;
+        EXPECT_GE(ContrastRatio(box, label->palette().color(label->foregroundRole())), 4.5) << name;
+    }
 }
 
 TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)
