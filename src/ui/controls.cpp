@@ -114,4 +114,16 @@ void NameAfter(QWidget *control, QLabel *label)
     control->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed());
 }
 
+void ChainTabOrder(const QList<QWidget *> &controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (!control)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 } // namespace fixtora

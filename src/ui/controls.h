@@ -14,6 +14,7 @@
 
 #include "ui/twips.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -90,5 +91,8 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &captio
 // keyboard to control, and a screen reader reads its caption as the
 // control's name (a combo box would otherwise be read by its value alone).
 void NameAfter(QWidget *control, QLabel *label);
+
+// The keyboard visits controls in the order given (the null ones left out).
+void ChainTabOrder(const QList<QWidget *> &controls);
 
 } // namespace fixtora
