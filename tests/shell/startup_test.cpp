@@ -13,6 +13,7 @@
 #include "shell/mainwizard.h"
 #include "ui/chameleonbutton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -198,9 +199,15 @@ TEST_F(StartUp, TheLoginHelpBalloonBelongsToTheLoginWindow)
 TEST_F(StartUp, TheWebLinkOpensThePublishersSite)
 {
     ASSERT_TRUE(intro()->Load());
-    QTest::mouseClick(Find<QLabel>(intro(), "Label5"), Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0], QUrl(kWebAddress));
+    QLabel *link = Find<QLabel>(intro(), "Label5");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::keyClick(link, Qt::Key_Space);
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(link);  // as a screen reader finds it
+    EXPECT_EQ(read->role(), QAccessible::Link);
+    EXPECT_EQ(read->text(QAccessible::Name), link->text());
+    read->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(opened.size(), 3);
+    EXPECT_EQ(opened[2], QUrl(kWebAddress));
 }
 
 // Typed and answered from the keyboard, as a user does: the Enter that
