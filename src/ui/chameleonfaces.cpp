@@ -21,9 +21,8 @@ void CornerPixels(ButtonCanvas &c, qint32 colour)
     c.Pixel(W - 2, H - 2, colour);
 }
 
-// The greyed caption a look asks for where it reads on the face under the
-// caption (its darkest and lightest pixels); else the caption's own colour
-// dimmed only as far as it still reads.
+// The greyed caption of a look, readable on the darkest and the lightest
+// pixel of the face under the caption.
 qint32 DisabledCaption(const QImage &face, const EdgeRect &rect, qint32 wanted, qint32 text)
 {
     const QRect under = rect.toQRect().intersected(face.rect());
@@ -38,10 +37,7 @@ qint32 DisabledCaption(const QImage &face, const EdgeRect &rect, qint32 wanted, 
             if (qGray(pixel.rgb()) > qGray(lightest.rgb()))
                 lightest = pixel;
         }
-    const QColor colour = ToQColor(wanted);
-    if (ContrastRatio(colour, darkest) >= kDisabledContrast && ContrastRatio(colour, lightest) >= kDisabledContrast)
-        return wanted;
-    return FromQColor(DimmedText(ToQColor(text), {darkest, lightest}, kDisabledContrast));
+    return FromQColor(GreyedCaption(ToQColor(wanted), ToQColor(text), {darkest, lightest}, kDisabledContrast));
 }
 
 } // namespace
