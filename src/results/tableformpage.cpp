@@ -311,7 +311,7 @@ void Tableform::SetPageTabOrder()
             chain.append(swapit[i]);
     }
     chain << Picture1 << Picture3 << command2 << swapem << chgname << save << command3 << htmlfix << htmlout;
-    SetTabChain(chain);
+    ChainTabOrder(chain);
 }
 
 QWidget *Tableform::ScoreButtonOf(int round) const

@@ -494,26 +494,38 @@ void customise::CloseAsked()
         close();
 }
 
-// Leaving by the close box, Escape or Ctrl+W drops no changed setting
-// without a word: Save runs Close, which stays open when it refuses.
-void customise::closeEvent(QCloseEvent *event)
+// Leaving drops no changed setting without a word: Save runs Close, which
+// stays open when it refuses.
+bool customise::MayLeave()
 {
-    if (ShownSettings() == m_loaded) {
-        event->accept();
-        return;
-    }
-    event->ignore();
+    if (ShownSettings() == m_loaded)
+        return true;
     switch (AskToSave(QStringLiteral("Store the changed options?"), windowTitle())) {
     case SaveAnswer::Save:
         command5_Click();
-        break;
+        return LoadedForm<customise>() != this;
     case SaveAnswer::Discard:
         m_loaded = ShownSettings();
         UnloadForm<customise>();
-        break;
+        return true;
     case SaveAnswer::Cancel:
         break;
     }
+    return false;
+}
+
+bool MayUnloadOptions()
+{
+    customise *options = LoadedForm<customise>();
+    return !options || options->MayLeave();
+}
+
+// The close box, Escape and Ctrl+W.
+void customise::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(ShownSettings() == m_loaded);
+    if (!event->isAccepted() && MayLeave())
+        UnloadForm<customise>();
 }
 
 // Every check runs before anything is applied, so a refused Close changes no

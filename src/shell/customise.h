@@ -2,8 +2,8 @@
 // The options dialog: the settings that apply to every league. The password
 // switch, the bubble-help button and the round word are stored as soon as they
 // are used; everything else is checked and stored by Close (also Return).
-// Leaving otherwise (Escape, Ctrl+W, the close box) with a setting changed
-// asks whether to store it first.
+// Leaving otherwise (Escape, Ctrl+W, the close box, or a command that puts
+// every window away) with a setting changed asks whether to store it first.
 
 #include <QList>
 #include <QStringList>
@@ -25,6 +25,11 @@ class customise : public QWidget
 
 public:
     customise();
+
+    // Asks about a changed setting: Save stores it (the options go unless a
+    // check refuses), Don't Save puts the options away. True when they may go
+    // or have gone; false when they stay (Cancel, or a refused store).
+    [[nodiscard]] bool MayLeave();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,5 +79,8 @@ private:
     bool m_failureShown = false; // a store made at once failed and was reported
     QStringList m_loaded;        // ShownSettings() as loaded
 };
+
+// True when the options are not open, or MayLeave lets them go.
+[[nodiscard]] bool MayUnloadOptions();
 
 } // namespace fixtora

@@ -2,6 +2,7 @@
 
 #include "ui/chameleoncolors.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -9,8 +10,39 @@
 
 namespace fixtora {
 
+namespace {
+
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel *link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text which) const override
+    {
+        const QString own = QAccessibleWidget::text(which);
+        return which == QAccessible::Name && own.isEmpty() ? static_cast<const QLabel *>(widget())->text() : own;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkLabel *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *linkAccessible(const QString &, QObject *object)
+{
+    auto *link = qobject_cast<LinkLabel *>(object);
+    return link ? new LinkAccessible(link) : nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
+    static const bool readable = (QAccessible::installFactory(linkAccessible), true);
+    Q_UNUSED(readable);
     setTextFormat(Qt::PlainText);
     QFont underlined = font();
     underlined.setUnderline(true);

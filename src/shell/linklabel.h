@@ -1,7 +1,8 @@
 #pragma once
 // A label shown as a link (blue, underlined) that reports a click. Tab
 // reaches it like a button, with its focus shown, and Return, Enter or Space
-// follow it.
+// follow it. A screen reader reads it as a link, by its text, and can follow
+// it with the link's press action.
 
 #include <QLabel>
 

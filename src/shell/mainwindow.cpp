@@ -346,7 +346,7 @@ void Main::Exit_Click()
         box->activateWindow();
         return;
     }
-    if (!MayDiscardLeague() || !MayDiscardTournament())
+    if (!MayUnloadOptions() || !MayDiscardLeague() || !MayDiscardTournament())
         return;
     m_ending = true;
     UnloadForm<MainWizard>();

@@ -194,14 +194,15 @@ void MainWizard::Timer1_Timer()
     }
 }
 
-// Unsaved changes first: their question (save, don't save or stay) is the
-// only one. Otherwise only a league in a file is worth asking about; true to
-// go on.
+// A changed option first, then unsaved changes: their question (save, don't
+// save or stay) is the only one. Otherwise only a league in a file is worth
+// asking about; true to go on.
 bool MainWizard::CloseQuestion()
 {
     const bool askedToSave = gLeagueChanged;
-    return MayDiscardLeague() && (askedToSave || !gLeagueOnDisk ||
-                                  SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?")));
+    return MayUnloadOptions() && MayDiscardLeague()
+           && (askedToSave || !gLeagueOnDisk ||
+               SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?")));
 }
 
 void MainWizard::CloseTaskWindows()

@@ -137,6 +137,14 @@ QColor DimmedText(const QColor &text, std::initializer_list<QColor> backgrounds,
     return text;
 }
 
+QColor GreyedCaption(const QColor &wanted, const QColor &text, std::initializer_list<QColor> backgrounds,
+                     double minimum)
+{
+    const bool reads = std::ranges::all_of(
+        backgrounds, [&](const QColor &back) { return ContrastRatio(wanted, back) >= minimum; });
+    return reads ? wanted : DimmedText(text, backgrounds, minimum);
+}
+
 ButtonPalette SetColors(const PaletteSource &s)
 {
     ButtonPalette p;

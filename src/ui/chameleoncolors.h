@@ -55,6 +55,11 @@ QColor ReadableOn(const QColor &preferred, const QColor &background);
 // every colour of backgrounds: the greyed caption of a disabled button.
 QColor DimmedText(const QColor &text, std::initializer_list<QColor> backgrounds, double minimum);
 
+// The greyed caption a disabled look asks for (wanted) where it reads at
+// minimum on every colour of backgrounds; else text dimmed as DimmedText does.
+QColor GreyedCaption(const QColor &wanted, const QColor &text, std::initializer_list<QColor> backgrounds,
+                     double minimum);
+
 struct ButtonPalette
 {
     qint32 FaceColor = 0;

@@ -21,6 +21,25 @@ void CornerPixels(ButtonCanvas &c, qint32 colour)
     c.Pixel(W - 2, H - 2, colour);
 }
 
+// The greyed caption of a look, readable on the darkest and the lightest
+// pixel of the face under the caption.
+qint32 DisabledCaption(const QImage &face, const EdgeRect &rect, qint32 wanted, qint32 text)
+{
+    const QRect under = rect.toQRect().intersected(face.rect());
+    if (under.isEmpty())
+        return wanted;
+    QColor darkest = Qt::white, lightest = Qt::black;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x) {
+            const QColor pixel = face.pixelColor(x, y);
+            if (qGray(pixel.rgb()) < qGray(darkest.rgb()))
+                darkest = pixel;
+            if (qGray(pixel.rgb()) > qGray(lightest.rgb()))
+                lightest = pixel;
+        }
+    return FromQColor(GreyedCaption(ToQColor(wanted), ToQColor(text), {darkest, lightest}, kDisabledContrast));
+}
+
 } // namespace
 
 qint32 chameleonButton::Shift(qint32 colour, int delta, bool scaleBlue) const
@@ -487,15 +506,18 @@ void chameleonButton::DrawCaption(ButtonCanvas &c, quint8 style)
         DrawCaptionEffect(c, L.CaptionDownRect);
         CaptionText(c, L.CaptionDownRect, m_ButtonType == 4 ? p.LightColor : p.TextOverColor);
         break;
-    case 3:
+    case 3: {
+        const qint32 greyed = DisabledCaption(c.image(), L.CaptionRect, p.ShadowColor, p.TextColor);
         CaptionText(c, L.CaptionDownRect, p.HighlightColor);
-        CaptionText(c, L.CaptionRect, p.ShadowColor);
+        CaptionText(c, L.CaptionRect, greyed);
         break;
+    }
     case 4:
-        CaptionText(c, L.CaptionRect, p.ShadowColor);
+        CaptionText(c, L.CaptionRect, DisabledCaption(c.image(), L.CaptionRect, p.ShadowColor, p.TextColor));
         break;
     case 5:
-        CaptionText(c, L.CaptionRect, Shift(p.GradientColor, -104, true));
+        CaptionText(c, L.CaptionRect,
+                    DisabledCaption(c.image(), L.CaptionRect, Shift(p.GradientColor, -104, true), p.TextColor));
         break;
     case 6:
         CaptionText(c, L.CaptionDownRect, p.HighlightColor);

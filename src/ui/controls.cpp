@@ -1,7 +1,5 @@
 #include "ui/controls.h"
 
-#include "ui/chameleoncolors.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -95,11 +93,11 @@ void SetArialFont(QWidget *control, double points, bool bold)
 QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption)
 {
     QLabel *label = MakeLabel(parent, name, caption);
+    // The colours of a text box rather than fixed ones, so that the label
+    // follows the desktop's theme, dark or light, and changes with it.
     label->setAutoFillBackground(true);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    colours.setColor(QPalette::WindowText, ReadableOn(colours.color(QPalette::WindowText), Qt::white));
-    label->setPalette(colours);
+    label->setBackgroundRole(QPalette::Base);
+    label->setForegroundRole(QPalette::Text);
     return label;
 }
 
@@ -114,6 +112,18 @@ void NameAfter(QWidget *control, QLabel *label)
 {
     label->setBuddy(control);
     control->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed());
+}
+
+void ChainTabOrder(const QList<QWidget *> &controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (!control)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 } // namespace fixtora

@@ -14,6 +14,7 @@
 
 #include "ui/twips.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -78,7 +79,8 @@ Control *InTwips(Control *control, const QRect &twips)
     return control;
 }
 
-// A label with a white background (the program's pages of the older kind).
+// A label on a box of its own (the program's pages of the older kind): white
+// in the default palette, in the theme's text box colours otherwise.
 QLabel *MakeWhiteLabel(QWidget *parent, const char *name, const QString &caption = QString());
 
 // A check box named name with caption beside it. One without a caption of
@@ -89,5 +91,8 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &captio
 // keyboard to control, and a screen reader reads its caption as the
 // control's name (a combo box would otherwise be read by its value alone).
 void NameAfter(QWidget *control, QLabel *label);
+
+// The keyboard visits controls in the order given (the null ones left out).
+void ChainTabOrder(const QList<QWidget *> &controls);
 
 } // namespace fixtora

@@ -136,16 +136,6 @@ void TakeListRow(QListWidget *list, int row)
     list->clearSelection();
 }
 
-void ChainTabOrder(const QList<QWidget *> &controls)
-{
-    QWidget *previous = nullptr;
-    for (QWidget *control : controls) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
-}
-
 void ShowWizardPage(QWidget *page)
 {
     LoadForm<Main>()->ShowMdiChild(page, true);

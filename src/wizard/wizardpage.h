@@ -53,9 +53,6 @@ QString CaptionText(const QString &name);
 // selection signal is sent.
 void TakeListRow(QListWidget *list, int row);
 
-// The keyboard visits controls in the order given.
-void ChainTabOrder(const QList<QWidget *> &controls);
-
 // Shows page maximised inside Main.
 void ShowWizardPage(QWidget *page);
 

@@ -84,10 +84,13 @@ TEST_F(OptionsJourney, PointsAndSortKeysChangedWhileTheTableIsOpen)
     EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>("customise", "Check1"));
     Fill("customise", "Text8", QStringLiteral("5"));
     {
-        BoxAnswers boxes({"Cancel", "Don't Save"});  // a changed setting is asked about
+        BoxAnswers boxes({"Cancel", "Cancel", "Don't Save"});  // a changed setting is asked about
         Press(Qt::Key_Escape);
+        Press(Qt::Key_Q, Qt::ControlModifier);  // "Exit": the same question, and Cancel stays
         Press(Qt::Key_W, Qt::ControlModifier);
-        EXPECT_EQ(boxes.seen().size(), 2);
+        ASSERT_EQ(boxes.seen().size(), 3);
+        EXPECT_EQ(boxes.seen()[1].text, boxes.seen()[0].text);
+        EXPECT_EQ(programEnds, 0);
     }
     ASSERT_TRUE(WaitFor([] { return Gone("customise") && gPointsForWin == "3"; }, "the options to close"));
     ChooseMenu("Edit", "Customize");

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
@@ -181,6 +182,15 @@ TEST_F(Tournament, TheMainMenusTournamentOpensTheWizardInItsPlace)
     EXPECT_EQ(frame->mapTo(wizard, QPoint()),
               QPoint(wizard->width() / 2 - frame->width() / 2, wizard->height() / 2 - frame->height() / 2));
     EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(wizard, "txtName"));
+    QPalette dark;  // a dark desktop theme: the labels' boxes and text follow it
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    wizard->setPalette(dark);
+    for (const char *name : {"Label1", "lblName", "lblTitle", "lblEntrant"}) {
+        QLabel *label = Find<QLabel>(wizard, name);
+        EXPECT_EQ(label->grab().toImage().pixelColor(0, 0), QColor(Qt::black)) << name;
+        EXPECT_EQ(label->palette().color(label->foregroundRole()), QColor(Qt::white)) << name;
+    }
 }
 
 TEST_F(Tournament, RefusedNumbersShowTheMessageAndClearTheEntry)

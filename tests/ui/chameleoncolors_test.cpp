@@ -180,4 +180,7 @@ TEST(Contrast, ColoursAreKeptOnlyWhereTheyRead)
     EXPECT_EQ(ReadableOn(QColor(0xEE, 0xEE, 0xEE), QColor(0xF3, 0xF5, 0x9E)), QColor(Qt::black));
     const QColor greyed = DimmedText(Qt::black, {grey, Qt::white}, 3.0);
     EXPECT_TRUE(greyed != QColor(Qt::black) && ContrastRatio(greyed, grey) >= 3.0);
+    const QColor shadow(0x80, 0x80, 0x80);  // a look's grey: 3.9:1 on white, 2.2:1 on the grey face
+    EXPECT_EQ(GreyedCaption(shadow, Qt::black, {Qt::white}, 3.0), shadow);
+    EXPECT_EQ(GreyedCaption(shadow, Qt::black, {grey, Qt::white}, 3.0), greyed);
 }
