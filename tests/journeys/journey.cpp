@@ -159,6 +159,9 @@ void Journey::StartProgram()
     Snapshot("intro");
     Press(Qt::Key_C, Qt::AltModifier);  // "&Continue"
     ASSERT_TRUE(Shows("MainWizard"));
+    // A user waits for the menu to take the keyboard before typing to it.
+    ASSERT_TRUE(WaitFor([this] { return Form("MainWizard")->isAncestorOf(QApplication::focusWidget()); },
+                        "the main menu to take the keyboard"));
     Snapshot("main-menu");
     ASSERT_TRUE(Gone("IntroScreen"));
 }
