@@ -23,7 +23,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QShortcut>
 #include <QTimer>
 
 #include <utility>
@@ -132,11 +131,8 @@ void MainWizard::ConnectHandlers()
     connect(Wiz2Help, &QAbstractButton::clicked, this, &MainWizard::Wiz2Help_Click);
     connect(Timer1, &QTimer::timeout, this, &MainWizard::Timer1_Timer);
     // The standard keys of the two tasks, while the menu has the keyboard.
-    const auto pressOn = [this](const QKeySequence &key, chameleonButton *button) {
-        new QShortcut(key, this, button, &QAbstractButton::click, Qt::WidgetWithChildrenShortcut);
-    };
-    pressOn(Qt::CTRL | Qt::Key_N, createtable);
-    pressOn(Qt::CTRL | Qt::Key_O, opentable);
+    PressOnKey(this, QKeySequence::New, createtable);
+    PressOnKey(this, QKeySequence::Open, opentable);
 }
 
 void MainWizard::AddHelpButtons()

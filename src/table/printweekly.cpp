@@ -27,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -201,8 +200,7 @@ void PrintWeekly::ConnectHandlers()
     connect(Check1, &QCheckBox::clicked, this, &PrintWeekly::calculate_table);
     connect(Command1, &QAbstractButton::clicked, this, &PrintWeekly::calculate_table);
     connect(command2, &QAbstractButton::clicked, this, &PrintWeekly::command2_Click);
-    auto *print = new QShortcut(QKeySequence::Print, this, this, &PrintWeekly::command2_Click);
-    print->setContext(Qt::WidgetWithChildrenShortcut);
+    PressOnKey(this, QKeySequence::Print, command2);
     connect(command3, &QAbstractButton::clicked, this, &PrintWeekly::command3_Click);
     connect(Command5, &QAbstractButton::clicked, this, &PrintWeekly::Command5_Click);
     connect(htmlfix, &QAbstractButton::clicked, this, &PrintWeekly::htmlfix_Click);

@@ -129,6 +129,8 @@ void Tournieform::ConnectHandlers()
     connect(piccy, &PictureBox::Clicked, this, &Tournieform::piccy_Click);
     connect(cmdprint, &QAbstractButton::clicked, this, &Tournieform::cmdprint_Click);
     connect(cmdsave, &QAbstractButton::clicked, this, &Tournieform::cmdsave_Click);
+    PressOnKey(this, QKeySequence::Save, cmdsave);
+    PressOnKey(this, QKeySequence::Print, cmdprint);
     connect(command5, &QAbstractButton::clicked, this, &Tournieform::command5_Click);
 }
 

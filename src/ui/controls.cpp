@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QShortcut>
 
 namespace fixtora {
 
@@ -112,6 +114,11 @@ void NameAfter(QWidget *control, QLabel *label)
 {
     label->setBuddy(control);
     control->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed());
+}
+
+void PressOnKey(QWidget *window, const QKeySequence &key, QAbstractButton *button)
+{
+    new QShortcut(key, window, button, &QAbstractButton::click, Qt::WidgetWithChildrenShortcut);
 }
 
 void ChainTabOrder(const QList<QWidget *> &controls)

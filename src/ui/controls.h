@@ -14,10 +14,12 @@
 
 #include "ui/twips.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -94,5 +96,9 @@ void NameAfter(QWidget *control, QLabel *label);
 
 // The keyboard visits controls in the order given (the null ones left out).
 void ChainTabOrder(const QList<QWidget *> &controls);
+
+// A command's standard key (Ctrl+S for Save, Ctrl+P for Print, ...): pressed
+// while the keyboard is anywhere in window, it presses button.
+void PressOnKey(QWidget *window, const QKeySequence &key, QAbstractButton *button);
 
 } // namespace fixtora

@@ -554,7 +554,7 @@ TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
     Tournieform *form = chart(4, {"Ann", "Bob"});
     QString chosen = dir.filePath("cup");
     SetFileChooser([&chosen](const FileDialogRequest &) { return chosen; });
-    ClickOn(form, "cmdsave");
+    QTest::keyClick(Find<QWidget>(form, "piccy"), Qt::Key_S, Qt::ControlModifier);   // Save's key
     EXPECT_TRUE(QFile::exists(chosen + ".tr"));
     EXPECT_EQ(gLeagueFile, dir.filePath("club.tbl"));
     EXPECT_FALSE(gTourChanged);
