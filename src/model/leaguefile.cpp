@@ -231,8 +231,6 @@ void rewriteLeague(Database &db, WriteMode mode)
 
 // ---- Files -------------------------------------------------------------------------
 
-enum class Action { Open, Save, Create };
-
 void requireNoFolderAt(const QString &path)
 {
     if (QFileInfo(path).isDir())
@@ -255,8 +253,9 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// The failure in words; what the database said goes to the log.
-FileProblem problemOf(const DatabaseError &error)
+} // namespace
+
+FileProblem ProblemOf(const DatabaseError &error)
 {
     qWarning().noquote() << error.message();
     switch (error.kind()) {
@@ -277,7 +276,7 @@ FileProblem problemOf(const DatabaseError &error)
     return FileProblem::Failed;
 }
 
-QString whatHappened(FileProblem problem, Action action, const QString &file)
+QString WhatHappened(FileProblem problem, FileAction action, const QString &file)
 {
     const QString folder = QFileInfo(file).absolutePath();
     switch (problem) {
@@ -301,7 +300,7 @@ QString whatHappened(FileProblem problem, Action action, const QString &file)
     case FileProblem::DiskFull:
         return QStringLiteral("the disk is full");
     case FileProblem::WriteProtected:
-        if (action == Action::Open)
+        if (action == FileAction::Open)
             return QStringLiteral("you do not have permission to read it");
         return QFileInfo(folder).isWritable() ? QStringLiteral("the file is write-protected")
                                               : QStringLiteral("the folder %1 is write-protected").arg(native(folder));
@@ -309,28 +308,30 @@ QString whatHappened(FileProblem problem, Action action, const QString &file)
         return QStringLiteral("a save of this league did not finish, and it cannot be undone while the league's "
                               "files or folder are write-protected");
     default:
-        return action == Action::Open ? QStringLiteral("the file could not be read")
-                                      : QStringLiteral("the file could not be written");
+        return action == FileAction::Open ? QStringLiteral("the file could not be read")
+                                          : QStringLiteral("the file could not be written");
     }
 }
 
+namespace {
+
 // Which file, what happened and what became of the copy on disk.
-FileResult failure(FileProblem problem, Action action, const QString &file, bool fileWasThere = true)
+FileResult failure(FileProblem problem, FileAction action, const QString &file, bool fileWasThere = true)
 {
-    const QString happened = whatHappened(problem, action, file);
+    const QString happened = WhatHappened(problem, action, file);
     QString message;
     switch (action) {
-    case Action::Open:
+    case FileAction::Open:
         message = QStringLiteral("Fixtora could not open the league %1: %2.").arg(native(file), happened);
         if (problem != FileProblem::LeagueMissing)
             message += QStringLiteral(" Nothing in the file was changed.");
         break;
-    case Action::Save:
+    case FileAction::Save:
         message = QStringLiteral("Fixtora could not save the league in %1: %2. The last saved copy of the league is "
                                  "intact.")
                       .arg(native(file), happened);
         break;
-    case Action::Create:
+    case FileAction::Create:
         message = QStringLiteral("Fixtora could not save the league as %1: %2.").arg(native(file), happened)
             + (fileWasThere ? QStringLiteral(" The file that was there is intact.")
                             : QStringLiteral(" No file was written."));
@@ -427,8 +428,8 @@ FileResult CreateLeagueFile()
         gLeagueType = previousCode;
         const FileProblem problem = QFileInfo(gLeagueFile).isDir() || QFileInfo(gExtFile).isDir()
             ? FileProblem::NotALeague
-            : problemOf(error);
-        return failure(problem, Action::Create, gLeagueFile, fileWasThere);
+            : ProblemOf(error);
+        return failure(problem, FileAction::Create, gLeagueFile, fileWasThere);
     }
 }
 
@@ -447,7 +448,7 @@ FileResult SaveLeague()
         Transaction transaction(db);
         RemoveDeadSaveJournals(db, gLeagueFile, gExtFile);
         if (!IsOnePair(db))
-            return failure(FileProblem::NotOnePair, Action::Save, gLeagueFile);
+            return failure(FileProblem::NotOnePair, FileAction::Save, gLeagueFile);
         rewriteLeague(db, WriteMode::RewriteChanged);
         MarkOnePair(db);
         transaction.Commit();
@@ -456,12 +457,12 @@ FileResult SaveLeague()
     } catch (const Refusal &refusal) {
         return {false, refusal.message, FileProblem::Refused};
     } catch (const DatabaseError &error) {
-        FileProblem problem = problemOf(error);
+        FileProblem problem = ProblemOf(error);
         if (isMissing(gLeagueFile))
             problem = FileProblem::LeagueMissing;
         else if (QFileInfo(gLeagueFile).isDir() || QFileInfo(gExtFile).isDir())
             problem = FileProblem::NotALeague;   // a folder in the way
-        return failure(problem, Action::Save, gLeagueFile);
+        return failure(problem, FileAction::Save, gLeagueFile);
     }
 }
 
@@ -477,9 +478,9 @@ FileResult LoadLeague(const QString &chosen)
     try {
         read = ReadLeaguePair(leagueFile, gExtFileName);
     } catch (const LoadError &error) {
-        return abandonLoad(failure(error.problem, Action::Open, leagueFile));
+        return abandonLoad(failure(error.problem, FileAction::Open, leagueFile));
     } catch (const DatabaseError &error) {
-        return abandonLoad(failure(problemOf(error), Action::Open, leagueFile));
+        return abandonLoad(failure(ProblemOf(error), FileAction::Open, leagueFile));
     }
     const bool companionLost =
         read.notice == FileProblem::CompanionMissing || read.notice == FileProblem::CompanionDamaged;

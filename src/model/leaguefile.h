@@ -45,6 +45,8 @@
 
 namespace fixtora {
 
+class DatabaseError;
+
 // What a create, save or load met. The message says it in the user's words,
 // naming the file; the database's own text goes to the log only.
 enum class FileProblem {
@@ -64,6 +66,16 @@ enum class FileProblem {
     Refused,            // a league LeagueProblem refuses
     Failed,             // anything else the system reported
 };
+
+// A problem the system reported, from what the database layer threw; the
+// database's own text goes to the log only.
+FileProblem ProblemOf(const DatabaseError &error);
+
+enum class FileAction { Open, Save, Create };
+
+// What happened to file, in the user's words ("the disk is full"), for the
+// message of a failed open, save or create of a league or a tournament.
+QString WhatHappened(FileProblem problem, FileAction action, const QString &file);
 
 // The outcome of a create, save or load: when it failed, why (empty for a
 // cancelled open dialog); a load that opened with something to tell has the

@@ -216,14 +216,23 @@ void OpenLeagueFile(Database &db, const QString &leaguePath)
     db.Open(leaguePath, Database::Mode::ReadWrite, kLeagueKey);
 }
 
+QString ReserveHiddenFile(const QString &path, const QString &role)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QFile file(hiddenName(path, randomSuffix(), role));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        const int errnum = errno;
+        if (!file.exists())
+            failToCreate(file, errnum);
+    }
+    throw DatabaseError(QStringLiteral("Cannot create a file in ") + folderOf(path));
+}
+
 void RenewCompanion(const QString &leaguePath, const QString &companionPath,
                     const std::function<void(Database &)> &fill)
 {
-    const QString fresh = hiddenName(leaguePath, randomSuffix(), kCompanionRole);
-    QFile file(fresh);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        failToCreate(file, errno);
-    file.close();
+    const QString fresh = ReserveHiddenFile(leaguePath, kCompanionRole);
     try {
         Database db;
         OpenLeagueFile(db, leaguePath);
@@ -317,27 +326,16 @@ void RemoveDeadSaveJournals(Database &db, const QString &leaguePath, const QStri
 NewLeaguePair::NewLeaguePair(const QString &leaguePath)
     : m_league(leaguePath), m_companion(CompanionPath(leaguePath)), m_oldKey(leaguePath, kLeagueKey)
 {
-    QString suffix;
-    for (int attempt = 0; attempt < 100 && m_leagueTemp.isEmpty(); ++attempt) {
-        suffix = randomSuffix();
-        QFile file(hiddenName(leaguePath, suffix, kLeagueRole));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            m_leagueTemp = file.fileName();
-        } else {
-            const int errnum = errno;
-            if (!file.exists())
-                failToCreate(file, errnum);
-        }
-    }
-    if (m_leagueTemp.isEmpty())
-        throw DatabaseError(QStringLiteral("Cannot create a file in ") + folderOf(leaguePath));
+    m_leagueTemp = ReserveHiddenFile(leaguePath, kLeagueRole);
     m_running = std::make_unique<FileLock>(m_leagueTemp);
     if (!m_running->IsHeld() || !QFile::exists(m_leagueTemp)) {
         // Another process took the name over: it is its file now.
         throw DatabaseError(QStringLiteral("Cannot reserve ") + m_leagueTemp);
     }
-    m_companionTemp = hiddenName(leaguePath, suffix, kCompanionRole);
-    m_previous = hiddenName(leaguePath, suffix, kPreviousRole);
+    // The pair's other hidden files share the league file's name but for its role.
+    const QString stem = m_leagueTemp.chopped(kLeagueRole.size());
+    m_companionTemp = stem + kCompanionRole;
+    m_previous = stem + kPreviousRole;
     QFile companion(m_companionTemp);
     if (!companion.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         const int errnum = errno;

@@ -67,6 +67,13 @@ void RecoverInterruptedCreates(const QString &folder);
 // the write lock for the removal, and leaves them when it cannot.
 void RemoveDeadSaveJournals(Database &db, const QString &leaguePath, const QString &companionPath);
 
+// Makes a new empty file under a hidden name beside path
+// (".NAME.XXXXXX.ROLE", XXXXXX chosen at random so that saves never meet),
+// for a save to fill and then put in place of path; the caller removes it
+// when it is not put in place. Throws DatabaseError when the folder takes no
+// new file.
+QString ReserveHiddenFile(const QString &path, const QString &role);
+
 // A new pair of files built under hidden names beside a league's files and
 // put in place whole, or not at all. Whatever was not put in place is
 // removed when the object goes.

@@ -6,9 +6,9 @@
 #include "model/tournament.h"
 #include "platform/database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -29,48 +29,28 @@ const QString kNameField = QStringLiteral("name");
 const QString kWinnerField = QStringLiteral("winner");
 const QString kDateField = QStringLiteral("date");
 
-QString fileName(const QString &path)
-{
-    return QFileInfo(path).fileName();
-}
+const QString kHiddenRole = QStringLiteral("tournament");
 
-QString notATournament(const QString &path)
+// A failed save or open of the tournament at path, in the user's words.
+QString failure(FileProblem problem, FileAction action, const QString &path)
 {
-    return fileName(path) + QStringLiteral(" is not a Fixtora tournament file, or it is damaged");
-}
-
-// What a failed read or write tells the user.
-QString storageFailure(const DatabaseError &error, const QString &path, const QString &otherwise)
-{
-    if (error.kind() == DatabaseError::Kind::Busy)
-        return fileName(path) + QStringLiteral(" is in use by another program; try again");
-    return otherwise;
+    const QString file = QDir::toNativeSeparators(path);
+    if (action == FileAction::Save)
+        return QStringLiteral("Fixtora could not save the tournament in %1: %2. The last saved copy of the "
+                              "tournament is intact.")
+            .arg(file, WhatHappened(problem, action, path));
+    const QString happened = problem == FileProblem::Damaged || problem == FileProblem::Failed
+        ? QStringLiteral("it is not a Fixtora tournament file, or it is damaged")
+        : WhatHappened(problem, action, path);
+    return QStringLiteral("Fixtora could not open the tournament %1: %2.").arg(file, happened);
 }
 
 // ---- Writing -----------------------------------------------------------------------
 
-// A new empty file under a hidden name beside path, for a save to fill.
-QString reserveNewFile(const QString &path)
-{
-    const QString folder = FolderOf(path);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name = QStringLiteral("%1/.%2.%3.new")
-                                 .arg(folder, fileName(path))
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return name;
-        if (!file.exists())
-            throw DatabaseError(QStringLiteral("Cannot create a file in ") + folder + QStringLiteral(": ")
-                                + file.errorString());
-    }
-    throw DatabaseError(QStringLiteral("Cannot create a file in ") + folder);
-}
-
-// Removes the hidden file of a save unless it was put in place.
+// The hidden file a save fills, removed unless it was put in place.
 class NewFile {
 public:
-    explicit NewFile(const QString &path) : m_path(reserveNewFile(path)) {}
+    explicit NewFile(const QString &path) : m_path(ReserveHiddenFile(path, kHiddenRole)) {}
     ~NewFile()
     {
         if (!m_installed)
@@ -202,9 +182,9 @@ FileResult SaveTournament(const QString &path)
 {
     if (!IsChartSize(gTourEntrants) || gTourTitle.size() > kMaxTourTitle)
         return {false, QStringLiteral("There is no tournament to save")};
+    if (QFileInfo(path).isDir())
+        return {false, failure(FileProblem::NotALeague, FileAction::Save, path), FileProblem::NotALeague};
     try {
-        if (QFileInfo(path).isDir())
-            throw DatabaseError(QStringLiteral("A folder stands at ") + path);
         NewFile file(path);
         {
             Database db;
@@ -215,9 +195,8 @@ FileResult SaveTournament(const QString &path)
         }
         file.Install(path);
     } catch (const DatabaseError &error) {
-        return {false, storageFailure(error, path,
-                                      QStringLiteral("The tournament could not be saved to ") + fileName(path)
-                                          + QStringLiteral(": ") + error.message())};
+        const FileProblem problem = ProblemOf(error);
+        return {false, failure(problem, FileAction::Save, path), problem};
     }
     gTourFile = path;
     gTourChanged = false;
@@ -227,7 +206,7 @@ FileResult SaveTournament(const QString &path)
 FileResult LoadTournament(const QString &path)
 {
     if (!QFileInfo(path).isFile())
-        return {false, QStringLiteral("No tournament file at ") + path};
+        return {false, failure(FileProblem::LeagueMissing, FileAction::Open, path), FileProblem::LeagueMissing};
     ReadTournament read;
     try {
         Database db;
@@ -235,9 +214,10 @@ FileResult LoadTournament(const QString &path)
         db.CheckIntegrity();
         read = readTournament(db);
     } catch (const DatabaseError &error) {
-        return {false, storageFailure(error, path, notATournament(path))};
+        const FileProblem problem = ProblemOf(error);
+        return {false, failure(problem, FileAction::Open, path), problem};
     } catch (const Refused &) {
-        return {false, notATournament(path)};
+        return {false, failure(FileProblem::Damaged, FileAction::Open, path), FileProblem::Damaged};
     }
     gTourTitle = read.title;
     gTourEntrants = read.entrants;
