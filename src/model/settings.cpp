@@ -1,11 +1,14 @@
 #include "model/settings.h"
 
 #include "model/league.h"
+#include "platform/numbers.h"
 #include "platform/profilefile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 
 namespace fixtora {
@@ -15,11 +18,16 @@ namespace {
 // Kept for the file, which has always held it; nothing in the program reads it.
 QString sortLeague;
 
+// What a key's value must hold to be used.
+enum class IniValue { Text, Number, Points, Boolean };
+
 // One key of "config.ini": the text written when the file is created, the
-// text a key an existing file lacks (or a boolean it cannot read) stands for,
-// and the variable it is read into (text or boolean, exactly one of the two).
+// text stood for by a key an existing file lacks or holds a value of the wrong
+// kind in, and the variable it is read into (text or boolean, exactly one of
+// the two).
 struct IniKey {
     const char *name;
+    IniValue kind;
     const char *creationText;
     const char *fallbackText;
     QString *text;
@@ -27,20 +35,23 @@ struct IniKey {
 };
 
 const std::array<IniKey, std::tuple_size_v<IniSnapshot>> kIniKeys{{
-    {"PointsforWin", "3", "3", &gPointsForWin, nullptr},
-    {"PointsforDraw", "1", "1", &gPointsForDraw, nullptr},
-    {"PointsforLose", "0", "0", &gPointsForLose, nullptr},
-    {"DateisVisible", "1", "1", nullptr, &gDateVisible},
-    {"WeekisVisible", "1", "1", nullptr, &gWeekVisible},
-    {"TablenameVisible", "1", "1", nullptr, &gTableNameVisible},
-    {"startendsummary", "1", "1", nullptr, &gStartEndSummary},
-    {"addgamespermatch", "0", "0", nullptr, &gAddGamesPerMatch},
-    {"Eachgameis", "Frame", "Frame", &gEachGameIs, nullptr},
-    {"maxframes", "5", "5", &gMaxFrames, nullptr},
-    {"showsplash", "1", "1", &gShowSplash, nullptr},
-    {"sortleague", "1", "1", &sortLeague, nullptr},
-    {"homeaway", "1", "0", nullptr, &gHomeAwayRule},
+    {"PointsforWin", IniValue::Points, "3", "3", &gPointsForWin, nullptr},
+    {"PointsforDraw", IniValue::Points, "1", "1", &gPointsForDraw, nullptr},
+    {"PointsforLose", IniValue::Points, "0", "0", &gPointsForLose, nullptr},
+    {"DateisVisible", IniValue::Boolean, "1", "1", nullptr, &gDateVisible},
+    {"WeekisVisible", IniValue::Boolean, "1", "1", nullptr, &gWeekVisible},
+    {"TablenameVisible", IniValue::Boolean, "1", "1", nullptr, &gTableNameVisible},
+    {"startendsummary", IniValue::Boolean, "1", "1", nullptr, &gStartEndSummary},
+    {"addgamespermatch", IniValue::Boolean, "0", "0", nullptr, &gAddGamesPerMatch},
+    {"Eachgameis", IniValue::Text, "Frame", "Frame", &gEachGameIs, nullptr},
+    {"maxframes", IniValue::Number, "5", "5", &gMaxFrames, nullptr},
+    {"showsplash", IniValue::Number, "1", "1", &gShowSplash, nullptr},
+    {"sortleague", IniValue::Number, "1", "1", &sortLeague, nullptr},
+    {"homeaway", IniValue::Boolean, "1", "0", nullptr, &gHomeAwayRule},
 }};
+
+// The most points a result can score.
+constexpr double kMaxPoints = 99;
 
 // The longest value a read returns.
 constexpr int kIniValueLength = 49;
@@ -61,6 +72,38 @@ std::optional<bool> toBoolean(const QString &text)
     if (!ok)
         return std::nullopt;
     return number != 0;
+}
+
+// Whether text begins with a number as Val reads one (blanks anywhere
+// skipped), rather than reading 0 for want of one.
+bool holdsNumber(QString text)
+{
+    static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\n]"));
+    static const QRegularExpression leadingNumber(QStringLiteral("^[+-]?\\.?[0-9]"));
+    return leadingNumber.match(text.remove(blanks)).hasMatch();
+}
+
+bool usable(const IniKey &key, const QString &value)
+{
+    switch (key.kind) {
+    case IniValue::Text:
+        return true;
+    case IniValue::Number:
+        return holdsNumber(value);
+    case IniValue::Points:
+        return IsPointsValue(value);
+    case IniValue::Boolean:
+        return toBoolean(value).has_value();
+    }
+    return false;
+}
+
+// What a read of a key gives: at most 49 characters, and the empty text for a
+// missing key or a value that begins with "Failed".
+QString readValue(const std::optional<QString> &stored)
+{
+    const QString read = stored.value_or(QLatin1String(kMissingValue)).left(kIniValueLength);
+    return read.startsWith(QLatin1String(kMissingValue)) ? QString() : read;
 }
 
 void storeValue(const IniKey &key, const QString &value)
@@ -99,12 +142,27 @@ void createIniFile()
         storeValue(key, QLatin1String(key.creationText));
 }
 
-QString setAsideNotice(const QString &file, const QString &aside)
+QString problemText(ProfileProblem problem)
 {
-    const QString what =
-        QStringLiteral("%1 is not a settings file Fixtora can read: it is not an ordinary file, or it is larger "
-                       "than 1 MB. ")
-            .arg(QDir::toNativeSeparators(file));
+    switch (problem) {
+    case ProfileProblem::NotAFile:
+        return QStringLiteral("it is not an ordinary file");
+    case ProfileProblem::TooLarge:
+        return QStringLiteral("it is larger than 1 MB");
+    case ProfileProblem::Unreadable:
+        return QStringLiteral("you have no permission to read it");
+    case ProfileProblem::LinkToNothing:
+        return QStringLiteral("it is a link to a file that does not exist");
+    case ProfileProblem::None:
+        break;
+    }
+    return {};
+}
+
+QString setAsideNotice(const QString &file, ProfileProblem problem, const QString &aside)
+{
+    const QString what = QStringLiteral("Fixtora cannot read the settings file %1: %2. ")
+                             .arg(QDir::toNativeSeparators(file), problemText(problem));
     if (aside.isEmpty())
         return what + QStringLiteral("It could not be moved aside, so the default settings are used and changed "
                                      "settings cannot be saved until it is removed.");
@@ -122,30 +180,46 @@ QString IniFilePath(const QString &programFolder)
     return base + QStringLiteral("/config.ini");
 }
 
+bool IsPointsValue(const QString &text)
+{
+    const double points = Val(text);
+    return holdsNumber(text) && points >= 0 && points <= kMaxPoints;
+}
+
 QStringList ReadIniSettings()
 {
     gIniFile = IniFilePath();
     QStringList notices;
-    for (const QString &file : {gIniFile, RegistryFile()})
-        if (IsUnusableProfile(file))
-            notices.append(setAsideNotice(file, SetProfileAside(file)));
-    if (!FileExists(gIniFile)) {
+    for (const QString &file : {gIniFile, RegistryFile()}) {
+        const ProfileProblem problem = ProblemWithProfile(file);
+        if (problem != ProfileProblem::None)
+            notices.append(setAsideNotice(file, problem, SetProfileAside(file)));
+    }
+    std::array<std::optional<QString>, kIniKeys.size()> stored;
+    for (std::size_t i = 0; i < kIniKeys.size(); ++i)
+        stored[i] = ReadProfileString(gIniFile, QLatin1String(kIniSection), QLatin1String(kIniKeys[i].name));
+    // A file holding none of the keys (emptied, or cut short before its first
+    // write) is as new as a missing one.
+    const bool holdsNoKey =
+        std::none_of(stored.begin(), stored.end(), [](const std::optional<QString> &v) { return v.has_value(); });
+    if (!FileExists(gIniFile) || holdsNoKey) {
         createIniFile();
         return notices;
     }
-    QList<ProfileEntry> missing;
-    for (const IniKey &key : kIniKeys) {
-        const QLatin1String name(key.name);
-        if (ReadProfileString(gIniFile, QLatin1String(kIniSection), name)) {
-            storeValue(key, IniAccess(QStringLiteral("GET"), QLatin1String(kIniSection), name));
+    QList<ProfileEntry> replaced;
+    for (std::size_t i = 0; i < kIniKeys.size(); ++i) {
+        const IniKey &key = kIniKeys[i];
+        const QString value = readValue(stored[i]);
+        if (stored[i] && usable(key, value)) {
+            storeValue(key, value);
         } else {
-            missing.append({name, QLatin1String(key.fallbackText)});
-            storeValue(key, missing.last().value);
+            replaced.append({QLatin1String(key.name), QLatin1String(key.fallbackText)});
+            storeValue(key, replaced.last().value);
         }
     }
     // As for a new file, the defaults apply even when they cannot be written.
-    if (!missing.isEmpty())
-        static_cast<void>(writeIniFile(missing));
+    if (!replaced.isEmpty())
+        static_cast<void>(writeIniFile(replaced));
     return notices;
 }
 
@@ -172,11 +246,8 @@ QString IniAccess(const QString &mode, const QString &section, const QString &ke
             return QStringLiteral("ERROR KeyValue");
         return WriteProfileString(gIniFile, section, key, value) ? QString() : QStringLiteral("ERROR Write");
     }
-    if (upper == QLatin1String("GET")) {
-        const QString read = ReadProfileString(gIniFile, section, key)
-                                 .value_or(QLatin1String(kMissingValue)).left(kIniValueLength);
-        return read.startsWith(QLatin1String(kMissingValue)) ? QString() : read;
-    }
+    if (upper == QLatin1String("GET"))
+        return readValue(ReadProfileString(gIniFile, section, key));
     return {};
 }
 

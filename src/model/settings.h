@@ -55,15 +55,22 @@ inline constexpr const char *kIniSection = "Fixtora INI file";
 QString IniFilePath(const QString &programFolder = ProgramFolder());
 
 // Loads the thirteen settings from "config.ini"; creates the file with the
-// defaults first when it is missing (the home-and-away rule on). A key an
-// existing file lacks reads as its default and is written back into the file;
-// a boolean key holding neither "True"/"False" nor a number reads as its
-// default. The home-and-away rule's default in an existing file is off, as
-// such a file has always meant. First sets aside (renames) "config.ini" and
-// the preference file when either is no file to read (IsUnusableProfile in
+// defaults first when it is missing or holds none of the keys (the
+// home-and-away rule on). A key an existing file lacks, or holds a value of
+// the wrong kind in, reads as its default, which is written back into the
+// file: a boolean neither "True"/"False" nor a number, points that are no
+// IsPointsValue, "maxframes", "showsplash" or "sortleague" holding no number.
+// The home-and-away rule's default in an existing file is off, as such a file
+// has always meant. First sets aside (renames) "config.ini" and the
+// preference file when either cannot be read (ProblemWithProfile in
 // platform/profilefile.h), so the defaults are used; returns a notice naming
-// each file set aside.
+// each file set aside and why.
 [[nodiscard]] QStringList ReadIniSettings();
+
+// True when a points setting begins with a number (as Val in
+// platform/numbers.h reads one) from 0 to 99: what a result may score. An
+// empty text or letters would score every result 0.
+bool IsPointsValue(const QString &text);
 
 // Writes all thirteen settings into "config.ini" in one rewrite of the file;
 // false when the file was not written.

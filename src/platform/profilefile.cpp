@@ -48,14 +48,15 @@ bool validKey(const QString &key)
         && !key.contains(QLatin1Char('=')) && !holdsLineBreakOrNul(key);
 }
 
-// False only when the file exists but cannot be read; a missing file is empty.
+// False when what stands at file cannot be read (a link to nothing too); a
+// missing file is empty.
 bool readProfile(const QString &file, ProfileText &text)
 {
+    if (IsUnusableProfile(file))
+        return false;
     QFile f(file);
     if (!f.exists())
         return true;
-    if (IsUnusableProfile(file))
-        return false;
     if (!f.open(QIODevice::ReadOnly))
         return false;
     const QString all = QString::fromUtf8(f.readAll());
@@ -150,10 +151,23 @@ bool saveProfile(const QString &file, const ProfileText &text)
 
 } // namespace
 
-bool IsUnusableProfile(const QString &file)
+ProfileProblem ProblemWithProfile(const QString &file)
 {
     const QFileInfo info(file);
-    return info.exists() && (!info.isFile() || info.size() > kMaxProfileBytes);
+    if (!info.exists())
+        return info.isSymLink() ? ProfileProblem::LinkToNothing : ProfileProblem::None;
+    if (!info.isFile())
+        return ProfileProblem::NotAFile;
+    if (info.size() > kMaxProfileBytes)
+        return ProfileProblem::TooLarge;
+    // Opening, not the permission bits, tells: root reads what its bits refuse.
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? ProfileProblem::None : ProfileProblem::Unreadable;
+}
+
+bool IsUnusableProfile(const QString &file)
+{
+    return ProblemWithProfile(file) != ProfileProblem::None;
 }
 
 QString SetProfileAside(const QString &file)

@@ -26,8 +26,18 @@ struct ProfileEntry {
 
 inline constexpr qint64 kMaxProfileBytes = 1024 * 1024;
 
-// True when something stands at file that is no profile file to read: not a
-// regular file (a FIFO, a device, a link to one) or over kMaxProfileBytes.
+// What keeps something standing at a profile file's place from being read.
+enum class ProfileProblem {
+    None,          // nothing stands there, or a file that can be read
+    NotAFile,      // a folder, a FIFO, a device, or a link to one
+    TooLarge,      // over kMaxProfileBytes
+    Unreadable,    // a file its reader has no permission to open
+    LinkToNothing, // a symbolic link whose target does not exist
+};
+
+ProfileProblem ProblemWithProfile(const QString &file);
+
+// True when something stands at file that is no profile file to read.
 bool IsUnusableProfile(const QString &file);
 
 // Renames what stands at file (a link itself, not what it points to) to

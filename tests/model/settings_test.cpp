@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -68,12 +69,13 @@ TEST(ConfigIni, CreatedWithDefaultsThenWrittenAndReadBack)
     ASSERT_TRUE(WriteIniSettings());
     EXPECT_TRUE(readAll(ini).startsWith("[fixtora ini file]\r\nDateisVisible=False\r\n"));
 
-    // An empty file scores 3, 1 and 0 like a new one, and keeps its rule off.
-    writeAll(ini, "");
-    EXPECT_TRUE(ReadIniSettings().isEmpty());
-    EXPECT_EQ(gPointsForWin + gPointsForDraw + gPointsForLose, "310");
-    EXPECT_FALSE(gHomeAwayRule);
-    EXPECT_TRUE(readAll(ini).contains("PointsforDraw=1\n"));
+    // A file emptied by hand, or holding no key at all, is a new one.
+    for (const QByteArray text : {"", "\n", "[Fixtora INI file]\n"}) {
+        writeAll(ini, text);
+        EXPECT_TRUE(ReadIniSettings().isEmpty());
+        EXPECT_TRUE(gHomeAwayRule);
+        EXPECT_TRUE(readAll(ini).contains("PointsforDraw=1\n") && readAll(ini).endsWith("homeaway=1\n"));
+    }
 
     QFile::remove(ini);
 }
@@ -94,6 +96,8 @@ TEST(ConfigIni, FilesThatAreNoSettingsAreSetAside)
         {"settings link to a device", ini, [&] { return QFile::link("/dev/zero", ini); }},
         {"settings over 1 MB", ini, [&] { writeAll(ini, QByteArray(1024 * 1024 + 1, '\n')); return true; }},
         {"preferences FIFO", store, [&] { return mkfifo(QFile::encodeName(store).constData(), 0600) == 0; }},
+        {"settings link to nothing", ini, [&] { return QFile::link(ini + ".gone", ini); }},
+        {"preferences link to nothing", store, [&] { return QFile::link(store + ".gone", store); }},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -107,6 +111,7 @@ TEST(ConfigIni, FilesThatAreNoSettingsAreSetAside)
         EXPECT_TRUE(QFileInfo(c.file + ".set-aside").isSymLink() || QFile::exists(c.file + ".set-aside"));
         EXPECT_EQ(gPointsForWin, "3");
         EXPECT_TRUE(QFileInfo(ini).isFile());
+        EXPECT_TRUE(ReadIniSettings().isEmpty());
         QFile::remove(c.file + ".set-aside");
     }
     QFile::remove(ini);
@@ -194,7 +199,26 @@ TEST(ConfigIni, BlanksAroundAValueAreDropped)
     EXPECT_EQ(gPointsForWin, "2");
     EXPECT_EQ(gEachGameIs, "Leg");
     EXPECT_FALSE(gDateVisible);
-    EXPECT_EQ(gPointsForDraw, "");
+    QFile::remove(ini);
+}
+
+// A value the program cannot use reads as its key's default, which is written
+// back over it; any other value stays as it stands.
+TEST(ConfigIni, ValuesOfTheWrongKindReadAsTheDefaultAndAreWrittenBack)
+{
+    const QString ini = IniFilePath();
+    const std::tuple<const char *, std::size_t, const char *> rows[] = {
+        {"PointsforWin=abc", 0, "3"},  {"PointsforWin=", 0, "3"},        {"PointsforDraw=-1", 1, "1"},
+        {"PointsforDraw=100", 1, "1"}, {"PointsforWin=99", 0, "99"},     {"PointsforLose=0", 2, "0"},
+        {"PointsforWin=.5", 0, ".5"},  {"PointsforWin=2 pts", 0, "2 pts"}, {"maxframes=many", 9, "5"},
+        {"showsplash=", 10, "1"},      {"Eachgameis=", 8, ""},
+    };
+    for (const auto &[line, setting, read] : rows) {
+        writeAll(ini, QByteArray("[Fixtora INI file]\n") + line + "\n");
+        EXPECT_TRUE(ReadIniSettings().isEmpty());
+        EXPECT_EQ(CurrentIniSettings()[setting], read) << line;
+        EXPECT_TRUE(readAll(ini).contains(QByteArray(line).split('=').front() + "=" + read + "\n")) << line;
+    }
     QFile::remove(ini);
 }
 

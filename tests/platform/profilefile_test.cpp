@@ -6,6 +6,8 @@
 
 #include "testfiles.h"
 
+#include <unistd.h>
+
 using namespace fixtora;
 using namespace fixtora::test;
 
@@ -76,4 +78,20 @@ TEST_F(ProfileFileTest, FailedWritesAreReportedAndChangeNothing)
     // One bad entry stops the whole write.
     EXPECT_FALSE(WriteProfileStrings(file, "S", {{"a", "1"}, {"b", QString(QChar(0))}}));
     EXPECT_EQ(readAll(file), "[S]\nk=v\n");
+}
+
+TEST_F(ProfileFileTest, WhatKeepsAFileFromBeingReadIsNamedAndNothingIsWrittenThroughIt)
+{
+    using enum ProfileProblem;
+    writeAll(file, "[S]\nk=v\n");
+    ASSERT_TRUE(QFile::copy(file, dir.filePath("locked.ini")) && QFile::setPermissions(dir.filePath("locked.ini"), {}));
+    ASSERT_TRUE(QFile::link(dir.filePath("gone.ini"), dir.filePath("dangling.ini")));
+    const std::pair<const char *, ProfileProblem> rows[] = {
+        {"missing.ini", None}, {"test.ini", None}, {".", NotAFile}, {"dangling.ini", LinkToNothing},
+        {"locked.ini", geteuid() == 0 ? None : Unreadable},  // permission bits do not stop root
+    };
+    for (const auto &[name, problem] : rows)
+        EXPECT_EQ(ProblemWithProfile(dir.filePath(name)), problem) << name;
+    EXPECT_FALSE(WriteProfileString(dir.filePath("dangling.ini"), "S", "k", "v"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("gone.ini")));
 }
