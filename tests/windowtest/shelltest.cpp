@@ -335,8 +335,14 @@ void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString
         QString name = box && widget ? widget->accessibleName() : child->text(A::Name).trimmed();
         if (box && name.isEmpty() && !labels.isEmpty())
             name = labels.first().first->text(A::Name);
+        // A combo box is read by its value and a typing box by its label, so
+        // each needs a label of its own (a frame's title names a group).
+        const bool typed = role == A::ComboBox || (role == A::EditableText && !child->state().readOnly);
+        const bool ownLabel = std::ranges::any_of(labels, [](const auto &label) {
+            return qobject_cast<QLabel *>(label.first->object()) && !label.first->text(A::Name).trimmed().isEmpty();
+        });
         if (control)
-            (name.isEmpty() ? (box ? found.unlabelled : found.unnamed) : names[name])
+            (name.isEmpty() || (typed && !ownLabel) ? (box ? found.unlabelled : found.unnamed) : names[name])
                 .append(widget ? widget->objectName() : child->text(A::Name));
         if (!box || role == A::Table)   // a drawn page holds the buttons placed on it
             walk(child, found, names);
