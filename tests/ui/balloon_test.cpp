@@ -1,6 +1,9 @@
 #include "ui/balloon.h"
+#include "ui/chameleoncolors.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -103,6 +106,44 @@ TEST(Balloon, CloseButtonIconAndWindowClose)
     QPointer<frmTip> tip = OpenBalloon(true);
     QTest::mouseClick(tip, Qt::LeftButton, {}, QPoint(150, 100));
     EXPECT_TRUE(IsGoneWithin(tip, 1000));
+}
+
+// The close mark reads on its button, up and pressed, whatever the theme's
+// tooltip colours: a row per theme, its balloon and its text.
+TEST(Balloon, CloseMarkReadsOnItsButtonInLightAndDarkThemes)
+{
+    const QPalette before = QApplication::palette();
+    const std::pair<QColor, QColor> themes[] = {{QColor(0xFF, 0xFF, 0xDC), Qt::black},
+                                                {QColor(0x31, 0x36, 0x3B), Qt::white},
+                                                {QColor(0x20, 0x20, 0x20), QColor(0xE0, 0xE0, 0xE0)}};
+    for (const auto &[base, text] : themes) {
+        QPalette colours = before;
+        colours.setColor(QPalette::ToolTipBase, base);
+        colours.setColor(QPalette::ToolTipText, text);
+        QApplication::setPalette(colours);
+        QPointer<frmTip> tip = OpenBalloon(true);
+        auto *mark = tip->findChild<QLabel *>("lblX");
+        const auto face = [&] { return tip->findChild<QLabel *>("imgX")->pixmap().toImage().pixelColor(9, 9); };
+        const QColor ink = mark->palette().color(mark->foregroundRole());
+        EXPECT_GE(ContrastRatio(ink, face()), 3.0) << text.name().toStdString();
+        QTest::mousePress(mark, Qt::LeftButton);
+        EXPECT_GE(ContrastRatio(ink, face()), 3.0) << text.name().toStdString() << " pressed";
+        QTest::mouseRelease(mark, Qt::LeftButton);
+        EXPECT_TRUE(IsGoneWithin(tip, 1000));
+    }
+    QApplication::setPalette(before);
+}
+
+// A notification is read as it shows (the event itself flows only where a
+// screen reader listens, which the offscreen platform never has).
+TEST(Balloon, AScreenReaderReadsABalloonAsANotificationByItsTitleAndText)
+{
+    QPointer<frmTip> tip = OpenBalloon(true);
+    const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(tip);
+    EXPECT_EQ(read->role(), QAccessible::Notification);
+    EXPECT_EQ(read->text(QAccessible::Name), "Help");
+    EXPECT_EQ(read->text(QAccessible::Description), "Some help text.");
+    tip->HideBalloon();
 }
 
 TEST(Balloon, AutoCloseRunsOutAndNonPositiveTimesMeanNoTimer)
