@@ -335,14 +335,12 @@ void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString
         QString name = box && widget ? widget->accessibleName() : child->text(A::Name).trimmed();
         if (box && name.isEmpty() && !labels.isEmpty())
             name = labels.first().first->text(A::Name);
-        // A combo box is read by its value and a typing box by its label, so
-        // each needs a label of its own (a frame's title names a group).
+        // A combo box is read by its value and a typing box by its label: each
+        // needs a label of its own (a frame's title names a group).
         const bool typed = role == A::ComboBox || (role == A::EditableText && !child->state().readOnly);
-        const bool ownLabel = std::ranges::any_of(labels, [](const auto &label) {
-            return qobject_cast<QLabel *>(label.first->object()) && !label.first->text(A::Name).trimmed().isEmpty();
-        });
+        const bool own = std::ranges::any_of(labels, [](auto l) { return qobject_cast<QLabel *>(l.first->object()); });
         if (control)
-            (name.isEmpty() || (typed && !ownLabel) ? (box ? found.unlabelled : found.unnamed) : names[name])
+            (name.isEmpty() || (typed && !own) ? (box ? found.unlabelled : found.unnamed) : names[name])
                 .append(widget ? widget->objectName() : child->text(A::Name));
         if (!box || role == A::Table)   // a drawn page holds the buttons placed on it
             walk(child, found, names);
