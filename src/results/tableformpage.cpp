@@ -240,7 +240,7 @@ void Tableform::BuildHtmlFrame()
     htmlfix = MakeButton(Frame2, "htmlfix", QStringLiteral("&Html"));
     htmlfix->setFixedSize(TwipsToPixelsX(kHtmlButtonWidth), TwipsToPixelsY(kCommandHeight));
     htmlout = MakeTextBox(Frame2, "htmlout", DefaultFixturesHtmlPath());
-    QLabel *fileLabel = MakeLabel(Frame2, "Label_htmlout", QStringLiteral("Html file name:"));
+    QLabel *fileLabel = MakeLabel(Frame2, "Label_htmlout", QStringLiteral("File:"));
     NameAfter(htmlout, fileLabel);
     auto *row = new QHBoxLayout(Frame2);
     row->addWidget(htmlfix);
