@@ -90,7 +90,6 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
              gEntryWeek = 1;
              gTeamFixture = 1;
              ShowTeamScoreentry();
-             TypeInto(LoadedForm<TeamScoreentry>(), "playername_17", "Ann");
          },
          {{"playername_17", "Game 1, Team 2: player"}}},
         {"PrintWeekly",

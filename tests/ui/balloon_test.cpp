@@ -107,7 +107,6 @@ TEST(Balloon, CloseButtonIconAndWindowClose)
     EXPECT_TRUE(IsGoneWithin(tip, 1000));
 }
 
-// The close mark reads on its button, up and pressed, in light and dark themes.
 TEST(Balloon, CloseMarkReadsOnItsButtonInLightAndDarkThemes)
 {
     const QPalette before = QApplication::palette();
