@@ -240,8 +240,11 @@ void Tableform::BuildHtmlFrame()
     htmlfix = MakeButton(Frame2, "htmlfix", QStringLiteral("&Html"));
     htmlfix->setFixedSize(TwipsToPixelsX(kHtmlButtonWidth), TwipsToPixelsY(kCommandHeight));
     htmlout = MakeTextBox(Frame2, "htmlout", DefaultFixturesHtmlPath());
+    QLabel *fileLabel = MakeLabel(Frame2, "Label_htmlout", QStringLiteral("File:"));
+    NameAfter(htmlout, fileLabel);
     auto *row = new QHBoxLayout(Frame2);
     row->addWidget(htmlfix);
+    row->addWidget(fileLabel);
     row->addWidget(htmlout, 1);
     column->layout()->addWidget(Frame2);
 }

@@ -139,12 +139,19 @@ void refuseNotAColumn(QComboBox *box)
 
 QString BoolText(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
-// A label that names its control, to a screen reader too.
+// A label that names its control, to a screen reader too; readAs, when
+// given, is what a screen reader reads for a caption that several rows share.
+QLabel *namingLabel(const QString &caption, QWidget *control, const QString &readAs = QString())
+{
+    QLabel *label = MakeLabel(nullptr, control->objectName() + QStringLiteral("_label"), caption);
+    label->setAccessibleName(readAs);
+    NameAfter(control, label);
+    return label;
+}
+
 QLabel *namingLabel(const char *caption, QWidget *control)
 {
-    auto *label = new QLabel(QString::fromLatin1(caption));
-    label->setBuddy(control);
-    return label;
+    return namingLabel(QString::fromLatin1(caption), control);
 }
 
 } // namespace
@@ -242,15 +249,15 @@ QWidget *customise::BuildColumns()
         QComboBox *column = NewColumnBox(ElementName("Combo1", i));
         QLineEdit *caption = MakeTextBox(nullptr, ElementName("Text3", i));
         caption->setFixedWidth(kCaptionWidth);
-        grid->addWidget(column, i, 0);
-        grid->addWidget(namingLabel("show as:-", caption), i, 1);
-        grid->addWidget(caption, i, 2);
-        column->setAccessibleName(QStringLiteral("Column %1").arg(i));
-        caption->setAccessibleName(QStringLiteral("Column %1 shown as").arg(i));
+        const QString place = QStringLiteral("Column %1").arg(i);
+        grid->addWidget(namingLabel(place, column), i, 0);
+        grid->addWidget(column, i, 1);
+        grid->addWidget(namingLabel(QStringLiteral("show as:-"), caption, place + QStringLiteral(" shown as")), i, 2);
+        grid->addWidget(caption, i, 3);
         if (i == 1) {
             Command3_1 = NewHelpButton("Command3_1");
             Command3_1->setAccessibleName(HelpButtonName(QStringLiteral("date is visible, beside the columns")));
-            grid->addWidget(Command3_1, 1, 3);
+            grid->addWidget(Command3_1, 1, 4);
         }
         connect(column, &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
         Combo1.append(column);
@@ -263,12 +270,12 @@ QWidget *customise::BuildSortOrder()
 {
     QGroupBox *Frame4 = MakeFrame(nullptr, "Frame4");
     auto *row = new QHBoxLayout(Frame4);
+    row->addWidget(MakeLabel(Frame4, "Label_sortorder", QStringLiteral("Sort order ----->")));
+    // Each key is numbered, first key first.
     for (int i = 1; i <= kSortKeyRows; ++i) {
         QComboBox *key = NewColumnBox(ElementName("Combo2", i));
-        if (i == 1)
-            row->addWidget(namingLabel("Sort order ----->", key));
+        row->addWidget(namingLabel(QString::number(i), key, QStringLiteral("Sort %1").arg(i)));
         row->addWidget(key);
-        key->setAccessibleName(QStringLiteral("Sort order %1").arg(i));
         connect(key, &QComboBox::activated, this, [this, i] { Combo2_Click(i); });
         Combo2.append(key);
     }
@@ -294,15 +301,15 @@ QWidget *customise::BuildPointsAndPassword()
     Check7 = MakeCheckBox(Frame6, "Check7", QStringLiteral("Enabled password"));
     Text4 = MakeTextBox(nullptr, "Text4");
     Text4->setEchoMode(QLineEdit::Password);
-    Text4->setAccessibleName(QStringLiteral("Password"));
-    grid->addWidget(Check7, 3, 0);
-    grid->addWidget(Text4, 3, 1, 1, 2);
+    grid->addWidget(Check7, 3, 0, 1, 3);
+    grid->addWidget(namingLabel("Password:", Text4), 4, 0);
+    grid->addWidget(Text4, 4, 1, 1, 2);
     connect(Check7, &QCheckBox::clicked, this, &customise::Check7_Click);
 
     Command14 = MakeButton(Frame6, "Command14", QString());
     Command14->setFixedSize(60, 24);
-    grid->addWidget(namingLabel("Bubble help is", Command14), 4, 0);
-    grid->addWidget(Command14, 4, 1);
+    grid->addWidget(namingLabel("Bubble help is", Command14), 5, 0);
+    grid->addWidget(Command14, 5, 1);
     connect(Command14, &QAbstractButton::clicked, this, &customise::Command14_Click);
     return Frame6;
 }

@@ -6,6 +6,8 @@
 #include "ui/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -32,6 +34,9 @@ constexpr int kTitleIndent = 30;            // room for the icon before the titl
 constexpr int kIconSize = 16;
 constexpr int kCloseSize = 18;
 constexpr double kFontPoints = 8.25;
+const QColor kCloseUp(0xF4, 0xF4, 0xF4);
+const QColor kCloseDown(0xC0, 0xC0, 0xC0);
+constexpr double kMarkContrast = 3.0;      // a mark, not text, wants 3:1
 
 QPainterPath RoundedOutline(const QRectF &rect)
 {
@@ -80,6 +85,16 @@ QPixmap CloseFace(const QColor &face)
     return pixmap;
 }
 
+// A balloon opens without taking the keyboard, so a screen reader learns of
+// it by its role alone: a notification, read as it shows, by its name (the
+// title) and its description (the text).
+QAccessibleInterface *balloonAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(frmTip::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
 } // namespace
 
 frmTip::frmTip()
@@ -94,9 +109,11 @@ frmTip::frmTip()
                 StandardIcon(QStyle::SP_MessageBoxWarning)},
       imgIcon{FlatIcon(Qt::blue, Qt::white, "i", false), FlatIcon(Qt::red, Qt::white, "x", false),
               FlatIcon(Qt::yellow, Qt::black, "!", true)},
-      imgX_Up(CloseFace(QColor(0xF4, 0xF4, 0xF4))),
-      imgX_Dn(CloseFace(QColor(0xC0, 0xC0, 0xC0)))
+      imgX_Up(CloseFace(kCloseUp)),
+      imgX_Dn(CloseFace(kCloseDown))
 {
+    static const bool readAsNotification = (QAccessible::installFactory(balloonAccessible), true);
+    Q_UNUSED(readAsNotification);
     setObjectName("frmTip");
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -129,6 +146,13 @@ frmTip::frmTip()
     imgX->installEventFilter(this);
 
     lblX->setToolTip("Close");
+    lblX->setAccessibleName("Close");
+    // The mark in the theme's tooltip text where it reads on the button's
+    // light faces (a dark theme's is white), else black.
+    QPalette onButton = colours;
+    onButton.setColor(QPalette::WindowText,
+                      ReadableOn(colours.color(QPalette::ToolTipText), {kCloseUp, kCloseDown}, kMarkContrast));
+    lblX->setPalette(onButton);
     lblX->setAlignment(Qt::AlignCenter);
     lblX->setFixedSize(kCloseSize - 4, kCloseSize - 4);
     lblX->installEventFilter(this);
@@ -145,12 +169,14 @@ void frmTip::SetBalloon(BalloonArgs &args, QWidget *owner)
     if (owner != parentWidget())
         setParent(owner, windowFlags());
     lblTitle->setText(args.Title);
-    setWindowTitle(args.Title);  // what a screen reader announces, with the body
+    setWindowTitle(args.Title);
+    setAccessibleName(args.Title);
     txtTip->setAccessibleName(args.Title);
     if (!args.Text.isEmpty())
         txtTip->setPlainText(args.Text);
     if (!args.RtfFile.isEmpty())
         LoadRtfFile(args.RtfFile);
+    setAccessibleDescription(txtTip->toPlainText());
     move(TwipsToPixelsX(args.X), TwipsToPixelsY(args.Y));
     args.Icon = args.Icon.toLower();
     ShowIcon(args.Icon);
@@ -278,6 +304,15 @@ void frmTip::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         HideBalloon();
+}
+
+// Shown, the balloon is announced as an alert is, where the desktop's screen
+// reader takes alerts; elsewhere its role has it read as it shows.
+void frmTip::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void frmTip::resizeEvent(QResizeEvent *)

@@ -3,7 +3,8 @@
 // bold title on a pale yellow band, an optional icon, a close button and a
 // rich-text body. Every help click makes a new balloon, so several can be open
 // at once; each closes itself when clicked, when its close button is pressed or
-// when its auto-close timer runs out, and deletes itself when it closes.
+// when its auto-close timer runs out, and deletes itself when it closes. A
+// screen reader reads it as it opens, by its title and its text.
 //
 // Typical use, from the click handler of a "?" button:
 //     ShowHelpBalloon(txtPassword, "Enter Password", "Your software seems ...");
@@ -59,6 +60,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

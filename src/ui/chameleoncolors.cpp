@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace fixtora {
 
@@ -112,11 +113,21 @@ double ContrastRatio(const QColor &a, const QColor &b)
 
 QColor ReadableOn(const QColor &preferred, const QColor &background)
 {
-    if (ContrastRatio(preferred, background) >= kReadable)
+    return ReadableOn(preferred, {background}, kReadable);
+}
+
+QColor ReadableOn(const QColor &preferred, std::initializer_list<QColor> backgrounds, double minimum)
+{
+    const auto worst = [&](const QColor &colour) {
+        return std::ranges::min(backgrounds | std::views::transform([&](const QColor &back) {
+                                    return ContrastRatio(colour, back);
+                                }));
+    };
+    if (worst(preferred) >= minimum)
         return preferred;
     const QColor black(Qt::black);
     const QColor white(Qt::white);
-    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+    return worst(black) >= worst(white) ? black : white;
 }
 
 QColor DimmedText(const QColor &text, std::initializer_list<QColor> backgrounds, double minimum)

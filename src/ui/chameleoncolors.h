@@ -51,6 +51,11 @@ double ContrastRatio(const QColor &a, const QColor &b);
 // that a dark desktop theme keeps the text readable.
 QColor ReadableOn(const QColor &preferred, const QColor &background);
 
+// The same for a mark drawn on several faces (a button up and pressed):
+// preferred where it reads at minimum on every colour of backgrounds; else
+// black or white, whichever reads better on the face it reads worst on.
+QColor ReadableOn(const QColor &preferred, std::initializer_list<QColor> backgrounds, double minimum);
+
 // text mixed toward background as far as it still reads at minimum against
 // every colour of backgrounds: the greyed caption of a disabled button.
 QColor DimmedText(const QColor &text, std::initializer_list<QColor> backgrounds, double minimum);

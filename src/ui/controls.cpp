@@ -113,7 +113,25 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &captio
 void NameAfter(QWidget *control, QLabel *label)
 {
     label->setBuddy(control);
-    control->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed());
+    const QString caption = QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))).trimmed();
+    control->setAccessibleName(label->accessibleName().isEmpty() ? caption : label->accessibleName());
+}
+
+// The label is shown but takes no room, so that a screen reader does not
+// pass it over as hidden; it shows no text, so that no "&" of a name becomes
+// an access key. A screen reader finds labels beside their box, under the
+// same parent.
+void ReadAs(QWidget *control, const QString &name)
+{
+    const QString labelName = control->objectName() + QStringLiteral("_name");
+    auto *label = control->parentWidget()->findChild<QLabel *>(labelName, Qt::FindDirectChildrenOnly);
+    if (!label) {
+        label = MakeLabel(control->parentWidget(), labelName);
+        label->setFixedSize(0, 0);
+        label->show();
+    }
+    label->setAccessibleName(name);
+    NameAfter(control, label);
 }
 
 void PressOnKey(QWidget *window, const QKeySequence &key, QAbstractButton *button)

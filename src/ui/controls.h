@@ -92,7 +92,15 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &captio
 // Ties label to the control it stands beside: its access key moves the
 // keyboard to control, and a screen reader reads its caption as the
 // control's name (a combo box would otherwise be read by its value alone).
+// A label given an accessible name of its own (a caption that every row
+// repeats, read with its row) lends that name instead.
 void NameAfter(QWidget *control, QLabel *label);
+
+// For a box that no caption on screen can name (a score box beside a name a
+// user typed, one of four boxes sharing a game's number): a label that only
+// a screen reader meets, so the box is read as name whatever it holds.
+// Called again, it renames the box.
+void ReadAs(QWidget *control, const QString &name);
 
 // The keyboard visits controls in the order given (the null ones left out).
 void ChainTabOrder(const QList<QWidget *> &controls);

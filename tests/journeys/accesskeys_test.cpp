@@ -67,7 +67,8 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
         {"customise",
          [] { LoadForm<Main>()->ShowMdiChild(LoadForm<customise>(), true); },
          {{"Text1", "Scores are known as:-"}, {"txtpath", "Default Path:-"}, {"Text8", "Points for Win"},
-          {"Text6", "Points for lose"}, {"Text3_1", "show as:-"}, {"Combo2_1", "Sort order ----->"}}},
+          {"Text6", "Points for lose"}, {"Text4", "Password:"}, {"Combo1_3", "Column 3"},
+          {"Text3_2", "Column 2 shown as"}, {"Combo2_1", "Sort 1"}, {"Combo2_5", "Sort 5"}}},
         {"Wizard1",
          [] { ShowTaskWindow(TaskWindow::Wizard1); },
          {{"Text1", "Name of League:"}, {"text2", "Games to Play:"}, {"text3", "Start Date:"},
@@ -89,7 +90,8 @@ TEST_F(AccessKeysJourney, EveryWindowGivesEachAccessKeyToOneControlAndNamesItsBo
              gEntryWeek = 1;
              gTeamFixture = 1;
              ShowTeamScoreentry();
-         }},
+         },
+         {{"playername_17", "Game 1, Team 2: player"}}},
         {"PrintWeekly",
          [] { ShowTaskWindow(TaskWindow::PrintWeekly); },
          {{"htmlout", "Html file name:"}, {"Text1", "Filename:"}, {"Text2", "FTP Site:"}, {"Text3", "Username:"},

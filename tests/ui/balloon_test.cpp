@@ -1,6 +1,8 @@
 #include "ui/balloon.h"
+#include "ui/chameleoncolors.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -103,6 +105,34 @@ TEST(Balloon, CloseButtonIconAndWindowClose)
     QPointer<frmTip> tip = OpenBalloon(true);
     QTest::mouseClick(tip, Qt::LeftButton, {}, QPoint(150, 100));
     EXPECT_TRUE(IsGoneWithin(tip, 1000));
+}
+
+TEST(Balloon, CloseMarkReadsOnItsButtonInLightAndDarkThemes)
+{
+    const QPalette before = QApplication::palette();
+    for (const QColor text : {QColor(Qt::black), QColor(Qt::white), QColor(0xE0, 0xE0, 0xE0)}) {
+        QPalette colours = before;
+        colours.setColor(QPalette::ToolTipText, text);
+        QApplication::setPalette(colours);
+        QPointer<frmTip> tip = OpenBalloon(true);
+        auto *mark = tip->findChild<QLabel *>("lblX");
+        for (const QTest::MouseAction action : {QTest::MouseMove, QTest::MousePress}) {
+            QTest::mouseEvent(action, mark, Qt::LeftButton, {}, {});
+            const QColor face = tip->findChild<QLabel *>("imgX")->pixmap().toImage().pixelColor(9, 9);
+            EXPECT_GE(ContrastRatio(mark->palette().color(QPalette::WindowText), face), 3) << text.name().toStdString();
+        }
+        tip->HideBalloon();
+    }
+    QApplication::setPalette(before);
+}
+
+TEST(Balloon, AScreenReaderReadsABalloonAsANotificationByItsTitleAndText)
+{
+    QPointer<frmTip> tip = OpenBalloon(true);
+    const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(tip);
+    EXPECT_EQ(read->role(), QAccessible::Notification);
+    EXPECT_EQ(read->text(QAccessible::Name) + read->text(QAccessible::Description), "HelpSome help text.");
+    tip->HideBalloon();
 }
 
 TEST(Balloon, AutoCloseRunsOutAndNonPositiveTimesMeanNoTimer)

@@ -335,8 +335,11 @@ void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString
         QString name = box && widget ? widget->accessibleName() : child->text(A::Name).trimmed();
         if (box && name.isEmpty() && !labels.isEmpty())
             name = labels.first().first->text(A::Name);
+        // A combo box is read by its value: each box needs a label of its own.
+        const bool typed = role == A::ComboBox || (role == A::EditableText && !child->state().readOnly);
+        const bool own = std::ranges::any_of(labels, [](auto l) { return qobject_cast<QLabel *>(l.first->object()); });
         if (control)
-            (name.isEmpty() ? (box ? found.unlabelled : found.unnamed) : names[name])
+            (name.isEmpty() || (typed && !own) ? (box ? found.unlabelled : found.unnamed) : names[name])
                 .append(widget ? widget->objectName() : child->text(A::Name));
         if (!box || role == A::Table)   // a drawn page holds the buttons placed on it
             walk(child, found, names);

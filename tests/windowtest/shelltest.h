@@ -135,7 +135,7 @@ bool KeyboardBackIn(QWidget *box);
 QMap<QString, QStringList> AccessKeys(QWidget *window);
 
 // What a screen reader stumbles on in window, by object name: controls with
-// no name, boxes with neither a name nor a label, names shared by controls.
+// no name, boxes with no name or no label of their own, names shared by controls.
 struct AccessibilityProblems { QStringList unnamed, unlabelled, repeated; };
 AccessibilityProblems FindAccessibilityProblems(QWidget *window);
 
