@@ -4,7 +4,6 @@
 #include "model/legs.h"
 #include "model/settings.h"
 #include "model/tablecolumns.h"
-#include "platform/numbers.h"
 #include "platform/registry.h"
 #include "platform/systembox.h"
 #include "shell/forms.h"
@@ -42,7 +41,6 @@ namespace {
 
 constexpr int kMaxScoreWordLength = 6;
 constexpr int kMaxWeekNameLength = 5;
-constexpr int kMaxPoints = 99;
 
 // Sizes of the layout, in pixels.
 constexpr int kSpacing = 6;
@@ -646,15 +644,14 @@ bool customise::WriteIniChoices()
     return false;
 }
 
-// A points text is taken as typed when its leading number lies in 0..99;
-// otherwise the old value stays.
+// A points text is taken as typed when the settings file would take it
+// (IsPointsValue); otherwise the old value stays.
 void customise::ApplyPoints()
 {
     const std::pair<QLineEdit *, QString *> points[] = {
         {Text8, &gPointsForWin}, {Text7, &gPointsForDraw}, {Text6, &gPointsForLose}};
     for (const auto &[box, setting] : points) {
-        const double value = Val(box->text());
-        if (value >= 0 && value <= kMaxPoints)
+        if (IsPointsValue(box->text()))
             *setting = box->text();
     }
 }

@@ -367,14 +367,14 @@ TEST_F(CustomiseTest, MissingDefaultFolderBecomesTheHomeFolderAndCloseGoesOn)
     EXPECT_EQ(gTableRefresh, 50);
 }
 
-TEST_F(CustomiseTest, PointsInZeroToNinetyNineAreStoredAsTyped)
+TEST_F(CustomiseTest, PointsAreStoredAsTypedOnlyWhenTheyScoreFromZeroToNinetyNine)
 {
     struct Case {
         QString typed;
         QString stored;
     };
     const Case cases[] = {{"100", "3"}, {"-1", "3"}, {"99.5", "3"}, {"99", "99"},
-                          {"0", "0"},   {"abc", "abc"}, {"", ""},     {" 7 pts", " 7 pts"}};
+                          {"0", "0"},   {"abc", "3"}, {"", "3"},       {" 7 pts", " 7 pts"}};
     for (const Case &c : cases) {
         gPointsForWin = "3";
         Open();
