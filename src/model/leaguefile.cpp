@@ -315,10 +315,21 @@ QString WhatHappened(FileProblem problem, FileAction action, const QString &file
 
 namespace {
 
+// A write-protected date file beside a league file and folder that are not.
+bool onlyCompanionWriteProtected(const QString &league)
+{
+    const QFileInfo companion(CompanionPath(league));
+    return companion.isFile() && !companion.isWritable() && QFileInfo(league).isWritable()
+        && QFileInfo(companion.absolutePath()).isWritable();
+}
+
 // Which file, what happened and what became of the copy on disk.
 FileResult failure(FileProblem problem, FileAction action, const QString &file, bool fileWasThere = true)
 {
-    const QString happened = WhatHappened(problem, action, file);
+    const QString happened =
+        problem == FileProblem::WriteProtected && action != FileAction::Open && onlyCompanionWriteProtected(file)
+        ? QStringLiteral("its date file %1 is write-protected").arg(native(CompanionPath(file)))
+        : WhatHappened(problem, action, file);
     QString message;
     switch (action) {
     case FileAction::Open:
@@ -462,6 +473,8 @@ FileResult SaveLeague()
             problem = FileProblem::LeagueMissing;
         else if (QFileInfo(gLeagueFile).isDir() || QFileInfo(gExtFile).isDir())
             problem = FileProblem::NotALeague;   // a folder in the way
+        else if (problem == FileProblem::Failed && !QFileInfo(FolderOf(gLeagueFile)).isWritable())
+            problem = FileProblem::WriteProtected;   // the folder takes no journal
         return failure(problem, FileAction::Save, gLeagueFile);
     }
 }

@@ -93,6 +93,21 @@ bool companionStep(Step step)
     }
 }
 
+// Whether the attached companion belongs to the league file: false when it
+// is damaged (its identity cannot be read, or it has none beside a league
+// file that has one); throws NotOnePair for a companion of another copy of
+// the league (an identity of its own).
+bool companionOfLeague(Database &league)
+{
+    const std::optional<QString> identity = ReadIdentity(league, QStringLiteral("main"));
+    std::optional<QString> companion;
+    if (!companionStep([&] { companion = ReadIdentity(league, kCompanionSchema); }))
+        return false;
+    if (companion && companion != identity)
+        throw LoadError{FileProblem::NotOnePair};
+    return companion == identity;
+}
+
 QString textField(const Recordset &rs, const QString &name)
 {
     return rs.Field(name).toString();
@@ -362,8 +377,7 @@ PairRead ReadLeaguePair(const QString &leaguePath, const QString &companionPath)
     companionSound = companionSound && companionStep([&] { league.CheckIntegrity(kCompanionSchema); });
     if (!league.HasTable(kScoresTable.name) || !league.HasTable(QStringLiteral("players")))
         throw LoadError{FileProblem::NotALeague};
-    if (companionSound && !IsOnePair(league))
-        throw LoadError{FileProblem::NotOnePair};
+    companionSound = companionSound && companionOfLeague(league);
     Recordset penalties(league, QStringLiteral("penalties"));
     Recordset alt(league, QStringLiteral("altfixtures"));
 

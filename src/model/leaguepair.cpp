@@ -69,7 +69,8 @@ QString hiddenName(const QString &leaguePath, const QString &suffix, const QStri
 const QRegularExpression &hiddenNamePattern()
 {
     static const QRegularExpression pattern(
-        QStringLiteral(R"(^\.(.+)\.([A-Za-z0-9]{6})\.(league|companion|previous)(-journal|-mj[0-9A-Fa-f]+)?$)"));
+        QStringLiteral(R"(^\.(.+)\.([A-Za-z0-9]{6})\.(league|companion|previous|tournament))"
+                       R"((-journal|-mj[0-9A-Fa-f]+)?$)"));
     return pattern;
 }
 
@@ -109,15 +110,6 @@ bool namesAnExistingJournal(const QString &superJournal)
         if (!name.isEmpty() && QFile::exists(QFile::decodeName(name)))
             return true;
     return false;
-}
-
-std::optional<QString> readIdentity(Database &db, const QString &schema)
-{
-    if (!db.HasTable(kIdentityTable, schema))
-        return std::nullopt;
-    return db.Value(QStringLiteral("SELECT %1 FROM %2.%3 ORDER BY rowid LIMIT 1")
-                        .arg(kIdentityField, schema, kIdentityTable))
-        .toString();
 }
 
 enum class PairState { OnePair, Mixed, Unknown };
@@ -162,6 +154,20 @@ bool putBackCompanion(const QString &previous, const QString &companion)
     return done;
 }
 
+// True when a running create or save holds one of the files (the journals
+// SQLite keeps beside them are not locked).
+bool heldElsewhere(const QStringList &files)
+{
+    for (const QString &file : files) {
+        if (!hiddenNamePattern().match(QFileInfo(file).fileName()).captured(4).isEmpty())
+            continue;
+        const FileLock owner(file);
+        if (!owner.IsHeld() && QFile::exists(file))
+            return true;
+    }
+    return false;
+}
+
 // The hidden files of one create; the new league file goes last, as it marks
 // the create.
 void removeHiddenFiles(const QStringList &files, const QString &leagueTemp)
@@ -200,7 +206,8 @@ void recover(const InterruptedCreate &create)
         removeHiddenFiles(create.files, leagueTemp);
         return;
     }
-    removeHiddenFiles(create.files, leagueTemp);
+    if (!heldElsewhere(create.files))
+        removeHiddenFiles(create.files, leagueTemp);
 }
 
 } // namespace
@@ -229,39 +236,68 @@ QString ReserveHiddenFile(const QString &path, const QString &role)
     throw DatabaseError(QStringLiteral("Cannot create a file in ") + folderOf(path));
 }
 
+HeldHiddenFile::HeldHiddenFile(const QString &path, const QString &role)
+    : m_path(ReserveHiddenFile(path, role)), m_lock(m_path)
+{
+    if (!m_lock.IsHeld() || !QFile::exists(m_path)) {
+        // Another process took the name over: it is its file now.
+        throw DatabaseError(QStringLiteral("Cannot reserve ") + m_path);
+    }
+}
+
 void RenewCompanion(const QString &leaguePath, const QString &companionPath,
                     const std::function<void(Database &)> &fill)
 {
-    const QString fresh = ReserveHiddenFile(leaguePath, kCompanionRole);
+    const HeldHiddenFile fresh(leaguePath, kCompanionRole);
     try {
-        Database db;
-        OpenLeagueFile(db, leaguePath);
-        db.Attach(fresh, kCompanionSchema);
-        Transaction transaction(db);
-        if (const std::optional<QString> identity = readIdentity(db, kMainSchema)) {
-            db.Execute(QStringLiteral("CREATE TABLE %1.%2 (id INTEGER PRIMARY KEY, %3 TEXT)")
-                           .arg(kCompanionSchema, kIdentityTable, kIdentityField));
-            Recordset record(db, kIdentityTable, kCompanionSchema);
-            record.AddNew();
-            record.SetField(kIdentityField, *identity);
-            record.Update();
+        Database league;
+        OpenLeagueFile(league, leaguePath);
+        const Transaction writeLock(league);
+        const std::optional<QString> identity = ReadIdentity(league, kMainSchema);
+        {
+            // The fresh companion is built on a connection of its own, as the
+            // league file's write lock is held on this one.
+            Database db;
+            db.Open(QStringLiteral(":memory:"), Database::Mode::Create);
+            db.Attach(fresh.Path(), kCompanionSchema);
+            Transaction transaction(db);
+            if (identity) {
+                db.Execute(QStringLiteral("CREATE TABLE %1.%2 (id INTEGER PRIMARY KEY, %3 TEXT)")
+                               .arg(kCompanionSchema, kIdentityTable, kIdentityField));
+                Recordset record(db, kIdentityTable, kCompanionSchema);
+                record.AddNew();
+                record.SetField(kIdentityField, *identity);
+                record.Update();
+            }
+            fill(db);
+            transaction.Commit();
         }
-        fill(db);
-        transaction.Commit();
+        reachStep(InstallStep::FreshCompanionBuilt);
         // A journal the old companion left would be rolled back into the new one.
         QFile::remove(companionPath + kJournal);
-        ReplaceFile(fresh, companionPath);
+        ReplaceFile(fresh.Path(), companionPath);
+        SyncFolder(folderOf(leaguePath));
     } catch (...) {
-        QFile::remove(fresh);
-        QFile::remove(fresh + kJournal);
+        QFile::remove(fresh.Path());
+        QFile::remove(fresh.Path() + kJournal);
         throw;
     }
-    SyncFolder(folderOf(leaguePath));
+}
+
+std::optional<QString> ReadIdentity(Database &db, const QString &schema)
+{
+    if (!db.HasTable(kIdentityTable, schema))
+        return std::nullopt;
+    const QVariant identity = db.Value(QStringLiteral("SELECT %1 FROM %2.%3 ORDER BY rowid LIMIT 1")
+                                           .arg(kIdentityField, schema, kIdentityTable));
+    if (identity.isNull())
+        return std::nullopt;
+    return identity.toString();
 }
 
 bool IsOnePair(Database &db)
 {
-    return readIdentity(db, kMainSchema) == readIdentity(db, kCompanionSchema);
+    return ReadIdentity(db, kMainSchema) == ReadIdentity(db, kCompanionSchema);
 }
 
 void MarkOnePair(Database &db)
@@ -326,12 +362,8 @@ void RemoveDeadSaveJournals(Database &db, const QString &leaguePath, const QStri
 NewLeaguePair::NewLeaguePair(const QString &leaguePath)
     : m_league(leaguePath), m_companion(CompanionPath(leaguePath)), m_oldKey(leaguePath, kLeagueKey)
 {
-    m_leagueTemp = ReserveHiddenFile(leaguePath, kLeagueRole);
-    m_running = std::make_unique<FileLock>(m_leagueTemp);
-    if (!m_running->IsHeld() || !QFile::exists(m_leagueTemp)) {
-        // Another process took the name over: it is its file now.
-        throw DatabaseError(QStringLiteral("Cannot reserve ") + m_leagueTemp);
-    }
+    m_running = std::make_unique<HeldHiddenFile>(leaguePath, kLeagueRole);
+    m_leagueTemp = m_running->Path();
     // The pair's other hidden files share the league file's name but for its role.
     const QString stem = m_leagueTemp.chopped(kLeagueRole.size());
     m_companionTemp = stem + kCompanionRole;

@@ -14,7 +14,10 @@
 //   .club.tbl.XXXXXX.previous   the old companion (empty when there was none)
 // and any journal SQLite keeps on disk beside the first two ("-journal",
 // "-mj...": a create keeps its journals in memory, but the names are cleared
-// with the rest).
+// with the rest). A save that renews a companion builds it alone as
+// ".club.tbl.XXXXXX.companion", and a save of the tournament "cup.tr" its new
+// file as ".cup.tr.XXXXXX.tournament"; each is locked while its save runs, and
+// is cleared with its journal once no running save holds it.
 
 #include "platform/database.h"
 
@@ -22,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace fixtora {
 
@@ -30,6 +34,9 @@ extern const QByteArray kLeagueKey;
 
 // Alias of the companion on the league file's connection.
 inline const QString kCompanionSchema = QStringLiteral("ext");
+
+// The role of a tournament save's hidden file (ReserveHiddenFile).
+inline const QString kTournamentRole = QStringLiteral("tournament");
 
 // Opens the league file with its key for reading and writing (reading only
 // for a write-protected file) and attaches the companion as kCompanionSchema.
@@ -41,10 +48,16 @@ void OpenLeagueFile(Database &db, const QString &leaguePath);
 // hidden name beside the league file (as a create's companion is), given the
 // league file's identity and what fill writes into it (attached as
 // kCompanionSchema), then renamed over whatever stands at companionPath in
-// one step, while the league file is locked for writing. Throws
+// one step. The league file is locked for writing from before the build until
+// the rename is done, so no save of the pair runs in between. Throws
 // DatabaseError and leaves the folder as it was when it could not.
 void RenewCompanion(const QString &leaguePath, const QString &companionPath,
                     const std::function<void(Database &)> &fill);
+
+// The identity of the file of schema ("main" or kCompanionSchema); nothing
+// when it carries none (no record, or a pair written before identities were
+// kept). Throws DatabaseError when its record cannot be read.
+std::optional<QString> ReadIdentity(Database &db, const QString &schema);
 
 // True when the two files belong together: both carry the same identity, or
 // neither carries one (a pair written before identities were kept).
@@ -54,7 +67,8 @@ bool IsOnePair(Database &db);
 void MarkOnePair(Database &db);
 
 // Undoes every create in folder whose process died before both files were in
-// place, and removes the hidden files of every create that is not running.
+// place, and removes the hidden files of every create, companion renewal and
+// tournament save that is not running (one whose file is locked runs).
 // Best effort: what cannot be decided now (a file locked elsewhere) is left
 // for the next time.
 void RecoverInterruptedCreates(const QString &folder);
@@ -73,6 +87,24 @@ void RemoveDeadSaveJournals(Database &db, const QString &leaguePath, const QStri
 // when it is not put in place. Throws DatabaseError when the folder takes no
 // new file.
 QString ReserveHiddenFile(const QString &path, const QString &role);
+
+// A file reserved as ReserveHiddenFile reserves it and locked while the object
+// lives, so that RecoverInterruptedCreates leaves it to the save that owns it.
+// The lock is released as the object goes: no database may then have the
+// file open in this process, as closing the lock would release its locks too.
+class HeldHiddenFile {
+public:
+    // Throws DatabaseError when the file cannot be made, or was taken over
+    // before it was locked.
+    HeldHiddenFile(const QString &path, const QString &role);
+    HeldHiddenFile(const HeldHiddenFile &) = delete;
+    HeldHiddenFile &operator=(const HeldHiddenFile &) = delete;
+    const QString &Path() const { return m_path; }
+
+private:
+    QString m_path;
+    FileLock m_lock;
+};
 
 // A new pair of files built under hidden names beside a league's files and
 // put in place whole, or not at all. Whatever was not put in place is
@@ -102,17 +134,18 @@ private:
 
     QString m_league, m_companion;
     QString m_leagueTemp, m_companionTemp, m_previous;
-    std::unique_ptr<FileLock> m_running;   // on the new league file
-    KeyPreparation m_oldKey;               // derived while the new pair is built
-    std::unique_ptr<Database> m_oldPair;   // holds the old pair's write lock
+    std::unique_ptr<HeldHiddenFile> m_running;   // the new league file
+    KeyPreparation m_oldKey;                     // derived while the new pair is built
+    std::unique_ptr<Database> m_oldPair;         // holds the old pair's write lock
     std::unique_ptr<Transaction> m_oldLock;
-    bool m_keep = false;                   // leave the hidden files for recovery
+    bool m_keep = false;                         // leave the hidden files for recovery
 };
 
-// The points of Install at which the step hook is called. Tests stop a create
-// there to check what the next use of the folder makes of it: the hook may
-// end the process at any step, or throw at the first two.
-enum class InstallStep { OldCompanionKept, CompanionInPlace, LeagueInPlace };
+// The points of Install at which the step hook is called, and the point of
+// RenewCompanion where the fresh companion is built but not yet in place.
+// Tests stop a create there to check what the next use of the folder makes of
+// it: the hook may end the process at any step, or throw at the first two.
+enum class InstallStep { OldCompanionKept, CompanionInPlace, LeagueInPlace, FreshCompanionBuilt };
 void SetInstallStepHook(std::function<void(InstallStep)> hook);
 
 } // namespace fixtora

@@ -29,8 +29,6 @@ const QString kNameField = QStringLiteral("name");
 const QString kWinnerField = QStringLiteral("winner");
 const QString kDateField = QStringLiteral("date");
 
-const QString kHiddenRole = QStringLiteral("tournament");
-
 // A failed save or open of the tournament at path, in the user's words.
 QString failure(FileProblem problem, FileAction action, const QString &path)
 {
@@ -47,27 +45,28 @@ QString failure(FileProblem problem, FileAction action, const QString &path)
 
 // ---- Writing -----------------------------------------------------------------------
 
-// The hidden file a save fills, removed unless it was put in place.
+// The hidden file a save fills, held while the save runs and removed unless
+// it was put in place.
 class NewFile {
 public:
-    explicit NewFile(const QString &path) : m_path(ReserveHiddenFile(path, kHiddenRole)) {}
+    explicit NewFile(const QString &path) : m_file(path, kTournamentRole) {}
     ~NewFile()
     {
         if (!m_installed)
-            QFile::remove(m_path);
+            QFile::remove(m_file.Path());
     }
     NewFile(const NewFile &) = delete;
     NewFile &operator=(const NewFile &) = delete;
-    const QString &Path() const { return m_path; }
+    const QString &Path() const { return m_file.Path(); }
     void Install(const QString &path)
     {
-        ReplaceFile(m_path, path);
+        ReplaceFile(m_file.Path(), path);
         m_installed = true;
         SyncFolder(FolderOf(path));
     }
 
 private:
-    QString m_path;
+    HeldHiddenFile m_file;
     bool m_installed = false;
 };
 
@@ -182,9 +181,14 @@ FileResult SaveTournament(const QString &path)
 {
     if (!IsChartSize(gTourEntrants) || gTourTitle.size() > kMaxTourTitle)
         return {false, QStringLiteral("There is no tournament to save")};
-    if (QFileInfo(path).isDir())
+    const QFileInfo existing(path);
+    if (existing.isDir())
         return {false, failure(FileProblem::NotALeague, FileAction::Save, path), FileProblem::NotALeague};
+    // A write-protected file is kept as it is, as a league file is.
+    if (existing.isFile() && !existing.isWritable())
+        return {false, failure(FileProblem::WriteProtected, FileAction::Save, path), FileProblem::WriteProtected};
     try {
+        RecoverInterruptedCreates(FolderOf(path));
         NewFile file(path);
         {
             Database db;
@@ -209,6 +213,7 @@ FileResult LoadTournament(const QString &path)
         return {false, failure(FileProblem::LeagueMissing, FileAction::Open, path), FileProblem::LeagueMissing};
     ReadTournament read;
     try {
+        RecoverInterruptedCreates(FolderOf(path));
         Database db;
         db.Open(path, Database::Mode::ReadOnly, kLeagueKey);
         db.CheckIntegrity();

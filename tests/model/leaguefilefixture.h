@@ -13,6 +13,7 @@
 #include "testleague.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,6 +39,24 @@ protected:
         SetFileChooser({});
         SetInstallStepHook({});
         SetBusyTimeoutForTests(0);
+        writeEnable();
+    }
+
+    // Write-protects a file of the test folder, or the folder itself (""), for
+    // root too, whom a mode does not stop (the immutable flag).
+    bool writeProtect(const QString &name)
+    {
+        writeProtected.append(path(name));
+        QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ExeOwner);
+        QProcess::execute("chattr", {"+i", path(name)});
+        return !QFileInfo(path(name)).isWritable();
+    }
+    void writeEnable()
+    {
+        for (const QString &file : std::exchange(writeProtected, {})) {
+            QProcess::execute("chattr", {"-i", file});
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
     }
 
     // A name in the test folder; an absolute path stays as it is.
@@ -121,6 +140,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QStringList writeProtected;
     QString chosen;
     QStringList messages;
     QString caption;

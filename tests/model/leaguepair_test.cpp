@@ -4,6 +4,8 @@
 #include "model/leaguepair.h"
 
 #include "leaguefilefixture.h"
+#include "model/tournament.h"
+#include "model/tournamentfile.h"
 #include "platform/database.h"
 #include "testfiles.h"
 #include "testleague.h"
@@ -374,7 +376,6 @@ TEST_F(LeaguePairTest, HalvesThatDoNotBelongTogetherAreNeverOpenedOrSaved)
              ASSERT_TRUE(QFile::rename(path("copy.ext"), path("club.ext")));
              QFile::remove(path("copy.tbl"));
          }},
-        {"a companion that carries no identity", [&] { dropIdentity("club.ext"); }},
         {"a league file that carries no identity", [&] { dropIdentity("club.tbl"); }},
     };
     for (const auto &c : cases) {
@@ -441,18 +442,45 @@ TEST_F(LeaguePairTest, AFileHeldByAnotherProgramIsBusyNotBad)
     ASSERT_TRUE(load(path("club.tbl")).ok);
 }
 
-TEST_F(LeaguePairTest, TheHiddenFilesOfACreateThatIsRunningAreLeftAlone)
+TEST_F(LeaguePairTest, TheHiddenFilesOfACreateOrSaveThatIsRunningAreLeftAlone)
 {
     ASSERT_TRUE(create(path("club.tbl"), test::PlayerLeague(4)).ok);
-    const QStringList running{".club.tbl.a1B2c3.league", ".club.tbl.a1B2c3.companion", ".club.tbl.a1B2c3.previous"};
-    for (const QString &name : running)
-        test::writeAll(path(name), "");
-    {
-        const FileLock owner(path(running[0]));
-        ASSERT_TRUE(owner.IsHeld());
-        ASSERT_TRUE(load(path("club.tbl")).ok);
-        EXPECT_EQ(files().size(), 5);
+    SetUpTournament(8);
+    ASSERT_TRUE(SaveTournament(path("cup.tr")).ok);
+    const QStringList running[] = {
+        {".club.tbl.a1B2c3.league", ".club.tbl.a1B2c3.companion", ".club.tbl.a1B2c3.previous"},
+        {".club.tbl.d4E5f6.companion", ".club.tbl.d4E5f6.companion-journal"},
+        {".cup.tr.g7H8i9.tournament", ".cup.tr.g7H8i9.tournament-journal"},
+    };
+    for (const QStringList &hidden : running) {
+        SCOPED_TRACE(hidden[0].toStdString());
+        for (const QString &name : hidden)
+            test::writeAll(path(name), "");
+        {
+            const FileLock owner(path(hidden[0]));
+            ASSERT_TRUE(owner.IsHeld() && load(path("club.tbl")).ok);
+            EXPECT_EQ(files().size(), 3 + hidden.size());
+        }
+        ASSERT_TRUE(LoadTournament(path("cup.tr")).ok);
+        EXPECT_EQ(folder(), "club.ext club.tbl cup.tr");
     }
+}
+
+TEST_F(LeaguePairTest, ALoadInTheFolderLeavesTheFileOfACompanionRenewalAlone)
+{
+    ASSERT_TRUE(create(path("other.tbl"), test::PlayerLeague(4)).ok);
+    ASSERT_TRUE(create(path("club.tbl"), test::PlayerLeague(6)).ok && QFile::remove(path("club.ext")));
     ASSERT_TRUE(load(path("club.tbl")).ok);
-    EXPECT_EQ(folder(), kPairOnly);
+    SetBusyTimeoutForTests(50);
+    SetInstallStepHook([&](InstallStep) {
+        EXPECT_TRUE(runInChild([&] { return load(path("other.tbl")).ok; }).succeeded);
+        EXPECT_EQ(files().size(), 4);
+        Database saveElsewhere;   // the league file stays locked for writing
+        saveElsewhere.Open(path("club.tbl"), Database::Mode::ReadWrite, kKey);
+        EXPECT_THROW(Transaction{saveElsewhere}, DatabaseError);
+    });
+    gScores[1] = "4";
+    ASSERT_TRUE(SaveLeague().ok);
+    EXPECT_EQ(load(path("club.tbl")).problem, FileProblem::None);
+    EXPECT_EQ(gScores[1], "4");
 }
