@@ -30,6 +30,13 @@ FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n);
 // team match's players all take names through it.
 QString TypedName(const QString &typed);
 
+// The form in which names are told apart: composed (Unicode NFC, so an accent
+// typed as a letter of its own matches the accented letter) and without the
+// format characters that TypedName leaves within a name (a zero-width space,
+// a direction mark, a joiner). Two names whose forms are equal look alike
+// wherever they show; letter case counts ("ann" and "Ann" are two names).
+QString ComparableName(const QString &name);
+
 // A name that a league file can hold and give back as it stands: not empty,
 // at most kMaxNameLength (16) characters, no surrogate without its pair (it
 // has no UTF-8 form). Names of files written before TypedName, blanks and

@@ -1,6 +1,8 @@
 #include "model/tournament.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
+#include "model/wizardrules.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
@@ -156,18 +158,24 @@ bool IsNoOne(const QString &name)
 
 QString EntrantNameProblem(const QString &name, const QStringList &names)
 {
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty())
+    switch (CheckNewName(names, name, kMaxTourEntrants)) {
+    case NameVerdict::Accepted:
+        break;
+    case NameVerdict::Blank:
         return QStringLiteral("Please enter a name");
-    if (trimmed.size() > kMaxEntrantName)
+    case NameVerdict::TooLong:
+    case NameVerdict::Unstorable:
         return QStringLiteral("A name can have at most %1 characters").arg(kMaxEntrantName);
-    if (isNumber(trimmed))
+    case NameVerdict::Full:
+        return QStringLiteral("A tournament can have at most %1 players").arg(kMaxTourEntrants);
+    case NameVerdict::Duplicate:
+        return QStringLiteral("%1 is entered already").arg(name);
+    }
+    const QString shown = ComparableName(name);
+    if (isNumber(shown))
         return QStringLiteral("A name cannot be a number: an entrant left unnamed keeps its number");
-    if (IsNoOne(trimmed.toLower()))
-        return QStringLiteral("\"%1\" marks a bye and cannot be a name").arg(trimmed);
-    for (const QString &other : names)
-        if (other.compare(trimmed, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("%1 is entered already").arg(trimmed);
+    if (IsNoOne(shown.toLower()))
+        return QStringLiteral("\"%1\" marks a bye and cannot be a name").arg(name);
     return {};
 }
 
@@ -330,9 +338,11 @@ std::optional<TourSlots> RebuildTournament(const QStringList &firstRound, const 
                 return std::nullopt;
             continue;
         }
-        const bool typable = name == name.trimmed() && (isNumber(name) ? name.size() <= kMaxEntrantName
-                                                                         : EntrantNameProblem(name, seen).isEmpty());
-        if (!typable || seen.contains(name, Qt::CaseInsensitive))
+        // Names are told apart as the file holds them: a file written before
+        // names were cleaned as typed opens as it always did.
+        const bool storable =
+            name == name.trimmed() && IsStorableName(name) && (isNumber(name) || !IsNoOne(name.toLower()));
+        if (!storable || seen.contains(name))
             return std::nullopt;
         seen.append(name);
     }

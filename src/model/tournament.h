@@ -50,10 +50,11 @@ inline constexpr int kMaxTourTitle = 30;
 // reached.
 bool IsNoOne(const QString &name);
 
-// Why a typed entrant's name cannot join names (empty when it can): it must
-// hold 1 to 16 characters once trimmed, differ from every name there (case
-// aside), and be neither a bare number (an unnamed entrant keeps its number)
-// nor the text of a bye.
+// Why a typed entrant's name (as TypedName, model/leaguerules.h, made it)
+// cannot join names (empty when it can): a league entry's checks
+// (CheckNewName, model/wizardrules.h), for up to 64 names, and as it shows it
+// is neither a bare number (an unnamed entrant keeps its number) nor the text
+// of a bye.
 QString EntrantNameProblem(const QString &name, const QStringList &names);
 
 // The first-round slots of the byes that fill players (4..64) up to the

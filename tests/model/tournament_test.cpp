@@ -1,5 +1,6 @@
 #include "model/tournament.h"
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/tournamentfile.h"
 
 #include <QDir>
@@ -163,14 +164,19 @@ TEST(TournamentRule, ByesFaceEntrantsSpreadOverTheChart)
 
 TEST(TournamentRule, NamesAnEntrantCanBeGiven)
 {
-    const QStringList entered{"Ann", "Bob"};
-    const std::pair<const char *, bool> rows[] = {
+    const QStringList entered{"Ann", "Bob", "Zo\u00eb"};
+    const std::pair<QString, bool> rows[] = {
         {"Cath", true},  {"  Dee  ", true}, {"Sixteen chars ok", true}, {"", false},     {"   ", false},
-        {"seventeen chars!!", false}, {"ann", false}, {"Bob", false},  {"12", false}, {"none", false},
-        {"None", false}, {"R2D2", true},
+        {"seventeen chars!!", false}, {"ann", true}, {"Bob", false},  {"12", false}, {"none", false},
+        {"None", false}, {"R2D2", true}, {QChar(0xFEFF) + QString("Bob\t"), false}, {"An\u200Bn", false},
+        {"Zoe\u0308", false}, {"6\u200B4", false},
     };
     for (const auto &[typed, accepted] : rows)
-        EXPECT_EQ(EntrantNameProblem(typed, entered).isEmpty(), accepted) << typed;
+        EXPECT_EQ(EntrantNameProblem(TypedName(typed), entered).isEmpty(), accepted) << typed.toStdString();
+    QStringList full;
+    for (int i = 1; i <= 64; ++i)
+        full.append(QString("P%1").arg(i));
+    EXPECT_TRUE(EntrantNameProblem("Cath", full.mid(1)).isEmpty() && !EntrantNameProblem("Cath", full).isEmpty());
 }
 
 // Choices in a chart of 5 players (byes at 2, 4, 6): the slots 9..15 after each.
@@ -284,7 +290,7 @@ TEST(TournamentRule, WhatASaveHoldsMustMakeATournament)
         {"winners missing", {"A", "B", "C", "D"}, {0, 0}},
         {"two byes in a pair", {"A", no, no, no, "B", "C", "D", "E"}, {1, 0, 0, 0, 0, 0, 0}},
         {"too many byes", {"A", no, "B", no, "C", no, "D", no}, {1, 1, 1, 1, 0, 0, 0}},
-        {"a name twice", {"A", "B", "C", "a"}, {0, 0, 0}},
+        {"a name twice", {"A", "B", "C", "A"}, {0, 0, 0}},
         {"a long name", {"A", "B", "C", QString(17, 'x')}, {0, 0, 0}},
         {"a bye wins", {"A", no, "B", "C", "D", "E", "F", "G"}, {2, 0, 0, 0, 0, 0, 0}},
         {"a bye's pair undecided", {"A", no, "B", "C", "D", "E", "F", "G"}, {0, 0, 0, 0, 0, 0, 0}},

@@ -1,6 +1,7 @@
 #include "shelltest.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/tournament.h"
 #include "platform/drawtarget.h"
 #include "platform/filechooser.h"
@@ -223,7 +224,9 @@ TEST_F(Tournament, TheNamesPageSetsUpTheChartInTheWizardsPlace)
         QStringList names;
         int entrants, refused;
     };
-    const Row rows[] = {{"16 abc", {}, 16, 0}, {"5", {"Ann", "ann", "7", "Bob"}, 8, 2}, {"4", {"A", "B", "C", "D", "E"}, 8, 0}};
+    const Row rows[] = {{"16 abc", {}, 16, 0},
+                        {"5", {"Ann", "An\u200Bn", "7", "\uFEFFBob"}, 8, 2},
+                        {"4", {"A", "B", "C", "D", "E"}, 8, 0}};
     for (const Row &row : rows) {
         next(row.typed);
         tourwiz *wizard = LoadedForm<tourwiz>();
@@ -239,6 +242,7 @@ TEST_F(Tournament, TheNamesPageSetsUpTheChartInTheWizardsPlace)
         EXPECT_EQ(gTourEntrants, row.entrants) << row.typed;
         EXPECT_EQ(gChartEntrants, row.entrants) << "drawn on load";
         EXPECT_EQ(gTourNames[1], row.names.value(0, "1")) << row.typed;
+        EXPECT_EQ(gTourNames[3], TypedName(gTourNames[3])) << "kept as cleaned";
         EXPECT_EQ(TextOf(form, "Label1"), "Spring Cup");
         UnloadForm<Tournieform>();
         ProcessUnloads();
