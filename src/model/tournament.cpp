@@ -288,19 +288,51 @@ bool CanMoveOn(int entrants, int slot, const TourSlots &names)
     return !IsNoOne(partner) || slot <= entrants;
 }
 
+WinnerChange ChangeOfWinner(int entrants, int slot, const TourSlots &names)
+{
+    WinnerChange change;
+    int next = NextSlot(entrants, slot);
+    if (!CanMoveOn(entrants, slot, names) || IsNoOne(names[next]) || names[next] == names[slot])
+        return change;
+    change.replaced = next;
+    while ((next = NextSlot(entrants, next)) != 0 && !IsNoOne(names[next]))
+        change.cleared.append(next);
+    return change;
+}
+
+QString ChangeWords(int entrants, const WinnerChange &change, const TourSlots &names)
+{
+    if (change.replaced == 0)
+        return {};
+    const int levels = ChartLevels(entrants);
+    const auto round = [&](int slot) {
+        const int level = SlotLevel(entrants, slot);
+        return level == levels       ? QStringLiteral("the champion")
+               : level == levels - 1 ? QStringLiteral("the final")
+                                     : QStringLiteral("round %1").arg(level);
+    };
+    const QList<int> cells = QList<int>{change.replaced} + change.cleared;
+    QStringList runs;
+    for (qsizetype first = 0, last = 0; first < cells.size(); first = ++last) {
+        while (last + 1 < cells.size() && names[cells[last + 1]] == names[cells[first]])
+            ++last;
+        const QString rounds = first == last ? round(cells[first])
+                                             : round(cells[first]) + QStringLiteral(" to ") + round(cells[last]);
+        runs.append(rounds + QStringLiteral(": ") + names[cells[first]]);
+    }
+    return runs.join(QStringLiteral("; "));
+}
+
 bool MoveOn(int entrants, int slot, TourSlots &names)
 {
     if (!CanMoveOn(entrants, slot, names))
         return false;
-    int next = NextSlot(entrants, slot);
-    const QString previous = names[next];
-    if (previous == names[slot])
+    const int next = NextSlot(entrants, slot);
+    if (names[next] == names[slot])
         return false;
+    for (int cleared : ChangeOfWinner(entrants, slot, names).cleared)
+        names[cleared] = noneName();
     names[next] = names[slot];
-    // The first winner's run ends where it was: the slots it reached after
-    // this one are cleared.
-    while (!IsNoOne(previous) && (next = NextSlot(entrants, next)) != 0 && names[next] == previous)
-        names[next] = noneName();
     return true;
 }
 

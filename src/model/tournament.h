@@ -97,10 +97,26 @@ QString SlotDescription(int entrants, int slot, const TourSlots &names = gTourNa
 // a first-round bye.
 bool CanMoveOn(int entrants, int slot, const TourSlots &names = gTourNames);
 
+// What choosing the entrant in slot as its pair's winner takes off the chart.
+// replaced: the slot the entrant moves into when someone else holds it (0
+// otherwise). cleared: every later slot decided through the one replaced, in
+// order up to the champion's: the cells it reached and each result of a match
+// it, or whoever beat it, played on the way.
+struct WinnerChange {
+    int replaced = 0;
+    QList<int> cleared;
+};
+WinnerChange ChangeOfWinner(int entrants, int slot, const TourSlots &names = gTourNames);
+
+// A change in words: who loses which cells, by runs of rounds, from the
+// replaced slot up ("round 2 to the final: Dev; the champion: Ann"). Empty
+// when the change replaces no one.
+QString ChangeWords(int entrants, const WinnerChange &change, const TourSlots &names = gTourNames);
+
 // Moves the entrant in slot on as its pair's winner. Choosing the other
-// entrant of a decided pair changes the winner and clears every later slot
-// the first winner had reached. False, and nothing changes, when the slot
-// cannot be chosen or already won its pair.
+// entrant of a decided pair changes the winner and clears what
+// ChangeOfWinner says. False, and nothing changes, when the slot cannot be
+// chosen or already won its pair.
 bool MoveOn(int entrants, int slot, TourSlots &names = gTourNames);
 
 // The winner of the final, or empty while it is undecided.

@@ -327,12 +327,16 @@ bool Tournieform::piccy_KeyPress(QKeyEvent *event)
     }
 }
 
-// The entrant in slot wins its pair; the chart shows what it changed.
+// The entrant in slot wins its pair; the chart shows what it changed. A
+// change that takes later results with it is made only when the user agrees.
 void Tournieform::ChooseSlot(int slot)
 {
     gSelectedSlot = slot;
     m_focusSlot = slot;
-    if (MoveOn(gTourEntrants, slot))
+    const WinnerChange change = ChangeOfWinner(gTourEntrants, slot);
+    const bool agreed = change.cleared.isEmpty()
+        || SystemConfirm(QStringLiteral("This clears ") + ChangeWords(gTourEntrants, change), QStringLiteral("Change"));
+    if (agreed && MoveOn(gTourEntrants, slot))
         gTourChanged = true;
     ShowTournament();
 }

@@ -180,13 +180,14 @@ TEST(TournamentRule, NamesAnEntrantCanBeGiven)
 }
 
 // Choices in a chart of 5 players (byes at 2, 4, 6): the slots 9..15 after each.
-TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackWhatTheFirstReached)
+TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackAllThatWasDecidedThroughTheOneReplaced)
 {
     struct Row {
         const char *what;
         int chosen;
         bool moved;
         QStringList later;  // slots 9..15
+        QString undone = {};  // what the choice takes back, asked first
     };
     const QString no = "none";
     const Row rows[] = {
@@ -199,11 +200,17 @@ TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackWhatTheFirstReached)
         {"D beats C", 12, true, {"A", "B", "C", "D", "A", "D", no}},
         {"A is champion", 13, true, {"A", "B", "C", "D", "A", "D", "A"}},
         {"the final's cell moves no one", 15, false, {"A", "B", "C", "D", "A", "D", "A"}},
-        {"B after all: A's run is taken back", 10, true, {"A", "B", "C", "D", "B", "D", no}},
-        {"E after all: D's run is taken back", 8, true, {"A", "B", "C", "E", "B", no, no}},
+        {"B after all: A's run is taken back", 10, true, {"A", "B", "C", "D", "B", "D", no},
+         "the final to the champion: A"},
+        {"E after all: D's run is taken back", 8, true, {"A", "B", "C", "E", "B", no, no}, "round 2 to the final: D"},
+        {"C beats E", 11, true, {"A", "B", "C", "E", "B", "C", no}},
+        {"B is champion", 13, true, {"A", "B", "C", "E", "B", "C", "B"}},
+        {"D after all: C's win over E and what followed go too", 7, true, {"A", "B", "C", "D", "B", no, no},
+         "round 2: E; the final: C; the champion: B"},
     };
     SetUpTournament(5, {"A", "B", "C", "D", "E"});
     for (const Row &row : rows) {
+        EXPECT_EQ(ChangeWords(8, ChangeOfWinner(8, row.chosen)), row.undone) << row.what;
         EXPECT_EQ(MoveOn(8, row.chosen), row.moved) << row.what;
         QStringList later;
         for (int slot = 9; slot <= 15; ++slot)

@@ -549,6 +549,24 @@ TEST_F(Tournament, TheArrowsMoveBetweenCellsAndSpaceOrReturnChooses)
     EXPECT_TRUE(piccy->accessibleName().contains("Dee"));
 }
 
+// A changed first-round winner after the final: Cancel keeps it, Change clears it.
+TEST_F(Tournament, AChangeThatTakesBackLaterResultsIsMadeOnlyWhenAgreed)
+{
+    Tournieform *form = chart(4, {"Ann", "Bob", "Cath", "Dev"});
+    for (int slot : {1, 4, 5})
+        clickChart(form, middleOf(4, slot).x(), middleOf(4, slot).y());
+    const QString undone = ChangeWords(4, ChangeOfWinner(4, 3));
+    for (const char *answer : {"Cancel", "Change"}) {
+        BoxAnswers boxes({answer});
+        clickChart(form, middleOf(4, 3).x(), middleOf(4, 3).y());
+        ASSERT_EQ(boxes.seen().size(), 1);
+        EXPECT_TRUE(boxes.seen()[0].text.endsWith(undone));
+        EXPECT_EQ(Champion(4).isEmpty(), answer == std::string("Change"));
+    }
+    EXPECT_EQ(gTourNames[6], "Cath");
+    EXPECT_TRUE(TextOf(form, "lblChampion").isEmpty());
+}
+
 // Save asks for the file, adds the extension and leaves the open league's
 // file alone; a failure names the file and keeps the tournament unsaved.
 TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
@@ -562,6 +580,7 @@ TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
     EXPECT_TRUE(QFile::exists(chosen + ".tr"));
     EXPECT_EQ(gLeagueFile, dir.filePath("club.tbl"));
     EXPECT_FALSE(gTourChanged);
+
 
     clickChart(form, middleOf(4, 1).x(), middleOf(4, 1).y());
     chosen = dir.filePath("folder.tr");
