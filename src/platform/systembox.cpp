@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -48,6 +49,12 @@ bool SystemConfirm(const QString &text, const QString &action)
 {
     return askSystem(text, QMessageBox::Yes | QMessageBox::Cancel, QApplication::applicationName(),
                      QMessageBox::Cancel, action) == QMessageBox::Yes;
+}
+
+bool MayReplaceFile(const QString &path)
+{
+    return !QFileInfo::exists(path)
+        || SystemQuestion(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path));
 }
 
 void SystemNotice(const QString &text, const QString &title)

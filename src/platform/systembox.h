@@ -14,6 +14,9 @@ bool SystemQuestion(const QString &text);
 // step's caption, "Change") and Cancel, which has the keyboard and answers
 // Escape. True for the step.
 bool SystemConfirm(const QString &text, const QString &action);
+// Before a file chosen to be written: true when nothing is at path yet, else
+// the question whether the file there is replaced, true for Yes.
+bool MayReplaceFile(const QString &path);
 // A notice with a title of its own and the Yes, No and Cancel buttons, for the
 // places that ask it that way without using the answer.
 void SystemNotice(const QString &text, const QString &title);

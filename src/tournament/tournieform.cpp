@@ -18,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -362,16 +363,18 @@ void Tournieform::cmdprint_Click()
 }
 
 // The save dialog for a tournament file; the open league keeps its own file.
-// True when the tournament was saved.
+// Another file is replaced only when the user says so. True when the
+// tournament was saved.
 bool Tournieform::SaveChart()
 {
     gDialogFilter = TournamentFilter();
     gDialogExt = kTournamentExt;
     const QString leagueFile = gLeagueFile;
     ShowSaveDialog();
-    if (gDialogResult == 0)
-        return false;
     const QString path = std::exchange(gLeagueFile, leagueFile);
+    const bool ownFile = !gTourFile.isEmpty() && QFileInfo(path) == QFileInfo(gTourFile);
+    if (gDialogResult == 0 || !(ownFile || MayReplaceFile(path)))
+        return false;
     const FileResult saved = SaveTournament(path);
     if (!saved.ok)
         SystemMessage(saved.message);

@@ -581,6 +581,15 @@ TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
     EXPECT_EQ(gLeagueFile, dir.filePath("club.tbl"));
     EXPECT_FALSE(gTourChanged);
 
+    // Another file is replaced only on Yes; then it is the tournament's own.
+    chosen = dir.filePath("other.tr");
+    test::writeAll(chosen, "kept");
+    for (const QString answer : {"No", "Yes", ""}) {
+        BoxAnswers boxes({answer});
+        ClickOn(form, "cmdsave");
+        EXPECT_EQ(boxes.seen().size(), answer.isEmpty() ? 0 : 1) << answer.toStdString();
+        EXPECT_EQ(test::readAll(chosen) == "kept", answer == "No") << answer.toStdString();
+    }
 
     clickChart(form, middleOf(4, 1).x(), middleOf(4, 1).y());
     chosen = dir.filePath("folder.tr");
