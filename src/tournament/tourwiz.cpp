@@ -100,7 +100,6 @@ void tourwiz::BuildNamesFrame()
     namesFrame->setGeometry(QRect(QPoint(), TwipsToPixels(QRect(QPoint(), kNamesFrame)).size()));
     namesFrame->hide();
     txtTitle->setMaxLength(kMaxTourTitle);
-    txtEntrant->setMaxLength(kMaxEntrantName);
     lblTitle->setBuddy(txtTitle);
     lblEntrant->setBuddy(txtEntrant);
     lstNames->setAccessibleName(QStringLiteral("Names"));
