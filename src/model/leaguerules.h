@@ -26,8 +26,8 @@ FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n);
 // line and paragraph separators and a surrogate without its pair; at either
 // end: blanks and format characters (byte-order mark, zero-width space,
 // direction marks). Within a name a format character stays: a joiner shapes
-// the letters or the emoji beside it. The wizard's pages, the rename and the
-// team match's players all take names through it.
+// the letters or the emoji beside it. The wizard's pages, the rename, the
+// team match's players and a tournament's entrants all take names through it.
 QString TypedName(const QString &typed);
 
 // The form in which names are told apart: composed (Unicode NFC, so an accent
