@@ -167,6 +167,16 @@ QString TypedName(const QString &typed)
     return QString::fromUcs4(kept.constData() + first, end - first);
 }
 
+QString ComparableName(const QString &name)
+{
+    QList<char32_t> kept;
+    kept.reserve(name.size());
+    for (const char32_t c : name.toUcs4())
+        if (QChar::category(c) != QChar::Other_Format)
+            kept.append(c);
+    return QString::fromUcs4(kept.constData(), kept.size()).normalized(QString::NormalizationForm_C);
+}
+
 bool IsStorableName(QStringView name)
 {
     return !name.isEmpty() && name.size() <= kMaxNameLength && name.isValidUtf16();

@@ -26,9 +26,16 @@ FixtureStringCheck CheckCustomFixtureString(const QString &fixtures, int n);
 // line and paragraph separators and a surrogate without its pair; at either
 // end: blanks and format characters (byte-order mark, zero-width space,
 // direction marks). Within a name a format character stays: a joiner shapes
-// the letters or the emoji beside it. The wizard's pages, the rename and the
-// team match's players all take names through it.
+// the letters or the emoji beside it. The wizard's pages, the rename, the
+// team match's players and a tournament's entrants all take names through it.
 QString TypedName(const QString &typed);
+
+// The form in which names are told apart: composed (Unicode NFC, so an accent
+// typed as a letter of its own matches the accented letter) and without the
+// format characters that TypedName leaves within a name (a zero-width space,
+// a direction mark, a joiner). Two names whose forms are equal look alike
+// wherever they show; letter case counts ("ann" and "Ann" are two names).
+QString ComparableName(const QString &name);
 
 // A name that a league file can hold and give back as it stands: not empty,
 // at most kMaxNameLength (16) characters, no surrogate without its pair (it

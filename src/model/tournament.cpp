@@ -1,6 +1,8 @@
 #include "model/tournament.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
+#include "model/wizardrules.h"
 #include "platform/numbers.h"
 
 #include <algorithm>
@@ -156,18 +158,24 @@ bool IsNoOne(const QString &name)
 
 QString EntrantNameProblem(const QString &name, const QStringList &names)
 {
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty())
+    switch (CheckNewName(names, name, kMaxTourEntrants)) {
+    case NameVerdict::Accepted:
+        break;
+    case NameVerdict::Blank:
         return QStringLiteral("Please enter a name");
-    if (trimmed.size() > kMaxEntrantName)
+    case NameVerdict::TooLong:
+    case NameVerdict::Unstorable:
         return QStringLiteral("A name can have at most %1 characters").arg(kMaxEntrantName);
-    if (isNumber(trimmed))
+    case NameVerdict::Full:
+        return QStringLiteral("A tournament can have at most %1 players").arg(kMaxTourEntrants);
+    case NameVerdict::Duplicate:
+        return QStringLiteral("%1 is entered already").arg(name);
+    }
+    const QString shown = ComparableName(name);
+    if (isNumber(shown))
         return QStringLiteral("A name cannot be a number: an entrant left unnamed keeps its number");
-    if (IsNoOne(trimmed.toLower()))
-        return QStringLiteral("\"%1\" marks a bye and cannot be a name").arg(trimmed);
-    for (const QString &other : names)
-        if (other.compare(trimmed, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("%1 is entered already").arg(trimmed);
+    if (IsNoOne(shown.toLower()))
+        return QStringLiteral("\"%1\" marks a bye and cannot be a name").arg(name);
     return {};
 }
 
@@ -280,19 +288,51 @@ bool CanMoveOn(int entrants, int slot, const TourSlots &names)
     return !IsNoOne(partner) || slot <= entrants;
 }
 
+WinnerChange ChangeOfWinner(int entrants, int slot, const TourSlots &names)
+{
+    WinnerChange change;
+    int next = NextSlot(entrants, slot);
+    if (!CanMoveOn(entrants, slot, names) || IsNoOne(names[next]) || names[next] == names[slot])
+        return change;
+    change.replaced = next;
+    while ((next = NextSlot(entrants, next)) != 0 && !IsNoOne(names[next]))
+        change.cleared.append(next);
+    return change;
+}
+
+QString ChangeWords(int entrants, const WinnerChange &change, const TourSlots &names)
+{
+    if (change.replaced == 0)
+        return {};
+    const int levels = ChartLevels(entrants);
+    const auto round = [&](int slot) {
+        const int level = SlotLevel(entrants, slot);
+        return level == levels       ? QStringLiteral("the champion")
+               : level == levels - 1 ? QStringLiteral("the final")
+                                     : QStringLiteral("round %1").arg(level);
+    };
+    const QList<int> cells = QList<int>{change.replaced} + change.cleared;
+    QStringList runs;
+    for (qsizetype first = 0, last = 0; first < cells.size(); first = ++last) {
+        while (last + 1 < cells.size() && names[cells[last + 1]] == names[cells[first]])
+            ++last;
+        const QString rounds = first == last ? round(cells[first])
+                                             : round(cells[first]) + QStringLiteral(" to ") + round(cells[last]);
+        runs.append(rounds + QStringLiteral(": ") + names[cells[first]]);
+    }
+    return runs.join(QStringLiteral("; "));
+}
+
 bool MoveOn(int entrants, int slot, TourSlots &names)
 {
     if (!CanMoveOn(entrants, slot, names))
         return false;
-    int next = NextSlot(entrants, slot);
-    const QString previous = names[next];
-    if (previous == names[slot])
+    const int next = NextSlot(entrants, slot);
+    if (names[next] == names[slot])
         return false;
+    for (int cleared : ChangeOfWinner(entrants, slot, names).cleared)
+        names[cleared] = noneName();
     names[next] = names[slot];
-    // The first winner's run ends where it was: the slots it reached after
-    // this one are cleared.
-    while (!IsNoOne(previous) && (next = NextSlot(entrants, next)) != 0 && names[next] == previous)
-        names[next] = noneName();
     return true;
 }
 
@@ -330,9 +370,11 @@ std::optional<TourSlots> RebuildTournament(const QStringList &firstRound, const 
                 return std::nullopt;
             continue;
         }
-        const bool typable = name == name.trimmed() && (isNumber(name) ? name.size() <= kMaxEntrantName
-                                                                         : EntrantNameProblem(name, seen).isEmpty());
-        if (!typable || seen.contains(name, Qt::CaseInsensitive))
+        // Names are told apart as the file holds them: a file written before
+        // names were cleaned as typed opens as it always did.
+        const bool storable =
+            name == name.trimmed() && IsStorableName(name) && (isNumber(name) || !IsNoOne(name.toLower()));
+        if (!storable || seen.contains(name))
             return std::nullopt;
         seen.append(name);
     }

@@ -50,10 +50,11 @@ inline constexpr int kMaxTourTitle = 30;
 // reached.
 bool IsNoOne(const QString &name);
 
-// Why a typed entrant's name cannot join names (empty when it can): it must
-// hold 1 to 16 characters once trimmed, differ from every name there (case
-// aside), and be neither a bare number (an unnamed entrant keeps its number)
-// nor the text of a bye.
+// Why a typed entrant's name (as TypedName, model/leaguerules.h, made it)
+// cannot join names (empty when it can): a league entry's checks
+// (CheckNewName, model/wizardrules.h), for up to 64 names, and as it shows it
+// is neither a bare number (an unnamed entrant keeps its number) nor the text
+// of a bye.
 QString EntrantNameProblem(const QString &name, const QStringList &names);
 
 // The first-round slots of the byes that fill players (4..64) up to the
@@ -96,10 +97,26 @@ QString SlotDescription(int entrants, int slot, const TourSlots &names = gTourNa
 // a first-round bye.
 bool CanMoveOn(int entrants, int slot, const TourSlots &names = gTourNames);
 
+// What choosing the entrant in slot as its pair's winner takes off the chart.
+// replaced: the slot the entrant moves into when someone else holds it (0
+// otherwise). cleared: every later slot decided through the one replaced, in
+// order up to the champion's: the cells it reached and each result of a match
+// it, or whoever beat it, played on the way.
+struct WinnerChange {
+    int replaced = 0;
+    QList<int> cleared;
+};
+WinnerChange ChangeOfWinner(int entrants, int slot, const TourSlots &names = gTourNames);
+
+// A change in words: who loses which cells, by runs of rounds, from the
+// replaced slot up ("round 2 to the final: Dev; the champion: Ann"). Empty
+// when the change replaces no one.
+QString ChangeWords(int entrants, const WinnerChange &change, const TourSlots &names = gTourNames);
+
 // Moves the entrant in slot on as its pair's winner. Choosing the other
-// entrant of a decided pair changes the winner and clears every later slot
-// the first winner had reached. False, and nothing changes, when the slot
-// cannot be chosen or already won its pair.
+// entrant of a decided pair changes the winner and clears what
+// ChangeOfWinner says. False, and nothing changes, when the slot cannot be
+// chosen or already won its pair.
 bool MoveOn(int entrants, int slot, TourSlots &names = gTourNames);
 
 // The winner of the final, or empty while it is undecided.

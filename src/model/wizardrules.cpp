@@ -22,6 +22,23 @@ std::optional<std::int16_t> readWhole(const QString &typed, int low, int high)
     return static_cast<std::int16_t>(value);
 }
 
+NameVerdict checkNewName(const QStringList &listed, const QString &name, qsizetype capacity, bool squad)
+{
+    if (name.isEmpty())
+        return NameVerdict::Blank;
+    if (name.size() > kMaxNameLength)
+        return NameVerdict::TooLong;
+    if (!(squad ? IsStorableSquadName(name) : IsStorableName(name)))
+        return NameVerdict::Unstorable;
+    if (listed.size() >= capacity)
+        return NameVerdict::Full;
+    const QString compared = ComparableName(name);
+    const auto alike = [&compared](const QString &other) { return ComparableName(other) == compared; };
+    if (std::any_of(listed.begin(), listed.end(), alike))
+        return NameVerdict::Duplicate;
+    return NameVerdict::Accepted;
+}
+
 } // namespace
 
 std::optional<std::int16_t> ReadGamesToPlay(const QString &typed)
@@ -53,17 +70,12 @@ bool IsLeagueNameLength(const QString &name)
 NameVerdict CheckNewName(NameList list, const QStringList &listed, const QString &name)
 {
     const bool squad = list == NameList::Squad;
-    if (name.isEmpty())
-        return NameVerdict::Blank;
-    if (name.size() > kMaxNameLength)
-        return NameVerdict::TooLong;
-    if (!(squad ? IsStorableSquadName(name) : IsStorableName(name)))
-        return NameVerdict::Unstorable;
-    if (listed.size() >= (squad ? kSquadSize : kMaxSlots))
-        return NameVerdict::Full;
-    if (listed.contains(name))
-        return NameVerdict::Duplicate;
-    return NameVerdict::Accepted;
+    return checkNewName(listed, name, squad ? kSquadSize : kMaxSlots, squad);
+}
+
+NameVerdict CheckNewName(const QStringList &listed, const QString &name, qsizetype capacity)
+{
+    return checkNewName(listed, name, capacity, false);
 }
 
 int CustomFixtureLength(int n)

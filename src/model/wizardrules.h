@@ -39,12 +39,15 @@ enum class NameList { Players, Teams, Squad };
 
 // What Add does with a name (as TypedName made it), by the first check it
 // fails, in this order: empty, longer than 16 characters, not storable in the
-// list, the list full, already listed (names compare exactly: "ann" is not
-// "Ann").
+// list, the list full, alike a listed name (ComparableName, model/leaguerules.h:
+// "ann" is not "Ann", but "Ann" with a zero-width space inside is).
 enum class NameVerdict { Accepted, Blank, TooLong, Unstorable, Full, Duplicate };
 
 // The verdict on adding name to a list of that kind holding listed.
 NameVerdict CheckNewName(NameList list, const QStringList &listed, const QString &name);
+// The same checks for a list of entries' names that holds at most capacity
+// names: a knock-out tournament's entrants.
+NameVerdict CheckNewName(const QStringList &listed, const QString &name, qsizetype capacity);
 
 // Takes item index out of items (the used part of a list): the later items
 // move up one place and the freed last place is emptied, so the list keeps

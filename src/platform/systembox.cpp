@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -13,7 +14,8 @@ namespace {
 // give it: also where there is none.
 QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::StandardButtons buttons,
                                       const QString &title = QApplication::applicationName(),
-                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                      const QString &yesCaption = QString())
 {
     const QPointer<QWidget> asking = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, title, text, buttons);
@@ -23,6 +25,8 @@ QMessageBox::StandardButton askSystem(const QString &text, QMessageBox::Standard
     // Every desktop's Discard says what it does, whatever its own caption.
     if (QAbstractButton *discard = box.button(QMessageBox::Discard))
         discard->setText(QStringLiteral("Don't Save"));
+    if (!yesCaption.isEmpty())
+        box.button(QMessageBox::Yes)->setText(yesCaption);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     if (asking && asking->isVisible())
         asking->activateWindow();
@@ -39,6 +43,18 @@ void SystemMessage(const QString &text)
 bool SystemQuestion(const QString &text)
 {
     return askSystem(text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool SystemConfirm(const QString &text, const QString &action)
+{
+    return askSystem(text, QMessageBox::Yes | QMessageBox::Cancel, QApplication::applicationName(),
+                     QMessageBox::Cancel, action) == QMessageBox::Yes;
+}
+
+bool MayReplaceFile(const QString &path)
+{
+    return !QFileInfo::exists(path)
+        || SystemQuestion(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path));
 }
 
 void SystemNotice(const QString &text, const QString &title)

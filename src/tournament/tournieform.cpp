@@ -18,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -327,12 +328,16 @@ bool Tournieform::piccy_KeyPress(QKeyEvent *event)
     }
 }
 
-// The entrant in slot wins its pair; the chart shows what it changed.
+// The entrant in slot wins its pair; the chart shows what it changed. A
+// change that takes later results with it is made only when the user agrees.
 void Tournieform::ChooseSlot(int slot)
 {
     gSelectedSlot = slot;
     m_focusSlot = slot;
-    if (MoveOn(gTourEntrants, slot))
+    const WinnerChange change = ChangeOfWinner(gTourEntrants, slot);
+    const bool agreed = change.cleared.isEmpty()
+        || SystemConfirm(QStringLiteral("This clears ") + ChangeWords(gTourEntrants, change), QStringLiteral("Change"));
+    if (agreed && MoveOn(gTourEntrants, slot))
         gTourChanged = true;
     ShowTournament();
 }
@@ -358,16 +363,18 @@ void Tournieform::cmdprint_Click()
 }
 
 // The save dialog for a tournament file; the open league keeps its own file.
-// True when the tournament was saved.
+// Another file is replaced only when the user says so. True when the
+// tournament was saved.
 bool Tournieform::SaveChart()
 {
     gDialogFilter = TournamentFilter();
     gDialogExt = kTournamentExt;
     const QString leagueFile = gLeagueFile;
     ShowSaveDialog();
-    if (gDialogResult == 0)
-        return false;
     const QString path = std::exchange(gLeagueFile, leagueFile);
+    const bool ownFile = !gTourFile.isEmpty() && QFileInfo(path) == QFileInfo(gTourFile);
+    if (gDialogResult == 0 || !(ownFile || MayReplaceFile(path)))
+        return false;
     const FileResult saved = SaveTournament(path);
     if (!saved.ok)
         SystemMessage(saved.message);

@@ -1,6 +1,7 @@
 #include "tournament/tourwiz.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/tournament.h"
 #include "shell/addhelp.h"
 #include "shell/forms.h"
@@ -99,7 +100,6 @@ void tourwiz::BuildNamesFrame()
     namesFrame->setGeometry(QRect(QPoint(), TwipsToPixels(QRect(QPoint(), kNamesFrame)).size()));
     namesFrame->hide();
     txtTitle->setMaxLength(kMaxTourTitle);
-    txtEntrant->setMaxLength(kMaxEntrantName);
     lblTitle->setBuddy(txtTitle);
     lblEntrant->setBuddy(txtEntrant);
     lstNames->setAccessibleName(QStringLiteral("Names"));
@@ -185,18 +185,16 @@ void tourwiz::ShowCount()
                           .arg(players));
 }
 
+// A name is taken as a league entry's is: what shows nothing is dropped.
 void tourwiz::cmdAdd_Click()
 {
-    if (lstNames->count() >= kMaxTourEntrants) {
-        refuseName(QStringLiteral("A tournament can have at most %1 players").arg(kMaxTourEntrants), txtEntrant);
-        return;
-    }
-    const QString problem = EntrantNameProblem(txtEntrant->text(), Names());
+    const QString name = TypedName(txtEntrant->text());
+    const QString problem = EntrantNameProblem(name, Names());
     if (!problem.isEmpty()) {
         refuseName(problem, txtEntrant);
         return;
     }
-    lstNames->addItem(txtEntrant->text().trimmed());
+    lstNames->addItem(name);
     txtEntrant->clear();
     txtEntrant->setFocus();
     ShowCount();

@@ -1,5 +1,6 @@
 #include "model/tournament.h"
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/tournamentfile.h"
 
 #include <QDir>
@@ -163,24 +164,30 @@ TEST(TournamentRule, ByesFaceEntrantsSpreadOverTheChart)
 
 TEST(TournamentRule, NamesAnEntrantCanBeGiven)
 {
-    const QStringList entered{"Ann", "Bob"};
-    const std::pair<const char *, bool> rows[] = {
+    const QStringList entered{"Ann", "Bob", "Zo\u00eb"};
+    const std::pair<QString, bool> rows[] = {
         {"Cath", true},  {"  Dee  ", true}, {"Sixteen chars ok", true}, {"", false},     {"   ", false},
-        {"seventeen chars!!", false}, {"ann", false}, {"Bob", false},  {"12", false}, {"none", false},
-        {"None", false}, {"R2D2", true},
+        {"seventeen chars!!", false}, {"ann", true}, {"Bob", false},  {"12", false}, {"none", false},
+        {"None", false}, {"R2D2", true}, {QChar(0xFEFF) + QString("Bob\t"), false}, {"An\u200Bn", false},
+        {"Zoe\u0308", false}, {"6\u200B4", false},
     };
     for (const auto &[typed, accepted] : rows)
-        EXPECT_EQ(EntrantNameProblem(typed, entered).isEmpty(), accepted) << typed;
+        EXPECT_EQ(EntrantNameProblem(TypedName(typed), entered).isEmpty(), accepted) << typed.toStdString();
+    QStringList full;
+    for (int i = 1; i <= 64; ++i)
+        full.append(QString("P%1").arg(i));
+    EXPECT_TRUE(EntrantNameProblem("Cath", full.mid(1)).isEmpty() && !EntrantNameProblem("Cath", full).isEmpty());
 }
 
 // Choices in a chart of 5 players (byes at 2, 4, 6): the slots 9..15 after each.
-TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackWhatTheFirstReached)
+TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackAllThatWasDecidedThroughTheOneReplaced)
 {
     struct Row {
         const char *what;
         int chosen;
         bool moved;
         QStringList later;  // slots 9..15
+        QString undone = {};  // what the choice takes back, asked first
     };
     const QString no = "none";
     const Row rows[] = {
@@ -193,11 +200,17 @@ TEST(TournamentRule, WinnersMoveOnAndAChangedWinnerTakesBackWhatTheFirstReached)
         {"D beats C", 12, true, {"A", "B", "C", "D", "A", "D", no}},
         {"A is champion", 13, true, {"A", "B", "C", "D", "A", "D", "A"}},
         {"the final's cell moves no one", 15, false, {"A", "B", "C", "D", "A", "D", "A"}},
-        {"B after all: A's run is taken back", 10, true, {"A", "B", "C", "D", "B", "D", no}},
-        {"E after all: D's run is taken back", 8, true, {"A", "B", "C", "E", "B", no, no}},
+        {"B after all: A's run is taken back", 10, true, {"A", "B", "C", "D", "B", "D", no},
+         "the final to the champion: A"},
+        {"E after all: D's run is taken back", 8, true, {"A", "B", "C", "E", "B", no, no}, "round 2 to the final: D"},
+        {"C beats E", 11, true, {"A", "B", "C", "E", "B", "C", no}},
+        {"B is champion", 13, true, {"A", "B", "C", "E", "B", "C", "B"}},
+        {"D after all: C's win over E and what followed go too", 7, true, {"A", "B", "C", "D", "B", no, no},
+         "round 2: E; the final: C; the champion: B"},
     };
     SetUpTournament(5, {"A", "B", "C", "D", "E"});
     for (const Row &row : rows) {
+        EXPECT_EQ(ChangeWords(8, ChangeOfWinner(8, row.chosen)), row.undone) << row.what;
         EXPECT_EQ(MoveOn(8, row.chosen), row.moved) << row.what;
         QStringList later;
         for (int slot = 9; slot <= 15; ++slot)
@@ -284,7 +297,7 @@ TEST(TournamentRule, WhatASaveHoldsMustMakeATournament)
         {"winners missing", {"A", "B", "C", "D"}, {0, 0}},
         {"two byes in a pair", {"A", no, no, no, "B", "C", "D", "E"}, {1, 0, 0, 0, 0, 0, 0}},
         {"too many byes", {"A", no, "B", no, "C", no, "D", no}, {1, 1, 1, 1, 0, 0, 0}},
-        {"a name twice", {"A", "B", "C", "a"}, {0, 0, 0}},
+        {"a name twice", {"A", "B", "C", "A"}, {0, 0, 0}},
         {"a long name", {"A", "B", "C", QString(17, 'x')}, {0, 0, 0}},
         {"a bye wins", {"A", no, "B", "C", "D", "E", "F", "G"}, {2, 0, 0, 0, 0, 0, 0}},
         {"a bye's pair undecided", {"A", no, "B", "C", "D", "E", "F", "G"}, {0, 0, 0, 0, 0, 0, 0}},

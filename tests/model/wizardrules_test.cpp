@@ -75,6 +75,8 @@ TEST(WizardRules, ANameIsAddedWhenItFitsItsListAndIsNotListedYet)
         {NameList::Players, {QStringLiteral("Ann")}, sixteen, Accepted},
         {NameList::Players, {QStringLiteral("Ann")}, QStringLiteral("ann"), Accepted},
         {NameList::Players, {QStringLiteral("Ann")}, QStringLiteral("Ann"), Duplicate},
+        {NameList::Players, {QStringLiteral("Ann")}, QStringLiteral("An\u200Bn"), Duplicate},  // looks alike
+        {NameList::Teams, {QStringLiteral("Zo\u00eb")}, QStringLiteral("Zoe\u0308"), Duplicate},
         {NameList::Players, {}, QString(), Blank},
         {NameList::Players, {}, sixteen + QLatin1Char('b'), TooLong},
         {NameList::Players, {}, QString(QChar(0xD800)), Unstorable},

@@ -1,6 +1,7 @@
 #include "shelltest.h"
 
 #include "model/league.h"
+#include "model/leaguerules.h"
 #include "model/tournament.h"
 #include "platform/drawtarget.h"
 #include "platform/filechooser.h"
@@ -223,7 +224,9 @@ TEST_F(Tournament, TheNamesPageSetsUpTheChartInTheWizardsPlace)
         QStringList names;
         int entrants, refused;
     };
-    const Row rows[] = {{"16 abc", {}, 16, 0}, {"5", {"Ann", "ann", "7", "Bob"}, 8, 2}, {"4", {"A", "B", "C", "D", "E"}, 8, 0}};
+    const Row rows[] = {{"16 abc", {}, 16, 0},
+                        {"5", {"Ann", "An\u200Bn", "7", "\uFEFFBob"}, 8, 2},
+                        {"4", {"A", "B", "C", "D", "E"}, 8, 0}};
     for (const Row &row : rows) {
         next(row.typed);
         tourwiz *wizard = LoadedForm<tourwiz>();
@@ -239,6 +242,7 @@ TEST_F(Tournament, TheNamesPageSetsUpTheChartInTheWizardsPlace)
         EXPECT_EQ(gTourEntrants, row.entrants) << row.typed;
         EXPECT_EQ(gChartEntrants, row.entrants) << "drawn on load";
         EXPECT_EQ(gTourNames[1], row.names.value(0, "1")) << row.typed;
+        EXPECT_EQ(gTourNames[3], TypedName(gTourNames[3])) << "kept as cleaned";
         EXPECT_EQ(TextOf(form, "Label1"), "Spring Cup");
         UnloadForm<Tournieform>();
         ProcessUnloads();
@@ -545,6 +549,24 @@ TEST_F(Tournament, TheArrowsMoveBetweenCellsAndSpaceOrReturnChooses)
     EXPECT_TRUE(piccy->accessibleName().contains("Dee"));
 }
 
+// A changed first-round winner after the final: Cancel keeps it, Change clears it.
+TEST_F(Tournament, AChangeThatTakesBackLaterResultsIsMadeOnlyWhenAgreed)
+{
+    Tournieform *form = chart(4, {"Ann", "Bob", "Cath", "Dev"});
+    for (int slot : {1, 4, 5})
+        clickChart(form, middleOf(4, slot).x(), middleOf(4, slot).y());
+    const QString undone = ChangeWords(4, ChangeOfWinner(4, 3));
+    for (const char *answer : {"Cancel", "Change"}) {
+        BoxAnswers boxes({answer});
+        clickChart(form, middleOf(4, 3).x(), middleOf(4, 3).y());
+        ASSERT_EQ(boxes.seen().size(), 1);
+        EXPECT_TRUE(boxes.seen()[0].text.endsWith(undone));
+        EXPECT_EQ(Champion(4).isEmpty(), answer == std::string("Change"));
+    }
+    EXPECT_EQ(gTourNames[6], "Cath");
+    EXPECT_TRUE(TextOf(form, "lblChampion").isEmpty());
+}
+
 // Save asks for the file, adds the extension and leaves the open league's
 // file alone; a failure names the file and keeps the tournament unsaved.
 TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
@@ -558,6 +580,16 @@ TEST_F(Tournament, SaveWritesTheTournamentFileTheDialogNames)
     EXPECT_TRUE(QFile::exists(chosen + ".tr"));
     EXPECT_EQ(gLeagueFile, dir.filePath("club.tbl"));
     EXPECT_FALSE(gTourChanged);
+
+    // Another file is replaced only on Yes; then it is the tournament's own.
+    chosen = dir.filePath("other.tr");
+    test::writeAll(chosen, "kept");
+    for (const QString answer : {"No", "Yes", ""}) {
+        BoxAnswers boxes({answer});
+        ClickOn(form, "cmdsave");
+        EXPECT_EQ(boxes.seen().size(), answer.isEmpty() ? 0 : 1) << answer.toStdString();
+        EXPECT_EQ(test::readAll(chosen) == "kept", answer == "No") << answer.toStdString();
+    }
 
     clickChart(form, middleOf(4, 1).x(), middleOf(4, 1).y());
     chosen = dir.filePath("folder.tr");
