@@ -13,7 +13,7 @@ RenameRefusal RenameProblem(int entry, const QString &typed)
     if (!IsStorableName(name))
         return RenameRefusal::BadLength;
     for (int other = 1; other <= gNumSlots && other <= kMaxSlots; ++other)
-        if (other != entry && gPlayerNames[other] == name)
+        if (other != entry && ComparableName(gPlayerNames[other]) == ComparableName(name))
             return RenameRefusal::Duplicate;
     return RenameRefusal::None;
 }

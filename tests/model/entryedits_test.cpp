@@ -24,6 +24,7 @@ TEST(EntryEdits, ANewNameIsOneOfTheLeaguesEntriesStorableAndUnused)
         {3, "Player 3", RenameRefusal::None},  // its own name again
         {3, QChar(0xFEFF) + QString("Player 4"), RenameRefusal::Duplicate},  // what shows is compared
         {3, "Player 4 ", RenameRefusal::Duplicate},
+        {3, QString("Play") + QChar(0x200B) + QString("er 4"), RenameRefusal::Duplicate},  // an invisible mark inside
         {3, QString(QChar(0xFEFF)), RenameRefusal::BadLength},
         {3, " Sixteen chars ok\t", RenameRefusal::None},
         {0, "Anyone", RenameRefusal::NoEntry},
