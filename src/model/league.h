@@ -154,6 +154,18 @@ inline int gRenameIndex = 0;
 // gDialogExt, gSavePath and the settings as they were.
 void InitialiseGlobals();
 
+// The open league as its file holds it, kept whenever the league is opened,
+// created or saved (LoadLeague, CreateLeagueFile, SaveLeague), so that
+// changes the user declines to save can be dropped without reading the file
+// again.
+void KeepSavedLeague();
+
+// Puts back every part of the league a user can change or a save writes
+// (names, results, team games, penalties, round dates, fixtures, swaps) as it
+// was last kept, its results under today's home-and-away rule, and marks it
+// unchanged. A league not kept since the last reset is left as it is.
+void RevertToSavedLeague();
+
 // Gives the score lists a league of `sides` fixture sides (E) with no result
 // entered: gScores holds E scores, or 16E when perPosition (a team league, or
 // a league read from its file, which keeps room for every position entry),
