@@ -131,6 +131,19 @@ void RevertToSavedLeague()
     gLeagueChanged = false;
 }
 
+int ByeEntry()
+{
+    const int n = std::clamp(gNumSlots, 0, kMaxSlots);
+    return n > 0 && gPlayerNames[n] == kByeName ? n : 0;
+}
+
+bool IsByeFixture(int homeEntry)
+{
+    const int bye = ByeEntry();
+    const FixtureSides sides = SidesOfFixture(homeEntry);
+    return bye != 0 && (sides.left == bye || sides.right == bye);
+}
+
 void SizeScoreLists(int sides, bool perPosition)
 {
     sides = std::clamp(sides, 0, kMaxFixtureEntries);
