@@ -1,9 +1,12 @@
 #include "model/league.h"
 
+#include "model/legs.h"
 #include "model/settings.h"
 #include "platform/appinfo.h"
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace fixtora {
 
@@ -33,8 +36,32 @@ std::int16_t TeamTypeCode(int teamScoring, bool custom)
 
 namespace {
 
+// Every part of the open league that a user can change and a save writes.
+auto leagueParts()
+{
+    return std::tie(gTableName, gGamesToPlay, gStartDate, gSkipDate, gPlayerNames, gNumSlots, gOddCount, gScores,
+                    gPenalties, gWeekDates, gRoundsPerCycle, gLeagueType, gFixtureSlots, gFixtureString,
+                    gAltFixtureString, gAltFixtures, gTeamLeague, gTeamScoring, gTeamSquads, gPosPlayer, gPosScoreA,
+                    gPosScoreB);
+}
+
+template <typename... Part>
+std::tuple<Part...> valuesOf(std::tuple<Part &...>);
+
+struct KeptLeague {
+    decltype(valuesOf(leagueParts())) parts;
+    bool homeAwayRule = false;  // the rule its results are stored under
+};
+
+std::optional<KeptLeague> &keptLeague()
+{
+    static std::optional<KeptLeague> kept;
+    return kept;
+}
+
 void resetLeague()
 {
+    keptLeague().reset();
     gTableName.clear();
     gGamesToPlay = 0;
     gSkipDate = 0;
@@ -88,6 +115,34 @@ void resetWindowState()
 }
 
 } // namespace
+
+void KeepSavedLeague()
+{
+    keptLeague() = KeptLeague{leagueParts(), gHomeAwayRule};
+}
+
+void RevertToSavedLeague()
+{
+    const std::optional<KeptLeague> &kept = keptLeague();
+    if (!kept)
+        return;
+    leagueParts() = kept->parts;
+    ConvertResultsToRule(kept->homeAwayRule);
+    gLeagueChanged = false;
+}
+
+int ByeEntry()
+{
+    const int n = std::clamp(gNumSlots, 0, kMaxSlots);
+    return n > 0 && gPlayerNames[n] == kByeName ? n : 0;
+}
+
+bool IsByeFixture(int homeEntry)
+{
+    const int bye = ByeEntry();
+    const FixtureSides sides = SidesOfFixture(homeEntry);
+    return bye != 0 && (sides.left == bye || sides.right == bye);
+}
 
 void SizeScoreLists(int sides, bool perPosition)
 {

@@ -154,6 +154,30 @@ inline int gRenameIndex = 0;
 // gDialogExt, gSavePath and the settings as they were.
 void InitialiseGlobals();
 
+// The open league as its file holds it, kept whenever the league is opened,
+// created or saved (LoadLeague, CreateLeagueFile, SaveLeague), so that
+// changes the user declines to save can be dropped without reading the file
+// again.
+void KeepSavedLeague();
+
+// Puts back every part of the league a user can change or a save writes
+// (names, results, team games, penalties, round dates, fixtures, swaps) as it
+// was last kept, its results under today's home-and-away rule, and marks it
+// unchanged. A league not kept since the last reset is left as it is.
+void RevertToSavedLeague();
+
+// The entry the wizard added to make the number of entries even, or 0 when
+// there is none: the last entry, while it bears the wizard's name for it. The
+// league file keeps no other mark of it, so a league read back from its file
+// is judged the same way as the one the wizard has just made. An entry the
+// user named "bye" anywhere else, or spelt otherwise ("Bye"), is an entry.
+int ByeEntry();
+
+// True when the bye is a side of the fixture whose home side is slot entry
+// homeEntry: a fixture that is never played, takes no score and counts for
+// no one.
+bool IsByeFixture(int homeEntry);
+
 // Gives the score lists a league of `sides` fixture sides (E) with no result
 // entered: gScores holds E scores, or 16E when perPosition (a team league, or
 // a league read from its file, which keeps room for every position entry),

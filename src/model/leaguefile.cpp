@@ -431,6 +431,7 @@ FileResult CreateLeagueFile()
         }
         pair.Install();
         companionToRenew.clear();
+        KeepSavedLeague();
         return {true, {}};
     } catch (const Refusal &refusal) {
         gLeagueType = previousCode;
@@ -464,6 +465,7 @@ FileResult SaveLeague()
         MarkOnePair(db);
         transaction.Commit();
         companionToRenew.clear();
+        KeepSavedLeague();
         return {true, {}};
     } catch (const Refusal &refusal) {
         return {false, refusal.message, FileProblem::Refused};
@@ -502,6 +504,7 @@ FileResult LoadLeague(const QString &chosen)
     gLeagueOnDisk = true;
     gDatesPending = false;
     gFixturesClosed = false;
+    KeepSavedLeague();
     setCaption(CurrentLeagueCaption(gTableName));
     if (read.notice == FileProblem::None)
         return {true, {}};

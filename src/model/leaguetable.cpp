@@ -109,12 +109,6 @@ QStringList TableCaptions()
             QStringLiteral("Points -")};
 }
 
-int ByeEntry()
-{
-    const int n = std::clamp(gNumSlots, 0, kMaxSlots);
-    return n > 0 && gPlayerNames[n] == kByeName ? n : 0;
-}
-
 LeagueTable ComputeLeagueTable()
 {
     const int n = std::clamp(gNumSlots, 0, kMaxSlots);
@@ -145,7 +139,7 @@ LeagueTable ComputeLeagueTable()
         takePenalty(second);
         const double s1 = Val(gScores.value(p, kNotEntered));
         const double s2 = Val(gScores.value(p + 1, kNotEntered));
-        if (s1 == -1 || s2 == -1 || !first || !second)
+        if (s1 == -1 || s2 == -1 || !first || !second || IsByeFixture(p))
             continue;
         countResult(*first, *second, s1, s2, secondaryScore(p), secondaryScore(p + 1), points);
     }

@@ -42,20 +42,13 @@ struct TableRow {
 // Rows in standing order: the first row is the top of the table.
 using LeagueTable = QList<TableRow>;
 
-// The entry the wizard added to make the number of entries even, or 0 when
-// there is none: the last entry, while it bears the wizard's name for it. The
-// league file keeps no other mark of it, so a league read back from its file
-// is judged the same way as the one the wizard has just made. An entry the
-// user named "bye" anywhere else, or spelt otherwise ("Bye"), is an entry.
-int ByeEntry();
-
 // Counts the table of the open league in entry order (row i - 1 is entry i,
 // the bye left out): the fixture slot list is rebuilt first; each fixture
 // counts when both of its scores are entered (not "-1"), with its sides as the
 // fixtures screen shows them (home-and-away rule included); each entry's
 // penalty comes off its "+" once. Rows belong to entry numbers, so two entries
-// with the same name keep their own results. A result entered against the bye
-// counts for the entry that met it; the bye has no row.
+// with the same name keep their own results. The bye (ByeEntry, model/league.h)
+// has no row, and a result stored against it counts for no one.
 LeagueTable ComputeLeagueTable();
 
 // How two neighbouring rows stand on one sort key.

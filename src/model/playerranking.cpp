@@ -1,5 +1,6 @@
 #include "model/playerranking.h"
 
+#include "model/fixturelist.h"
 #include "model/league.h"
 #include "model/leaguetable.h"
 #include "model/teamscoring.h"
@@ -78,7 +79,10 @@ PlayerRanking ComputePlayerRanking()
     // The store may be shorter than the league's fixtures need: walk what exists.
     const int last = std::min<qsizetype>({positions, gPosPlayer.size() - 1, gPosScoreA.size() - 1});
     RankingBuilder builder;
+    BuildFixtureList();
     for (int base = 1; base + 2 * kTeamGames - 1 <= last; base += 2 * kTeamGames) {
+        if (IsByeFixture((base - 1) / kTeamGames + 1))
+            continue;
         for (int k = 0; k < kTeamGames; ++k) {
             const int a = base + k;
             const int b = a + kTeamGames;

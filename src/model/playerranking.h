@@ -28,7 +28,8 @@ using PlayerRanking = QList<PlayerStanding>;
 
 // Walks the position entries of every fixture of the open league that exist
 // in the position store, then ranks the players. A blank player name gets no
-// row (its opponent's game still counts).
+// row (its opponent's game still counts); a match against the bye counts for
+// no one.
 PlayerRanking ComputePlayerRanking();
 
 } // namespace fixtora

@@ -86,7 +86,7 @@ QList<RoundLine> RoundLines(int round)
     for (int s = first; s < first + gNumSlots; s += 2) {
         const FixtureSides sides = SidesOfFixture(s);
         lines.append({s, EntryName(sides.left), EntryName(sides.right), gScores.value(s, kNotEntered),
-                      gScores.value(s + 1, kNotEntered)});
+                      gScores.value(s + 1, kNotEntered), IsByeFixture(s)});
     }
     return lines;
 }
@@ -94,11 +94,16 @@ QList<RoundLine> RoundLines(int round)
 bool StoreRoundScores(int round, const QStringList &boxes)
 {
     const int first = RoundFirstEntry(round);
-    if (first == 0 || boxes.size() != gNumSlots || first + gNumSlots - 1 >= gScores.size()
-        || !std::all_of(boxes.begin(), boxes.end(), isStorableScore))
+    if (first == 0 || boxes.size() != gNumSlots || first + gNumSlots - 1 >= gScores.size())
         return false;
+    // Box i is played when its fixture is not against the bye.
+    auto played = [first](int i) { return !IsByeFixture(first + i - i % 2); };
     for (int i = 0; i < gNumSlots; ++i)
-        storeChange(gScores[first + i], boxes[i].isEmpty() ? kNotEntered : boxes[i]);
+        if (played(i) && !isStorableScore(boxes[i]))
+            return false;
+    for (int i = 0; i < gNumSlots; ++i)
+        if (played(i))
+            storeChange(gScores[first + i], boxes[i].isEmpty() ? kNotEntered : boxes[i]);
     return true;
 }
 
@@ -140,7 +145,7 @@ TeamMatchEntries ReadTeamMatch(int homeEntry)
 
 bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries)
 {
-    if (homeEntry % 2 == 0 || !matchFits(homeEntry)
+    if (homeEntry % 2 == 0 || !matchFits(homeEntry) || IsByeFixture(homeEntry)
         || !std::all_of(entries.scores.begin(), entries.scores.end(), isStorableScore))
         return false;
     const qsizetype base = blockStart(homeEntry);

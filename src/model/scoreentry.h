@@ -32,19 +32,24 @@ int RoundFirstEntry(int round);
 
 // One line of a round: the names shown left and right and the stored scores
 // of the home entry (left) and the away entry (right), "-1" when not entered.
+// A line against the bye takes no score; one stored there (by an older
+// version of the program) is shown as it stands.
 struct RoundLine {
     int homeEntry = 0;
     QString leftName, rightName;
     QString leftScore, rightScore;
+    bool bye = false;
 };
 // The N / 2 lines of round r; none when r is not one of the league's rounds.
 QList<RoundLine> RoundLines(int round);
 
 // Stores the score boxes of round r, box i for slot entry f + i - 1 (an empty
 // box as "-1", any other text as it stands), and marks the league changed
-// when a stored score is not what it was.
+// when a stored score is not what it was. The boxes of a fixture against the
+// bye are passed over: what it holds stays.
 // False, storing nothing, when r is not a round, the count of boxes is not N
-// or a box holds what is not a score (ScoreTextProblem).
+// or a box of a fixture that is played holds what is not a score
+// (ScoreTextProblem).
 [[nodiscard]] bool StoreRoundScores(int round, const QStringList &boxes);
 
 // The team match on row `row` (1..N, either side) of round r.
@@ -69,8 +74,9 @@ TeamMatchEntries ReadTeamMatch(int homeEntry);
 
 // Stores the match's positions (an empty score as "-1") and its team result
 // and secondary totals by the league's scoring system (model/teamscoring.h),
-// and marks the league changed when a stored value is not what it was. False, storing nothing, when homeEntry is not
-// the home side of one of the league's fixtures or a score is not a score
+// and marks the league changed when a stored value is not what it was.
+// False, storing nothing, when homeEntry is not the home side of one of the
+// league's fixtures, the match is against the bye, or a score is not a score
 // (ScoreTextProblem; "-1" stands for one not entered).
 [[nodiscard]] bool StoreTeamMatch(int homeEntry, const TeamMatchEntries &entries);
 

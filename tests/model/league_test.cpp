@@ -1,5 +1,8 @@
 #include "model/league.h"
+#include "model/legs.h"
 #include "model/settings.h"
+#include "model/swap.h"
+#include "testleague.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +113,26 @@ TEST(SizeScoreLists, GivesEveryListRoomForTheLeagueWithNoResultEntered)
             EXPECT_EQ(gPosScoreA[positions + 1], "kept") << "only the league's entries are cleared";
         }
     }
+}
+
+// Every change dropped at once; put back under today's rule, each result stays with whoever made it.
+TEST(RevertToSavedLeague, DropsEveryChangeSinceTheLeagueWasKept)
+{
+    test::TestLeague league = test::TeamLeague(4, 2);
+    league.scoresEntered = true;
+    test::BuildTestLeague(league);
+    const auto shown = [] {
+        return test::StandingsAsText() + test::RankingAsText() << gWeekDates[3].toString() << gFixtureSlots[1];
+    };
+    KeepSavedLeague();
+    const QStringList kept = shown();
+    gScores[1] = "9", gPosScoreA[1] = "9", gWeekDates[3] = {2030, 1, 1}, gPlayerNames[2] = "Zed", gPenalties[1] = 4;
+    ASSERT_TRUE(SwapFixtureSides(1));
+    gHomeAwayRule = true, ConvertResultsToRule(false);
+    RevertToSavedLeague();
+    EXPECT_EQ(shown(), kept);
+    EXPECT_FALSE(gLeagueChanged);
+    gHomeAwayRule = false;
 }
 
 TEST(CleanString, KeepsPathCharactersAndDropsTheRest)

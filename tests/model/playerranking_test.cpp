@@ -80,6 +80,7 @@ TEST(PlayerRanking, GamesCountForBothPlayersBestFirst)
              game(1, 2, "Cy", "2", "  ", "1");
          },
          {{"Cy", 1, 0, 0, 2, 1, 3}, {"Bob", 0, 0, 1, 1, 5, 0}}},
+        {"the bye's matches count for no one", [] { gPlayerNames[4] = kByeName, game(2, 1, "Ann", "3", "", "0"); }, {}},
     };
     for (const auto &c : cases) {
         buildTeams();

@@ -88,6 +88,9 @@ TEST_F(ScoreEntry, ARoundsBoxesAreStoredAsTyped)
     EXPECT_FALSE(StoreRoundScores(1, {"1", "1", " 1", "1"}));
     EXPECT_FALSE(gLeagueChanged);
     EXPECT_EQ(gScores[1], "-1");
+    gPlayerNames[4] = kByeName, gScores[3] = "4";  // round 1 is 1 v 2 and 3 v 4: the bye's line keeps what it holds
+    ASSERT_TRUE(RoundLines(1)[1].bye && !RoundLines(1)[0].bye && StoreRoundScores(1, {"2", "1", "", "x"}));
+    EXPECT_EQ(gScores[1] + gScores[3] + gScores[4], "24-1");
 }
 
 TEST_F(ScoreEntry, ATeamMatchIsFoundFromEitherRowOfItsLine)
@@ -170,6 +173,8 @@ TEST_F(ScoreEntry, ATeamMatchStoresItsPositionsAndItsResultByTheScoringSystem)
     // Two 20-digit games would total 2e+20: no game holds more than a score.
     EXPECT_FALSE(StoreTeamMatch(5, match({"12345678901234567890"}, {"1"})));
     EXPECT_FALSE(StoreTeamMatch(5, match({"1"}, {"1e-400"})));
+    gPlayerNames[4] = kByeName;  // 3 v 4 is never played
+    EXPECT_FALSE(StoreTeamMatch(3, match({"1"}, {"2"})));
     EXPECT_FALSE(gLeagueChanged);
 }
 
