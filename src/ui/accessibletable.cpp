@@ -100,23 +100,20 @@ public:
             for (const QRectF &place : row)
                 m_places.last().append(pixels(place));
         }
-        MoveTo(m_row, m_column, false);
+        Keep(m_row, m_column);
     }
 
     // Makes a cell current, within the grid; tells assistive tools when it
-    // changed, or when told to.
-    void MoveTo(int row, int column, bool tell)
+    // changed.
+    void MoveTo(int row, int column)
     {
-        const int rows = Rows(), columns = Columns();
-        row = rows == 0 || columns == 0 ? -1 : std::clamp(row, 0, rows - 1);
-        column = row < 0 ? -1 : std::clamp(column, 0, columns - 1);
-        tell = tell || row != m_row || column != m_column;
-        m_row = row;
-        m_column = column;
-        PlaceMark();
-        if (tell)
+        if (Keep(row, column))
             TellFocus();
     }
+
+    // Tells assistive tools which cell has the focus, while the picture has
+    // the keyboard.
+    void TellFocus();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -154,12 +151,12 @@ private:
             return false;
         const int last = std::max(Rows(), 1) - 1;
         switch (key->key()) {
-        case Qt::Key_Up: MoveTo(m_row - 1, m_column, false); return true;
-        case Qt::Key_Down: MoveTo(m_row + 1, m_column, false); return true;
-        case Qt::Key_Left: MoveTo(m_row, m_column - 1, false); return true;
-        case Qt::Key_Right: MoveTo(m_row, m_column + 1, false); return true;
-        case Qt::Key_Home: MoveTo(control ? 0 : m_row, 0, false); return true;
-        case Qt::Key_End: MoveTo(control ? last : m_row, Columns() - 1, false); return true;
+        case Qt::Key_Up: MoveTo(m_row - 1, m_column); return true;
+        case Qt::Key_Down: MoveTo(m_row + 1, m_column); return true;
+        case Qt::Key_Left: MoveTo(m_row, m_column - 1); return true;
+        case Qt::Key_Right: MoveTo(m_row, m_column + 1); return true;
+        case Qt::Key_Home: MoveTo(control ? 0 : m_row, 0); return true;
+        case Qt::Key_End: MoveTo(control ? last : m_row, Columns() - 1); return true;
         default: return false;
         }
     }
@@ -169,7 +166,7 @@ private:
         for (int row = 0; row < Rows(); ++row)
             for (int column = 0; column < Columns(); ++column)
                 if (Place(row, column).contains(point)) {
-                    MoveTo(row, column, false);
+                    MoveTo(row, column);
                     return;
                 }
     }
@@ -195,7 +192,18 @@ private:
             }
     }
 
-    void TellFocus();
+    // Makes a cell current, within the grid, untold; true when it changed.
+    bool Keep(int row, int column)
+    {
+        const int rows = Rows(), columns = Columns();
+        row = rows == 0 || columns == 0 ? -1 : std::clamp(row, 0, rows - 1);
+        column = row < 0 ? -1 : std::clamp(column, 0, columns - 1);
+        const bool moved = row != m_row || column != m_column;
+        m_row = row;
+        m_column = column;
+        PlaceMark();
+        return moved;
+    }
 
     PictureBox *m_picture;
     GridKeys m_keys;
@@ -469,6 +477,7 @@ void SetAccessibleGrid(PictureBox *picture, const TextGrid &grid, GridKeys keys)
             table->ForgetCells();
         QAccessibleTableModelChangeEvent changed(picture, QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&changed);
+        holder->TellFocus();  // a cell made afresh
         return;
     }
     for (int row = -1; row < holder->Rows(); ++row)
@@ -485,7 +494,7 @@ void SetAccessibleGrid(PictureBox *picture, const TextGrid &grid, GridKeys keys)
 void SetCurrentCell(QWidget *picture, int row, int column)
 {
     if (GridHolder *holder = holderOf(picture))
-        holder->MoveTo(row, column, false);
+        holder->MoveTo(row, column);
 }
 
 std::pair<int, int> CurrentCell(const QWidget *picture)
