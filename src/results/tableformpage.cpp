@@ -300,11 +300,12 @@ void Tableform::PlacePageControls(const QList<DrawnBox> &boxes)
     SetPageTabOrder();
 }
 
-// Box by box, each box's score button, date picker and swap buttons; then the
-// page arrows under the page and the commands beside it, top to bottom.
+// The page read as a table; box by box, each box's score button, date
+// picker and swap buttons; then the page arrows under the page and the
+// commands beside it, top to bottom.
 void Tableform::SetPageTabOrder()
 {
-    QList<QWidget *> chain;
+    QList<QWidget *> chain{piccy};
     const int fixtures = FixturesPerRound(gNumSlots);
     for (qsizetype k = 0; k < m_pageBoxes.size() && k < Cmdscore.size(); ++k) {
         chain.append(Cmdscore[k]);

@@ -3,6 +3,7 @@
 #include "platform/drawtarget.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace fixtora {
 
@@ -13,6 +14,7 @@ constexpr double kDateX = 4.3;
 constexpr double kDateY = 0.8;
 constexpr double kRowHeight = 0.23;
 constexpr double kGridTop = 1;
+constexpr double kGridLeft = 0.7;  // the league table's
 // The room kept between a grid and the edge of the picture.
 constexpr double kEdge = 0.1;
 constexpr double kTextSize = 8;
@@ -28,6 +30,9 @@ const QString kFont = QStringLiteral("Arial");
 constexpr double kRankingHeadingX[] = {1.1, 1.6, 3.1, 3.45, 3.87, 4.26, 4.67};
 constexpr double kRankingCellX[] = {1.1, 1.6, 3.15, 3.55, 4, 4.35, 4.75};
 constexpr qsizetype kRankingNameColumn = 1;
+// The ranking's rules, left to right: its outline's sides and the rules
+// between its columns.
+constexpr double kRankingRules[] = {1, 1.35, 3.0, 3.4, 3.8, 4.2, 4.6, 5};
 
 // Clears the target, scales it to width by height, and draws the title
 // centred in its own font and the date line; leaves the target in Arial 8.
@@ -53,6 +58,24 @@ double gridBottom(qsizetype rows)
     return kGridTop + double(rows + 1) * kRowHeight;
 }
 
+// The places of a grid's headings and cells: a band per row, the heading's
+// first, each cell between its column's rules (the x of each rule, left to
+// right).
+void placeCells(TextGrid &grid, const QList<double> &rules)
+{
+    const auto band = [&](qsizetype k, qsizetype row) {
+        const double top = kGridTop + double(row) * kRowHeight;
+        return QRectF(QPointF(rules[k], top), QPointF(rules[k + 1], top + kRowHeight));
+    };
+    for (qsizetype k = 0; k + 1 < rules.size(); ++k)
+        grid.headingPlaces.append(band(k, 0));
+    for (qsizetype r = 0; r < grid.rows.size(); ++r) {
+        grid.places.append(QList<QRectF>());
+        for (qsizetype k = 0; k + 1 < rules.size(); ++k)
+            grid.places.last().append(band(k, r + 1));
+    }
+}
+
 } // namespace
 
 double RankingDepth(qsizetype players)
@@ -63,14 +86,19 @@ double RankingDepth(qsizetype players)
 TextGrid LeagueTableText(const LeagueTable &table, const TableDrawing &drawing)
 {
     TextGrid grid{readTitle(drawing.title, drawing.dateText), {}, QList<QStringList>(table.size())};
+    QList<double> rules{kGridLeft};
     for (int c = 1; c <= kTablePlaces; ++c) {
         const QString &caption = drawing.columns[c];
         if (column_width(caption) == 0)
             continue;
+        rules.append(rules.last() + column_width(caption));
         grid.headings.append(ColumnHeading(caption, drawing.headings[c]));
         for (qsizetype r = 0; r < table.size(); ++r)
             grid.rows[r].append(is_valid_column(caption) ? PrintedCellText(caption, table[r], int(r) + 1) : QString());
+        if (caption == QStringLiteral("Name") && grid.headerColumn < 0)
+            grid.headerColumn = int(grid.headings.size()) - 1;
     }
+    placeCells(grid, rules);
     return grid;
 }
 
@@ -79,7 +107,7 @@ TextGrid LeagueTableText(const LeagueTable &table, const TableDrawing &drawing)
 // next one.
 ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const TableDrawing &drawing)
 {
-    constexpr double left = 0.7, top = kGridTop, textDrop = 0.03;
+    constexpr double left = kGridLeft, top = kGridTop, textDrop = 0.03;
     ColumnWidths widths{};
     double right = left;
     for (int c = 1; c <= kTablePlaces; ++c) {
@@ -128,7 +156,7 @@ ColumnWidths DrawLeagueTable(DrawTarget &target, const LeagueTable &table, const
 void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const QString &title,
                        const QString &dateText, const QString &scoreWord)
 {
-    constexpr double left = 1, right = 5, top = kGridTop;
+    constexpr double left = kRankingRules[0], right = std::end(kRankingRules)[-1], top = kGridTop;
     const auto rows = ranking.size();
     drawHeader(target, kPictureWidth, RankingDepth(rows), title, dateText);
 
@@ -136,8 +164,8 @@ void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const Q
     target.Rectangle(left, top, right, bottom);
     for (qsizetype j = 0; j <= rows; ++j)
         target.Line(left, top + double(j) * kRowHeight, right, top + double(j) * kRowHeight);
-    for (double x : {1.35, 3.0, 3.4, 3.8, 4.2, 4.6})
-        target.Line(x, top, x, bottom);
+    for (auto x = std::begin(kRankingRules) + 1; x + 1 != std::end(kRankingRules); ++x)
+        target.Line(*x, top, *x, bottom);
 
     const TextGrid text = PlayerRankingText(ranking, title, dateText, scoreWord);
     for (qsizetype k = 0; k < text.headings.size(); ++k)
@@ -148,7 +176,7 @@ void DrawPlayerRanking(DrawTarget &target, const PlayerRanking &ranking, const Q
         const double y = 1.3 + double(r) * kRowHeight;
         for (qsizetype k = 0; k < text.headings.size(); ++k) {
             if (k == kRankingNameColumn)
-                target.PrintWithin(kRankingCellX[k], y, 3.0 - kTextGap, text.rows[r][k], names);
+                target.PrintWithin(kRankingCellX[k], y, kRankingRules[k + 1] - kTextGap, text.rows[r][k], names);
             else
                 target.PrintAt(kRankingCellX[k], y, text.rows[r][k]);
         }
@@ -168,6 +196,8 @@ TextGrid PlayerRankingText(const PlayerRanking &ranking, const QString &title, c
                           PrintedNumberText(player.draws), PrintedNumberText(player.lost),
                           PrintedNumberText(player.scoreFor), PrintedNumberText(player.points)});
     }
+    grid.headerColumn = int(kRankingNameColumn);
+    placeCells(grid, {std::begin(kRankingRules), std::end(kRankingRules)});
     return grid;
 }
 

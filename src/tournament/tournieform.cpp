@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
 #include "tournament/tourwiz.h"
+#include "ui/accessibletable.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
 #include "ui/controls.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <utility>
@@ -64,6 +66,35 @@ QString championLine()
 {
     const QString champion = Champion(gTourEntrants);
     return champion.isEmpty() ? QString() : QStringLiteral("Champion: ") + champion;
+}
+
+// The chart in words, for a screen reader: one cell per slot, in slot
+// order, saying its round and who is in it, where the slot's cell is drawn.
+TextGrid chartText()
+{
+    TextGrid grid{titleOrDefault(), {QStringLiteral("Knock-out")}, {}};
+    for (int slot = 1; IsChartSize(gTourEntrants) && slot <= 2 * gTourEntrants - 1; ++slot) {
+        grid.rows.append({SlotDescription(gTourEntrants, slot)});
+        grid.places.append({QPolygonF(SlotCell(gTourEntrants, slot)).boundingRect()});
+    }
+    return grid;
+}
+
+// What a screen reader says when the entrant in slot has won its pair: where
+// the entrant went. Empty when the entrant did not move on.
+QString winnerNotice(int slot)
+{
+    const int next = NextSlot(gTourEntrants, slot);
+    const QString &name = gTourNames[slot];
+    if (next == 0 || name.isEmpty() || IsNoOne(name) || gTourNames[next] != name)
+        return {};
+    const int level = SlotLevel(gTourEntrants, next);
+    const int levels = ChartLevels(gTourEntrants);
+    if (level == levels)
+        return championLine();
+    if (level == levels - 1)
+        return name + QStringLiteral(" to the final");
+    return QStringLiteral("%1 to round %2").arg(name).arg(level);
 }
 
 // The picture area of a page of the given size: the picture's own place,
@@ -132,6 +163,7 @@ void Tournieform::ConnectHandlers()
     connect(cmdsave, &QAbstractButton::clicked, this, &Tournieform::cmdsave_Click);
     PressOnKey(this, QKeySequence::Save, cmdsave);
     PressOnKey(this, QKeySequence::Print, cmdprint);
+    PressOnKey(this, QKeySequence(Qt::Key_Escape), command5);
     connect(command5, &QAbstractButton::clicked, this, &Tournieform::command5_Click);
 }
 
@@ -185,7 +217,7 @@ bool Tournieform::PlaceControls()
 }
 
 // The chart with every name, and the cell the keyboard is on while the
-// chart has it.
+// chart has it; a screen reader reads the chart's cells where they are drawn.
 void Tournieform::DrawChart()
 {
     piccy->Cls();
@@ -195,15 +227,16 @@ void Tournieform::DrawChart()
     DrawNames(*piccy);
     if (piccy->hasFocus())
         DrawFocus(*piccy);
+    SetAccessibleGrid(piccy, chartText(), GridKeys::Owner);
 }
 
-// The chart, the champion beside it and what a screen reader says of the
-// cell the keyboard is on.
+// The chart, the champion beside it and the cell the keyboard is on, which a
+// screen reader reads as it moves.
 void Tournieform::ShowTournament()
 {
     DrawChart();
     lblChampion->setText(championLine());
-    piccy->setAccessibleName(SlotDescription(gTourEntrants, m_focusSlot));
+    SetCurrentCell(piccy, m_focusSlot - 1, 0);
 }
 
 void Tournieform::displaynames(DrawTarget &surface)
@@ -270,7 +303,7 @@ void Tournieform::DrawFocus(DrawTarget &surface)
     for (qsizetype i = 0; i < cell.size(); ++i) {
         const QPointF &from = cell[i];
         const QPointF &to = cell[(i + 1) % cell.size()];
-        surface.Line(from.x(), from.y(), to.x(), to.y(), Qt::blue);
+        surface.Line(from.x(), from.y(), to.x(), to.y(), FocusMarkColour());
     }
 }
 
@@ -306,6 +339,7 @@ void Tournieform::piccy_Click()
 }
 
 // The arrows move between cells, Space and Return choose the cell's entrant.
+// (Escape is Close, from anywhere in the window.)
 bool Tournieform::piccy_KeyPress(QKeyEvent *event)
 {
     const auto step = [this](ChartStep direction) {
@@ -340,6 +374,7 @@ void Tournieform::ChooseSlot(int slot)
     if (agreed && MoveOn(gTourEntrants, slot))
         gTourChanged = true;
     ShowTournament();
+    Announce(piccy, winnerNotice(slot));
 }
 
 // The chart with its title, names and winners, one document per copy.

@@ -6,12 +6,14 @@
 // beside the chart. Choosing an entrant's cell (a click, or Space or Return
 // on the cell the arrow keys are on) moves that entrant on as its pair's
 // winner; choosing the other entrant of a decided pair changes the winner.
-// The picture's accessible name says what the cell the keyboard is on holds.
+// A screen reader reads the chart as its cells, each saying its round and
+// who is in it, hears each move of the keyboard from cell to cell, and is
+// told where a chosen winner went ("Ann to round 2", "Champion: Ann").
 // Print prints the chart with the title, the names and the winners in
 // landscape, starting the print dialog at the copies typed beside it, one
 // document per copy; Save writes the tournament to a file chosen in the save
-// dialog; Close asks to save an unsaved tournament, then brings the main
-// menu back.
+// dialog; Close (or Escape) asks to save an unsaved tournament, then brings
+// the main menu back.
 //
 // The chart drawing routines take the surface, so the screen and the printer
 // share them: a redraw is render, displaynames, donames, in that order, and

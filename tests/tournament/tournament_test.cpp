@@ -536,7 +536,7 @@ TEST_F(Tournament, PrintingThatCannotStartPrintsNothing)
 }
 
 // The chart takes the keyboard; its accessible name follows the cell the keys are on.
-TEST_F(Tournament, TheArrowsMoveBetweenCellsAndSpaceOrReturnChooses)
+TEST_F(Tournament, TheArrowsMoveBetweenCellsSpaceOrReturnChoosesAndEscapeCloses)
 {
     Tournieform *form = chart(4, {"Ann", "Bob", "Cath", "Dee"});
     auto *piccy = Find<PictureBox>(form, "piccy");
@@ -545,8 +545,28 @@ TEST_F(Tournament, TheArrowsMoveBetweenCellsAndSpaceOrReturnChooses)
         QTest::keyClick(piccy, key);
     EXPECT_EQ(gTourNames[5], "Bob");
     EXPECT_EQ(gTourNames[6], "Dee");
-    EXPECT_EQ(piccy->accessibleName(), SlotDescription(4, 6));
-    EXPECT_TRUE(piccy->accessibleName().contains("Dee"));
+
+    // A screen reader reads the cell the keyboard is on, where it is drawn,
+    // and is told where a chosen winner went.
+    QAccessibleInterface *chartCells = QAccessible::queryAccessibleInterface(piccy);
+    QAccessibleInterface *notice = QAccessible::queryAccessibleInterface(piccy->findChild<QWidget *>("announcer"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_EQ(notice->text(QAccessible::Name), "Dee to the final");
+    QTest::keyClick(piccy, Qt::Key_Return);
+    EXPECT_EQ(notice->text(QAccessible::Name), "Champion: Dee");
+    QAccessibleInterface *cell = chartCells->focusChild();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), SlotDescription(4, 6));
+    EXPECT_TRUE(cell->state().focused);
+    const QRect drawn = cellOnPicture(4, 6, piccy).boundingRect().toAlignedRect();
+    EXPECT_LE((cell->rect().topLeft() - piccy->mapToGlobal(drawn.topLeft())).manhattanLength(), 2);
+    EXPECT_LE((cell->rect().bottomRight() - piccy->mapToGlobal(drawn.bottomRight())).manhattanLength(), 2);
+
+    BoxAnswers boxes({"Don't Save"});
+    QTest::keyClick(piccy, Qt::Key_Escape);
+    EXPECT_EQ(boxes.seen().size(), 1) << "Escape is Close";
+    EXPECT_EQ(LoadedForm<Tournieform>(), nullptr);
 }
 
 // A changed first-round winner after the final: Cancel keeps it, Change clears it.
