@@ -403,6 +403,7 @@ QAccessible::State CellInterface::state() const
     const GridHolder *holder = m_table->Holder();
     QAccessible::State state;
     state.readOnly = true;
+    state.focusable = holder && m_row >= 0;
     state.focused = holder && m_row >= 0 && holder->HasFocus() && holder->Row() == m_row && holder->Column() == m_column;
     return state;
 }

@@ -329,8 +329,10 @@ void walk(QAccessibleInterface *node, AccessibilityProblems &found, QMap<QString
         auto *widget = qobject_cast<QWidget *>(child->object());
         const A::Role role = child->role();
         const bool box = QList{A::EditableText, A::ComboBox, A::SpinBox, A::List, A::Table, A::Tree}.contains(role);
+        // A table's cells take the focus but are read as the table's, not as controls.
         const bool control = box || QList{A::PushButton, A::CheckBox, A::RadioButton, A::PageTab}.contains(role)
-            || (child->state().focusable && role != A::PageTabList && !(widget && widget->focusProxy()));
+            || (child->state().focusable && !QList{A::PageTabList, A::Cell}.contains(role)
+                && !(widget && widget->focusProxy()));
         const auto labels = child->relations(A::Label);
         QString name = box && widget ? widget->accessibleName() : child->text(A::Name).trimmed();
         if (box && name.isEmpty() && !labels.isEmpty())
