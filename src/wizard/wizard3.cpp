@@ -99,7 +99,7 @@ void Wizard3::BuildFrame()
     ChainTabOrder({txtName, help[0], cmdadd, help[1], lstClient, cmdremove, help[2], cmdclear, help[3], help[4],
                    command1, cmdclose});
     setFocusProxy(txtName);
-    command1->setCancel(true);
+    SetCancelButton(command1);
     CentreFrameInPage();
 }
 
@@ -187,6 +187,8 @@ void Wizard3::cmdclose_Click()
 
 void Wizard3::command1_Click()
 {
+    if (!MayLeavePage({.names = static_cast<int>(lstClient->count())}))
+        return;
     UnloadForm<Wizard3>();
     AbandonNewLeague();
 }

@@ -5,6 +5,7 @@
 
 #include "model/league.h"
 #include "model/leaguefile.h"
+#include "model/wizardrules.h"
 #include "platform/shortdate.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
@@ -16,6 +17,7 @@
 #include "wizard/wizard3.h"
 #include "wizard/wizard5.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -159,14 +161,26 @@ TEST_F(EntryPages, ATickedTeamBoxLeadsToTheTeamPage)
     EXPECT_TRUE(frameInPageArea(LoadedForm<Wizard2>(), "Wizard2frame"));
 }
 
-TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMenuBack)
+// Cancel, Escape and the close box leave a page at once when nothing was
+// typed; with names, teams or players typed they ask first, and No keeps the
+// page as it was. Escape with a list open closes only the list.
+TEST_F(EntryPages, LeavingAnEntryPageAbandonsTheLeagueAskingFirstWhenEntriesWouldBeLost)
 {
+    enum Way { Cancel, Escape, CloseBox, EscapeListOpen };
     const struct {
         const char *page;
         int step; // 0 the definition page, 1 the names page, 2 the team page
-        bool escape;
-    } rows[] = {{"Wizard1", 0, false}, {"Wizard3", 1, false}, {"Wizard2", 2, false},
-                {"Wizard1", 0, true},  {"Wizard3", 1, true},  {"Wizard2", 2, true}};
+        Way way;
+        TypedEntries typed;
+        const char *answer;
+        bool leaves;
+    } rows[] = {{"Wizard1", 0, Cancel, {}, "", true},          {"Wizard3", 1, Cancel, {}, "", true},
+                {"Wizard2", 2, Cancel, {}, "", true},          {"Wizard1", 0, Escape, {}, "", true},
+                {"Wizard3", 1, Escape, {}, "", true},          {"Wizard2", 2, Escape, {}, "", true},
+                {"Wizard3", 1, Escape, {2, 0, 0}, "No", false}, {"Wizard3", 1, CloseBox, {2, 0, 0}, "Yes", true},
+                {"Wizard3", 1, Cancel, {2, 0, 0}, "Yes", true}, {"Wizard2", 2, Cancel, {0, 2, 1}, "No", false},
+                {"Wizard2", 2, CloseBox, {0, 1, 0}, "No", false}, {"Wizard2", 2, EscapeListOpen, {0, 1, 0}, "", false},
+                {"Wizard1", 0, EscapeListOpen, {}, "", false}};
     for (const auto &row : rows) {
         Click(LoadForm<MainWizard>(), "createtable");
         QWidget *page = LoadedForm<Wizard1>();
@@ -177,13 +191,39 @@ TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMe
             page = row.step == 1 ? static_cast<QWidget *>(LoadedForm<Wizard3>()) : LoadedForm<Wizard2>();
         }
         ASSERT_NE(page, nullptr) << row.page;
-        if (row.escape) {
+        AddEach(page, row.step == 1 ? "txtName" : "Teamtxt", row.step == 1 ? "cmdadd" : "TeamAdd",
+                Names(row.typed.names + row.typed.teams));
+        if (row.typed.players > 0) {
+            choose(page, "teamlist", 0);
+            AddEach(page, "txtName", "cmdadd", Names(row.typed.players, "Player "));
+        }
+        auto *list = page->findChild<QComboBox *>(row.step == 0 ? "Combo2" : "list1");
+        BoxAnswers boxes({row.answer});
+        if (row.way == CloseBox) {
+            page->parentWidget()->close();
+        } else if (row.way == Cancel) {
+            Click(page, "command1");
+        } else {
             QWidget *box = page->findChild<QLineEdit *>();
             box->setFocus();
-            QTest::keyClick(box, Qt::Key_Escape);
-            ProcessUnloads();
-        } else {
-            Click(page, "command1");
+            if (row.way == EscapeListOpen)
+                list->showPopup();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+        ProcessUnloads();
+        const QString question = row.way == EscapeListOpen ? QString() : DiscardTypedQuestion(row.typed);
+        EXPECT_EQ(boxes.texts(), question.isEmpty() ? QStringList() : QStringList{question}) << row.page;
+        if (row.way == EscapeListOpen) {
+            EXPECT_FALSE(list->view()->isVisible()) << row.page;
+        }
+        if (!row.leaves) {
+            ASSERT_TRUE(page->isVisible()) << row.page;
+            if (row.step > 0) {
+                EXPECT_EQ(Find<QListWidget>(page, row.step == 1 ? "lstClient" : "teamlist")->count(),
+                          row.typed.names + row.typed.teams);
+            }
+            StartAgain();
+            continue;
         }
         EXPECT_EQ(LoadedForm<Wizard1>(), nullptr) << row.page;
         EXPECT_EQ(LoadedForm<Wizard3>(), nullptr) << row.page;
