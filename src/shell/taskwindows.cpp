@@ -1,5 +1,7 @@
 #include "shell/taskwindows.h"
 
+#include "shell/customise.h"
+
 #include <QHash>
 
 namespace fixtora {
@@ -69,6 +71,12 @@ void SetUnsavedTournamentCheck(std::function<bool()> check)
 bool MayDiscardTournament()
 {
     return !unsavedTournamentCheck() || unsavedTournamentCheck()();
+}
+
+bool MayDiscardOpenWork(OpenWork work)
+{
+    return (!work.options || MayUnloadOptions()) && (!work.league || MayDiscardLeague())
+           && (!work.tournament || MayDiscardTournament());
 }
 
 void SetSettingsChangedAction(std::function<void()> action)
