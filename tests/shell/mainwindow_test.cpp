@@ -60,6 +60,15 @@ public:
     }
 };
 
+// Escape pressed in window once it is the active window, as a user would.
+void pressEscape(QWidget *window)
+{
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    ProcessUnloads();
+}
+
 QStringList slotsOf(std::span<const QString> list)
 {
     return QStringList(list.begin() + 1, list.end());
@@ -191,7 +200,7 @@ TEST_F(MainWindow, CustomiseTwiceMaximisesTheOneOptionsWindow)
     EXPECT_EQ(loadMain()->findChildren<QMdiSubWindow *>().size(), 1);
 }
 
-TEST_F(MainWindow, AboutShowsOneBoxThatCloseUnloads)
+TEST_F(MainWindow, AboutShowsOneBoxThatCloseOrEscapeUnloads)
 {
     trigger("About");
     trigger("About");
@@ -206,7 +215,9 @@ TEST_F(MainWindow, AboutShowsOneBoxThatCloseUnloads)
     QTest::mouseClick(Find<chameleonButton>(about, "command1"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
     trigger("About");
-    EXPECT_NE(LoadedForm<frmSplash>(), nullptr);
+    ASSERT_NE(LoadedForm<frmSplash>(), nullptr);
+    pressEscape(LoadedForm<frmSplash>());
+    EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
 }
 
 TEST_F(MainWindow, ExitUnloadsWithoutAQuestionAndEndsTheProgram)
@@ -278,6 +289,9 @@ TEST_F(MainWindow, MainHelpHidesAndAddNamesHelpUnloads)
     QTest::mouseClick(Find<QAbstractButton>(help, "cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
+    help->show();
+    pressEscape(help);
+    EXPECT_FALSE(help->isVisible());
 
     Addhelp *names = LoadForm<Addhelp>();
     EXPECT_TRUE(Find<QLabel>(names, "lblDescription")->text().contains(QString::number(kMaxTourEntrants)));
