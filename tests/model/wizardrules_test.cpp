@@ -115,20 +115,12 @@ TEST(WizardRules, ARemovedItemLeavesNoGapAndFreesTheListsLastPlaceOnly)
     }
 }
 
-// The counted part of the question: each kind typed, in the singular for one.
 TEST(WizardRules, LeavingTypedEntriesAsksAboutEachKindCountedAndNothingTypedAsksNothing)
 {
-    const struct {
-        TypedEntries typed;
-        const char *lost;
-    } rows[] = {
-        {{7, 0, 0}, " 7 names "}, {{1, 0, 0}, " 1 name "}, {{0, 2, 0}, " 2 teams "},
-        {{0, 2, 1}, " 2 teams and 1 player "}, {{3, 1, 9}, " 3 names, 1 team and 9 players "},
-    };
     EXPECT_TRUE(DiscardTypedQuestion({}).isEmpty());
-    for (const auto &row : rows)
-        EXPECT_TRUE(DiscardTypedQuestion(row.typed).contains(QLatin1String(row.lost)))
-            << DiscardTypedQuestion(row.typed).toStdString();
+    for (const auto &[typed, lost] : {std::pair<TypedEntries, const char *>{{1, 0, 0}, " 1 name "},
+                                      {{0, 2, 1}, " 2 teams and 1 player "}, {{3, 1, 9}, " 3 names, 1 team and 9 players "}})
+        EXPECT_TRUE(DiscardTypedQuestion(typed).contains(QLatin1String(lost))) << lost;
 }
 
 TEST(WizardRules, TheImportAsksForOneCycleOfTwoCharacterCodes)

@@ -60,15 +60,6 @@ public:
     }
 };
 
-// Escape pressed in window once it is the active window, as a user would.
-void pressEscape(QWidget *window)
-{
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, Qt::Key_Escape);
-    ProcessUnloads();
-}
-
 QStringList slotsOf(std::span<const QString> list)
 {
     return QStringList(list.begin() + 1, list.end());
@@ -215,8 +206,8 @@ TEST_F(MainWindow, AboutShowsOneBoxThatCloseOrEscapeUnloads)
     QTest::mouseClick(Find<chameleonButton>(about, "command1"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
     trigger("About");
-    ASSERT_NE(LoadedForm<frmSplash>(), nullptr);
-    pressEscape(LoadedForm<frmSplash>());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(LoadedForm<frmSplash>()));
+    QTest::keyClick(LoadedForm<frmSplash>(), Qt::Key_Escape);
     EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
 }
 
@@ -290,7 +281,8 @@ TEST_F(MainWindow, MainHelpHidesAndAddNamesHelpUnloads)
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
     help->show();
-    pressEscape(help);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
 
     Addhelp *names = LoadForm<Addhelp>();
