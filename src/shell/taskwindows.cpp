@@ -26,6 +26,12 @@ std::function<bool()> &unsavedTournamentCheck()
     return check;
 }
 
+std::function<bool()> &unsavedNewLeagueCheck()
+{
+    static std::function<bool()> check;
+    return check;
+}
+
 std::function<void()> &settingsChangedAction()
 {
     static std::function<void()> action;
@@ -73,9 +79,15 @@ bool MayDiscardTournament()
     return !unsavedTournamentCheck() || unsavedTournamentCheck()();
 }
 
+void SetUnsavedNewLeagueCheck(std::function<bool()> check)
+{
+    unsavedNewLeagueCheck() = std::move(check);
+}
+
 bool MayDiscardOpenWork(OpenWork work)
 {
-    return (!work.options || MayUnloadOptions()) && (!work.league || MayDiscardLeague())
+    const auto mayDiscardNewLeague = [] { return !unsavedNewLeagueCheck() || unsavedNewLeagueCheck()(); };
+    return (!work.options || MayUnloadOptions()) && (!work.league || (MayDiscardLeague() && mayDiscardNewLeague()))
            && (!work.tournament || MayDiscardTournament());
 }
 

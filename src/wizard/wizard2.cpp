@@ -341,13 +341,18 @@ void Wizard2::Command3_Click()
 
 void Wizard2::command1_Click()
 {
-    int players = 0;
-    for (int t = 1; t <= m_teamCount; ++t)
-        players += squadSize(gTeamSquads[t]);
-    if (!MayLeavePage({.teams = m_teamCount, .players = players}))
+    if (!MayLeavePage(Typed()))
         return;
     UnloadForm<Wizard2>();
     AbandonNewLeague();
+}
+
+TypedEntries Wizard2::Typed() const
+{
+    int players = 0;
+    for (int t = 1; t <= m_teamCount; ++t)
+        players += squadSize(gTeamSquads[t]);
+    return {.teams = m_teamCount, .players = players};
 }
 
 // After a deletion as when the page opens: no team, no players shown.

@@ -187,10 +187,15 @@ void Wizard3::cmdclose_Click()
 
 void Wizard3::command1_Click()
 {
-    if (!MayLeavePage({.names = static_cast<int>(lstClient->count())}))
+    if (!MayLeavePage(Typed()))
         return;
     UnloadForm<Wizard3>();
     AbandonNewLeague();
+}
+
+TypedEntries Wizard3::Typed() const
+{
+    return {.names = static_cast<int>(lstClient->count())};
 }
 
 void Wizard3::ShowCount()
