@@ -78,6 +78,23 @@ NameVerdict CheckNewName(const QStringList &listed, const QString &name, qsizety
     return checkNewName(listed, name, capacity, false);
 }
 
+QString DiscardTypedQuestion(const TypedEntries &typed)
+{
+    QStringList lost;
+    const auto count = [&lost](int n, const char *one, const char *many) {
+        if (n > 0)
+            lost.append(QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many)));
+    };
+    count(typed.names, "name", "names");
+    count(typed.teams, "team", "teams");
+    count(typed.players, "player", "players");
+    if (lost.isEmpty())
+        return {};
+    const QString last = lost.takeLast();
+    const QString all = lost.isEmpty() ? last : lost.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral("Discard the %1 typed?").arg(all);
+}
+
 int CustomFixtureLength(int n)
 {
     return 2 * FixtureEntryCount(n, 1);

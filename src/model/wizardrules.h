@@ -67,6 +67,19 @@ struct PageRefusal {
     QString title, subtitle, text, caption;
 };
 
+// What a page of names holds that leaving it would throw away.
+struct TypedEntries {
+    int names = 0;    // the league's entries listed on the names page
+    int teams = 0;    // the teams listed on the team page
+    int players = 0;  // the players of all those teams
+};
+
+// The question asked before a page is left with entries typed, naming what
+// would be lost, counted: "Discard the 7 names typed?", "Discard the 2 teams
+// and 9 players typed?". Empty when nothing was typed: the page then goes
+// without a question.
+QString DiscardTypedQuestion(const TypedEntries &typed);
+
 // The characters of one cycle of a custom fixture string for n entries: two
 // for each entry code, n * (n - 1) codes.
 int CustomFixtureLength(int n);

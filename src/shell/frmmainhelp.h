@@ -1,5 +1,5 @@
 #pragma once
-// frmmainhelp: the main menu's help panel. Close only hides it.
+// frmmainhelp: the main menu's help panel. Close (or Escape) only hides it.
 
 #include <QWidget>
 

@@ -47,6 +47,7 @@ frmSplash::frmSplash()
     InArial(lblCompanyProduct, 24, true);
     SetFixedSizeInTwips(this, kWindowSize);
     imgLogo->setPixmap(LogoPicture(imgLogo->width()));
+    command1->setCancel(true);
     connect(command1, &QAbstractButton::clicked, this, [] { UnloadForm<frmSplash>(); });
     connect(Label5, &LinkLabel::clicked, this, [] { StartExplorer(QLatin1String(kWebAddress)); });
     Form_Load();

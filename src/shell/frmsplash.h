@@ -1,5 +1,5 @@
 #pragma once
-// frmSplash: the about box, modeless; Close unloads it.
+// frmSplash: the about box, modeless; Close (or Escape) unloads it.
 
 #include <QWidget>
 

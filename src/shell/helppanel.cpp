@@ -39,6 +39,7 @@ chameleonButton *AddHelpButton(QWidget *panel, const QString &caption)
 {
     chameleonButton *button = MakeButton(panel, "cmdOK", caption);
     button->setFixedSize(90, 28);
+    button->setCancel(true);
     auto *row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(button);

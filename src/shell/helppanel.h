@@ -13,7 +13,7 @@ void AddHelpText(QWidget *panel, const char *name, const QString &text, bool hea
 
 class chameleonButton;
 
-// Adds the panel's "cmdOK" button below its texts.
+// Adds the panel's "cmdOK" button below its texts; Escape presses it.
 chameleonButton *AddHelpButton(QWidget *panel, const QString &caption);
 
 } // namespace fixtora

@@ -346,7 +346,7 @@ void Main::Exit_Click()
         box->activateWindow();
         return;
     }
-    if (!MayUnloadOptions() || !MayDiscardLeague() || !MayDiscardTournament())
+    if (!MayDiscardOpenWork())
         return;
     m_ending = true;
     UnloadForm<MainWizard>();

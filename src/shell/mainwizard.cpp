@@ -190,13 +190,13 @@ void MainWizard::Timer1_Timer()
     }
 }
 
-// A changed option first, then unsaved changes: their question (save, don't
-// save or stay) is the only one. Otherwise only a league in a file is worth
-// asking about; true to go on.
+// A changed option, the league's unsaved changes, an unsaved tournament:
+// their questions (save, don't save or stay) are the only ones. Otherwise
+// only a league in a file is worth asking about; true to go on.
 bool MainWizard::CloseQuestion()
 {
     const bool askedToSave = gLeagueChanged;
-    return MayUnloadOptions() && MayDiscardLeague()
+    return MayDiscardOpenWork()
            && (askedToSave || !gLeagueOnDisk ||
                SystemQuestion(QStringLiteral("This will close your existing league(Y/N)?")));
 }
@@ -293,8 +293,13 @@ void MainWizard::printweeklyscores_Click()
     HideMenu();
 }
 
+// A new tournament takes the place of the one in the chart, asked about
+// first; the league stays open.
 void MainWizard::tournie_Click()
 {
+    if (!MayDiscardOpenWork(kTournamentOnly))
+        return;
+    UnloadTaskWindow(TaskWindow::Tournieform);
     ShowTaskWindow(TaskWindow::tourwiz);
 }
 

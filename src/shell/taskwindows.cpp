@@ -1,5 +1,7 @@
 #include "shell/taskwindows.h"
 
+#include "shell/customise.h"
+
 #include <QHash>
 
 namespace fixtora {
@@ -19,6 +21,12 @@ std::function<bool()> &unsavedLeagueCheck()
 }
 
 std::function<bool()> &unsavedTournamentCheck()
+{
+    static std::function<bool()> check;
+    return check;
+}
+
+std::function<bool()> &unsavedNewLeagueCheck()
 {
     static std::function<bool()> check;
     return check;
@@ -69,6 +77,18 @@ void SetUnsavedTournamentCheck(std::function<bool()> check)
 bool MayDiscardTournament()
 {
     return !unsavedTournamentCheck() || unsavedTournamentCheck()();
+}
+
+void SetUnsavedNewLeagueCheck(std::function<bool()> check)
+{
+    unsavedNewLeagueCheck() = std::move(check);
+}
+
+bool MayDiscardOpenWork(OpenWork work)
+{
+    const auto mayDiscardNewLeague = [] { return !unsavedNewLeagueCheck() || unsavedNewLeagueCheck()(); };
+    return (!work.options || MayUnloadOptions()) && (!work.league || (MayDiscardLeague() && mayDiscardNewLeague()))
+           && (!work.tournament || MayDiscardTournament());
 }
 
 void SetSettingsChangedAction(std::function<void()> action)

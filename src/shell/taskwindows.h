@@ -57,6 +57,28 @@ bool MayDiscardLeague();
 void SetUnsavedTournamentCheck(std::function<bool()> check);
 bool MayDiscardTournament();
 
+// Asked with the league's check: the new-league wizard registers here the
+// question its pages ask before the names, teams or players typed on them
+// are thrown away; with none registered, go on.
+void SetUnsavedNewLeagueCheck(std::function<bool()> check);
+
+// What a way out of the open work throws away. Exit, Create New League and
+// Open League end all of it; starting a tournament ends only the tournament
+// (the league and the options stay as they are).
+struct OpenWork {
+    bool options = true;     // the options dialog's changes not yet stored
+    bool league = true;      // the open league's unsaved changes, or the new league's entries
+    bool tournament = true;  // the tournament chart's unsaved changes
+};
+inline constexpr OpenWork kTournamentOnly{false, false, true};
+
+// May the open work go? The one check before every way out: each part that
+// work names is asked about in that order (MayUnloadOptions,
+// MayDiscardLeague and the new league's check, MayDiscardTournament), and the
+// first answer that keeps
+// its part stops the way out. True to go on.
+[[nodiscard]] bool MayDiscardOpenWork(OpenWork work = {});
+
 // Run once the options dialog has stored new settings, so that a screen on
 // view shows at once what they change (the fixtures screen registers its
 // redraw here: the round word, the dates, the sides by the home-and-away

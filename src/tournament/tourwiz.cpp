@@ -7,6 +7,7 @@
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
+#include "shell/taskwindows.h"
 #include "tournament/tournieform.h"
 #include "ui/centredpage.h"
 #include "ui/chameleonbutton.h"
@@ -214,9 +215,12 @@ void tourwiz::cmdHelp_Click()
 }
 
 // The named entrants first, then as many numbered ones as the count typed
-// on the first page asks for.
+// on the first page asks for. A tournament still in the chart is asked about
+// before this one takes its place.
 void tourwiz::cmdStart_Click()
 {
+    if (!MayDiscardOpenWork(kTournamentOnly))
+        return;
     const QStringList names = Names();
     SetUpTournament(std::max(m_players, static_cast<int>(names.size())), names);
     gTourTitle = txtTitle->text().trimmed();

@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -61,7 +62,7 @@ customdates::customdates()
       HelpFrame(MakeFrame(this, "HelpFrame")),
       helptext(InArial(MakeReadOnlyText(HelpFrame, "helptext",
                                         QStringLiteral("Below are the game you have created together with the dates "
-                                                       "that each will will take place.  You can change any date you "
+                                                       "that each will take place.  You can change any date you "
                                                        "wish.  The dates do not need to be in sequence but note that "
                                                        "you cannot sort them.  This is to allow for maximum "
                                                        "flexibility. Click Ok to go back to the summary screen.")),
@@ -236,6 +237,14 @@ bool customdates::eventFilter(QObject *watched, QEvent *event)
         && watched == DTPicker1[m_unreportedRow]->calendarWidget()->window())
         QTimer::singleShot(0, this, [this, row = std::exchange(m_unreportedRow, -1)] { ReportDate(row); });
     return QWidget::eventFilter(watched, event);
+}
+
+void customdates::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        UnloadForm<customdates>();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 // From now on the summary page and the fixtures screen keep these dates; the

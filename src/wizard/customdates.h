@@ -27,6 +27,10 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Escape closes the editor other than by OK: the dates already stored
+    // stay, and the summary page is in front again. While a calendar is open
+    // Escape closes only the calendar (it takes the key first).
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void BuildFrames();

@@ -127,7 +127,7 @@ void Wizard1::BuildFrame()
     // Return anywhere on the page is Next (unless a button has the keyboard),
     // Esc is Cancel; a screen reader names each box by its label.
     command2->setDefault(true);
-    command1->setCancel(true);
+    SetCancelButton(command1);
     Label1->setBuddy(Text1);
     Label5->setBuddy(text2);
     Label3->setBuddy(text3);

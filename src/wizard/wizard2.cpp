@@ -39,6 +39,12 @@ const QStringList kScoringSystems{QStringLiteral("WinLoseDraw"), QStringLiteral(
 
 const QString kNoTeamChosen = QStringLiteral("Names in Team: none selected");
 
+// The players named in a row of gTeamSquads (its places 1..16).
+int squadSize(std::span<const QString> row)
+{
+    return static_cast<int>(std::count_if(row.begin() + 1, row.end(), [](const QString &p) { return !p.isEmpty(); }));
+}
+
 // Buttons side by side, 8 pixels apart.
 QHBoxLayout *buttonRow(std::initializer_list<QWidget *> buttons)
 {
@@ -111,7 +117,7 @@ void Wizard2::BuildFrame()
     teamlist->setAccessibleName(QStringLiteral("Teams"));
     TeamAdd->setAccessibleName(QStringLiteral("Add Team"));
     cmdadd->setAccessibleName(QStringLiteral("Add Player"));
-    command1->setCancel(true);
+    SetCancelButton(command1);
     CentreFrameInPage();
 }
 
@@ -239,7 +245,7 @@ void Wizard2::TeamDelete_Click()
     }
     const int row = teamlist->row(selected.first());
     const auto &squad = gTeamSquads[row + 1];
-    const auto players = std::count_if(squad.begin() + 1, squad.end(), [](const QString &p) { return !p.isEmpty(); });
+    const int players = squadSize(squad);
     if (players > 0 && !AskYesNo(QStringLiteral("Delete Team"),
                                  QStringLiteral("The team %1 has %2 player(s).  Delete the team and its players?")
                                      .arg(squad[0])
@@ -335,8 +341,18 @@ void Wizard2::Command3_Click()
 
 void Wizard2::command1_Click()
 {
+    if (!MayLeavePage(Typed()))
+        return;
     UnloadForm<Wizard2>();
     AbandonNewLeague();
+}
+
+TypedEntries Wizard2::Typed() const
+{
+    int players = 0;
+    for (int t = 1; t <= m_teamCount; ++t)
+        players += squadSize(gTeamSquads[t]);
+    return {.teams = m_teamCount, .players = players};
 }
 
 // After a deletion as when the page opens: no team, no players shown.

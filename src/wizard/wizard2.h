@@ -23,6 +23,10 @@ class Wizard2 : public WizardPage {
 public:
     Wizard2();
 
+    // The teams listed and their players, which leaving the page would throw
+    // away.
+    TypedEntries Typed() const;
+
 private:
     void BuildFrame();
     QLayout *TeamColumn();

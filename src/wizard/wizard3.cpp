@@ -99,7 +99,7 @@ void Wizard3::BuildFrame()
     ChainTabOrder({txtName, help[0], cmdadd, help[1], lstClient, cmdremove, help[2], cmdclear, help[3], help[4],
                    command1, cmdclose});
     setFocusProxy(txtName);
-    command1->setCancel(true);
+    SetCancelButton(command1);
     CentreFrameInPage();
 }
 
@@ -187,8 +187,15 @@ void Wizard3::cmdclose_Click()
 
 void Wizard3::command1_Click()
 {
+    if (!MayLeavePage(Typed()))
+        return;
     UnloadForm<Wizard3>();
     AbandonNewLeague();
+}
+
+TypedEntries Wizard3::Typed() const
+{
+    return {.names = static_cast<int>(lstClient->count())};
 }
 
 void Wizard3::ShowCount()

@@ -18,6 +18,9 @@ class Wizard3 : public WizardPage {
 public:
     Wizard3();
 
+    // The names listed, which leaving the page would throw away.
+    TypedEntries Typed() const;
+
 private:
     void BuildFrame();
     void ConnectHandlers();

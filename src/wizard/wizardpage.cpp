@@ -10,7 +10,9 @@
 #include "ui/messagebox.h"
 #include "ui/programbutton.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -22,6 +24,7 @@ namespace {
 
 constexpr QSize kButtonSize(96, 30);
 constexpr QSize kQuestionSize(26, 26);
+constexpr int kQuestionIcon = 4;
 
 PageRefusal entryCountRefusal()
 {
@@ -123,6 +126,29 @@ void WizardPage::UsePlainFont()
             SetArialFont(control, 9, false);
 }
 
+void WizardPage::SetCancelButton(chameleonButton *cancel)
+{
+    m_cancel = cancel;
+}
+
+void WizardPage::keyPressEvent(QKeyEvent *event)
+{
+    if (m_cancel && m_cancel->isEnabled() && event->matches(QKeySequence::Cancel))
+        m_cancel->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void WizardPage::closeEvent(QCloseEvent *event)
+{
+    if (!m_cancel) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    m_cancel->click();
+}
+
 QString CaptionText(const QString &name)
 {
     return QString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -162,6 +188,12 @@ void RefuseNewName(NameList list, NameVerdict verdict, QLineEdit *box)
     ShowRefusal(nameRefusal(list, verdict));
     box->clear();
     box->setFocus();
+}
+
+bool MayLeavePage(const TypedEntries &typed)
+{
+    const QString question = DiscardTypedQuestion(typed);
+    return question.isEmpty() || AskYesNo(QStringLiteral("Cancel New League"), question, MessageResult::No, kQuestionIcon);
 }
 
 void AbandonNewLeague()

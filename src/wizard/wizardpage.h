@@ -3,7 +3,7 @@
 // inside Main with its controls in one frame, kept centred in the page and in
 // reach by scrolling on a small screen (CentreInPage). Refusals go to the
 // program's message box with one "OK"; Cancel abandons the new league and
-// brings the main menu back.
+// brings the main menu back, asking first when names typed would be lost.
 
 #include "model/wizardrules.h"
 
@@ -32,8 +32,19 @@ protected:
     // The frame's controls (buttons aside) in the page's plain font; the
     // frame's caption stays bold.
     void UsePlainFont();
+    // cancel is the page's Cancel: Escape presses it, and so does the close
+    // box, which then leaves the page only as Cancel does. Escape is taken
+    // as it comes up from the control that has the keyboard, not as a
+    // shortcut, so that while a list, menu or calendar of the page is open
+    // it closes that popup alone.
+    void SetCancelButton(chameleonButton *cancel);
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
     QGroupBox *frame;
+
+private:
+    chameleonButton *m_cancel = nullptr;
 };
 
 // A count label: a small sunken panel (a label of ui/controls.h).
@@ -67,6 +78,13 @@ void RefuseEntryCount(QWidget *box = nullptr);
 // the keyboard back in box, its text selected for typing over, or box emptied
 // when the name is listed already. An empty squad player name is ignored.
 void RefuseNewName(NameList list, NameVerdict verdict, QLineEdit *box);
+
+// Asked before a page with entries typed is left for the main menu (Cancel,
+// Escape, the close box): the user says first whether they go, in the
+// program's box (the question is about the page's own step; the answer that
+// keeps them is the default). Nothing typed: no question. True when the page
+// may go.
+bool MayLeavePage(const TypedEntries &typed);
 
 // The league model is reset and the main menu loaded afresh in the page's
 // place; the caller unloads its page.

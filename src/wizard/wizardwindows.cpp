@@ -19,6 +19,14 @@ void RegisterWizardWindows()
     RegisterTaskWindow(TaskWindow::Wizard5, {ShowSummaryPage, UnloadSummaryPage});
     RegisterTaskWindow(TaskWindow::import, {ShowImport, UnloadForm<import>});
     RegisterTaskWindow(TaskWindow::customdates, {ShowRoundDateEditor, UnloadForm<customdates>});
+    // The page of names or teams stays loaded behind the summary until the
+    // fixtures screen takes the new league over.
+    SetUnsavedNewLeagueCheck([] {
+        if (const Wizard3 *names = LoadedForm<Wizard3>())
+            return MayLeavePage(names->Typed());
+        const Wizard2 *teams = LoadedForm<Wizard2>();
+        return !teams || MayLeavePage(teams->Typed());
+    });
 }
 
 } // namespace fixtora

@@ -117,6 +117,14 @@ TEST(WizardRules, ARemovedItemLeavesNoGapAndFreesTheListsLastPlaceOnly)
     }
 }
 
+TEST(WizardRules, LeavingTypedEntriesAsksAboutEachKindCountedAndNothingTypedAsksNothing)
+{
+    EXPECT_TRUE(DiscardTypedQuestion({}).isEmpty());
+    for (const auto &[typed, lost] : {std::pair<TypedEntries, const char *>{{1, 0, 0}, " 1 name "},
+                                      {{0, 2, 1}, " 2 teams and 1 player "}, {{3, 1, 9}, " 3 names, 1 team and 9 players "}})
+        EXPECT_TRUE(DiscardTypedQuestion(typed).contains(QLatin1String(lost))) << lost;
+}
+
 TEST(WizardRules, TheImportAsksForOneCycleOfTwoCharacterCodes)
 {
     const struct {

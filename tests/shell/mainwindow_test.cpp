@@ -191,7 +191,7 @@ TEST_F(MainWindow, CustomiseTwiceMaximisesTheOneOptionsWindow)
     EXPECT_EQ(loadMain()->findChildren<QMdiSubWindow *>().size(), 1);
 }
 
-TEST_F(MainWindow, AboutShowsOneBoxThatCloseUnloads)
+TEST_F(MainWindow, AboutShowsOneBoxThatCloseOrEscapeUnloads)
 {
     trigger("About");
     trigger("About");
@@ -206,7 +206,9 @@ TEST_F(MainWindow, AboutShowsOneBoxThatCloseUnloads)
     QTest::mouseClick(Find<chameleonButton>(about, "command1"), Qt::LeftButton);
     EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
     trigger("About");
-    EXPECT_NE(LoadedForm<frmSplash>(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(LoadedForm<frmSplash>()));
+    QTest::keyClick(LoadedForm<frmSplash>(), Qt::Key_Escape);
+    EXPECT_EQ(LoadedForm<frmSplash>(), nullptr);
 }
 
 TEST_F(MainWindow, ExitUnloadsWithoutAQuestionAndEndsTheProgram)
@@ -278,6 +280,10 @@ TEST_F(MainWindow, MainHelpHidesAndAddNamesHelpUnloads)
     QTest::mouseClick(Find<QAbstractButton>(help, "cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(LoadedForm<frmmainhelp>(), help);
+    help->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 
     Addhelp *names = LoadForm<Addhelp>();
     EXPECT_TRUE(Find<QLabel>(names, "lblDescription")->text().contains(QString::number(kMaxTourEntrants)));

@@ -192,7 +192,25 @@ TEST_F(MainMenu, TheTaskButtonsSetTheCaptionRequestAndShowTheirWindows)
     click("printweeklyscores");
     EXPECT_TRUE(gFixturesClosed);
     EXPECT_FALSE(menu()->isVisible());
-    EXPECT_EQ(taskEvents, QStringList({"show Tableform", "show tourwiz", "show PrintWeekly"}));
+    EXPECT_EQ(taskEvents, QStringList({"show Tableform", "unload Tournieform", "show tourwiz", "show PrintWeekly"}));
+}
+
+// The league is let go, the tournament kept: no way out goes further.
+TEST_F(MainMenu, EveryWayOutAsksAboutTheOpenWorkItWouldEnd)
+{
+    QStringList asked;
+    SetUnsavedLeagueCheck([&asked] { return !(asked << "league").isEmpty(); });
+    SetUnsavedTournamentCheck([&asked] { return (asked << "tournament").isEmpty(); });
+    for (const auto &[way, asks] : {std::pair{"createtable", "league tournament"}, {"opentable", "league tournament"},
+                                    {"tournie", "tournament"}, {"Exit", "league tournament"}}) {
+        asked.clear();
+        QString(way) == "Exit" ? Find<QAction>(LoadForm<Main>(), "Exit")->trigger() : click(way);
+        EXPECT_EQ(asked.join(' '), asks) << way;
+    }
+    EXPECT_TRUE(taskEvents.isEmpty());
+    EXPECT_EQ(programEnds, 0);
+    SetUnsavedLeagueCheck({});
+    SetUnsavedTournamentCheck({});
 }
 
 TEST_F(MainMenu, EachHelpButtonOpensItsBalloonUnderItsTask)

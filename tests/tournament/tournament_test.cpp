@@ -644,14 +644,23 @@ TEST_F(Tournament, CloseAsksToSaveAnUnsavedTournament)
     }
     EXPECT_EQ(programEnds, 0);
 
+    ShowTaskWindow(TaskWindow::tourwiz);  // a new tournament's start asks first
+    next("4");
+    {
+        BoxAnswers boxes({"Cancel"});
+        ClickOn(LoadedForm<tourwiz>(), "cmdStart");
+        EXPECT_EQ(boxes.seen().size(), 1);
+    }
+    UnloadForm<tourwiz>();
+
     // Opened again from the main menu; a damaged file is refused there.
     const QString damaged = dir.filePath("damaged.tr");
     test::writeAll(damaged, "not a tournament");
     for (const QString &file : {damaged, dir.filePath("cup.tr")}) {
         SetFileChooser([&file](const FileDialogRequest &) { return file; });
-        BoxAnswers boxes;
+        BoxAnswers boxes({"Don't Save"});
         ClickOn(LoadForm<MainWizard>(), "opentable");
-        EXPECT_EQ(boxes.seen().size(), file == damaged) << file.toStdString();
+        EXPECT_EQ(boxes.seen().size(), file == damaged ? 2 : 0) << file.toStdString();
         EXPECT_EQ(LoadedForm<Tournieform>() != nullptr, file != damaged);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "model/league.h"
 #include "model/leaguefile.h"
+#include "model/wizardrules.h"
 #include "platform/shortdate.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
@@ -16,6 +17,7 @@
 #include "wizard/wizard3.h"
 #include "wizard/wizard5.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -195,6 +197,27 @@ TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMe
         Tick();
         EXPECT_EQ(LoadForm<Main>()->Caption(), CurrentLeagueCaption(QString())) << row.page;
     }
+}
+
+// Cancel, the close box and Create New League answered No, then Escape Yes.
+TEST_F(EntryPages, LeavingTypedEntriesAsksFirstAndEscapeClosesAnOpenListOnly)
+{
+    OpenEntriesPage(true);
+    Wizard2 *page = LoadedForm<Wizard2>();
+    AddEach(page, "Teamtxt", "TeamAdd", Names(2));
+    choose(page, "teamlist", 0);
+    AddEach(page, "txtName", "cmdadd", Names(1));
+    BoxAnswers boxes({"No", "No", "No", "Yes"});
+    Find<QComboBox>(page, "list1")->showPopup();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(Find<QComboBox>(page, "list1")->view()->isVisible());
+    Click(page, "command1");
+    page->parentWidget()->close();
+    Click(LoadForm<MainWizard>(), "createtable");  // as from the menu with the page minimised
+    EXPECT_TRUE(page->isVisible());
+    QTest::keyClick(Find<QWidget>(page, "Teamtxt"), Qt::Key_Escape);
+    EXPECT_EQ(boxes.texts(), QStringList(4, DiscardTypedQuestion({0, 2, 1})));
+    EXPECT_EQ(LoadedForm<Wizard2>(), nullptr);
 }
 
 // ---- Names page ----------------------------------------------------------------
@@ -472,7 +495,7 @@ TEST_F(EntryPages, TeamNextChecksTheScoringSystemFirstThenTheCount)
             EXPECT_EQ(boxes.seen()[0].title, row.subtitleTitle);
             const bool scoringRefused = row.scoringCode == 0;
             EXPECT_EQ(boxes.seen()[0].text.startsWith("You must select a valid scoring type"), scoringRefused);
-            Click(LoadedForm<Wizard2>(), "command1");
+            StartAgain();
         } else {
             EXPECT_TRUE(boxes.seen().isEmpty()) << row.scoring;
             ASSERT_NE(LoadedForm<Wizard5>(), nullptr);

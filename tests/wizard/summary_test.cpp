@@ -415,6 +415,14 @@ TEST_F(RoundDates, TheSummaryPageOpensTheEditorWhoseOkHandsItTheDates)
     EXPECT_EQ(gScores[1], "-1");
 }
 
+TEST_F(RoundDates, EscapeClosesTheEditorLeavingItsDatesPending)
+{
+    editor(4, 1);
+    QTest::keyClick(picker(0), Qt::Key_Escape);
+    EXPECT_EQ(LoadedForm<customdates>(), nullptr);
+    EXPECT_TRUE(gDatesPending);
+}
+
 TEST_F(RoundDates, TheHelpPanelOpensTheHelpAndItsCloseTurnsTheBalloonsOff)
 {
     const struct {
