@@ -75,8 +75,7 @@ inline constexpr OpenWork kTournamentOnly{false, false, true};
 // May the open work go? The one check before every way out: each part that
 // work names is asked about in that order (MayUnloadOptions,
 // MayDiscardLeague and the new league's check, MayDiscardTournament), and the
-// first answer that keeps
-// its part stops the way out. True to go on.
+// first answer that keeps its part stops the way out. True to go on.
 [[nodiscard]] bool MayDiscardOpenWork(OpenWork work = {});
 
 // Run once the options dialog has stored new settings, so that a screen on

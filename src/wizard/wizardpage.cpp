@@ -1,6 +1,7 @@
 #include "wizard/wizardpage.h"
 
 #include "model/league.h"
+#include "platform/systembox.h"
 #include "shell/forms.h"
 #include "shell/mainwindow.h"
 #include "shell/mainwizard.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr QSize kButtonSize(96, 30);
 constexpr QSize kQuestionSize(26, 26);
-constexpr int kQuestionIcon = 4;
 
 PageRefusal entryCountRefusal()
 {
@@ -193,7 +193,7 @@ void RefuseNewName(NameList list, NameVerdict verdict, QLineEdit *box)
 bool MayLeavePage(const TypedEntries &typed)
 {
     const QString question = DiscardTypedQuestion(typed);
-    return question.isEmpty() || AskYesNo(QStringLiteral("Cancel New League"), question, MessageResult::No, kQuestionIcon);
+    return question.isEmpty() || SystemConfirm(question, QStringLiteral("Discard"));
 }
 
 void AbandonNewLeague()

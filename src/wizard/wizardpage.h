@@ -80,10 +80,9 @@ void RefuseEntryCount(QWidget *box = nullptr);
 void RefuseNewName(NameList list, NameVerdict verdict, QLineEdit *box);
 
 // Asked before a page with entries typed is left for the main menu (Cancel,
-// Escape, the close box): the user says first whether they go, in the
-// program's box (the question is about the page's own step; the answer that
-// keeps them is the default). Nothing typed: no question. True when the page
-// may go.
+// Escape, the close box): the user says first whether they go, Discard or
+// Cancel, Cancel the default (SystemConfirm, as any question before a step
+// that undoes work). Nothing typed: no question. True when the page may go.
 bool MayLeavePage(const TypedEntries &typed);
 
 // The league model is reset and the main menu loaded afresh in the page's

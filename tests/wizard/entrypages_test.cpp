@@ -199,7 +199,7 @@ TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMe
     }
 }
 
-// Cancel, the close box and Create New League answered No, then Escape Yes.
+// Cancel, the close box and Create New League answered Cancel, then Escape Discard.
 TEST_F(EntryPages, LeavingTypedEntriesAsksFirstAndEscapeClosesAnOpenListOnly)
 {
     OpenEntriesPage(true);
@@ -207,7 +207,7 @@ TEST_F(EntryPages, LeavingTypedEntriesAsksFirstAndEscapeClosesAnOpenListOnly)
     AddEach(page, "Teamtxt", "TeamAdd", Names(2));
     choose(page, "teamlist", 0);
     AddEach(page, "txtName", "cmdadd", Names(1));
-    BoxAnswers boxes({"No", "No", "No", "Yes"});
+    BoxAnswers boxes({"Cancel", "Cancel", "Cancel", "Discard"});
     Find<QComboBox>(page, "list1")->showPopup();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(Find<QComboBox>(page, "list1")->view()->isVisible());
