@@ -1,6 +1,7 @@
 #include "table/tabledrawing.h"
 
 #include "platform/drawtarget.h"
+#include "shelltest.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -98,31 +99,12 @@ TEST(TableDrawing, ColumnsStandSideBySideWithTheirHeadingsAndCells)
     }
 }
 
-// Every heading and cell a screen reader reads is drawn inside the place it
-// reports.
-void expectReadWhereDrawn(const RecordingTarget &target, const TextGrid &grid)
-{
-    const auto drawnIn = [&](const QString &text, const QRectF &place) {
-        const QList<Item> texts = target.TextItems();
-        return text.trimmed().isEmpty() || std::any_of(texts.begin(), texts.end(), [&](const Item &item) {
-                   return item.text.trimmed() == text.trimmed() && place.contains(item.x1 + 1e-6, item.y1 + 1e-6);
-               });
-    };
-    ASSERT_EQ(grid.headingPlaces.size(), grid.headings.size());
-    ASSERT_EQ(grid.places.size(), grid.rows.size());
-    for (qsizetype c = 0; c < grid.headings.size(); ++c)
-        EXPECT_TRUE(drawnIn(grid.headings[c], grid.headingPlaces[c])) << grid.headings[c].toStdString();
-    for (qsizetype r = 0; r < grid.rows.size(); ++r)
-        for (qsizetype c = 0; c < grid.rows[r].size(); ++c)
-            EXPECT_TRUE(drawnIn(grid.rows[r][c], grid.places[r].value(c))) << r << "," << c;
-}
-
 TEST(TableDrawing, EveryRowPrintsItsCellsInTheirColumns)
 {
     RecordingTarget target;
     DrawLeagueTable(target, fourRows(), drawing({"Index", "Name", "Nonsense", "+", "Points"}));
     const TextGrid read = LeagueTableText(fourRows(), drawing({"Index", "Name", "Nonsense", "+", "Points"}));
-    expectReadWhereDrawn(target, read);
+    ExpectReadWhereDrawn(target, read);
     EXPECT_EQ(read.headerColumn, 1) << "a row is headed by its name";
     const struct {
         const char *text;
@@ -286,7 +268,7 @@ TEST(TableDrawing, TheRankingDrawsItsGridHeadingsAndEveryRow)
             expected << QStringLiteral(" %1 ").arg(i) << QStringLiteral("T1 P%1").arg(i)
                      << QStringLiteral(" %1 ").arg(i) << " 1 " << " 0 " << " 7.5 " << " 0 ";
         EXPECT_EQ(target.Texts(), expected) << c.players << " players";
-        expectReadWhereDrawn(target, PlayerRankingText(ranking, "Tuesday Pool", QString(), "Frame"));
+        ExpectReadWhereDrawn(target, PlayerRankingText(ranking, "Tuesday Pool", QString(), "Frame"));
         const std::string label = std::to_string(c.players) + " players";
         expectWithinPicture(target, label.c_str());
     }

@@ -361,4 +361,20 @@ AccessibilityProblems FindAccessibilityProblems(QWidget *window)
     return found;
 }
 
+void ExpectReadWhereDrawn(const RecordingTarget &target, const TextGrid &grid)
+{
+    const QList<RecordingTarget::Item> texts = target.TextItems();
+    const auto drawnIn = [&](const QString &text, const QRectF &place) {
+        return text.trimmed().isEmpty() || std::ranges::any_of(texts, [&](const RecordingTarget::Item &item) {
+                   return item.text.trimmed() == text.trimmed() && place.contains(item.x1 + 1e-6, item.y1 + 1e-6);
+               });
+    };
+    ASSERT_EQ(grid.places.size(), grid.rows.size());
+    for (qsizetype c = 0; c < grid.headingPlaces.size(); ++c)
+        EXPECT_TRUE(drawnIn(grid.headings.value(c), grid.headingPlaces[c])) << grid.headings.value(c).toStdString();
+    for (qsizetype r = 0; r < grid.rows.size(); ++r)
+        for (qsizetype c = 0; c < grid.rows[r].size(); ++c)
+            EXPECT_TRUE(drawnIn(grid.rows[r][c], grid.places[r].value(c))) << r << "," << c;
+}
+
 } // namespace fixtora

@@ -9,8 +9,10 @@
 // no window of the program may still be showing (a box left unanswered, a
 // window the test forgot).
 
+#include "platform/drawtarget.h"
 #include "shell/shellplatform.h"
 #include "shell/taskwindows.h"
+#include "ui/accessibletable.h"
 
 #include <QList>
 #include <QMap>
@@ -138,5 +140,9 @@ QMap<QString, QStringList> AccessKeys(QWidget *window);
 // no name, boxes with no name or no label of their own, names shared by controls.
 struct AccessibilityProblems { QStringList unnamed, unlabelled, repeated; };
 AccessibilityProblems FindAccessibilityProblems(QWidget *window);
+
+// Every heading and cell of grid that a screen reader reads is drawn on target
+// inside the place it reports (headings only where the grid places them).
+void ExpectReadWhereDrawn(const RecordingTarget &target, const TextGrid &grid);
 
 } // namespace fixtora
