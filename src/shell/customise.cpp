@@ -152,6 +152,14 @@ QLabel *namingLabel(const char *caption, QWidget *control)
     return namingLabel(QString::fromLatin1(caption), control);
 }
 
+// The bubble-help button shows the setting as its caption; its label names
+// it for a screen reader, which then hears the setting too.
+void showBubbleHelp(chameleonButton *button, bool on)
+{
+    button->setCaption(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    button->setAccessibleName(QStringLiteral("Bubble help is ") + button->Caption());
+}
+
 } // namespace
 
 customise::customise()
@@ -362,7 +370,7 @@ void customise::Form_Load()
     Check5->setChecked(gAddGamesPerMatch);
     Check6->setChecked(gHomeAwayRule);
     Check2->setText(Text5->text() + QStringLiteral(" is visible"));
-    Command14->setCaption(gBubbleHelp == 0 ? QStringLiteral("Off") : QStringLiteral("On"));
+    showBubbleHelp(Command14, gBubbleHelp != 0);
     Text1->setText(gEachGameIs);
     Text8->setText(gPointsForWin);
     Text7->setText(gPointsForDraw);
@@ -422,7 +430,7 @@ void customise::Command14_Click()
 {
     const bool turnOn = Command14->Caption() != QLatin1String("On");
     if (StoreAtOnce(kRegBubbleHelp, BoolText(turnOn)))
-        Command14->setCaption(turnOn ? QStringLiteral("On") : QStringLiteral("Off"));
+        showBubbleHelp(Command14, turnOn);
 }
 
 void customise::Text5_Change(const QString &text)

@@ -130,6 +130,7 @@ TEST_F(CustomiseTest, BubbleHelpButtonFlipsAndStoresAtOnce)
     QAbstractButton *button = Button("Command14");
     button->click();
     EXPECT_EQ(button->text(), "On");
+    EXPECT_TRUE(button->accessibleName().endsWith(button->text())) << "a screen reader hears the setting";
     EXPECT_EQ(Reg(kRegBubbleHelp), "1");
     button->click();
     EXPECT_EQ(button->text(), "Off");
