@@ -17,7 +17,6 @@
 #include "wizard/wizard3.h"
 #include "wizard/wizard5.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -199,7 +198,6 @@ TEST_F(EntryPages, CancelOrEscapeOnEveryEntryPageAbandonsTheLeagueAndBringsTheMe
     }
 }
 
-// Cancel, the close box and Create New League answered Cancel, then Escape Discard.
 TEST_F(EntryPages, LeavingTypedEntriesAsksFirstAndEscapeClosesAnOpenListOnly)
 {
     OpenEntriesPage(true);
@@ -207,10 +205,10 @@ TEST_F(EntryPages, LeavingTypedEntriesAsksFirstAndEscapeClosesAnOpenListOnly)
     AddEach(page, "Teamtxt", "TeamAdd", Names(2));
     choose(page, "teamlist", 0);
     AddEach(page, "txtName", "cmdadd", Names(1));
-    BoxAnswers boxes({"Cancel", "Cancel", "Cancel", "Discard"});
+    BoxAnswers boxes({"Cancel", "Cancel", "Cancel", "Discard"});  // Cancel, close box, Create New League; Escape
     Find<QComboBox>(page, "list1")->showPopup();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(Find<QComboBox>(page, "list1")->view()->isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the open list closes, the page stays";
     Click(page, "command1");
     page->parentWidget()->close();
     Click(LoadForm<MainWizard>(), "createtable");  // as from the menu with the page minimised
