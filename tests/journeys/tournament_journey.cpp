@@ -58,10 +58,9 @@ TEST_F(TournamentJourney, SixteenEntrantsToAChampionSavedPrintedAndOpenedAgain)
             Press(Qt::Key_Up);
     }
     EXPECT_EQ(Champion(16), "Ann");
-    QAccessibleInterface *cell =
-        QAccessible::queryAccessibleInterface(Control<QWidget>("Tournieform", "piccy"))->focusChild();
-    ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->text(QAccessible::Name), SlotDescription(16, 31));
+    QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(Control<QWidget>("Tournieform", "piccy"));
+    ASSERT_NE(chart->focusChild(), nullptr);
+    EXPECT_EQ(chart->focusChild()->text(QAccessible::Name), SlotDescription(16, 31));
     Snapshot("champion");
     const QString file = File(QStringLiteral("cup"));
     {

@@ -166,16 +166,13 @@ TEST(TournamentRule, NamesAnEntrantCanBeGiven)
 {
     const QStringList entered{"Ann", "Bob", "Zo\u00eb"};
     const std::pair<QString, bool> rows[] = {
-        {"Cath", true},  {"  Dee  ", true}, {"Sixteen chars ok", true}, {"", false},     {"   ", false},
-        {"seventeen chars!!", false}, {"ann", true}, {"Bob", false},  {"12", false}, {"none", false},
-        {"None", false}, {"R2D2", true}, {QChar(0xFEFF) + QString("Bob\t"), false}, {"An\u200Bn", false},
-        {"Zoe\u0308", false}, {"6\u200B4", false},
+        {"Cath", true}, {"  Dee  ", true}, {"Sixteen chars ok", true}, {"", false}, {"   ", false}, {"ann", true},
+        {"seventeen chars!!", false}, {"Bob", false}, {"12", false}, {"none", false}, {"None", false}, {"R2D2", true},
+        {"\uFEFFBob\t", false}, {"An\u200Bn", false}, {"Zoe\u0308", false}, {"6\u200B4", false},
     };
     for (const auto &[typed, accepted] : rows)
         EXPECT_EQ(EntrantNameProblem(TypedName(typed), entered).isEmpty(), accepted) << typed.toStdString();
-    QStringList full;
-    for (int i = 1; i <= 64; ++i)
-        full.append(QString("P%1").arg(i));
+    const QStringList full(64, QStringLiteral("P"));
     EXPECT_TRUE(EntrantNameProblem("Cath", full.mid(1)).isEmpty() && !EntrantNameProblem("Cath", full).isEmpty());
 }
 

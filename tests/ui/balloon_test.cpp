@@ -107,7 +107,7 @@ TEST(Balloon, CloseButtonIconAndWindowClose)
     EXPECT_TRUE(IsGoneWithin(tip, 1000));
 }
 
-TEST(Balloon, CloseMarkReadsOnItsButtonInLightAndDarkThemes)
+TEST(Balloon, IsReadAsANotificationAndItsCloseMarkReadsOnItsButtonInLightAndDarkThemes)
 {
     const QPalette before = QApplication::palette();
     for (const QColor text : {QColor(Qt::black), QColor(Qt::white), QColor(0xE0, 0xE0, 0xE0)}) {
@@ -115,6 +115,9 @@ TEST(Balloon, CloseMarkReadsOnItsButtonInLightAndDarkThemes)
         colours.setColor(QPalette::ToolTipText, text);
         QApplication::setPalette(colours);
         QPointer<frmTip> tip = OpenBalloon(true);
+        const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(tip);
+        EXPECT_EQ(read->role(), QAccessible::Notification);
+        EXPECT_EQ(read->text(QAccessible::Name) + read->text(QAccessible::Description), "HelpSome help text.");
         auto *mark = tip->findChild<QLabel *>("lblX");
         for (const QTest::MouseAction action : {QTest::MouseMove, QTest::MousePress}) {
             QTest::mouseEvent(action, mark, Qt::LeftButton, {}, {});
@@ -124,15 +127,6 @@ TEST(Balloon, CloseMarkReadsOnItsButtonInLightAndDarkThemes)
         tip->HideBalloon();
     }
     QApplication::setPalette(before);
-}
-
-TEST(Balloon, AScreenReaderReadsABalloonAsANotificationByItsTitleAndText)
-{
-    QPointer<frmTip> tip = OpenBalloon(true);
-    const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(tip);
-    EXPECT_EQ(read->role(), QAccessible::Notification);
-    EXPECT_EQ(read->text(QAccessible::Name) + read->text(QAccessible::Description), "HelpSome help text.");
-    tip->HideBalloon();
 }
 
 TEST(Balloon, AutoCloseRunsOutAndNonPositiveTimesMeanNoTimer)
