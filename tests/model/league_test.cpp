@@ -115,7 +115,6 @@ TEST(SizeScoreLists, GivesEveryListRoomForTheLeagueWithNoResultEntered)
     }
 }
 
-// Every change dropped at once; put back under today's rule, each result stays with whoever made it.
 TEST(RevertToSavedLeague, DropsEveryChangeSinceTheLeagueWasKept)
 {
     test::TestLeague league = test::TeamLeague(4, 2);
@@ -128,7 +127,7 @@ TEST(RevertToSavedLeague, DropsEveryChangeSinceTheLeagueWasKept)
     const QStringList kept = shown();
     gScores[1] = "9", gPosScoreA[1] = "9", gWeekDates[3] = {2030, 1, 1}, gPlayerNames[2] = "Zed", gPenalties[1] = 4;
     ASSERT_TRUE(SwapFixtureSides(1));
-    gHomeAwayRule = true, ConvertResultsToRule(false);
+    gHomeAwayRule = true, ConvertResultsToRule(false);  // each result stays with whoever made it
     RevertToSavedLeague();
     EXPECT_EQ(shown(), kept);
     EXPECT_FALSE(gLeagueChanged);

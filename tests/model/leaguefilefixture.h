@@ -42,14 +42,13 @@ protected:
         writeEnable();
     }
 
-    // Write-protects a file of the test folder, or the folder itself (""), for
-    // root too, whom a mode does not stop (the immutable flag).
-    bool writeProtect(const QString &name)
+    // Write-protects a test file, or the folder (""), for root too: the immutable flag.
+    void writeProtect(const QString &name)
     {
         writeProtected.append(path(name));
         QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ExeOwner);
         QProcess::execute("chattr", {"+i", path(name)});
-        return !QFileInfo(path(name)).isWritable();
+        ASSERT_FALSE(QFileInfo(path(name)).isWritable());
     }
     void writeEnable()
     {

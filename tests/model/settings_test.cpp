@@ -72,8 +72,7 @@ TEST(ConfigIni, CreatedWithDefaultsThenWrittenAndReadBack)
     // A file emptied by hand, or holding no key at all, is a new one.
     for (const QByteArray text : {"", "\n", "[Fixtora INI file]\n"}) {
         writeAll(ini, text);
-        EXPECT_TRUE(ReadIniSettings().isEmpty());
-        EXPECT_TRUE(gHomeAwayRule);
+        EXPECT_TRUE(ReadIniSettings().isEmpty() && gHomeAwayRule);
         EXPECT_TRUE(readAll(ini).contains("PointsforDraw=1\n") && readAll(ini).endsWith("homeaway=1\n"));
     }
 
@@ -202,9 +201,7 @@ TEST(ConfigIni, BlanksAroundAValueAreDropped)
     QFile::remove(ini);
 }
 
-// A value the program cannot use reads as its key's default, which is written
-// back over it; any other value stays as it stands.
-TEST(ConfigIni, ValuesOfTheWrongKindReadAsTheDefaultAndAreWrittenBack)
+TEST(ConfigIni, AValueOfTheWrongKindReadsAsItsDefaultWrittenBackAndAnyOtherStays)
 {
     const QString ini = IniFilePath();
     const std::tuple<const char *, std::size_t, const char *> rows[] = {

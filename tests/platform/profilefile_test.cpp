@@ -6,8 +6,6 @@
 
 #include "testfiles.h"
 
-#include <unistd.h>
-
 using namespace fixtora;
 using namespace fixtora::test;
 
@@ -88,7 +86,7 @@ TEST_F(ProfileFileTest, WhatKeepsAFileFromBeingReadIsNamedAndNothingIsWrittenThr
     ASSERT_TRUE(QFile::link(dir.filePath("gone.ini"), dir.filePath("dangling.ini")));
     const std::pair<const char *, ProfileProblem> rows[] = {
         {"missing.ini", None}, {"test.ini", None}, {".", NotAFile}, {"dangling.ini", LinkToNothing},
-        {"locked.ini", geteuid() == 0 ? None : Unreadable},  // permission bits do not stop root
+        {"locked.ini", readAll(dir.filePath("locked.ini")).isEmpty() ? Unreadable : None},  // no mode stops root
     };
     for (const auto &[name, problem] : rows)
         EXPECT_EQ(ProblemWithProfile(dir.filePath(name)), problem) << name;
