@@ -427,24 +427,18 @@ QList<QAccessibleInterface *> CellInterface::rowHeaderCells() const
     return {m_table->Cell(m_row, column)};
 }
 
-// A widget that says notices aloud: read by assistive tools as a notice, by
-// the words it is named.
-class Announcer : public QWidget {
-    Q_OBJECT
-public:
-    explicit Announcer(QWidget *parent) : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("announcer"));
-        hide();
-    }
-};
+// The property that marks a widget read as a notice (ReadAsNotification).
+const char *const kNotification = "readAsNotification";
 
 QAccessibleInterface *tableFactory(const QString &, QObject *object)
 {
-    if (auto *announcer = qobject_cast<Announcer *>(object))
-        return new QAccessibleWidget(announcer, QAccessible::Notification);
-    GridHolder *holder = object->isWidgetType() ? holderOf(object) : nullptr;
-    return holder ? new TableInterface(static_cast<QWidget *>(object), holder) : nullptr;
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (widget->property(kNotification).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    GridHolder *holder = holderOf(object);
+    return holder ? new TableInterface(widget, holder) : nullptr;
 }
 
 void installFactory()
@@ -508,13 +502,23 @@ void Announce(QWidget *picture, const QString &words)
 {
     if (words.isEmpty())
         return;
-    installFactory();
-    auto *announcer = picture->findChild<Announcer *>(QString(), Qt::FindDirectChildrenOnly);
-    if (!announcer)
-        announcer = new Announcer(picture);
+    const QString name = QStringLiteral("announcer");
+    auto *announcer = picture->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+    if (!announcer) {
+        announcer = new QWidget(picture);
+        announcer->setObjectName(name);
+        announcer->hide();
+        ReadAsNotification(announcer);
+    }
     announcer->setAccessibleName(words);
     QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+void ReadAsNotification(QWidget *widget)
+{
+    installFactory();
+    widget->setProperty(kNotification, true);
 }
 
 QColor FocusMarkColour()

@@ -67,6 +67,11 @@ std::pair<int, int> CurrentCell(const QWidget *picture);
 // tools read them at once as a notice from picture.
 void Announce(QWidget *picture, const QString &words);
 
+// Has assistive tools read widget as a notice, by its name and description,
+// as it shows and without taking the keyboard (a help balloon). Called before
+// anything asks how widget is read.
+void ReadAsNotification(QWidget *widget);
+
 // The colour of the mark on the current cell of a drawn picture: it stands
 // out 3:1 from the black lines and the white ground around it.
 QColor FocusMarkColour();

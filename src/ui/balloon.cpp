@@ -1,5 +1,6 @@
 #include "ui/balloon.h"
 
+#include "ui/accessibletable.h"
 #include "ui/chameleoncolors.h"
 #include "ui/controls.h"
 #include "ui/programbutton.h"
@@ -7,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -85,16 +85,6 @@ QPixmap CloseFace(const QColor &face)
     return pixmap;
 }
 
-// A balloon opens without taking the keyboard, so a screen reader learns of
-// it by its role alone: a notification, read as it shows, by its name (the
-// title) and its description (the text).
-QAccessibleInterface *balloonAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(frmTip::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
-
 } // namespace
 
 frmTip::frmTip()
@@ -112,8 +102,10 @@ frmTip::frmTip()
       imgX_Up(CloseFace(kCloseUp)),
       imgX_Dn(CloseFace(kCloseDown))
 {
-    static const bool readAsNotification = (QAccessible::installFactory(balloonAccessible), true);
-    Q_UNUSED(readAsNotification);
+    // A balloon opens without taking the keyboard, so a screen reader learns
+    // of it by its role alone: read as it shows, by its name (the title) and
+    // its description (the text).
+    ReadAsNotification(this);
     setObjectName("frmTip");
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
